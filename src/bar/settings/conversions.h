@@ -1,0 +1,30 @@
+// Text <-> value conversions that the readers of the settings store apply. Numbers are written and read
+// with the decimal separator of the user's locale, which the caller passes in.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace zudav {
+
+// True/False in any case, or a number (0 is false, any other number true). Fails on anything else.
+std::optional<bool> ToBoolean(const std::wstring& text, wchar_t decimalSeparator);
+
+// Decimal text with the locale's separator, optional sign and exponent, blanks around. Fails otherwise.
+std::optional<double> ToNumber(const std::wstring& text, wchar_t decimalSeparator);
+
+// A number brought to the nearest whole number (a half to the even neighbour); fails outside 16 bits.
+std::optional<std::int16_t> RoundToInteger16(double value);
+std::optional<std::int16_t> ToInteger16(const std::wstring& text, wchar_t decimalSeparator);
+
+// The longest leading decimal number (point as separator, whatever the locale) after leading blanks.
+// Never fails: text without a leading number gives 0.
+double LeadingNumber(const std::wstring& text);
+
+// A whole number without fractional part; other values with up to 7 significant digits (single precision).
+std::wstring NumberToText(double value, wchar_t decimalSeparator);
+
+std::wstring BooleanToText(bool value);
+
+}  // namespace zudav

@@ -1,0 +1,36 @@
+// The per-user settings store: application name / section / key, each key one text value.
+// Names compare without regard to case; a key present with an empty value is present.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace zudav {
+
+class SettingsStore {
+  public:
+    virtual ~SettingsStore() = default;
+
+    // The stored text, or nothing when the application, section or key does not exist.
+    virtual std::optional<std::wstring> Find(const std::wstring& application,
+                                             const std::wstring& section,
+                                             const std::wstring& key) const = 0;
+    // Creates what is missing and replaces the value.
+    virtual void Write(const std::wstring& application,
+                       const std::wstring& section,
+                       const std::wstring& key,
+                       const std::wstring& value) = 0;
+    // Removes one key; false when it did not exist (or could not be removed).
+    virtual bool Delete(const std::wstring& application, const std::wstring& section, const std::wstring& key) = 0;
+
+    // The stored text, or the default when absent (an empty value is returned as it is).
+    std::wstring Read(const std::wstring& application,
+                      const std::wstring& section,
+                      const std::wstring& key,
+                      const std::wstring& fallback = {}) const {
+        auto value = Find(application, section, key);
+        return value ? *value : fallback;
+    }
+};
+
+}  // namespace zudav

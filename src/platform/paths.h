@@ -1,0 +1,15 @@
+// Pieces of a Windows path, taken apart the way the program needs them (backslash or slash separators).
+#pragma once
+
+#include <string>
+
+namespace zudav {
+
+// "C:\Outils\Zudav.exe" -> "Zudav": no folder, no extension.
+std::wstring BaseName(const std::wstring& path);
+// "C:\Outils\Zudav.exe" -> "C:\Outils"; a file at the root keeps its backslash ("C:\").
+std::wstring FolderOf(const std::wstring& path);
+// folder + "\" + name, without doubling a trailing backslash.
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
+
+}  // namespace zudav
