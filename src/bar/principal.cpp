@@ -121,6 +121,14 @@ void Principal::OnMenu(MenuCommand command) {
     }
 }
 
+void Principal::OnActionLabelClick() {
+    window_.PopupMenuAide(false);
+}
+
+void Principal::OnStopImageClick() {
+    window_.Close();
+}
+
 void Principal::Decharger() {
     // A minimised window reports the window system's off-screen placeholder as its place; its normal
     // placement is where the user will want the bar back at the next start.

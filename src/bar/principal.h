@@ -27,6 +27,9 @@ class Principal {
     // Clears the thirteen icon boxes and rebuilds the slots from the store.
     void Rafraichir();
     void OnMenu(MenuCommand command);
+    // The "Action" label pops the menu up; the "Arrêter" image closes the bar.
+    void OnActionLabelClick();
+    void OnStopImageClick();
     // Exit processing, run when the window closes by any road.
     void Decharger();
 

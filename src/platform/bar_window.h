@@ -35,6 +35,9 @@ class BarWindow {
     // Above all non-topmost windows, shown, not activated, not moved.
     virtual void MakeTopmost() = 0;
 
+    // Pops up the menu "Fichier" at the pointer; proposIsDefault shows "A &Propos de ..." as its default item.
+    virtual void PopupMenuAide(bool proposIsDefault) = 0;
+
     // Closes the window by the same road as the window system's close (exit processing runs).
     virtual void Close() = 0;
 };

@@ -49,6 +49,7 @@ class FakeBarWindow : public BarWindow {
     bool LoadIconFile(const std::wstring& path) override;
     void ClearIcon() override { icon.clear(); }
     void MakeTopmost() override { topmost = shown = true; }
+    void PopupMenuAide(bool proposIsDefault) override { menuPopups.push_back(proposIsDefault); }
     void Close() override { ++closeRequests; }
 
     // Design values of a freshly created bar window.
@@ -61,6 +62,7 @@ class FakeBarWindow : public BarWindow {
     bool topmost = false;
     bool shown = false;
     int closeRequests = 0;
+    std::vector<bool> menuPopups;  // one entry per popup: was "A &Propos de ..." the default item
 };
 
 }  // namespace zudav

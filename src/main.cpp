@@ -1,0 +1,40 @@
+// Zudav: a launcher bar. Wires the Win32 platform, the registry store and the bar window together and runs
+// the message loop; F1 in any window of the program opens its help file.
+#include <windows.h>
+
+#include "bar/labarre.h"
+#include "bar/principal.h"
+#include "platform/win32/bar_view.h"
+#include "platform/win32/registry_store.h"
+#include "platform/win32/win32_platform.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    zudav::win32::Win32Platform platform;
+    zudav::win32::RegistryStore store;
+    zudav::LaBarre module;
+
+    zudav::win32::BarView view(instance);
+    if (!view.Create()) {
+        return 1;
+    }
+    platform.SetOwner(view.Handle());
+    zudav::Principal principal(platform, store, view, module);
+    view.Attach(principal);
+
+    if (principal.Charger() == zudav::Principal::LoadResult::AlreadyRunning) {
+        view.Discard();  // another copy of this bar runs: end silently
+        return 0;
+    }
+    view.ShowLoaded();
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_KEYDOWN && message.wParam == VK_F1) {
+            platform.ShowHelp();
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,324 @@
+#include "platform/win32/bar_view.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/twips.h"
+#include "resources/resource_ids.h"
+
+namespace zudav::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"ZudavPrincipal";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
+
+constexpr int kPictureId = 1000;  // Picture1(i): kPictureId + i
+constexpr int kCellId = 1100;     // CoolBar(i): kCellId + i
+constexpr int kLabelId = 1200;
+constexpr int kStopImageId = 1201;
+
+// Design geometry of a new bar, in twips.
+constexpr float kDesignWidth = 870;
+constexpr float kDesignHeight = 8490;
+constexpr float kIconBoxSide = 480;
+constexpr float kStopImageSide = 240;
+
+HICON LoadResourceIcon(HINSTANCE instance, int id, int size) {
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_SHARED));
+}
+
+}  // namespace
+
+BarView::BarView(HINSTANCE instance) : instance_(instance) {}
+
+BarView::~BarView() {
+    if (window_ != nullptr) {
+        closed_ = true;
+        DestroyWindow(window_);
+    }
+}
+
+bool BarView::Create() {
+    builtInIcon_ = LoadResourceIcon(instance_, IDI_ZUDAV, 32);
+    placeholderIcon_ = LoadResourceIcon(instance_, IDI_IMARIEN, 32);
+    freeSlotIcon_ = LoadResourceIcon(instance_, IDI_IMAGE1, 32);
+
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProcedure;
+    windowClass.hInstance = instance_;
+    windowClass.hIcon = builtInIcon_;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    if (RegisterClassExW(&windowClass) == 0) {
+        return false;
+    }
+    const TwipsScale scale = TwipsScale::ForWindow(nullptr);
+    window_ = CreateWindowExW(kExStyle, kClassName, L" ", kStyle, 0, 0, scale.ToPixels(kDesignWidth),
+                              scale.ToPixels(kDesignHeight), nullptr, nullptr, instance_, this);
+    if (window_ == nullptr) {
+        return false;
+    }
+    menu_.Reset(LoadMenuW(instance_, MAKEINTRESOURCEW(IDM_AIDE)));
+    CreateControls();
+    return true;
+}
+
+void BarView::CreateControls() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+
+    // Icon boxes lie above their cells: pointer events over the icon reach the box, the rest the cell.
+    for (int i = 0; i < keys::kItemCount; ++i) {
+        pictures_[i].Create(window_, kPictureId + i, *this);
+        PlaceControl(pictures_[i], 0, 0, kIconBoxSide, kIconBoxSide);
+    }
+    label_.Create(window_, kLabelId, *this);
+    label_.SetText(L"Action", static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    PlaceControl(label_, 0, 15, 450, 195);
+
+    stopImage_.Create(window_, kStopImageId, *this);
+    stopImage_.ShowSharedIcon(LoadResourceIcon(instance_, IDI_ARRETER, 16));
+    PlaceControl(stopImage_, 0, 0, kStopImageSide, kStopImageSide);
+    SetTooltip(stopImage_, L"Arr\u00eater");
+
+    for (int i = 0; i < keys::kItemCount; ++i) {
+        cells_[i].Create(window_, kCellId + i, *this);
+        SetWindowPos(cells_[i].Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void BarView::PlaceControl(const ChildControl& control, float left, float top, float width, float height) {
+    const TwipsScale scale = TwipsScale::ForWindow(window_);
+    MoveWindow(control.Handle(), scale.ToPixels(left), scale.ToPixels(top), scale.ToPixels(width),
+               scale.ToPixels(height), TRUE);
+}
+
+void BarView::SetTooltip(const ChildControl& control, const std::wstring& text) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    if (SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool)) == 0) {
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void BarView::ShowLoaded() {
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+}
+
+void BarView::Discard() {
+    closed_ = true;
+    DestroyWindow(window_);
+}
+
+Geometry BarView::Bounds() const {
+    RECT rect{};
+    GetWindowRect(window_, &rect);
+    const TwipsScale scale = TwipsScale::ForWindow(window_);
+    return {scale.ToTwips(rect.left), scale.ToTwips(rect.top), scale.ToTwips(rect.right - rect.left),
+            scale.ToTwips(rect.bottom - rect.top)};
+}
+
+Geometry BarView::RestoredBounds() const {
+    // A tool window's normal placement is in screen coordinates.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(window_, &placement)) {
+        return Bounds();
+    }
+    const RECT& rect = placement.rcNormalPosition;
+    const TwipsScale scale = TwipsScale::ForWindow(window_);
+    return {scale.ToTwips(rect.left), scale.ToTwips(rect.top), scale.ToTwips(rect.right - rect.left),
+            scale.ToTwips(rect.bottom - rect.top)};
+}
+
+bool BarView::IsMinimized() const {
+    return IsIconic(window_) != FALSE;
+}
+
+bool BarView::SetLeft(float twips) {
+    RECT rect{};
+    GetWindowRect(window_, &rect);
+    return SetWindowPos(window_, nullptr, TwipsScale::ForWindow(window_).ToPixels(twips), rect.top, 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
+}
+
+bool BarView::SetTop(float twips) {
+    RECT rect{};
+    GetWindowRect(window_, &rect);
+    return SetWindowPos(window_, nullptr, rect.left, TwipsScale::ForWindow(window_).ToPixels(twips), 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
+}
+
+bool BarView::Resize(int width, int height) {
+    if (width < 0 || height < 0) {
+        return false;  // the window system has no negative sizes
+    }
+    return SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
+}
+
+bool BarView::SetWidth(float twips) {
+    RECT rect{};
+    GetWindowRect(window_, &rect);
+    return Resize(TwipsScale::ForWindow(window_).ToPixels(twips), rect.bottom - rect.top);
+}
+
+bool BarView::SetHeight(float twips) {
+    RECT rect{};
+    GetWindowRect(window_, &rect);
+    return Resize(rect.right - rect.left, TwipsScale::ForWindow(window_).ToPixels(twips));
+}
+
+std::wstring BarView::Caption() const {
+    const int length = GetWindowTextLengthW(window_);
+    std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
+    caption.resize(static_cast<size_t>(GetWindowTextW(window_, caption.data(), length + 1)));
+    return caption;
+}
+
+void BarView::SetCaption(const std::wstring& caption) {
+    SetWindowTextW(window_, caption.c_str());
+    // The thin caption bar shows only when there is a caption to show.
+    LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
+    const LONG_PTR wanted = caption.empty() ? (style & ~static_cast<LONG_PTR>(WS_CAPTION)) : (style | WS_CAPTION);
+    if (wanted != style) {
+        SetWindowLongPtrW(window_, GWL_STYLE, wanted);
+        SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+}
+
+void BarView::ShowIcon(HICON icon) {
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+bool BarView::LoadIconFile(const std::wstring& path) {
+    UniqueIcon icon(static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
+    if (!icon) {
+        return false;
+    }
+    ShowIcon(icon.Get());
+    loadedIcon_ = std::move(icon);  // the previous one is released once the window no longer shows it
+    return true;
+}
+
+void BarView::ClearIcon() {
+    ShowIcon(nullptr);
+    loadedIcon_.Reset();
+    // Without this the class icon would still stand in for the window's own.
+    SetClassLongPtrW(window_, GCLP_HICON, 0);
+}
+
+void BarView::MakeTopmost() {
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void BarView::PopupMenuAide(bool proposIsDefault) {
+    HMENU popup = GetSubMenu(menu_.Get(), 0);
+    SetMenuDefaultItem(popup, proposIsDefault ? IDM_PROPOS : static_cast<UINT>(-1), FALSE);
+    POINT at{};
+    GetCursorPos(&at);
+    // Without the foreground the menu would not close when the user clicks elsewhere.
+    SetForegroundWindow(window_);
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+    PostMessageW(window_, WM_NULL, 0, 0);
+}
+
+void BarView::Close() {
+    // Posted: the caller may be a control of this window, which closing destroys.
+    PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+void BarView::OnControlPointer(int id, PointerEvent event) {
+    if (principal_ == nullptr) {
+        return;
+    }
+    if (id == kLabelId && event == PointerEvent::Click) {
+        principal_->OnActionLabelClick();
+    } else if (id == kStopImageId && event == PointerEvent::Click) {
+        principal_->OnStopImageClick();
+    }
+}
+
+LRESULT CALLBACK BarView::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* view = static_cast<BarView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        view->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
+    }
+    auto* view = reinterpret_cast<BarView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (view == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return view->Handle(message, wParam, lParam);
+}
+
+LRESULT BarView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_GETMINMAXINFO: {
+            // The bar is narrower than the window system's minimum tracking size for a captioned window.
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+            limits->ptMinTrackSize = POINT{1, 1};
+            return 0;
+        }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE && principal_ != nullptr) {
+                const auto previous = reinterpret_cast<HWND>(lParam);
+                DWORD previousProcess = 0;
+                if (previous != nullptr) {
+                    GetWindowThreadProcessId(previous, &previousProcess);
+                }
+                principal_->OnActivated(previousProcess == GetCurrentProcessId());
+            }
+            break;
+        case WM_COMMAND:
+            if (principal_ != nullptr && HIWORD(wParam) == 0) {
+                switch (LOWORD(wParam)) {
+                    case IDM_CONFIGURATION:
+                        principal_->OnMenu(MenuCommand::Configuration);
+                        return 0;
+                    case IDM_RAFRAICHIR:
+                        principal_->OnMenu(MenuCommand::Rafraichir);
+                        return 0;
+                    case IDM_PROPOS:
+                        principal_->OnMenu(MenuCommand::Propos);
+                        return 0;
+                    case IDM_QUITTER:
+                        principal_->OnMenu(MenuCommand::Quitter);
+                        return 0;
+                    default:
+                        break;
+                }
+            }
+            break;
+        case WM_CLOSE:
+            if (!closed_ && principal_ != nullptr) {
+                principal_->Decharger();
+            }
+            closed_ = true;
+            DestroyWindow(window_);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+}  // namespace zudav::win32

@@ -1,0 +1,77 @@
+// The Win32 window of the bar Principal: a sizable tool window with its thirteen cells and icon boxes,
+// the "Action" label, the "Arrêter" image and the pop-up menu. It shows the logic's state and forwards events.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "bar/principal.h"
+#include "bar/settings/keys.h"
+#include "platform/bar_window.h"
+#include "platform/win32/child_control.h"
+#include "platform/win32/handles.h"
+
+namespace zudav::win32 {
+
+class BarView final : public BarWindow, public ControlOwner {
+  public:
+    explicit BarView(HINSTANCE instance);
+    ~BarView();
+    BarView(const BarView&) = delete;
+    BarView& operator=(const BarView&) = delete;
+
+    // Creates the window, hidden, with its design values.
+    bool Create();
+    void Attach(Principal& principal) { principal_ = &principal; }
+    HWND Handle() const { return window_; }
+    // Shows and activates the window once start-up has run.
+    void ShowLoaded();
+    // Destroys the window without exit processing (a second copy that ends at once).
+    void Discard();
+
+    Geometry Bounds() const override;
+    Geometry RestoredBounds() const override;
+    bool IsMinimized() const override;
+    bool SetLeft(float twips) override;
+    bool SetTop(float twips) override;
+    bool SetWidth(float twips) override;
+    bool SetHeight(float twips) override;
+    std::wstring Caption() const override;
+    void SetCaption(const std::wstring& caption) override;
+    bool LoadIconFile(const std::wstring& path) override;
+    void ClearIcon() override;
+    void MakeTopmost() override;
+    void PopupMenuAide(bool proposIsDefault) override;
+    void Close() override;
+
+    void OnControlPointer(int id, PointerEvent event) override;
+
+  private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateControls();
+    void PlaceControl(const ChildControl& control, float left, float top, float width, float height);
+    void SetTooltip(const ChildControl& control, const std::wstring& text);
+    void ShowIcon(HICON icon);
+    bool Resize(int width, int height);
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    HWND tooltip_ = nullptr;
+    Principal* principal_ = nullptr;
+    bool closed_ = false;
+
+    std::array<ChildControl, keys::kItemCount> pictures_;  // Picture1(0..12)
+    std::array<ChildControl, keys::kItemCount> cells_;     // CoolBar(0..12)
+    ChildControl label_;                                   // Label1, "Action"
+    ChildControl stopImage_;                               // Image2, "Arrêter"
+
+    HICON builtInIcon_ = nullptr;  // resources: shared, never destroyed
+    HICON placeholderIcon_ = nullptr;
+    HICON freeSlotIcon_ = nullptr;
+    UniqueIcon loadedIcon_;  // the icon loaded from the stored file, while the window shows it
+    UniqueMenu menu_;
+};
+
+}  // namespace zudav::win32

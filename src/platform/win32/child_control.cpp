@@ -1,0 +1,177 @@
+#include "platform/win32/child_control.h"
+
+#include <windowsx.h>
+
+namespace zudav::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"ZudavControle";
+
+void RegisterControlClass(HINSTANCE instance) {
+    static bool registered = false;
+    if (registered) {
+        return;
+    }
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = ChildControl::WindowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = nullptr;  // painted in full by the control
+    windowClass.lpszClassName = kClassName;
+    registered = RegisterClassExW(&windowClass) != 0;
+}
+
+}  // namespace
+
+bool ChildControl::Create(HWND parent, int id, ControlOwner& owner) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+    RegisterControlClass(instance);
+    id_ = id;
+    owner_ = &owner;
+    window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
+    return window_ != nullptr;
+}
+
+void ChildControl::SetText(const std::wstring& text, HFONT font, COLORREF color) {
+    text_ = text;
+    font_ = font;
+    textColor_ = color;
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void ChildControl::ShowSharedIcon(HICON icon) {
+    ClearPicture();
+    icon_ = icon;
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void ChildControl::ShowOwnedIcon(UniqueIcon icon) {
+    ClearPicture();
+    ownedIcon_ = std::move(icon);
+    icon_ = ownedIcon_.Get();
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void ChildControl::ShowOwnedBitmap(UniqueBitmap bitmap) {
+    ClearPicture();
+    bitmap_ = std::move(bitmap);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void ChildControl::ClearPicture() {
+    icon_ = nullptr;
+    ownedIcon_.Reset();
+    bitmap_.Reset();
+    if (window_ != nullptr) {
+        InvalidateRect(window_, nullptr, TRUE);
+    }
+}
+
+void ChildControl::SetBorder(bool border) {
+    if (border_ != border) {
+        border_ = border;
+        InvalidateRect(window_, nullptr, TRUE);
+    }
+}
+
+LRESULT CALLBACK ChildControl::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* control = static_cast<ChildControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        control->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+    }
+    auto* control = reinterpret_cast<ChildControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (control == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return control->Handle(message, wParam, lParam);
+}
+
+LRESULT ChildControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_MOUSEMOVE:
+            owner_->OnControlPointer(id_, PointerEvent::Move);
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            leftPressed_ = true;
+            SetCapture(window_);
+            owner_->OnControlPointer(id_, PointerEvent::LeftDown);
+            return 0;
+        case WM_LBUTTONUP: {
+            const bool wasPressed = leftPressed_;
+            leftPressed_ = false;
+            if (GetCapture() == window_) {
+                ReleaseCapture();
+            }
+            RECT area;
+            GetClientRect(window_, &area);
+            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            // A click is a press and a release over the same control.
+            if (wasPressed && PtInRect(&area, at)) {
+                owner_->OnControlPointer(id_, PointerEvent::Click);
+            }
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            leftPressed_ = false;
+            return 0;
+        case WM_RBUTTONDOWN:
+            owner_->OnControlPointer(id_, PointerEvent::RightDown);
+            return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void ChildControl::Paint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    RECT area;
+    GetClientRect(window_, &area);
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+
+    if (bitmap_) {
+        // At its own size from the top-left corner, cut off at the control's edges.
+        BITMAP info{};
+        GetObjectW(bitmap_.Get(), sizeof info, &info);
+        HDC memory = CreateCompatibleDC(dc);
+        HGDIOBJ previous = SelectObject(memory, bitmap_.Get());
+        BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+    } else if (icon_ != nullptr) {
+        DrawIconEx(dc, 0, 0, icon_, 0, 0, 0, nullptr, DI_NORMAL);
+    }
+
+    if (!text_.empty()) {
+        HGDIOBJ previousFont = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, textColor_);
+        DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &area, DT_LEFT | DT_TOP | DT_WORDBREAK);
+        SelectObject(dc, previousFont);
+    }
+
+    if (border_) {
+        HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+        HGDIOBJ previousPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+        Rectangle(dc, area.left, area.top, area.right, area.bottom);
+        SelectObject(dc, previousPen);
+        SelectObject(dc, previousBrush);
+    }
+    EndPaint(window_, &paint);
+}
+
+}  // namespace zudav::win32

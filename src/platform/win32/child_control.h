@@ -1,0 +1,62 @@
+// A light child window that shows one of the bar's controls (an icon box, a cell, a label, an image) and
+// reports pointer events to its owner. It draws its picture at the top-left corner at the picture's own size.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/handles.h"
+
+namespace zudav::win32 {
+
+enum class PointerEvent { LeftDown, RightDown, Move, Click };
+
+class ControlOwner {
+  public:
+    virtual void OnControlPointer(int id, PointerEvent event) = 0;
+
+  protected:
+    ~ControlOwner() = default;
+};
+
+class ChildControl {
+  public:
+    ChildControl() = default;
+    ChildControl(const ChildControl&) = delete;
+    ChildControl& operator=(const ChildControl&) = delete;
+
+    bool Create(HWND parent, int id, ControlOwner& owner);
+    HWND Handle() const { return window_; }
+    int Id() const { return id_; }
+
+    void SetText(const std::wstring& text, HFONT font, COLORREF color = GetSysColor(COLOR_BTNTEXT));
+    // An icon that belongs to someone else (a resource), or one that this control releases.
+    void ShowSharedIcon(HICON icon);
+    void ShowOwnedIcon(UniqueIcon icon);
+    void ShowOwnedBitmap(UniqueBitmap bitmap);
+    void ClearPicture();
+    bool HasPicture() const { return icon_ != nullptr || bitmap_; }
+    void SetBorder(bool border);
+    bool HasBorder() const { return border_; }
+
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  private:
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+
+    HWND window_ = nullptr;
+    int id_ = 0;
+    ControlOwner* owner_ = nullptr;
+    std::wstring text_;
+    HFONT font_ = nullptr;
+    COLORREF textColor_ = 0;
+    HICON icon_ = nullptr;
+    UniqueIcon ownedIcon_;
+    UniqueBitmap bitmap_;
+    bool border_ = false;
+    bool leftPressed_ = false;
+};
+
+}  // namespace zudav::win32
