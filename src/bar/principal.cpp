@@ -1,5 +1,6 @@
 #include "bar/principal.h"
 
+#include "bar/construire_boutons.h"
 #include "platform/paths.h"
 
 namespace zudav {
@@ -43,6 +44,7 @@ Principal::LoadResult Principal::Charger() {
     Rafraichir();
 
     // A tool window has no taskbar button, so there is no task-list entry to switch off here.
+    window_.AddTrayIcon();
 
     ReadLock();
     return LoadResult::Running;
@@ -103,7 +105,13 @@ void Principal::OnActivated(bool fromThisProgram) {
     }
 }
 
-void Principal::Rafraichir() {}
+void Principal::Rafraichir() {
+    // The view keeps what each box shows and paints it again at every repaint.
+    for (int box = 0; box < keys::kItemCount; ++box) {
+        window_.ClearPicture(box);
+    }
+    ConstruireBoutons(module_, settings_, window_);
+}
 
 void Principal::OnMenu(MenuCommand command) {
     switch (command) {
@@ -114,6 +122,7 @@ void Principal::OnMenu(MenuCommand command) {
             Rafraichir();
             break;
         case MenuCommand::Propos:
+            window_.ShowAbout();
             break;
         case MenuCommand::Quitter:
             window_.Close();
@@ -137,6 +146,24 @@ void Principal::Decharger() {
     settings_.WriteNumber(keys::kTop, place.top);
     settings_.WriteNumber(keys::kWidthWritten, place.width);
     settings_.WriteNumber(keys::kHeightWritten, place.height);
+    window_.RemoveTrayIcon();
+}
+
+void Principal::OnResize() {
+    if (!ResizeOK || Block) {
+        return;
+    }
+    const Geometry size = window_.Bounds();
+    const WindowLength length = LayOut(Horizon, size.width, size.height, controls_);
+    window_.ShowControls(controls_);
+    // Setting the length lays the bar out once more, with the same values: the thickness has not changed.
+    if (length.horizontal) {
+        window_.SetWidth(length.value);
+    } else {
+        window_.SetHeight(length.value);
+    }
+    PlaceStopImage(window_.Bounds().width, controls_);
+    window_.ShowControls(controls_);
 }
 
 }  // namespace zudav

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "bar/labarre.h"
+#include "bar/layout.h"
 #include "bar/settings/bar_settings.h"
 #include "platform/bar_window.h"
 #include "platform/platform.h"
@@ -33,6 +34,27 @@ class Principal {
     // Exit processing, run when the window closes by any road.
     void Decharger();
 
+    // Every change of the window's size lays the bar out (while ResizeOK and not Block).
+    void OnResize();
+    // Starts the item of slot n: its program with arguments and window state, or its document.
+    void LancerItem(std::int16_t n);
+
+    // Pointer over cell or icon i.
+    void Survol(int i);
+    void OnTimer();
+    void OnCellClick(int i) { LancerItem(static_cast<std::int16_t>(i)); }
+    void OnIconLeftPress(int i) { LancerItem(static_cast<std::int16_t>(i)); }
+    // A press on the window's background drags the bar.
+    void OnBackgroundPress();
+    // A locked bar takes its held place and size back at every repaint.
+    void OnPaint();
+    // A mouse code of the notification icon.
+    void OnTrayMessage(std::uint32_t mouseMessage);
+    // The shell restarted: its notification area is new and empty.
+    void OnShellRestarted();
+
+    const BarControls& Controls() const { return controls_; }
+
     const BarSettings& Settings() const { return settings_; }
 
     // Public members that the other windows read and write.
@@ -55,6 +77,9 @@ class Principal {
     LaBarre& module_;
     BarSettings settings_;
     bool activatedOnce_ = false;
+    BarControls controls_;
+    std::optional<int> dernierSurvol_;  // DernierSurvol: the cell hovered last; empty counts as 0
+    bool trayDispatching_ = false;      // icon events that arrive during a dispatch are not dispatched
 };
 
 }  // namespace zudav

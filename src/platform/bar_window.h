@@ -4,9 +4,23 @@
 
 #include <string>
 
+#include "bar/layout.h"
 #include "platform/geometry.h"
 
 namespace zudav {
+
+// What the first icon of a file turned out to be.
+enum class IconLookup {
+    Drawn,        // the file's first icon, now shown
+    NoIcon,       // the file is missing or holds no icon
+    NotIconKind,  // a file of a kind that holds no icons (a text document): nothing drawn
+};
+
+// The bar's built-in pictures that an icon box may show.
+enum class BuiltInPicture {
+    Placeholder,  // ImaRien: an item whose icon cannot be had
+    FreeSlot,     // Image1: a free slot
+};
 
 class BarWindow {
   public:
@@ -37,6 +51,37 @@ class BarWindow {
 
     // Pops up the menu "Fichier" at the pointer; proposIsDefault shows "A &Propos de ..." as its default item.
     virtual void PopupMenuAide(bool proposIsDefault) = 0;
+
+    // Places the cells, the icon boxes and the "Arrêter" image (twips of the client area).
+    virtual void ShowControls(const BarControls& controls) = 0;
+
+    // Icon box Picture1(box): the first icon of a file at its top-left corner, a picture file (bitmap or
+    // icon, false when it does not load), a built-in picture, or nothing.
+    virtual IconLookup DrawFirstIcon(int box, const std::wstring& path) = 0;
+    virtual bool LoadPicture(int box, const std::wstring& path) = 0;
+    virtual void ShowBuiltInPicture(int box, BuiltInPicture picture) = 0;
+    virtual void ClearPicture(int box) = 0;
+    // The tooltip of icon box Picture1(slot), then of cell CoolBar(slot).
+    virtual void SetSlotTooltips(int slot, const std::wstring& text) = 0;
+
+    // The hover highlight of cell CoolBar(cell).
+    virtual void SetCellBorder(int cell, bool border) = 0;
+    // Timer1 (2000 ms). Enabling a running timer does not restart its interval.
+    virtual void SetTimerEnabled(bool enabled) = 0;
+    virtual void TakeFocus() = 0;
+    // Moves the window with the pointer as if its caption were dragged, until the button is released.
+    virtual void BeginDrag() = 0;
+
+    virtual void Minimize() = 0;
+    virtual void Restore() = 0;
+    virtual void Show() = 0;
+
+    // The notification-area icon: the window's icon and caption; its mouse codes come back to the logic.
+    virtual void AddTrayIcon() = 0;
+    virtual void RemoveTrayIcon() = 0;
+
+    // The About box, modal over the bar; returns when it is closed.
+    virtual void ShowAbout() = 0;
 
     // Closes the window by the same road as the window system's close (exit processing runs).
     virtual void Close() = 0;

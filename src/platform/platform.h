@@ -23,6 +23,16 @@ class Platform {
     virtual void SetHelpFile(const std::wstring& path) = 0;
     virtual void ShowHelp() = 0;
 
+    // Starts a command line as a new process whose first window takes showCommand; false when it cannot start.
+    virtual bool StartProcess(const std::wstring& commandLine, int showCommand) = 0;
+    // Opens a file or address with the program associated with it; the result is not reported.
+    virtual void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) = 0;
+    // Hands the window events that are pending to their handlers.
+    virtual void DoEvents() = 0;
+    virtual bool FileExists(const std::wstring& path) const = 0;
+    // An entry of the program's version information ("FileDescription", "Comments").
+    virtual std::wstring VersionText(const std::wstring& entry) const = 0;
+
     virtual void Beep() = 0;
     // A modal message box with a single OK button.
     virtual void ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) = 0;

@@ -16,6 +16,64 @@ void FakePlatform::ShowMessage(const std::wstring& title, const std::wstring& te
     messages.push_back({title, text, icon});
 }
 
+bool FakePlatform::StartProcess(const std::wstring& commandLine, int showCommand) {
+    // The program is the quoted path, or the text up to the first blank.
+    std::wstring program;
+    if (!commandLine.empty() && commandLine[0] == L'"') {
+        program = commandLine.substr(1, commandLine.find(L'"', 1) - 1);
+    } else {
+        program = commandLine.substr(0, commandLine.find(L' '));
+    }
+    if (startablePrograms.count(program) == 0) {
+        return false;
+    }
+    started.push_back({commandLine, showCommand});
+    return true;
+}
+
+void FakePlatform::ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) {
+    opened.push_back({verb, file, folder});
+}
+
+std::wstring FakePlatform::VersionText(const std::wstring& entry) const {
+    auto it = versionInfo.find(entry);
+    return it == versionInfo.end() ? std::wstring() : it->second;
+}
+
+IconLookup FakeBarWindow::DrawFirstIcon(int box, const std::wstring& path) {
+    if (filesWithIcon.count(path) > 0) {
+        pictures[box] = L"icon:" + path;
+        return IconLookup::Drawn;
+    }
+    return filesWithoutIconKind.count(path) > 0 ? IconLookup::NotIconKind : IconLookup::NoIcon;
+}
+
+bool FakeBarWindow::LoadPicture(int box, const std::wstring& path) {
+    if (pictureFiles.count(path) == 0) {
+        return false;
+    }
+    pictures[box] = L"picture:" + path;
+    return true;
+}
+
+void FakeBarWindow::ShowBuiltInPicture(int box, BuiltInPicture picture) {
+    pictures[box] = picture == BuiltInPicture::Placeholder ? L"placeholder" : L"free";
+}
+
+void FakeBarWindow::ShowAbout() {
+    ++aboutShown;
+    if (duringModal) {
+        duringModal();
+    }
+}
+
+void FakeBarWindow::PopupMenuAide(bool proposIsDefault) {
+    menuPopups.push_back(proposIsDefault);
+    if (duringModal) {
+        duringModal();
+    }
+}
+
 // The window system refuses negative sizes; positions may be anything.
 bool FakeBarWindow::SetLeft(float twips) {
     bounds.left = restored.left = twips;

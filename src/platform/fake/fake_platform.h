@@ -1,6 +1,9 @@
 // Test doubles of the platform and of the bar window: they hold state in plain members and record calls.
 #pragma once
 
+#include <array>
+#include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -17,6 +20,11 @@ class FakePlatform : public Platform {
     wchar_t DecimalSeparator() const override { return decimalSeparator; }
     void SetHelpFile(const std::wstring& path) override { helpFile = path; }
     void ShowHelp() override { ++helpShown; }
+    bool StartProcess(const std::wstring& commandLine, int showCommand) override;
+    void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) override;
+    void DoEvents() override { ++eventPasses; }
+    bool FileExists(const std::wstring& path) const override { return existingFiles.count(path) > 0; }
+    std::wstring VersionText(const std::wstring& entry) const override;
     void Beep() override { ++beeps; }
     void ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
 
@@ -26,7 +34,23 @@ class FakePlatform : public Platform {
         MessageIcon icon;
     };
 
+    struct Started {
+        std::wstring commandLine;
+        int showCommand;
+    };
+    struct Opened {
+        std::wstring verb;
+        std::wstring file;
+        std::wstring folder;
+    };
+
     std::wstring executablePath = L"C:\\Outils\\Zudav.exe";
+    std::set<std::wstring> existingFiles;
+    std::set<std::wstring> startablePrograms;  // commands whose first word (or quoted path) starts
+    std::vector<Started> started;
+    std::vector<Opened> opened;
+    int eventPasses = 0;
+    std::map<std::wstring, std::wstring> versionInfo;
     wchar_t decimalSeparator = L'.';
     std::set<std::wstring> runningCopies;  // lower-cased base names already running
     std::wstring helpFile;
@@ -49,7 +73,26 @@ class FakeBarWindow : public BarWindow {
     bool LoadIconFile(const std::wstring& path) override;
     void ClearIcon() override { icon.clear(); }
     void MakeTopmost() override { topmost = shown = true; }
-    void PopupMenuAide(bool proposIsDefault) override { menuPopups.push_back(proposIsDefault); }
+    void ShowControls(const BarControls& shown) override { controls = shown; }
+    IconLookup DrawFirstIcon(int box, const std::wstring& path) override;
+    bool LoadPicture(int box, const std::wstring& path) override;
+    void ShowBuiltInPicture(int box, BuiltInPicture picture) override;
+    void ClearPicture(int box) override { pictures[box].clear(); }
+    void SetSlotTooltips(int slot, const std::wstring& text) override { tooltips[slot] = text; }
+    void SetCellBorder(int cell, bool border) override { borders[cell] = border; }
+    void SetTimerEnabled(bool enabled) override { timerEnabled = enabled; }
+    void TakeFocus() override { ++focusRequests; }
+    void BeginDrag() override { ++drags; }
+    void Minimize() override { minimized = true; }
+    void Restore() override { minimized = false; }
+    void Show() override { shown = true; }
+    void AddTrayIcon() override {
+        ++trayAdds;
+        trayIcon = true;
+    }
+    void RemoveTrayIcon() override { trayIcon = false; }
+    void ShowAbout() override;
+    void PopupMenuAide(bool proposIsDefault) override;
     void Close() override { ++closeRequests; }
 
     // Design values of a freshly created bar window.
@@ -62,6 +105,24 @@ class FakeBarWindow : public BarWindow {
     bool topmost = false;
     bool shown = false;
     int closeRequests = 0;
+
+    // Files whose first icon can be drawn, files of a kind without icons, loadable picture files.
+    std::set<std::wstring> filesWithIcon;
+    std::set<std::wstring> filesWithoutIconKind;
+    std::set<std::wstring> pictureFiles;
+    // What each icon box shows: "" (clear), "icon:<path>", "picture:<path>", "placeholder", "free".
+    std::array<std::wstring, 13> pictures;
+    std::array<std::wstring, 13> tooltips;
+    std::array<bool, 13> borders{};
+    BarControls controls;
+    bool timerEnabled = false;
+    int focusRequests = 0;
+    int drags = 0;
+    bool trayIcon = false;
+    int trayAdds = 0;
+    int aboutShown = 0;
+    // Run inside the About box and the menu, as their nested message loops would.
+    std::function<void()> duringModal;
     std::vector<bool> menuPopups;  // one entry per popup: was "A &Propos de ..." the default item
 };
 

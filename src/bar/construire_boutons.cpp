@@ -1,0 +1,57 @@
+#include "bar/construire_boutons.h"
+
+#include <cwctype>
+
+namespace zudav {
+
+bool IconFromItemFile(const std::wstring& icone) {
+    if (icone.empty()) {
+        return true;
+    }
+    if (icone.size() < 3) {
+        return false;
+    }
+    std::wstring ending = icone.substr(icone.size() - 3);
+    for (auto& c : ending) {
+        c = static_cast<wchar_t>(std::towlower(c));
+    }
+    return ending == L"exe";
+}
+
+void DessinerIconeBarre(LaBarre& module, BarWindow& window, const std::wstring& path) {
+    const int box = module.IndexCourant.value_or(0);
+    if (window.DrawFirstIcon(box, path) == IconLookup::NoIcon) {
+        module.IconeAbsente = true;
+    }
+}
+
+void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& window) {
+    for (int n = 0; n < keys::kItemCount; ++n) {
+        module.IconeAbsente = false;
+        const std::wstring path = settings.ReadItem(keys::kChemin, n);
+        std::wstring icon;
+        if (!path.empty()) {
+            window.SetSlotTooltips(n, settings.ReadItem(keys::kTool, n));
+            module.IndexCourant = static_cast<std::int16_t>(n);
+            icon = settings.ReadItem(keys::kIcone, n);
+            if (IconFromItemFile(icon)) {
+                DessinerIconeBarre(module, window, path);
+            } else if (!window.LoadPicture(n, icon)) {
+                // A picture that does not load leaves the box as the caller cleared it.
+            }
+            if (module.IconeAbsente) {
+                // Only a flag that reads as a number other than 1 spares the placeholder.
+                const auto flag = ToNumber(settings.ReadItem(keys::kFicALancer, n), settings.DecimalSeparator());
+                if (!flag || *flag == 1) {
+                    window.ShowBuiltInPicture(n, BuiltInPicture::Placeholder);
+                }
+            }
+        }
+        // A free slot keeps its tooltips; the item editor clears them when it removes an item.
+        if (path.empty() && icon.empty()) {
+            window.ShowBuiltInPicture(n, BuiltInPicture::FreeSlot);
+        }
+    }
+}
+
+}  // namespace zudav

@@ -1,0 +1,22 @@
+// Filling the thirteen slots of the bar from the settings store: tooltips, the items' icons, the placeholder
+// for an item without an icon and the picture of a free slot.
+#pragma once
+
+#include <string>
+
+#include "bar/labarre.h"
+#include "bar/settings/bar_settings.h"
+#include "platform/bar_window.h"
+
+namespace zudav {
+
+// Rebuilds every slot. Clearing the boxes beforehand is the caller's (start-up, refresh).
+void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& window);
+
+// Draws the first icon of a file into the slot IndexCourant; sets IconeAbsente when the file has none.
+void DessinerIconeBarre(LaBarre& module, BarWindow& window, const std::wstring& path);
+
+// True when the item's icon is to be taken from its own file: no picture chosen, or one ending in "exe".
+bool IconFromItemFile(const std::wstring& icone);
+
+}  // namespace zudav

@@ -1,0 +1,16 @@
+// How a launch reads an item: the command line it runs and the message it shows when that fails.
+#pragma once
+
+#include <string>
+
+namespace zudav {
+
+// The path, then one blank and the arguments when there are any. A path that names an existing file is
+// quoted, so that "C:\Program Files\Outil\outil.exe" is not read as "C:\Program" with arguments; any other
+// text is a command typed by the user and stays as typed.
+std::wstring CommandLine(const std::wstring& path, const std::wstring& arguments, bool pathIsExistingFile);
+
+inline constexpr const wchar_t* kErreurFichierTitre = L"Erreur de fichier";
+std::wstring ErreurFichierTexte(const std::wstring& sautLigne);
+
+}  // namespace zudav

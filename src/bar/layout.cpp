@@ -1,0 +1,59 @@
+#include "bar/layout.h"
+
+#include "bar/settings/conversions.h"
+
+namespace zudav {
+namespace {
+
+// Sizes cannot be negative; a refused assignment leaves the previous value.
+void SetSize(float& property, float value) {
+    if (value >= 0) {
+        property = value;
+    }
+}
+
+void CentreIcon(const ControlRect& firstCell,
+                const ControlRect& cell,
+                ControlRect& picture,
+                const ControlRect& firstPicture) {
+    // The offset is brought to a 16-bit whole number, halves to even; out of range it is not applied.
+    const auto offset = RoundToInteger16((firstCell.width - firstPicture.width) / 2);
+    if (!offset) {
+        return;
+    }
+    picture.top = cell.top + *offset;
+    picture.left = cell.left + *offset;
+}
+
+}  // namespace
+
+WindowLength LayOut(bool horizontal, float windowWidth, float windowHeight, BarControls& controls) {
+    auto& cells = controls.cells;
+    for (int i = 0; i < keys::kItemCount; ++i) {
+        ControlRect& cell = cells[i];
+        if (horizontal) {
+            SetSize(cell.width, windowHeight - 500);
+            SetSize(cell.height, cell.width);  // square cells
+            cell.top = 40;
+            // The pitch is the window's height: a 500-twip gap between cells.
+            cell.left = 500 + static_cast<float>(i) * (cells[0].width + 500);
+        } else {
+            SetSize(cell.width, windowWidth - 150);
+            SetSize(cell.height, cell.width);
+            cell.left = 0;
+            cell.top = 300 + static_cast<float>(i) * cells[0].height;  // cells touch
+        }
+        CentreIcon(cells[0], cell, controls.pictures[i], controls.pictures[0]);
+    }
+    const ControlRect& last = cells[keys::kItemCount - 1];
+    if (horizontal) {
+        return {true, last.left + last.width + 550};
+    }
+    return {false, last.top + last.height + 550};
+}
+
+void PlaceStopImage(float windowWidth, BarControls& controls) {
+    controls.stopImage.left = windowWidth - (controls.stopImage.width + 100);
+}
+
+}  // namespace zudav

@@ -1,0 +1,49 @@
+// The bar's layout rule: cells lined up in a column (vertical bar) or a row (horizontal bar), each icon box
+// centred in its cell, and the window's length set so that exactly thirteen cells fit.
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "bar/settings/keys.h"
+
+namespace zudav {
+
+struct ControlRect {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+};
+
+inline bool operator==(const ControlRect& a, const ControlRect& b) {
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
+// Where the controls of the bar stand, in twips of the window's client area.
+struct BarControls {
+    std::array<ControlRect, keys::kItemCount> cells{};     // CoolBar(0..12)
+    std::array<ControlRect, keys::kItemCount> pictures{};  // Picture1(0..12)
+    ControlRect stopImage{0, 0, 240, 240};                 // Image2
+    BarControls() {
+        for (auto& picture : pictures) {
+            picture.width = picture.height = 480;
+        }
+    }
+};
+
+struct WindowLength {
+    bool horizontal;  // the length is the window's width (horizontal bar) or its height
+    float value;
+};
+
+// Lays the cells out from the window's thickness. An assignment that cannot be made (a negative size) is
+// skipped and keeps the control's previous value, as the window system would. Returns the window's new length.
+// The caller sets that length, which lays the bar out once more with the same values, then calls
+// PlaceStopImage with the window's width.
+WindowLength LayOut(bool horizontal, float windowWidth, float windowHeight, BarControls& controls);
+
+// The "Arrêter" image keeps 100 twips inside the window's right edge.
+void PlaceStopImage(float windowWidth, BarControls& controls);
+
+}  // namespace zudav

@@ -1,0 +1,68 @@
+// The bar's pointer, timer and notification-icon behaviour: hover highlight, drag, lock, tray dispatch.
+#include "bar/principal.h"
+#include "bar/tray.h"
+
+namespace zudav {
+
+void Principal::Survol(int i) {
+    const int previous = dernierSurvol_.value_or(0);
+    if (previous != i) {
+        window_.SetCellBorder(previous, false);
+        window_.SetTimerEnabled(true);
+        window_.TakeFocus();
+    }
+    dernierSurvol_ = i;
+    window_.SetCellBorder(i, true);
+}
+
+void Principal::OnTimer() {
+    window_.SetCellBorder(dernierSurvol_.value_or(0), false);
+    window_.SetTimerEnabled(false);
+}
+
+void Principal::OnBackgroundPress() {
+    window_.BeginDrag();
+}
+
+void Principal::OnPaint() {
+    if (!Block) {
+        return;
+    }
+    window_.SetLeft(GranX);
+    window_.SetTop(GranY);
+    window_.SetWidth(Lar);
+    window_.SetHeight(Hau);
+}
+
+void Principal::OnTrayMessage(std::uint32_t mouseMessage) {
+    const TrayAction action = DecodeTrayCode(mouseMessage);
+    if (trayDispatching_) {
+        return;  // a nested loop (About box, menu) of an earlier dispatch is running
+    }
+    trayDispatching_ = true;
+    switch (action) {
+        case TrayAction::RefreshAndRestore:
+            OnMenu(MenuCommand::Rafraichir);
+            window_.Restore();
+            window_.Show();
+            break;
+        case TrayAction::Show:
+            window_.Show();
+            break;
+        case TrayAction::About:
+            OnMenu(MenuCommand::Propos);
+            break;
+        case TrayAction::Menu:
+            window_.PopupMenuAide(true);
+            break;
+        case TrayAction::None:
+            break;
+    }
+    trayDispatching_ = false;
+}
+
+void Principal::OnShellRestarted() {
+    window_.AddTrayIcon();
+}
+
+}  // namespace zudav

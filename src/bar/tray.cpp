@@ -1,0 +1,20 @@
+#include "bar/tray.h"
+
+namespace zudav {
+
+TrayAction DecodeTrayCode(std::uint32_t mouseMessage) {
+    switch (mouseMessage) {
+        case 0x201:  // WM_LBUTTONDOWN
+            return TrayAction::RefreshAndRestore;
+        case 0x202:  // WM_LBUTTONUP
+            return TrayAction::Show;
+        case 0x203:  // WM_LBUTTONDBLCLK
+            return TrayAction::About;
+        case 0x205:  // WM_RBUTTONUP
+            return TrayAction::Menu;
+        default:  // the right button down (0x204) included
+            return TrayAction::None;
+    }
+}
+
+}  // namespace zudav
