@@ -1,5 +1,6 @@
 // Zudav: a launcher bar. Wires the Win32 platform, the registry store and the bar window together and runs
 // the message loop; F1 in any window of the program opens its help file.
+#include <objbase.h>
 #include <windows.h>
 
 #include "bar/labarre.h"
@@ -9,11 +10,13 @@
 #include "platform/win32/win32_platform.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // The shell's file associations (opening documents) want COM on this thread.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     zudav::win32::Win32Platform platform;
     zudav::win32::RegistryStore store;
     zudav::LaBarre module;
 
-    zudav::win32::BarView view(instance);
+    zudav::win32::BarView view(instance, platform, module);
     if (!view.Create()) {
         return 1;
     }

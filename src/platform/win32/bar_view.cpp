@@ -1,7 +1,9 @@
 #include "platform/win32/bar_view.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
+#include "platform/win32/about_view.h"
 #include "platform/win32/twips.h"
 #include "resources/resource_ids.h"
 
@@ -17,11 +19,33 @@ constexpr int kCellId = 1100;     // CoolBar(i): kCellId + i
 constexpr int kLabelId = 1200;
 constexpr int kStopImageId = 1201;
 
+constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT kTimer1Interval = 2000;
+constexpr UINT kTrayIconId = 1;
+constexpr UINT kTrayMessage = WM_APP + 1;  // the notification icon's mouse codes arrive in lParam
+
 // Design geometry of a new bar, in twips.
 constexpr float kDesignWidth = 870;
 constexpr float kDesignHeight = 8490;
 constexpr float kIconBoxSide = 480;
 constexpr float kStopImageSide = 240;
+
+// Executables, libraries and icon files are where icons are found; other files hold none.
+bool MayHoldIcons(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return true;  // missing: a file without an icon
+    }
+    unsigned char start[4] = {};
+    DWORD read = 0;
+    ReadFile(file, start, sizeof start, &read, nullptr);
+    CloseHandle(file);
+    const bool executable = read >= 2 && start[0] == 'M' && start[1] == 'Z';
+    const bool iconFile =
+        read == 4 && start[0] == 0 && start[1] == 0 && (start[2] == 1 || start[2] == 2) && start[3] == 0;
+    return executable || iconFile;
+}
 
 HICON LoadResourceIcon(HINSTANCE instance, int id, int size) {
     return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_SHARED));
@@ -29,7 +53,8 @@ HICON LoadResourceIcon(HINSTANCE instance, int id, int size) {
 
 }  // namespace
 
-BarView::BarView(HINSTANCE instance) : instance_(instance) {}
+BarView::BarView(HINSTANCE instance, Platform& platform, const LaBarre& module)
+    : instance_(instance), platform_(platform), module_(module) {}
 
 BarView::~BarView() {
     if (window_ != nullptr) {
@@ -61,6 +86,7 @@ bool BarView::Create() {
         return false;
     }
     menu_.Reset(LoadMenuW(instance_, MAKEINTRESOURCEW(IDM_AIDE)));
+    taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     CreateControls();
     return true;
 }
@@ -145,7 +171,11 @@ bool BarView::IsMinimized() const {
     return IsIconic(window_) != FALSE;
 }
 
+// A minimised window can be neither moved nor sized: the assignment is refused.
 bool BarView::SetLeft(float twips) {
+    if (IsMinimized()) {
+        return false;
+    }
     RECT rect{};
     GetWindowRect(window_, &rect);
     return SetWindowPos(window_, nullptr, TwipsScale::ForWindow(window_).ToPixels(twips), rect.top, 0, 0,
@@ -153,6 +183,9 @@ bool BarView::SetLeft(float twips) {
 }
 
 bool BarView::SetTop(float twips) {
+    if (IsMinimized()) {
+        return false;
+    }
     RECT rect{};
     GetWindowRect(window_, &rect);
     return SetWindowPos(window_, nullptr, rect.left, TwipsScale::ForWindow(window_).ToPixels(twips), 0, 0,
@@ -160,7 +193,7 @@ bool BarView::SetTop(float twips) {
 }
 
 bool BarView::Resize(int width, int height) {
-    if (width < 0 || height < 0) {
+    if (width < 0 || height < 0 || IsMinimized()) {
         return false;  // the window system has no negative sizes
     }
     return SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
@@ -223,6 +256,128 @@ void BarView::MakeTopmost() {
     SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
+void BarView::ShowControls(const BarControls& controls) {
+    for (int i = 0; i < keys::kItemCount; ++i) {
+        const ControlRect& cell = controls.cells[i];
+        const ControlRect& picture = controls.pictures[i];
+        PlaceControl(cells_[i], cell.left, cell.top, cell.width, cell.height);
+        PlaceControl(pictures_[i], picture.left, picture.top, picture.width, picture.height);
+    }
+    const ControlRect& stop = controls.stopImage;
+    PlaceControl(stopImage_, stop.left, stop.top, stop.width, stop.height);
+}
+
+IconLookup BarView::DrawFirstIcon(int box, const std::wstring& path) {
+    HICON icon = ExtractIconW(instance_, path.c_str(), 0);
+    if (icon == nullptr) {
+        // Some shells answer "no icon" for a document too; a document is a file of a kind without icons.
+        return MayHoldIcons(path) ? IconLookup::NoIcon : IconLookup::NotIconKind;
+    }
+    if (icon == reinterpret_cast<HICON>(1)) {
+        return IconLookup::NotIconKind;  // not an executable, a library or an icon file
+    }
+    // The box keeps the icon while it shows it and releases it when its picture changes.
+    pictures_[box].ShowOwnedIcon(UniqueIcon(icon));
+    return IconLookup::Drawn;
+}
+
+bool BarView::LoadPicture(int box, const std::wstring& path) {
+    if (UniqueIcon icon(static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
+        icon) {
+        pictures_[box].ShowOwnedIcon(std::move(icon));
+        return true;
+    }
+    if (UniqueBitmap bitmap(static_cast<HBITMAP>(
+            LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+        bitmap) {
+        pictures_[box].ShowOwnedBitmap(std::move(bitmap));
+        return true;
+    }
+    return false;
+}
+
+void BarView::ShowBuiltInPicture(int box, BuiltInPicture picture) {
+    pictures_[box].ShowSharedIcon(picture == BuiltInPicture::Placeholder ? placeholderIcon_ : freeSlotIcon_);
+}
+
+void BarView::ClearPicture(int box) {
+    pictures_[box].ClearPicture();
+}
+
+void BarView::SetSlotTooltips(int slot, const std::wstring& text) {
+    SetTooltip(pictures_[slot], text);
+    SetTooltip(cells_[slot], text);
+}
+
+void BarView::SetCellBorder(int cell, bool border) {
+    if (cell >= 0 && cell < keys::kItemCount) {
+        cells_[cell].SetBorder(border);
+    }
+}
+
+void BarView::SetTimerEnabled(bool enabled) {
+    if (enabled && !timerRunning_) {
+        timerRunning_ = SetTimer(window_, kTimer1, kTimer1Interval, nullptr) != 0;
+    } else if (!enabled && timerRunning_) {
+        KillTimer(window_, kTimer1);
+        timerRunning_ = false;
+    }
+}
+
+void BarView::TakeFocus() {
+    SetFocus(window_);
+}
+
+void BarView::BeginDrag() {
+    POINT at{};
+    GetCursorPos(&at);
+    ReleaseCapture();
+    SendMessageW(window_, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
+}
+
+void BarView::Minimize() {
+    ShowWindow(window_, SW_MINIMIZE);
+}
+
+void BarView::Restore() {
+    if (IsIconic(window_)) {
+        ShowWindow(window_, SW_RESTORE);
+    }
+}
+
+void BarView::Show() {
+    ShowWindow(window_, SW_SHOW);
+}
+
+void BarView::AddTrayIcon() {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window_;
+    data.uID = kTrayIconId;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayMessage;
+    // A bar without an icon of its own would leave an empty, unfindable place in the notification area.
+    data.hIcon = reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, ICON_BIG, 0));
+    if (data.hIcon == nullptr) {
+        data.hIcon = builtInIcon_;
+    }
+    // The tip field holds 64 characters with its terminating NUL.
+    lstrcpynW(data.szTip, Caption().c_str(), 64);
+    Shell_NotifyIconW(NIM_ADD, &data);
+}
+
+void BarView::RemoveTrayIcon() {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window_;
+    data.uID = kTrayIconId;
+    Shell_NotifyIconW(NIM_DELETE, &data);
+}
+
+void BarView::ShowAbout() {
+    ShowAboutBox(window_, platform_, module_.SautLigne);
+}
+
 void BarView::PopupMenuAide(bool proposIsDefault) {
     HMENU popup = GetSubMenu(menu_.Get(), 0);
     SetMenuDefaultItem(popup, proposIsDefault ? IDM_PROPOS : static_cast<UINT>(-1), FALSE);
@@ -243,7 +398,21 @@ void BarView::OnControlPointer(int id, PointerEvent event) {
     if (principal_ == nullptr) {
         return;
     }
-    if (id == kLabelId && event == PointerEvent::Click) {
+    if (id >= kPictureId && id < kPictureId + keys::kItemCount) {
+        const int slot = id - kPictureId;
+        if (event == PointerEvent::Move) {
+            principal_->Survol(slot);
+        } else if (event == PointerEvent::LeftDown) {
+            principal_->OnIconLeftPress(slot);
+        }
+    } else if (id >= kCellId && id < kCellId + keys::kItemCount) {
+        const int slot = id - kCellId;
+        if (event == PointerEvent::Move) {
+            principal_->Survol(slot);
+        } else if (event == PointerEvent::Click) {
+            principal_->OnCellClick(slot);
+        }
+    } else if (id == kLabelId && event == PointerEvent::Click) {
         principal_->OnActionLabelClick();
     } else if (id == kStopImageId && event == PointerEvent::Click) {
         principal_->OnStopImageClick();
@@ -264,7 +433,42 @@ LRESULT CALLBACK BarView::WindowProcedure(HWND window, UINT message, WPARAM wPar
 }
 
 LRESULT BarView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+        if (principal_ != nullptr) {
+            principal_->OnShellRestarted();
+        }
+        return 0;
+    }
     switch (message) {
+        case WM_SIZE:
+            if (principal_ != nullptr) {
+                principal_->OnResize();
+            }
+            return 0;
+        case WM_PAINT: {
+            const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
+            if (principal_ != nullptr) {
+                principal_->OnPaint();
+            }
+            return result;
+        }
+        case WM_TIMER:
+            if (wParam == kTimer1 && principal_ != nullptr) {
+                principal_->OnTimer();
+            }
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            if (principal_ != nullptr) {
+                principal_->OnBackgroundPress();
+            }
+            return 0;
+        case kTrayMessage:
+            if (wParam == kTrayIconId && principal_ != nullptr) {
+                principal_->OnTrayMessage(static_cast<std::uint32_t>(LOWORD(lParam)));
+            }
+            return 0;
         case WM_GETMINMAXINFO: {
             // The bar is narrower than the window system's minimum tracking size for a captioned window.
             auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);

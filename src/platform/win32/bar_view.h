@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "bar/labarre.h"
 #include "bar/principal.h"
 #include "bar/settings/keys.h"
 #include "platform/bar_window.h"
@@ -16,7 +17,7 @@ namespace zudav::win32 {
 
 class BarView final : public BarWindow, public ControlOwner {
   public:
-    explicit BarView(HINSTANCE instance);
+    BarView(HINSTANCE instance, Platform& platform, const LaBarre& module);
     ~BarView();
     BarView(const BarView&) = delete;
     BarView& operator=(const BarView&) = delete;
@@ -42,6 +43,22 @@ class BarView final : public BarWindow, public ControlOwner {
     bool LoadIconFile(const std::wstring& path) override;
     void ClearIcon() override;
     void MakeTopmost() override;
+    void ShowControls(const BarControls& controls) override;
+    IconLookup DrawFirstIcon(int box, const std::wstring& path) override;
+    bool LoadPicture(int box, const std::wstring& path) override;
+    void ShowBuiltInPicture(int box, BuiltInPicture picture) override;
+    void ClearPicture(int box) override;
+    void SetSlotTooltips(int slot, const std::wstring& text) override;
+    void SetCellBorder(int cell, bool border) override;
+    void SetTimerEnabled(bool enabled) override;
+    void TakeFocus() override;
+    void BeginDrag() override;
+    void Minimize() override;
+    void Restore() override;
+    void Show() override;
+    void AddTrayIcon() override;
+    void RemoveTrayIcon() override;
+    void ShowAbout() override;
     void PopupMenuAide(bool proposIsDefault) override;
     void Close() override;
 
@@ -57,10 +74,14 @@ class BarView final : public BarWindow, public ControlOwner {
     bool Resize(int width, int height);
 
     HINSTANCE instance_;
+    Platform& platform_;
+    const LaBarre& module_;
     HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
     Principal* principal_ = nullptr;
     bool closed_ = false;
+    bool timerRunning_ = false;
+    UINT taskbarCreated_ = 0;  // the shell's broadcast after it restarts
 
     std::array<ChildControl, keys::kItemCount> pictures_;  // Picture1(0..12)
     std::array<ChildControl, keys::kItemCount> cells_;     // CoolBar(0..12)

@@ -96,6 +96,12 @@ LRESULT ChildControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;
+        case WM_SETCURSOR:
+            if (pointer_ != nullptr) {
+                SetCursor(pointer_);
+                return TRUE;
+            }
+            break;
         case WM_MOUSEMOVE:
             owner_->OnControlPointer(id_, PointerEvent::Move);
             return 0;
@@ -160,7 +166,7 @@ void ChildControl::Paint() {
         HGDIOBJ previousFont = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, textColor_);
-        DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &area, DT_LEFT | DT_TOP | DT_WORDBREAK);
+        DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &area, textFormat_);
         SelectObject(dc, previousFont);
     }
 

@@ -38,6 +38,9 @@ class ChildControl {
     void ClearPicture();
     bool HasPicture() const { return icon_ != nullptr || bitmap_; }
     void SetBorder(bool border);
+    // DrawText flags for the caption (left-aligned and wrapped unless told otherwise).
+    void SetTextFormat(UINT format) { textFormat_ = format; }
+    void SetPointer(HCURSOR pointer) { pointer_ = pointer; }
     bool HasBorder() const { return border_; }
 
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -56,6 +59,8 @@ class ChildControl {
     UniqueIcon ownedIcon_;
     UniqueBitmap bitmap_;
     bool border_ = false;
+    UINT textFormat_ = DT_LEFT | DT_TOP | DT_WORDBREAK;
+    HCURSOR pointer_ = nullptr;
     bool leftPressed_ = false;
 };
 

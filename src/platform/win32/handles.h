@@ -65,6 +65,7 @@ using UniqueKey = Unique<HKEY, KeyReleaser>;
 using UniqueIcon = Unique<HICON, IconReleaser>;
 using UniqueFont = Unique<HFONT, GdiReleaser>;
 using UniqueBitmap = Unique<HBITMAP, GdiReleaser>;
+using UniquePen = Unique<HPEN, GdiReleaser>;
 using UniqueMenu = Unique<HMENU, MenuReleaser>;
 using UniqueHandle = Unique<HANDLE, KernelReleaser>;
 using UniqueModule = Unique<HMODULE, ModuleReleaser>;

@@ -1,5 +1,8 @@
 #include "platform/win32/win32_platform.h"
 
+#include <shellapi.h>
+
+#include <cstdio>
 #include <cwctype>
 #include <vector>
 
@@ -58,6 +61,76 @@ void Win32Platform::ShowHelp() {
     if (htmlHelp != nullptr) {
         htmlHelp(owner_, helpFile_.c_str(), kHtmlHelpDisplayTopic, 0);
     }
+}
+
+bool Win32Platform::StartProcess(const std::wstring& commandLine, int showCommand) {
+    std::vector<wchar_t> writable(commandLine.begin(), commandLine.end());
+    writable.push_back(L'\0');
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showCommand);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        return false;
+    }
+    // The started program runs on its own; the bar never waits for it.
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+void Win32Platform::ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) {
+    ShellExecuteW(GetActiveWindow() != nullptr ? GetActiveWindow() : owner_, verb.c_str(), file.c_str(), L"",
+                  folder.c_str(), SW_SHOWNORMAL);
+}
+
+void Win32Platform::DoEvents() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop to see
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+bool Win32Platform::FileExists(const std::wstring& path) const {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::wstring Win32Platform::VersionText(const std::wstring& entry) const {
+    const std::wstring executable = ExecutablePath();
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(executable.c_str(), &ignored);
+    if (size == 0) {
+        return {};
+    }
+    std::vector<BYTE> block(size);
+    if (!GetFileVersionInfoW(executable.c_str(), 0, size, block.data())) {
+        return {};
+    }
+    struct Translation {
+        WORD language;
+        WORD codePage;
+    };
+    Translation* translation = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) ||
+        length < sizeof(Translation)) {
+        return {};
+    }
+    wchar_t query[128];
+    std::swprintf(query, 128, L"\\StringFileInfo\\%04x%04x\\%ls", translation->language, translation->codePage,
+                  entry.c_str());
+    wchar_t* text = nullptr;
+    if (!VerQueryValueW(block.data(), query, reinterpret_cast<void**>(&text), &length) || text == nullptr) {
+        return {};
+    }
+    return std::wstring(text, wcsnlen(text, length));
 }
 
 void Win32Platform::Beep() {

@@ -1,0 +1,193 @@
+#include "platform/win32/about_view.h"
+
+#include <array>
+
+#include "about/frm_about.h"
+#include "platform/win32/child_control.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/modal.h"
+#include "platform/win32/twips.h"
+#include "resources/resource_ids.h"
+
+namespace zudav::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"ZudavApropos";
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+
+enum ControlId { kPicon = 10, kTitle, kVersion, kDescription, kMailLink, kDisclaimer, kWebLink };
+
+class AboutView final : public ControlOwner {
+  public:
+    AboutView(HWND owner, Platform& platform) : owner_(owner), platform_(platform), logic_(platform) {}
+
+    void Show(const std::wstring& sautLigne) {
+        const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
+        Register(instance);
+        const SIZE size = WindowSizeForClient(owner_, 5940, 5745, kStyle, kExStyle);
+        RECT ownerRect{};
+        GetWindowRect(owner_, &ownerRect);
+        window_ = CreateWindowExW(kExStyle, kClassName, logic_.caption.c_str(), kStyle, ownerRect.left + 40,
+                                  ownerRect.top + 40, size.cx, size.cy, owner_, nullptr, instance, this);
+        if (window_ == nullptr) {
+            return;
+        }
+        CreateControls(instance);
+        Load(sautLigne);
+        RunModal(owner_, window_, platform_);
+    }
+
+    void OnControlPointer(int id, PointerEvent event) override {
+        if (event != PointerEvent::Click) {
+            return;
+        }
+        if (id == kWebLink) {
+            logic_.OnLabel1Click(2);
+        } else if (id == kMailLink) {
+            logic_.OnLabel2Click();
+        }
+    }
+
+  private:
+    static void Register(HINSTANCE instance) {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = WindowProcedure;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = kClassName;
+        RegisterClassExW(&windowClass);  // already registered on a second showing: fine
+    }
+
+    HFONT MakeFont(const wchar_t* face, float points, bool bold, bool underline) {
+        const int dpi = WindowDpi(window_);
+        return CreateFontW(-static_cast<int>(points * static_cast<float>(dpi) / 72.0f + 0.5f), 0, 0, 0,
+                           bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
+    }
+
+    void Place(ChildControl& control, int id, float left, float top, float width, float height) {
+        control.Create(window_, id, *this);
+        const TwipsScale scale = TwipsScale::ForWindow(window_);
+        MoveWindow(control.Handle(), scale.ToPixels(left), scale.ToPixels(top), scale.ToPixels(width),
+                   scale.ToPixels(height), FALSE);
+    }
+
+    void CreateControls(HINSTANCE instance) {
+        titleFont_.Reset(MakeFont(L"MS Shell Dlg", 13.5f, true, false));
+        mailFont_.Reset(MakeFont(L"Arial", 12, false, true));
+        webFont_.Reset(MakeFont(L"Arial", 14.25f, false, true));
+        const auto dialogFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        const auto linkPointer =
+            static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(IDC_LIEN), IMAGE_CURSOR, 0, 0, LR_SHARED));
+        const COLORREF blue = RGB(0, 0, 255);
+
+        Place(picon_, kPicon, 210, 270, 495, 810);
+        Place(title_, kTitle, 1050, 30, 4275, 480);
+        Place(version_, kVersion, 1050, 615, 3885, 225);
+        Place(description_, kDescription, 1050, 930, 4245, 900);
+        // Wide enough for its text on one line in the link's larger font.
+        Place(mail_, kMailLink, 2145, 2025, 3700, 270);
+        mail_.SetTextFormat(DT_LEFT | DT_TOP | DT_SINGLELINE);
+        mail_.SetText(logic_.label2, mailFont_.Get(), blue);
+        mail_.SetPointer(linkPointer);
+        Place(disclaimer_, kDisclaimer, 255, 2625, 5145, 1230);
+        disclaimer_.SetText(logic_.lblDisclaimer, dialogFont);
+        Place(web_, kWebLink, 765, 3960, 4665, 930);
+        web_.SetTextFormat(DT_CENTER | DT_TOP | DT_WORDBREAK);
+        web_.SetText(logic_.label1, webFont_.Get(), blue);
+        web_.SetPointer(linkPointer);
+
+        const TwipsScale scale = TwipsScale::ForWindow(window_);
+        ok_ = CreateWindowExW(0, L"BUTTON", logic_.cmdOK.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                              scale.ToPixels(2265), scale.ToPixels(5190), scale.ToPixels(1875), scale.ToPixels(465),
+                              window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance, nullptr);
+        SendMessageW(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont), FALSE);
+        separator_ = {scale.ToPixels(240), scale.ToPixels(2445), scale.ToPixels(5450), scale.ToPixels(2445)};
+    }
+
+    // Each step on its own: one that cannot be done leaves the creation value.
+    void Load(const std::wstring& sautLigne) {
+        const auto barIcon = reinterpret_cast<HICON>(SendMessageW(owner_, WM_GETICON, ICON_BIG, 0));
+        SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(barIcon));
+        wchar_t caption[256] = {};
+        GetWindowTextW(owner_, caption, 256);
+        logic_.Charger(caption, sautLigne);
+        SetWindowTextW(window_, logic_.caption.c_str());
+        if (barIcon != nullptr) {
+            picon_.ShowSharedIcon(barIcon);
+        }
+        const auto dialogFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        description_.SetText(logic_.lblDescription, dialogFont);
+        version_.SetText(logic_.lblVersion, dialogFont);
+        title_.SetText(logic_.lblTitle, titleFont_.Get());
+        SetFocus(ok_);
+    }
+
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE) {
+            SetWindowLongPtrW(window, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+        }
+        auto* view = reinterpret_cast<AboutView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (view != nullptr) {
+            switch (message) {
+                case WM_COMMAND:
+                    if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                        view->Close();
+                        return 0;
+                    }
+                    break;
+                case WM_CLOSE:
+                    view->Close();
+                    return 0;
+                case WM_PAINT:
+                    view->PaintSeparator();
+                    return 0;
+                case WM_NCDESTROY:
+                    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+                    break;
+                default:
+                    break;
+            }
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    void PaintSeparator() {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window_, &paint);
+        UniquePen pen(CreatePen(PS_SOLID, 2, RGB(0, 0, 128)));
+        HGDIOBJ previous = SelectObject(dc, pen.Get());
+        MoveToEx(dc, separator_.left, separator_.top, nullptr);
+        LineTo(dc, separator_.right, separator_.bottom);
+        SelectObject(dc, previous);
+        EndPaint(window_, &paint);
+    }
+
+    void Close() {
+        // The bar is enabled first so that the activation goes back to it.
+        EnableWindow(owner_, TRUE);
+        DestroyWindow(window_);
+    }
+
+    HWND owner_;
+    Platform& platform_;
+    FrmAbout logic_;
+    HWND window_ = nullptr;
+    HWND ok_ = nullptr;
+    RECT separator_{};
+    ChildControl picon_, title_, version_, description_, mail_, disclaimer_, web_;
+    UniqueFont titleFont_, mailFont_, webFont_;
+};
+
+}  // namespace
+
+void ShowAboutBox(HWND owner, Platform& platform, const std::wstring& sautLigne) {
+    AboutView view(owner, platform);
+    view.Show(sautLigne);
+}
+
+}  // namespace zudav::win32
