@@ -20,6 +20,11 @@ void Principal::OnTimer() {
     window_.SetTimerEnabled(false);
 }
 
+void Principal::OnRightPress(int i) {
+    module_.IndexCourant = static_cast<std::int16_t>(i);
+    window_.ShowItemEditor();
+}
+
 void Principal::OnBackgroundPress() {
     window_.BeginDrag();
 }

@@ -44,6 +44,8 @@ class Principal {
     void OnTimer();
     void OnCellClick(int i) { LancerItem(static_cast<std::int16_t>(i)); }
     void OnIconLeftPress(int i) { LancerItem(static_cast<std::int16_t>(i)); }
+    // A right press on cell or icon i opens the item editor for that slot, also on a locked bar.
+    void OnRightPress(int i);
     // A press on the window's background drags the bar.
     void OnBackgroundPress();
     // A locked bar takes its held place and size back at every repaint.

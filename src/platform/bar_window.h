@@ -80,8 +80,9 @@ class BarWindow {
     virtual void AddTrayIcon() = 0;
     virtual void RemoveTrayIcon() = 0;
 
-    // The About box, modal over the bar; returns when it is closed.
+    // The About box and the item editor (for slot IndexCourant), modal over the bar; each returns when closed.
     virtual void ShowAbout() = 0;
+    virtual void ShowItemEditor() = 0;
 
     // Closes the window by the same road as the window system's close (exit processing runs).
     virtual void Close() = 0;

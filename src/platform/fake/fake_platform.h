@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/bar_window.h"
+#include "platform/editor_window.h"
 #include "platform/platform.h"
 
 namespace zudav {
@@ -92,6 +93,7 @@ class FakeBarWindow : public BarWindow {
     }
     void RemoveTrayIcon() override { trayIcon = false; }
     void ShowAbout() override;
+    void ShowItemEditor() override;
     void PopupMenuAide(bool proposIsDefault) override;
     void Close() override { ++closeRequests; }
 
@@ -121,9 +123,34 @@ class FakeBarWindow : public BarWindow {
     bool trayIcon = false;
     int trayAdds = 0;
     int aboutShown = 0;
+    int editorShown = 0;
     // Run inside the About box and the menu, as their nested message loops would.
     std::function<void()> duringModal;
     std::vector<bool> menuPopups;  // one entry per popup: was "A &Propos de ..." the default item
+};
+
+class FakeEditorWindow : public EditorWindow {
+  public:
+    IconLookup DrawFirstIcon(const std::wstring& path) override;
+    bool LoadPicture(const std::wstring& path) override;
+    void ShowPlaceholder() override { preview = L"placeholder"; }
+    void ClearPicture() override { preview.clear(); }
+    std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) override;
+    void Close() override { ++closes; }
+
+    struct Dialog {
+        std::wstring filter;
+        std::wstring initialName;
+    };
+
+    std::set<std::wstring> filesWithIcon;
+    std::set<std::wstring> pictureFiles;
+    // What the preview shows: "" (clear), "icon:<path>", "picture:<path>", "placeholder".
+    std::wstring preview;
+    // The user's answers to the next dialogs, in order; nothing: cancelled.
+    std::vector<std::optional<std::wstring>> answers;
+    std::vector<Dialog> dialogs;
+    int closes = 0;
 };
 
 }  // namespace zudav

@@ -1,0 +1,153 @@
+#include "editor/frm_ajoute_enleve.h"
+
+#include "bar/construire_boutons.h"
+
+namespace zudav {
+
+const std::array<const wchar_t*, 7> kOption1Captions = {
+    L"Masqu\u00e9e Activ\u00e9e",    L"Normalle, Activ\u00e9e",   L"R\u00e9duite, Activ\u00e9",
+    L"Agrandie, activ\u00e9e",       L"Normalle, Inactiv\u00e9e", L"",
+    L"R\u00e9duite, Inactiv\u00e9e",
+};
+
+std::optional<std::wstring> SuggestedTooltip(const std::wstring& path) {
+    const size_t separator = path.rfind(L'\\');
+    const long start = separator == std::wstring::npos ? 0 : static_cast<long>(separator) + 1;
+    const long length = static_cast<long>(path.size()) - start - 4;
+    if (length < 0) {
+        return std::nullopt;
+    }
+    return path.substr(static_cast<size_t>(start), static_cast<size_t>(length));
+}
+
+FrmAjouteEnleve::FrmAjouteEnleve(Platform& platform,
+                                 const BarSettings& settings,
+                                 LaBarre& module,
+                                 BarWindow& bar,
+                                 EditorWindow& window)
+    : platform_(platform), settings_(settings), module_(module), bar_(bar), window_(window) {}
+
+void FrmAjouteEnleve::Charger() {
+    const int n = Slot();
+    if (!settings_.ReadItem(keys::kChemin, n).empty()) {
+        text1 = settings_.ReadItem(keys::kTool, n);
+        text2 = settings_.ReadItem(keys::kChemin, n);
+        text3 = settings_.ReadItem(keys::kLigne, n);
+        // A flag the check box cannot show leaves it as it was.
+        if (auto flag = ToInteger16(settings_.ReadItem(keys::kFicALancer, n, L"0"), settings_.DecimalSeparator());
+            flag && *flag >= 0 && *flag <= 2) {
+            check1 = *flag;
+        }
+        // A state that names no option leaves the default one.
+        if (auto state = RoundToInteger16(LeadingNumber(settings_.ReadItem(keys::kFocus, n, L"1")));
+            state && *state >= 0 && *state < static_cast<int>(kOption1Captions.size())) {
+            option1 = *state;
+        }
+        caption = text2;
+    }
+    RafraichirIcone();
+}
+
+void FrmAjouteEnleve::RafraichirIcone() {
+    const std::wstring icone = settings_.ReadItem(keys::kIcone, Slot());
+    if (IconFromItemFile(icone)) {
+        window_.DrawFirstIcon(text2);
+        icone1Tag = text2;
+    } else {
+        if (!window_.LoadPicture(icone)) {
+            // The preview keeps its picture; the tag still names the chosen file.
+        }
+        icone1Tag = icone;
+    }
+    platform_.DoEvents();
+}
+
+void FrmAjouteEnleve::OnCommand1Click() {
+    if (auto file = window_.AskOpenFile(kFiltreProgramme, dialogFileName_)) {
+        dialogFileName_ = *file;
+        text2 = *file;
+        // Only a lower-case "exe" ending counts as a program here.
+        if (file->size() >= 3 && file->compare(file->size() - 3, 3, L"exe") == 0) {
+            window_.ClearPicture();
+            window_.DrawFirstIcon(*file);
+            platform_.DoEvents();
+            icone1Tag = *file;
+        } else {
+            window_.ShowPlaceholder();
+        }
+    }
+    SuggererInfoBulle();
+}
+
+void FrmAjouteEnleve::OnCommand3Click() {
+    auto file = window_.AskOpenFile(kFiltreLigne, dialogFileName_);
+    if (!file) {
+        return;
+    }
+    dialogFileName_ = *file;
+    text3 = *file;
+    settings_.WriteItem(keys::kLigne, Slot(), *file);  // kept even if the editor is cancelled
+    SuggererInfoBulle();
+}
+
+void FrmAjouteEnleve::OnIconeClick() {
+    if (check1 == 0) {
+        dialogFileName_ = icone1Tag;
+    }
+    auto file = window_.AskOpenFile(kFiltreIcone, dialogFileName_);
+    if (!file) {
+        return;
+    }
+    dialogFileName_ = *file;
+    if (!window_.LoadPicture(*file)) {
+        // The preview keeps its picture; the choice is stored all the same.
+    }
+    settings_.WriteItem(keys::kIcone, Slot(), *file);  // kept even if the editor is cancelled
+}
+
+void FrmAjouteEnleve::SuggererInfoBulle() {
+    if (text2.empty() || !text1.empty()) {
+        return;  // a tooltip that was typed or loaded is never replaced
+    }
+    if (auto suggestion = SuggestedTooltip(text2)) {
+        text1 = *suggestion;
+    }
+}
+
+void FrmAjouteEnleve::Enregistrer() {
+    const int n = Slot();
+    settings_.WriteItem(keys::kChemin, n, text2);
+    if (!text3.empty()) {
+        settings_.WriteItem(keys::kLigne, n, text3);
+    } else if (!settings_.Delete(keys::ItemKey(keys::kLigne, n))) {
+        // No command line was stored: nothing to delete.
+    }
+    settings_.WriteItem(keys::kFocus, n, option1 ? std::to_wstring(*option1) : L"7");
+    settings_.WriteItem(keys::kTool, n, text1);
+    settings_.WriteItem(keys::kFicALancer, n, std::to_wstring(check1));
+    bar_.SetSlotTooltips(n, text1);
+    bar_.ClearPicture(n);
+    ConstruireBoutons(module_, settings_, bar_);
+    window_.Close();
+}
+
+void FrmAjouteEnleve::Annuler() {
+    window_.Close();
+}
+
+void FrmAjouteEnleve::Enlever() {
+    const int n = Slot();
+    for (const wchar_t* prefix :
+         {keys::kChemin, keys::kTool, keys::kIcone, keys::kLigne, keys::kFocus, keys::kFicALancer}) {
+        settings_.WriteItem(prefix, n, L"");
+    }
+    bar_.SetSlotTooltips(n, L"");
+    bar_.ShowBuiltInPicture(n, BuiltInPicture::FreeSlot);
+    window_.Close();
+}
+
+void FrmAjouteEnleve::Aide() {
+    platform_.ShowHelp();
+}
+
+}  // namespace zudav

@@ -1,0 +1,68 @@
+// The item editor frmAjouteEnleve: adds, changes or removes the item of slot IndexCourant. Its fields are
+// plain data that the view shows; every step runs on its own and a failed one is skipped without a message.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "bar/labarre.h"
+#include "bar/settings/bar_settings.h"
+#include "platform/bar_window.h"
+#include "platform/editor_window.h"
+#include "platform/platform.h"
+
+namespace zudav {
+
+// Captions of the window states, by Option1 index (index 5 has none and cannot be chosen).
+extern const std::array<const wchar_t*, 7> kOption1Captions;
+
+inline constexpr const wchar_t* kFiltreProgramme = L"Exe (*.exe)|*.exe;*.com;*.bat|Tous Fichiers (*.*)|*.*";
+inline constexpr const wchar_t* kFiltreLigne = L"Tous|*.*";
+inline constexpr const wchar_t* kFiltreIcone = L"Images (*.bmp;*.ico)|*.bmp;*.ico";
+
+// The tooltip suggested for a path: the file name after the last backslash without its last four characters;
+// nothing when that would be shorter than nothing.
+std::optional<std::wstring> SuggestedTooltip(const std::wstring& path);
+
+class FrmAjouteEnleve {
+  public:
+    FrmAjouteEnleve(Platform& platform,
+                    const BarSettings& settings,
+                    LaBarre& module,
+                    BarWindow& bar,
+                    EditorWindow& window);
+
+    void Charger();
+    void RafraichirIcone();
+    void OnCommand1Click();  // browse for the program
+    void OnCommand3Click();  // browse for a command-line file
+    void OnIconeClick();     // Icone1 or Label3: choose an icon picture
+    void OnText2LostFocus() { SuggererInfoBulle(); }
+    void Enregistrer();  // Command2(0) "&Ajouter Modifier"
+    void Annuler();      // Command2(1) "Annuler &Retour"
+    void Enlever();      // Command2(2) "&Enlever"
+    void Aide();         // Command2(3) "Aide"
+
+    // What the window shows.
+    std::wstring caption = L"Ajouter / Enlever";
+    std::wstring text1;              // tooltip
+    std::wstring text2;              // path
+    std::wstring text3;              // command line
+    int check1 = 0;                  // 0 clear, 1 ticked, 2 greyed
+    std::optional<int> option1 = 1;  // the selected window state
+    std::wstring icone1Tag;          // the file the preview was made from
+
+  private:
+    int Slot() const { return module_.IndexCourant.value_or(0); }
+    void SuggererInfoBulle();
+
+    Platform& platform_;
+    const BarSettings& settings_;
+    LaBarre& module_;
+    BarWindow& bar_;
+    EditorWindow& window_;
+    std::wstring dialogFileName_;  // what the shared dialog opens on
+};
+
+}  // namespace zudav
