@@ -4,6 +4,8 @@
 #include <shellapi.h>
 
 #include "platform/win32/about_view.h"
+#include "platform/win32/editor_view.h"
+#include "platform/win32/pictures.h"
 #include "platform/win32/twips.h"
 #include "resources/resource_ids.h"
 
@@ -30,30 +32,13 @@ constexpr float kDesignHeight = 8490;
 constexpr float kIconBoxSide = 480;
 constexpr float kStopImageSide = 240;
 
-// Executables, libraries and icon files are where icons are found; other files hold none.
-bool MayHoldIcons(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return true;  // missing: a file without an icon
-    }
-    unsigned char start[4] = {};
-    DWORD read = 0;
-    ReadFile(file, start, sizeof start, &read, nullptr);
-    CloseHandle(file);
-    const bool executable = read >= 2 && start[0] == 'M' && start[1] == 'Z';
-    const bool iconFile =
-        read == 4 && start[0] == 0 && start[1] == 0 && (start[2] == 1 || start[2] == 2) && start[3] == 0;
-    return executable || iconFile;
-}
-
 HICON LoadResourceIcon(HINSTANCE instance, int id, int size) {
     return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_SHARED));
 }
 
 }  // namespace
 
-BarView::BarView(HINSTANCE instance, Platform& platform, const LaBarre& module)
+BarView::BarView(HINSTANCE instance, Platform& platform, LaBarre& module)
     : instance_(instance), platform_(platform), module_(module) {}
 
 BarView::~BarView() {
@@ -268,32 +253,11 @@ void BarView::ShowControls(const BarControls& controls) {
 }
 
 IconLookup BarView::DrawFirstIcon(int box, const std::wstring& path) {
-    HICON icon = ExtractIconW(instance_, path.c_str(), 0);
-    if (icon == nullptr) {
-        // Some shells answer "no icon" for a document too; a document is a file of a kind without icons.
-        return MayHoldIcons(path) ? IconLookup::NoIcon : IconLookup::NotIconKind;
-    }
-    if (icon == reinterpret_cast<HICON>(1)) {
-        return IconLookup::NotIconKind;  // not an executable, a library or an icon file
-    }
-    // The box keeps the icon while it shows it and releases it when its picture changes.
-    pictures_[box].ShowOwnedIcon(UniqueIcon(icon));
-    return IconLookup::Drawn;
+    return ShowFirstIcon(pictures_[box], instance_, path);
 }
 
 bool BarView::LoadPicture(int box, const std::wstring& path) {
-    if (UniqueIcon icon(static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
-        icon) {
-        pictures_[box].ShowOwnedIcon(std::move(icon));
-        return true;
-    }
-    if (UniqueBitmap bitmap(static_cast<HBITMAP>(
-            LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
-        bitmap) {
-        pictures_[box].ShowOwnedBitmap(std::move(bitmap));
-        return true;
-    }
-    return false;
+    return ShowPictureFile(pictures_[box], path);
 }
 
 void BarView::ShowBuiltInPicture(int box, BuiltInPicture picture) {
@@ -378,6 +342,12 @@ void BarView::ShowAbout() {
     ShowAboutBox(window_, platform_, module_.SautLigne);
 }
 
+void BarView::ShowItemEditor() {
+    if (principal_ != nullptr) {
+        ShowEditor(window_, platform_, principal_->Settings(), module_, *this, placeholderIcon_);
+    }
+}
+
 void BarView::PopupMenuAide(bool proposIsDefault) {
     HMENU popup = GetSubMenu(menu_.Get(), 0);
     SetMenuDefaultItem(popup, proposIsDefault ? IDM_PROPOS : static_cast<UINT>(-1), FALSE);
@@ -404,6 +374,8 @@ void BarView::OnControlPointer(int id, PointerEvent event) {
             principal_->Survol(slot);
         } else if (event == PointerEvent::LeftDown) {
             principal_->OnIconLeftPress(slot);
+        } else if (event == PointerEvent::RightDown) {
+            principal_->OnRightPress(slot);
         }
     } else if (id >= kCellId && id < kCellId + keys::kItemCount) {
         const int slot = id - kCellId;
@@ -411,6 +383,8 @@ void BarView::OnControlPointer(int id, PointerEvent event) {
             principal_->Survol(slot);
         } else if (event == PointerEvent::Click) {
             principal_->OnCellClick(slot);
+        } else if (event == PointerEvent::RightDown) {
+            principal_->OnRightPress(slot);
         }
     } else if (id == kLabelId && event == PointerEvent::Click) {
         principal_->OnActionLabelClick();

@@ -17,7 +17,7 @@ namespace zudav::win32 {
 
 class BarView final : public BarWindow, public ControlOwner {
   public:
-    BarView(HINSTANCE instance, Platform& platform, const LaBarre& module);
+    BarView(HINSTANCE instance, Platform& platform, LaBarre& module);
     ~BarView();
     BarView(const BarView&) = delete;
     BarView& operator=(const BarView&) = delete;
@@ -59,6 +59,7 @@ class BarView final : public BarWindow, public ControlOwner {
     void AddTrayIcon() override;
     void RemoveTrayIcon() override;
     void ShowAbout() override;
+    void ShowItemEditor() override;
     void PopupMenuAide(bool proposIsDefault) override;
     void Close() override;
 
@@ -75,7 +76,7 @@ class BarView final : public BarWindow, public ControlOwner {
 
     HINSTANCE instance_;
     Platform& platform_;
-    const LaBarre& module_;
+    LaBarre& module_;
     HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
     Principal* principal_ = nullptr;

@@ -25,6 +25,9 @@ void RunModal(HWND owner, HWND window, Platform& platform) {
             PostMessageW(window, WM_COMMAND, message.wParam == VK_RETURN ? IDOK : IDCANCEL, 0);
             continue;
         }
+        if (inWindow && IsDialogMessageW(window, &message)) {
+            continue;  // Tab and the arrow keys move between the controls
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

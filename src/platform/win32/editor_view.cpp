@@ -1,0 +1,436 @@
+#include "platform/win32/editor_view.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <array>
+#include <vector>
+
+#include "editor/frm_ajoute_enleve.h"
+#include "platform/win32/child_control.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/modal.h"
+#include "platform/win32/pictures.h"
+#include "platform/win32/twips.h"
+#include "resources/resource_ids.h"
+
+namespace zudav::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"ZudavAjouteEnleve";
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+// Frame1 holds every control; their positions are given inside it.
+constexpr float kFrameLeft = 90;
+constexpr float kFrameTop = 60;
+
+enum ControlId {
+    kCommand1 = 100,
+    kCommand3,
+    kText1,
+    kText2,
+    kText3,
+    kCheck1,
+    kLabel3,
+    kIcone1,
+    kCommand2 = 200,  // Command2(0..3)
+    kOption1 = 300,   // Option1(0..6)
+};
+
+struct Twips {
+    float left, top, width, height;
+};
+
+// "Name|patterns|Name|patterns" -> the double-NUL-terminated list that the dialog wants.
+std::vector<wchar_t> DialogFilter(const std::wstring& filter) {
+    std::vector<wchar_t> list(filter.begin(), filter.end());
+    for (auto& c : list) {
+        if (c == L'|') {
+            c = L'\0';
+        }
+    }
+    list.push_back(L'\0');
+    list.push_back(L'\0');
+    return list;
+}
+
+class EditorView final : public EditorWindow, public ControlOwner {
+  public:
+    EditorView(HWND owner,
+               Platform& platform,
+               const BarSettings& settings,
+               LaBarre& module,
+               BarWindow& bar,
+               HICON placeholder)
+        : owner_(owner),
+          platform_(platform),
+          placeholder_(placeholder),
+          logic_(platform, settings, module, bar, *this) {}
+
+    void Show() {
+        instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
+        Register();
+        const SIZE size = WindowSizeForClient(owner_, 8955, 3615, kStyle, kExStyle);
+        RECT ownerRect{};
+        GetWindowRect(owner_, &ownerRect);
+        window_ = CreateWindowExW(kExStyle, kClassName, logic_.caption.c_str(), kStyle, ownerRect.right + 8,
+                                  ownerRect.top + 40, size.cx, size.cy, owner_, nullptr, instance_, this);
+        if (window_ == nullptr) {
+            return;
+        }
+        CreateControls();
+        Push();
+        ShowWindow(window_, SW_SHOW);
+        UpdateWindow(window_);
+        logic_.Charger();
+        Push();
+        RunModal(owner_, window_, platform_);
+    }
+
+    // EditorWindow
+    IconLookup DrawFirstIcon(const std::wstring& path) override { return ShowFirstIcon(icone1_, instance_, path); }
+    bool LoadPicture(const std::wstring& path) override { return ShowPictureFile(icone1_, path); }
+    void ShowPlaceholder() override { icone1_.ShowSharedIcon(placeholder_); }
+    void ClearPicture() override { icone1_.ClearPicture(); }
+    std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) override {
+        std::vector<wchar_t> name(32768, L'\0');
+        initialName.copy(name.data(), std::min(initialName.size(), name.size() - 1));
+        const std::vector<wchar_t> filterList = DialogFilter(filter);
+        OPENFILENAMEW dialog{};
+        dialog.lStructSize = sizeof dialog;
+        dialog.hwndOwner = window_;
+        dialog.lpstrFilter = filterList.data();
+        dialog.lpstrFile = name.data();
+        dialog.nMaxFile = static_cast<DWORD>(name.size());
+        dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
+        if (!GetOpenFileNameW(&dialog)) {
+            return std::nullopt;
+        }
+        return std::wstring(name.data());
+    }
+    void Close() override {
+        // The bar is enabled first so that the activation goes back to it (and it refreshes).
+        EnableWindow(owner_, TRUE);
+        DestroyWindow(window_);
+    }
+
+    // Icone1 and Label3 (both drawn by ChildControl) choose an icon.
+    void OnControlPointer(int id, PointerEvent event) override {
+        if (event == PointerEvent::Click && (id == kIcone1 || id == kLabel3)) {
+            Run([this] { logic_.OnIconeClick(); });
+        }
+    }
+
+  private:
+    void Register() {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = WindowProcedure;
+        windowClass.hInstance = instance_;
+        windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV));
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = kClassName;
+        RegisterClassExW(&windowClass);  // already registered on a later opening: fine
+    }
+
+    RECT ToPixels(const Twips& at) const {
+        const TwipsScale scale = TwipsScale::ForWindow(owner_);
+        const int left = scale.ToPixels(kFrameLeft + at.left);
+        const int top = scale.ToPixels(kFrameTop + at.top);
+        return {left, top, left + scale.ToPixels(at.width), top + scale.ToPixels(at.height)};
+    }
+
+    HWND Add(const wchar_t* windowClass,
+             const std::wstring& text,
+             DWORD style,
+             int id,
+             const Twips& at,
+             HFONT font = nullptr) {
+        const RECT r = ToPixels(at);
+        HWND control = CreateWindowExW(0, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+                                       r.right - r.left, r.bottom - r.top, window_,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+        SendMessageW(control, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+        return control;
+    }
+
+    void Place(ChildControl& control, int id, const Twips& at) {
+        control.Create(window_, id, *this);
+        const RECT r = ToPixels(at);
+        MoveWindow(control.Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
+    }
+
+    HFONT MakeFont(const wchar_t* face, float points, bool bold) {
+        const int dpi = WindowDpi(window_);
+        return CreateFontW(-static_cast<int>(points * static_cast<float>(dpi) / 72.0f + 0.5f), 0, 0, 0,
+                           bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
+    }
+
+    void Tooltip(HWND control, const wchar_t* text) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = const_cast<wchar_t*>(text);
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+
+    void CreateControls() {
+        numberFont_.Reset(MakeFont(L"MS Shell Dlg", 18, true));
+        headingFont_.Reset(MakeFont(L"Comic Sans MS", 12, false));
+        boldFont_.Reset(MakeFont(L"MS Shell Dlg", 8, true));
+        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+
+        Add(L"STATIC", L"1", SS_CENTER, 0, {90, 210, 375, 375}, numberFont_.Get());
+        Add(L"STATIC", L"2", SS_CENTER, 0, {90, 960, 375, 375}, numberFont_.Get());
+        Add(L"BUTTON", L"Parcourir pour localiser le programme \u00e0 ajouter", WS_TABSTOP | BS_PUSHBUTTON, kCommand1,
+            {510, 240, 5025, 345});
+        text2_ = Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kText2, {510, 630, 5025, 315});
+        Add(L"BUTTON", L"Ajouter une ligne de commande", WS_TABSTOP | BS_PUSHBUTTON, kCommand3, {5655, 240, 2985, 345});
+        text3_ = Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kText3, {5655, 630, 2985, 315});
+        // Hints are given room for their whole text in the system's dialog font.
+        Add(L"STATIC", L"Indiquer ici une info-bulle s'il y a lieu.", 0, 0, {480, 1035, 4500, 195});
+        text1_ = Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kText1, {465, 1305, 8145, 315});
+        Add(L"STATIC", L"Option de lancement...", SS_CENTER, 0, {5160, 1785, 2415, 345}, headingFont_.Get());
+
+        const std::array<Twips, 7> optionPlaces = {{{615, 1710, 1875, 270},
+                                                    {2655, 1710, 1875, 270},
+                                                    {615, 1980, 1875, 270},
+                                                    {2655, 2250, 1875, 270},
+                                                    {2655, 1980, 1875, 270},
+                                                    {56850, 1995, 240, 270},
+                                                    {615, 2250, 1875, 270}}};
+        for (int i = 0; i < 7; ++i) {
+            DWORD style = BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0);
+            options_[i] = Add(L"BUTTON", kOption1Captions[i], style, kOption1 + i, optionPlaces[i]);
+        }
+        ShowWindow(options_[5], SW_HIDE);  // element 5 cannot be chosen
+
+        check1_ = Add(L"BUTTON", L"Il s'agit d'un fichier \u00e0 lancer", WS_GROUP | WS_TABSTOP | BS_AUTOCHECKBOX,
+                      kCheck1, {5220, 2220, 3045, 285}, boldFont_.Get());
+        Tooltip(
+            check1_,
+            L"Si cette case est active, ce fichier sera lanc\u00e9 avec le programme associ\u00e9 par d\u00e9faut.");
+
+        Place(label3_, kLabel3, {4410, 2880, 3405, 195});
+        label3_.SetTextFormat(DT_RIGHT | DT_TOP | DT_SINGLELINE);
+        label3_.SetText(L"Cliquer pour changer d'icone-->", static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+        Place(icone1_, kIcone1, {7980, 2775, 645, 570});
+
+        struct Button {
+            int index;
+            const wchar_t* caption;
+            const wchar_t* tip;
+            float left;
+        } const buttons[] = {
+            {0, L"&Ajouter Modifier", L"Ajouter le programme \u00e0 la barre.", 465},
+            {2, L"&Enlever", L"Retirer le programme de la barre.", 1425},
+            {1, L"Annuler &Retour", L"Fermer cette fen\u00eatre.", 2385},
+            {3, L"Aide", L"Fermer cette fen\u00eatre.", 3345},
+        };
+        for (const auto& button : buttons) {
+            HWND control = Add(L"BUTTON", button.caption, WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE,
+                               kCommand2 + button.index, {button.left, 2685, 975, 630});
+            Tooltip(control, button.tip);
+        }
+        // Pointer presses on the tooltip and path boxes refresh the preview.
+        SetWindowSubclass(text1_, EditSubclass, kText1, reinterpret_cast<DWORD_PTR>(this));
+        SetWindowSubclass(text2_, EditSubclass, kText2, reinterpret_cast<DWORD_PTR>(this));
+    }
+
+    static std::wstring TextOf(HWND control) {
+        const int length = GetWindowTextLengthW(control);
+        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+        text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), length + 1)));
+        return text;
+    }
+
+    static void SetTextIfChanged(HWND control, const std::wstring& text) {
+        if (TextOf(control) != text) {
+            SetWindowTextW(control, text.c_str());
+        }
+    }
+
+    // The controls -> the logic's fields, before an event.
+    void Pull() {
+        logic_.text1 = TextOf(text1_);
+        logic_.text2 = TextOf(text2_);
+        logic_.text3 = TextOf(text3_);
+        const LRESULT check = SendMessageW(check1_, BM_GETCHECK, 0, 0);
+        logic_.check1 = check == BST_CHECKED ? 1 : check == BST_INDETERMINATE ? 2 : 0;
+        logic_.option1.reset();
+        for (int i = 0; i < 7; ++i) {
+            if (SendMessageW(options_[i], BM_GETCHECK, 0, 0) == BST_CHECKED) {
+                logic_.option1 = i;
+                break;
+            }
+        }
+    }
+
+    // The logic's fields -> the controls, after it.
+    void Push() {
+        if (window_ == nullptr || !IsWindow(window_)) {
+            return;
+        }
+        SetTextIfChanged(window_, logic_.caption);
+        SetTextIfChanged(text1_, logic_.text1);
+        SetTextIfChanged(text2_, logic_.text2);
+        SetTextIfChanged(text3_, logic_.text3);
+        SendMessageW(check1_, BM_SETCHECK,
+                     logic_.check1 == 1   ? BST_CHECKED
+                     : logic_.check1 == 2 ? BST_INDETERMINATE
+                                          : BST_UNCHECKED,
+                     0);
+        for (int i = 0; i < 7; ++i) {
+            SendMessageW(options_[i], BM_SETCHECK, logic_.option1 == i ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
+    }
+
+    template <typename Action>
+    void Run(Action action) {
+        if (busy_) {
+            return;  // a dialog of an earlier action is open
+        }
+        busy_ = true;
+        Pull();
+        action();
+        Push();
+        busy_ = false;
+    }
+
+    static LRESULT CALLBACK
+    EditSubclass(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
+        auto* view = reinterpret_cast<EditorView*>(data);
+        const bool press = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+        const bool release = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+        const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+        if (press || (release && id == kText2)) {
+            view->Run([view] { view->logic_.RafraichirIcone(); });
+        }
+        if (message == WM_NCDESTROY) {
+            RemoveWindowSubclass(control, EditSubclass, id);
+        }
+        return result;
+    }
+
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE) {
+            auto* created = static_cast<EditorView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+            created->window_ = window;
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+        }
+        auto* view = reinterpret_cast<EditorView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (view == nullptr) {
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        switch (message) {
+            case WM_COMMAND:
+                if (view->OnCommand(LOWORD(wParam), HIWORD(wParam))) {
+                    return 0;
+                }
+                break;
+            case WM_CLOSE:
+                view->Run([view] { view->logic_.Annuler(); });
+                return 0;
+            case WM_PAINT:
+                view->PaintFrames();
+                return 0;
+            case WM_NCDESTROY:
+                SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+                view->window_ = nullptr;
+                break;
+            default:
+                break;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    bool OnCommand(int id, int notification) {
+        if (id == kText2 && notification == EN_KILLFOCUS) {
+            Run([this] { logic_.OnText2LostFocus(); });
+            return true;
+        }
+        if (notification != BN_CLICKED) {
+            return false;
+        }
+        switch (id) {
+            case kCommand1:
+                Run([this] { logic_.OnCommand1Click(); });
+                return true;
+            case kCommand3:
+                Run([this] { logic_.OnCommand3Click(); });
+                return true;
+            case kCommand2 + 0:
+                Run([this] { logic_.Enregistrer(); });
+                return true;
+            case kCommand2 + 1:
+            case IDCANCEL:  // Escape
+                Run([this] { logic_.Annuler(); });
+                return true;
+            case kCommand2 + 2:
+                Run([this] { logic_.Enlever(); });
+                return true;
+            case kCommand2 + 3:
+                Run([this] { logic_.Aide(); });
+                return true;
+            default:
+                return false;
+        }
+    }
+
+    // Frame1's border and the rectangle Shape1 around the launch options.
+    void PaintFrames() {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window_, &paint);
+        const TwipsScale scale = TwipsScale::ForWindow(window_);
+        RECT frame{scale.ToPixels(kFrameLeft), scale.ToPixels(kFrameTop), scale.ToPixels(kFrameLeft + 8730),
+                   scale.ToPixels(kFrameTop + 3405)};
+        DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+        const RECT shape = ToPixels({480, 1680, 7965, 945});
+        HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+        HGDIOBJ previousPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+        Rectangle(dc, shape.left, shape.top, shape.right, shape.bottom);
+        SelectObject(dc, previousPen);
+        SelectObject(dc, previousBrush);
+        EndPaint(window_, &paint);
+    }
+
+    HWND owner_;
+    Platform& platform_;
+    HICON placeholder_;
+    FrmAjouteEnleve logic_;
+    HINSTANCE instance_ = nullptr;
+    HWND window_ = nullptr;
+    HWND tooltip_ = nullptr;
+    HWND text1_ = nullptr;
+    HWND text2_ = nullptr;
+    HWND text3_ = nullptr;
+    HWND check1_ = nullptr;
+    std::array<HWND, 7> options_{};
+    ChildControl label3_;
+    ChildControl icone1_;
+    UniqueFont numberFont_;
+    UniqueFont headingFont_;
+    UniqueFont boldFont_;
+    bool busy_ = false;
+};
+
+}  // namespace
+
+void ShowEditor(HWND owner,
+                Platform& platform,
+                const BarSettings& settings,
+                LaBarre& module,
+                BarWindow& bar,
+                HICON placeholder) {
+    EditorView view(owner, platform, settings, module, bar, placeholder);
+    view.Show();
+}
+
+}  // namespace zudav::win32

@@ -1,0 +1,21 @@
+// The Win32 window of the item editor frmAjouteEnleve ("Ajouter / Enlever"), shown modally over the bar.
+#pragma once
+
+#include <windows.h>
+
+#include "bar/labarre.h"
+#include "bar/settings/bar_settings.h"
+#include "platform/bar_window.h"
+#include "platform/platform.h"
+
+namespace zudav::win32 {
+
+// Edits the item of slot IndexCourant and returns when the editor is closed.
+void ShowEditor(HWND owner,
+                Platform& platform,
+                const BarSettings& settings,
+                LaBarre& module,
+                BarWindow& bar,
+                HICON placeholder);
+
+}  // namespace zudav::win32

@@ -1,0 +1,21 @@
+// Showing a file's first icon or a picture file in a control: shared by the bar's icon boxes and the
+// item editor's preview.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/bar_window.h"
+#include "platform/win32/child_control.h"
+
+namespace zudav::win32 {
+
+// The first icon of the file, shown at the control's top-left corner at its own size. A file without an icon,
+// or of a kind that holds none, leaves the control as it was.
+IconLookup ShowFirstIcon(ChildControl& control, HINSTANCE instance, const std::wstring& path);
+
+// A bitmap or icon file, at its own size; false (control unchanged) when it does not load.
+bool ShowPictureFile(ChildControl& control, const std::wstring& path);
+
+}  // namespace zudav::win32
