@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "platform/win32/about_view.h"
+#include "platform/win32/bar_messages.h"
 #include "platform/win32/editor_view.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/twips.h"
@@ -12,7 +13,7 @@
 namespace zudav::win32 {
 namespace {
 
-constexpr wchar_t kClassName[] = L"ZudavPrincipal";
+constexpr const wchar_t* kClassName = kBarWindowClass;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 
@@ -23,8 +24,6 @@ constexpr int kStopImageId = 1201;
 
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimer1Interval = 2000;
-constexpr UINT kTrayIconId = 1;
-constexpr UINT kTrayMessage = WM_APP + 1;  // the notification icon's mouse codes arrive in lParam
 
 // Design geometry of a new bar, in twips.
 constexpr float kDesignWidth = 870;
