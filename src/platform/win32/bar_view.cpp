@@ -110,14 +110,13 @@ void BarView::PlaceControl(const ChildControl& control, float left, float top, f
 void BarView::SetTooltip(const ChildControl& control, const std::wstring& text) {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+    // The refresh sets the tooltips at every activation: add each tool once, then only change its text.
+    const bool known = SendMessageW(tooltip_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.lpszText = const_cast<wchar_t*>(text.c_str());
-    if (SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool)) == 0) {
-        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltip_, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void BarView::ShowLoaded() {
