@@ -34,20 +34,20 @@ struct Search {
     HWND found;
 };
 
+BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<Search*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->process && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND VisibleWindowOf(DWORD process) {
     Search search{process, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == s->process && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
