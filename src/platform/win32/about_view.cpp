@@ -4,6 +4,7 @@
 
 #include "about/frm_about.h"
 #include "platform/win32/child_control.h"
+#include "platform/win32/control_ids.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/modal.h"
 #include "platform/win32/twips.h"
@@ -12,11 +13,19 @@
 namespace zudav::win32 {
 namespace {
 
-constexpr wchar_t kClassName[] = L"ZudavApropos";
+constexpr const wchar_t* kClassName = kAboutWindowClass;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
-enum ControlId { kPicon = 10, kTitle, kVersion, kDescription, kMailLink, kDisclaimer, kWebLink };
+enum ControlId {
+    kPicon = kAboutPicon,
+    kTitle = kAboutTitle,
+    kVersion = kAboutVersion,
+    kDescription = kAboutDescription,
+    kMailLink = kAboutMailLink,
+    kDisclaimer = kAboutDisclaimer,
+    kWebLink = kAboutWebLink,
+};
 
 class AboutView final : public ControlOwner {
   public:

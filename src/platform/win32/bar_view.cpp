@@ -5,6 +5,7 @@
 
 #include "platform/win32/about_view.h"
 #include "platform/win32/bar_messages.h"
+#include "platform/win32/control_ids.h"
 #include "platform/win32/editor_view.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/twips.h"
@@ -17,10 +18,10 @@ constexpr const wchar_t* kClassName = kBarWindowClass;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 
-constexpr int kPictureId = 1000;  // Picture1(i): kPictureId + i
-constexpr int kCellId = 1100;     // CoolBar(i): kCellId + i
-constexpr int kLabelId = 1200;
-constexpr int kStopImageId = 1201;
+constexpr int kPictureId = kPicture1;
+constexpr int kCellId = kCoolBar;
+constexpr int kLabelId = kBarLabel1;
+constexpr int kStopImageId = kBarImage2;
 
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimer1Interval = 2000;

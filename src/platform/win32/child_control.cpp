@@ -36,6 +36,8 @@ bool ChildControl::Create(HWND parent, int id, ControlOwner& owner) {
 
 void ChildControl::SetText(const std::wstring& text, HFONT font, COLORREF color) {
     text_ = text;
+    // Also the window's text, for accessibility tools and for programs that read it.
+    SetWindowTextW(window_, text.c_str());
     font_ = font;
     textColor_ = color;
     InvalidateRect(window_, nullptr, TRUE);

@@ -8,6 +8,7 @@
 
 #include "editor/frm_ajoute_enleve.h"
 #include "platform/win32/child_control.h"
+#include "platform/win32/control_ids.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/modal.h"
 #include "platform/win32/pictures.h"
@@ -17,26 +18,13 @@
 namespace zudav::win32 {
 namespace {
 
-constexpr wchar_t kClassName[] = L"ZudavAjouteEnleve";
+constexpr const wchar_t* kClassName = kEditorWindowClass;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 // Frame1 holds every control; their positions are given inside it.
 constexpr float kFrameLeft = 90;
 constexpr float kFrameTop = 60;
-
-enum ControlId {
-    kCommand1 = 100,
-    kCommand3,
-    kText1,
-    kText2,
-    kText3,
-    kCheck1,
-    kLabel3,
-    kIcone1,
-    kCommand2 = 200,  // Command2(0..3)
-    kOption1 = 300,   // Option1(0..6)
-};
 
 struct Twips {
     float left, top, width, height;
