@@ -5,6 +5,7 @@
 #include "about/frm_about.h"
 #include "platform/win32/child_control.h"
 #include "platform/win32/control_ids.h"
+#include "platform/win32/fonts.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/modal.h"
 #include "platform/win32/twips.h"
@@ -70,13 +71,6 @@ class AboutView final : public ControlOwner {
         RegisterClassExW(&windowClass);  // already registered on a second showing: fine
     }
 
-    HFONT MakeFont(const wchar_t* face, float points, bool bold, bool underline) {
-        const int dpi = WindowDpi(window_);
-        return CreateFontW(-static_cast<int>(points * static_cast<float>(dpi) / 72.0f + 0.5f), 0, 0, 0,
-                           bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
-    }
-
     void Place(ChildControl& control, int id, float left, float top, float width, float height) {
         control.Create(window_, id, *this);
         const TwipsScale scale = TwipsScale::ForWindow(window_);
@@ -85,9 +79,9 @@ class AboutView final : public ControlOwner {
     }
 
     void CreateControls(HINSTANCE instance) {
-        titleFont_.Reset(MakeFont(L"MS Shell Dlg", 13.5f, true, false));
-        mailFont_.Reset(MakeFont(L"Arial", 12, false, true));
-        webFont_.Reset(MakeFont(L"Arial", 14.25f, false, true));
+        titleFont_ = MakeFont(window_, L"MS Shell Dlg", 13.5f, {true, false});
+        mailFont_ = MakeFont(window_, L"Arial", 12, {false, true});
+        webFont_ = MakeFont(window_, L"Arial", 14.25f, {false, true});
         const auto dialogFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
         const auto linkPointer =
             static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(IDC_LIEN), IMAGE_CURSOR, 0, 0, LR_SHARED));

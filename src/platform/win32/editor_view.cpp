@@ -9,6 +9,7 @@
 #include "editor/frm_ajoute_enleve.h"
 #include "platform/win32/child_control.h"
 #include "platform/win32/control_ids.h"
+#include "platform/win32/fonts.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/modal.h"
 #include "platform/win32/pictures.h"
@@ -151,13 +152,6 @@ class EditorView final : public EditorWindow, public ControlOwner {
         MoveWindow(control.Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
     }
 
-    HFONT MakeFont(const wchar_t* face, float points, bool bold) {
-        const int dpi = WindowDpi(window_);
-        return CreateFontW(-static_cast<int>(points * static_cast<float>(dpi) / 72.0f + 0.5f), 0, 0, 0,
-                           bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
-    }
-
     void Tooltip(HWND control, const wchar_t* text) {
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
@@ -169,9 +163,9 @@ class EditorView final : public EditorWindow, public ControlOwner {
     }
 
     void CreateControls() {
-        numberFont_.Reset(MakeFont(L"MS Shell Dlg", 18, true));
-        headingFont_.Reset(MakeFont(L"Comic Sans MS", 12, false));
-        boldFont_.Reset(MakeFont(L"MS Shell Dlg", 8, true));
+        numberFont_ = MakeFont(window_, L"MS Shell Dlg", 18, {true, false});
+        headingFont_ = MakeFont(window_, L"Comic Sans MS", 12);
+        boldFont_ = MakeFont(window_, L"MS Shell Dlg", 8, {true, false});
         tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
 
