@@ -485,6 +485,13 @@ LRESULT BarView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             closed_ = true;
             DestroyWindow(window_);
             return 0;
+        case WM_ENDSESSION:
+            // The session ends (log off, shut down): the process will not see a WM_CLOSE.
+            if (wParam != FALSE && !closed_ && principal_ != nullptr) {
+                closed_ = true;
+                principal_->Decharger();
+            }
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
