@@ -6,19 +6,12 @@
 #include <optional>
 
 #include "bar/settings/keys.h"
+#include "platform/geometry.h"
 
 namespace zudav {
 
-struct ControlRect {
-    float left = 0;
-    float top = 0;
-    float width = 0;
-    float height = 0;
-};
-
-inline bool operator==(const ControlRect& a, const ControlRect& b) {
-    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
-}
+// A control's place and size, in twips of the window's client area.
+using ControlRect = Geometry;
 
 // Where the controls of the bar stand, in twips of the window's client area.
 struct BarControls {

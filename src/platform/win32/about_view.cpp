@@ -9,6 +9,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/modal.h"
 #include "platform/win32/twips.h"
+#include "platform/win32/window_thunk.h"
 #include "resources/resource_ids.h"
 
 namespace zudav::win32 {
@@ -48,6 +49,28 @@ class AboutView final : public ControlOwner {
         RunModal(owner_, window_, platform_);
     }
 
+    // For the window procedure.
+    void Bind(HWND window) { window_ = window; }
+    LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        switch (message) {
+            case WM_COMMAND:
+                if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                    Close();
+                    return 0;
+                }
+                break;
+            case WM_CLOSE:
+                Close();
+                return 0;
+            case WM_PAINT:
+                PaintSeparator();
+                return 0;
+            default:
+                break;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
     void OnControlPointer(int id, PointerEvent event) override {
         if (event != PointerEvent::Click) {
             return;
@@ -63,7 +86,7 @@ class AboutView final : public ControlOwner {
     static void Register(HINSTANCE instance) {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = WindowProcedure;
+        windowClass.lpfnWndProc = WindowThunk<AboutView>;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -127,36 +150,6 @@ class AboutView final : public ControlOwner {
         version_.SetText(logic_.lblVersion, dialogFont);
         title_.SetText(logic_.lblTitle, titleFont_.Get());
         SetFocus(ok_);
-    }
-
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_NCCREATE) {
-            SetWindowLongPtrW(window, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-        }
-        auto* view = reinterpret_cast<AboutView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (view != nullptr) {
-            switch (message) {
-                case WM_COMMAND:
-                    if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-                        view->Close();
-                        return 0;
-                    }
-                    break;
-                case WM_CLOSE:
-                    view->Close();
-                    return 0;
-                case WM_PAINT:
-                    view->PaintSeparator();
-                    return 0;
-                case WM_NCDESTROY:
-                    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-                    break;
-                default:
-                    break;
-            }
-        }
-        return DefWindowProcW(window, message, wParam, lParam);
     }
 
     void PaintSeparator() {

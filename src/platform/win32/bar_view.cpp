@@ -9,6 +9,7 @@
 #include "platform/win32/editor_view.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/twips.h"
+#include "platform/win32/window_thunk.h"
 #include "resources/resource_ids.h"
 
 namespace zudav::win32 {
@@ -55,7 +56,7 @@ bool BarView::Create() {
 
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProcedure;
+    windowClass.lpfnWndProc = WindowThunk<BarView>;
     windowClass.hInstance = instance_;
     windowClass.hIcon = builtInIcon_;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -392,20 +393,7 @@ void BarView::OnControlPointer(int id, PointerEvent event) {
     }
 }
 
-LRESULT CALLBACK BarView::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* view = static_cast<BarView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        view->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
-    }
-    auto* view = reinterpret_cast<BarView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (view == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return view->Handle(message, wParam, lParam);
-}
-
-LRESULT BarView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         if (principal_ != nullptr) {
             principal_->OnShellRestarted();
@@ -419,7 +407,7 @@ LRESULT BarView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_PAINT: {
-            const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
+            const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
             if (principal_ != nullptr) {
                 principal_->OnPaint();
             }
@@ -483,7 +471,7 @@ LRESULT BarView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 principal_->Decharger();
             }
             closed_ = true;
-            DestroyWindow(window_);
+            DestroyWindow(window);
             return 0;
         case WM_ENDSESSION:
             // The session ends (log off, shut down): the process will not see a WM_CLOSE.
@@ -495,14 +483,10 @@ LRESULT BarView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
-        case WM_NCDESTROY:
-            SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-            window_ = nullptr;
-            break;
         default:
             break;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace zudav::win32

@@ -65,9 +65,11 @@ class BarView final : public BarWindow, public ControlOwner {
 
     void OnControlPointer(int id, PointerEvent event) override;
 
+    // For the window procedure.
+    void Bind(HWND window) { window_ = window; }
+    LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
   private:
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
     void PlaceControl(const ChildControl& control, float left, float top, float width, float height);
     void SetTooltip(const ChildControl& control, const std::wstring& text);

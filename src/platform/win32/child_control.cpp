@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "platform/win32/window_thunk.h"
+
 namespace zudav::win32 {
 namespace {
 
@@ -14,7 +16,7 @@ void RegisterControlClass(HINSTANCE instance) {
     }
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = ChildControl::WindowProcedure;
+    windowClass.lpfnWndProc = WindowThunk<ChildControl>;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = nullptr;  // painted in full by the control
@@ -78,20 +80,7 @@ void ChildControl::SetBorder(bool border) {
     }
 }
 
-LRESULT CALLBACK ChildControl::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* control = static_cast<ChildControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        control->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
-    }
-    auto* control = reinterpret_cast<ChildControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (control == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return control->Handle(message, wParam, lParam);
-}
-
-LRESULT ChildControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ChildControl::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
             Paint();
@@ -134,14 +123,10 @@ LRESULT ChildControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONDOWN:
             owner_->OnControlPointer(id_, PointerEvent::RightDown);
             return 0;
-        case WM_NCDESTROY:
-            SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-            window_ = nullptr;
-            break;
         default:
             break;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void ChildControl::Paint() {

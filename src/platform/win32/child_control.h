@@ -43,10 +43,11 @@ class ChildControl {
     void SetPointer(HCURSOR pointer) { pointer_ = pointer; }
     bool HasBorder() const { return border_; }
 
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // For the window procedure.
+    void Bind(HWND window) { window_ = window; }
+    LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
 
     HWND window_ = nullptr;

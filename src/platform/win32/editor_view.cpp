@@ -14,6 +14,7 @@
 #include "platform/win32/modal.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/twips.h"
+#include "platform/win32/window_thunk.h"
 #include "resources/resource_ids.h"
 
 namespace zudav::win32 {
@@ -104,6 +105,27 @@ class EditorView final : public EditorWindow, public ControlOwner {
         DestroyWindow(window_);
     }
 
+    // For the window procedure.
+    void Bind(HWND window) { window_ = window; }
+    LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        switch (message) {
+            case WM_COMMAND:
+                if (OnCommand(LOWORD(wParam), HIWORD(wParam))) {
+                    return 0;
+                }
+                break;
+            case WM_CLOSE:
+                Run([this] { logic_.Annuler(); });
+                return 0;
+            case WM_PAINT:
+                PaintFrames();
+                return 0;
+            default:
+                break;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
     // Icone1 and Label3 (both drawn by ChildControl) choose an icon.
     void OnControlPointer(int id, PointerEvent event) override {
         if (event == PointerEvent::Click && (id == kIcone1 || id == kLabel3)) {
@@ -115,7 +137,7 @@ class EditorView final : public EditorWindow, public ControlOwner {
     void Register() {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = WindowProcedure;
+        windowClass.lpfnWndProc = WindowThunk<EditorView>;
         windowClass.hInstance = instance_;
         windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV));
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -299,38 +321,6 @@ class EditorView final : public EditorWindow, public ControlOwner {
             RemoveWindowSubclass(control, EditSubclass, id);
         }
         return result;
-    }
-
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_NCCREATE) {
-            auto* created = static_cast<EditorView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-            created->window_ = window;
-            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-        }
-        auto* view = reinterpret_cast<EditorView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (view == nullptr) {
-            return DefWindowProcW(window, message, wParam, lParam);
-        }
-        switch (message) {
-            case WM_COMMAND:
-                if (view->OnCommand(LOWORD(wParam), HIWORD(wParam))) {
-                    return 0;
-                }
-                break;
-            case WM_CLOSE:
-                view->Run([view] { view->logic_.Annuler(); });
-                return 0;
-            case WM_PAINT:
-                view->PaintFrames();
-                return 0;
-            case WM_NCDESTROY:
-                SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-                view->window_ = nullptr;
-                break;
-            default:
-                break;
-        }
-        return DefWindowProcW(window, message, wParam, lParam);
     }
 
     bool OnCommand(int id, int notification) {
