@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "driver/error.h"
+#include "driver/input.h"
 #include "driver/poll.h"
 #include "driver/window.h"
 
@@ -83,7 +84,75 @@ void PrintTo(const TwipsRect& rect, std::ostream* out) {
     return ::testing::AssertionFailure() << "the saved place does not match:" << problems;
 }
 
+HWND iconBox(HWND bar, int slot) {
+    return childWithId(bar, ids::kPicture1 + slot);
+}
+
+HWND cell(HWND bar, int slot) {
+    return childWithId(bar, ids::kCoolBar + slot);
+}
+
+POINT pointOnCellBesideIcon(HWND bar, int slot) {
+    const RECT cellRect = windowRect(cell(bar, slot));
+    const RECT boxRect = windowRect(iconBox(bar, slot));
+    return {(cellRect.left + boxRect.left) / 2, (boxRect.top + boxRect.bottom) / 2};
+}
+
+void postIconBoxPress(HWND bar, int slot) {
+    const LPARAM at = MAKELPARAM(4, 4);
+    post(iconBox(bar, slot), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    post(iconBox(bar, slot), WM_LBUTTONUP, 0, at);
+}
+
+void postCellClick(HWND bar, int slot) {
+    const LPARAM at = MAKELPARAM(2, 2);
+    post(cell(bar, slot), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    post(cell(bar, slot), WM_LBUTTONUP, 0, at);
+}
+
+void postRightPress(HWND control) {
+    const LPARAM at = MAKELPARAM(2, 2);
+    post(control, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    post(control, WM_RBUTTONUP, 0, at);
+}
+
+RECT rectInClient(HWND window, HWND parent) {
+    RECT rect = windowRect(window);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::vector<ScreenPicture> slotPictures(HWND bar) {
+    // Paint what is still to be painted now, then read the screen once it no longer changes.
+    RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    syncWith(bar);
+    ScreenPicture whole;
+    if (!captureSteadyWindow(bar, &whole)) {
+        ADD_FAILURE() << "the bar's picture on the screen kept changing";
+    }
+    const RECT barRect = windowRect(bar);
+    std::vector<ScreenPicture> pictures;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        RECT box = windowRect(iconBox(bar, slot));
+        OffsetRect(&box, -barRect.left, -barRect.top);
+        pictures.push_back(crop(whole, box));
+    }
+    return pictures;
+}
+
+std::string describeSlots(const std::vector<ScreenPicture>& pictures) {
+    std::string text;
+    for (size_t slot = 0; slot < pictures.size(); ++slot) {
+        text += "\n  slot " + std::to_string(slot) + ": " + describe(pictures[slot]);
+        if (slot > 0 && pictures[slot] == pictures[0]) {
+            text += " (as slot 0)";
+        }
+    }
+    return text;
+}
+
 void BarTest::SetUp() {
+    parkCursor();
     endBars();
     for (const wchar_t* app : kAppNames) {
         deleteAppSettings(app);
@@ -91,6 +160,8 @@ void BarTest::SetUp() {
 }
 
 void BarTest::TearDown() {
+    endLaunchedPrograms();
+    barProcess_ = nullptr;
     processes_.clear();
     endBars();
     scratch_.reset();
@@ -105,6 +176,23 @@ void BarTest::endBars() {
         executables.push_back(std::wstring(app) + L".exe");
     }
     terminateProcessesNamed(executables);
+}
+
+void BarTest::endLaunchedPrograms() {
+    std::vector<DWORD> started;
+    for (const Process& process : processes_) {
+        started.push_back(process.id());
+    }
+    std::vector<DWORD> launched;
+    for (const ProcessEntry& process : descendantsOf(started)) {
+        launched.push_back(process.id);
+    }
+    terminateProcesses(launched);
+}
+
+HWND BarTest::startBar() {
+    barProcess_ = &start(zudavExecutable());
+    return waitForBar(*barProcess_);
 }
 
 std::wstring BarTest::zudavExecutable() {

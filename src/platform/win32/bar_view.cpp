@@ -431,9 +431,11 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             }
             return 0;
         case WM_GETMINMAXINFO: {
-            // The bar is narrower than the window system's minimum tracking size for a captioned window.
+            // The bar is narrower than the window system's minimum tracking size for a captioned window, and
+            // a horizontal bar may be longer than the screen (its length follows from its thickness).
             auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
             limits->ptMinTrackSize = POINT{1, 1};
+            limits->ptMaxTrackSize = POINT{32767, 32767};
             return 0;
         }
         case WM_ACTIVATE:

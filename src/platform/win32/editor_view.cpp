@@ -70,9 +70,7 @@ class EditorView final : public EditorWindow, public ControlOwner {
             return;
         }
         CreateControls();
-        Push();
-        ShowWindow(window_, SW_SHOW);
-        UpdateWindow(window_);
+        // Loaded before it is shown, so that nothing the user types lands in a blank editor.
         logic_.Charger();
         Push();
         RunModal(owner_, window_, platform_);

@@ -51,18 +51,77 @@ ScratchFolder::ScratchFolder() {
     }
 }
 
-ScratchFolder::~ScratchFolder() {
+namespace {
+
+void removeTree(const std::wstring& folder) {
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-                DeleteFileW((path_ + L"\\" + found.cFileName).c_str());
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") {
+                continue;
+            }
+            const std::wstring path = folder + L"\\" + name;
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+                removeTree(path);
+            } else {
+                DeleteFileW(path.c_str());
             }
         } while (FindNextFileW(search, &found));
         FindClose(search);
     }
-    RemoveDirectoryW(path_.c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace
+
+ScratchFolder::~ScratchFolder() {
+    removeTree(path_);
+}
+
+std::wstring ScratchFolder::makeFolder(const std::wstring& name) const {
+    std::wstring folder = path_ + L"\\" + name;
+    if (!CreateDirectoryW(folder.c_str(), nullptr)) {
+        throwWindowsError("cannot make the folder " + narrow(folder));
+    }
+    return folder;
+}
+
+bool fileExists(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::optional<std::string> readFileBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        bytes.append(buffer, read);
+    }
+    CloseHandle(file);
+    return bytes;
+}
+
+void writeFileBytes(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        throwWindowsError("cannot create " + narrow(path));
+    }
+    DWORD written = 0;
+    const bool whole =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
+    const DWORD error = GetLastError();
+    CloseHandle(file);
+    if (!whole) {
+        throwWindowsError("cannot write " + narrow(path), error);
+    }
 }
 
 std::wstring ScratchFolder::copyHere(const std::wstring& source, const std::wstring& name) const {

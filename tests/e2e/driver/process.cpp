@@ -2,6 +2,8 @@
 
 #include <tlhelp32.h>
 
+#include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "driver/error.h"
@@ -70,6 +72,95 @@ void Process::terminate() {
     if (isRunning()) {
         TerminateProcess(info_.hProcess, 1);
         WaitForSingleObject(info_.hProcess, kStepTimeoutMs);
+    }
+}
+
+std::vector<ProcessEntry> runningProcesses() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        throwWindowsError("CreateToolhelp32Snapshot");
+    }
+    std::vector<ProcessEntry> processes;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        processes.push_back({entry.th32ProcessID, entry.th32ParentProcessID, entry.szExeFile});
+    }
+    CloseHandle(snapshot);
+    return processes;
+}
+
+namespace {
+
+// When the process was created, or nothing when it cannot be asked (gone, or not ours to ask).
+std::optional<ULONGLONG> creationTime(DWORD id) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    if (process == nullptr) {
+        return std::nullopt;
+    }
+    FILETIME created{}, exited{}, kernel{}, user{};
+    const bool known = GetProcessTimes(process, &created, &exited, &kernel, &user) != FALSE;
+    CloseHandle(process);
+    if (!known) {
+        return std::nullopt;
+    }
+    return (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+}  // namespace
+
+std::vector<ProcessEntry> descendantsOf(const std::vector<DWORD>& ancestors) {
+    const std::vector<ProcessEntry> all = runningProcesses();
+    struct Member {
+        DWORD id;
+        ULONGLONG created;
+    };
+    std::vector<Member> family;
+    for (DWORD id : ancestors) {
+        const auto created = creationTime(id);
+        if (!created) {
+            throwWindowsError("cannot tell when process " + std::to_string(id) + " was created");
+        }
+        family.push_back({id, *created});
+    }
+    std::vector<ProcessEntry> found;
+    // Each round adds the children of the family found so far, until a round adds none. A process
+    // names its parent by id only, and ids are used again: a child is younger than its parent, while
+    // a process whose parent's id now belongs to a younger process is not that process's child.
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (const ProcessEntry& process : all) {
+            const auto known = std::find_if(family.begin(), family.end(),
+                                            [&](const Member& member) { return member.id == process.id; });
+            const auto parent = std::find_if(family.begin(), family.end(),
+                                             [&](const Member& member) { return member.id == process.parentId; });
+            if (known != family.end() || parent == family.end() || process.id == GetCurrentProcessId()) {
+                continue;
+            }
+            const auto created = creationTime(process.id);
+            if (!created || *created < parent->created) {
+                continue;
+            }
+            family.push_back({process.id, *created});
+            found.push_back(process);
+            grew = true;
+        }
+    }
+    return found;
+}
+
+void terminateProcesses(const std::vector<DWORD>& ids) {
+    std::vector<HANDLE> ending;
+    for (DWORD id : ids) {
+        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+        if (process != nullptr) {
+            TerminateProcess(process, 1);
+            ending.push_back(process);
+        }
+    }
+    for (HANDLE process : ending) {
+        WaitForSingleObject(process, kStepTimeoutMs);
+        CloseHandle(process);
     }
 }
 

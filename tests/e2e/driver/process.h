@@ -36,6 +36,19 @@ class Process {
     PROCESS_INFORMATION info_{};
 };
 
+// A running process as the system lists it.
+struct ProcessEntry {
+    DWORD id;
+    DWORD parentId;
+    std::wstring fileName;  // the executable's file name, without its folder
+};
+std::vector<ProcessEntry> runningProcesses();
+// The processes started by the given ones, and by those in turn, still running. The given processes
+// must still be known to the system (running, or held by a handle such as a Process object's).
+std::vector<ProcessEntry> descendantsOf(const std::vector<DWORD>& ancestors);
+// Ends the processes by id and waits for them to be gone; ids that no longer run are skipped.
+void terminateProcesses(const std::vector<DWORD>& ids);
+
 // Ends every process whose executable file name is one of the names (case-insensitive), and waits
 // for them to be gone.
 void terminateProcessesNamed(const std::vector<std::wstring>& fileNames);

@@ -1,5 +1,8 @@
 #include "driver/window.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "driver/error.h"
 #include "driver/files.h"
 #include "driver/poll.h"
@@ -22,6 +25,8 @@ BOOL CALLBACK collectWindowOfProcess(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
+}  // namespace
+
 LRESULT sendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     if (SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kStepTimeoutMs, &result) == 0) {
@@ -30,7 +35,29 @@ LRESULT sendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return static_cast<LRESULT>(result);
 }
 
-}  // namespace
+void setWindowText(HWND window, const std::wstring& text) {
+    if (!sendWithin(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()))) {
+        throw std::runtime_error("the window refused the text " + narrow(text));
+    }
+}
+
+bool waitForWindowGone(HWND window, DWORD timeoutMs) {
+    return pollUntil([&] { return IsWindow(window) == FALSE; }, timeoutMs);
+}
+
+std::vector<HWND> newShownWindows(DWORD processId, const std::vector<HWND>& known) {
+    std::vector<HWND> shown;
+    for (HWND window : topLevelWindows(processId)) {
+        if (IsWindowVisible(window) && std::find(known.begin(), known.end(), window) == known.end()) {
+            shown.push_back(window);
+        }
+    }
+    return shown;
+}
+
+HWND childWithId(HWND parent, int id) {
+    return GetDlgItem(parent, id);
+}
 
 std::vector<HWND> topLevelWindows(DWORD processId) {
     WindowSearch search{processId, {}};
@@ -95,6 +122,11 @@ void post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!PostMessageW(window, message, wParam, lParam)) {
         throwWindowsError("PostMessageW " + std::to_string(message));
     }
+}
+
+void postKey(HWND window, WPARAM key) {
+    post(window, WM_KEYDOWN, key, 1);
+    post(window, WM_KEYUP, key, 0xC0000001);
 }
 
 }  // namespace e2e

@@ -1,8 +1,11 @@
-// zudav_probe: lets the scripts wait for a bar and close it, from inside the Wine session.
+// zudav_probe: lets the scripts wait for a bar, open its item editor and close them, from inside the Wine session.
 //
 //   zudav_probe wait CLASS TIMEOUT_MS    waits for a shown top-level window of that class, then for
 //                                        it to have painted; prints its rectangle
 //   zudav_probe close CLASS TIMEOUT_MS   posts WM_CLOSE to that window and waits until it is gone
+//   zudav_probe press-right CLASS TIMEOUT_MS CONTROL_ID
+//                                        posts a right press and release to that window's control
+//                                        (on the bar: opens the item editor of a slot)
 //
 // Exit code 0 on success, 1 when the time ran out, 2 on a usage error.
 #include <windows.h>
@@ -81,11 +84,31 @@ int closeWindow(const wchar_t* className, ULONGLONG deadline) {
     return 0;
 }
 
+int pressRight(const wchar_t* className, ULONGLONG deadline, int controlId) {
+    HWND window = nullptr;
+    if (!pollUntil([&] { return (window = findShownWindow(className)) != nullptr; }, deadline)) {
+        std::fwprintf(stderr, L"zudav_probe: no shown window of class %ls\n", className);
+        return 1;
+    }
+    HWND control = GetDlgItem(window, controlId);
+    if (control == nullptr) {
+        std::fwprintf(stderr, L"zudav_probe: the window of class %ls has no control %d\n", className, controlId);
+        return 1;
+    }
+    // Posted: the press opens a modal window, whose loop would hold a sent message.
+    PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
+    PostMessageW(control, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 4) {
-        std::fwprintf(stderr, L"usage: zudav_probe wait|close CLASS TIMEOUT_MS\n");
+    const bool pressing = argc == 5 && std::wstring(argv[1]) == L"press-right";
+    if (argc != 4 && !pressing) {
+        std::fwprintf(stderr,
+                      L"usage: zudav_probe wait|close CLASS TIMEOUT_MS\n"
+                      L"       zudav_probe press-right CLASS TIMEOUT_MS CONTROL_ID\n");
         return 2;
     }
     const std::wstring command = argv[1];
@@ -95,6 +118,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"close") {
         return closeWindow(argv[2], deadline);
+    }
+    if (pressing) {
+        return pressRight(argv[2], deadline, static_cast<int>(std::wcstol(argv[4], nullptr, 10)));
     }
     std::fwprintf(stderr, L"zudav_probe: unknown command %ls\n", argv[1]);
     return 2;
