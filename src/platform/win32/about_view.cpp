@@ -35,7 +35,7 @@ class AboutView final : public ControlOwner {
 
     void Show(const std::wstring& sautLigne) {
         const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
-        Register(instance);
+        RegisterWindowClass<AboutView>(instance, kClassName);
         const SIZE size = WindowSizeForClient(owner_, 5940, 5745, kStyle, kExStyle);
         RECT ownerRect{};
         GetWindowRect(owner_, &ownerRect);
@@ -83,17 +83,6 @@ class AboutView final : public ControlOwner {
     }
 
   private:
-    static void Register(HINSTANCE instance) {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = WindowThunk<AboutView>;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kClassName;
-        RegisterClassExW(&windowClass);  // already registered on a second showing: fine
-    }
-
     void Place(ChildControl& control, int id, float left, float top, float width, float height) {
         control.Create(window_, id, *this);
         const TwipsScale scale = TwipsScale::ForWindow(window_);

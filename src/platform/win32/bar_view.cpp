@@ -54,15 +54,7 @@ bool BarView::Create() {
     placeholderIcon_ = LoadResourceIcon(instance_, IDI_IMARIEN, 32);
     freeSlotIcon_ = LoadResourceIcon(instance_, IDI_IMAGE1, 32);
 
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowThunk<BarView>;
-    windowClass.hInstance = instance_;
-    windowClass.hIcon = builtInIcon_;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    if (RegisterClassExW(&windowClass) == 0) {
+    if (!RegisterWindowClass<BarView>(instance_, kClassName, builtInIcon_)) {
         return false;
     }
     const TwipsScale scale = TwipsScale::ForWindow(nullptr);

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "platform/win32/drawing.h"
 #include "platform/win32/window_thunk.h"
 
 namespace zudav::win32 {
@@ -9,26 +10,11 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"ZudavControle";
 
-void RegisterControlClass(HINSTANCE instance) {
-    static bool registered = false;
-    if (registered) {
-        return;
-    }
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowThunk<ChildControl>;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = nullptr;  // painted in full by the control
-    windowClass.lpszClassName = kClassName;
-    registered = RegisterClassExW(&windowClass) != 0;
-}
-
 }  // namespace
 
 bool ChildControl::Create(HWND parent, int id, ControlOwner& owner) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-    RegisterControlClass(instance);
+    RegisterWindowClass<ChildControl>(instance, kClassName, nullptr, nullptr);  // painted in full by the control
     id_ = id;
     owner_ = &owner;
     window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
@@ -158,11 +144,7 @@ void ChildControl::Paint() {
     }
 
     if (border_) {
-        HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-        HGDIOBJ previousPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-        Rectangle(dc, area.left, area.top, area.right, area.bottom);
-        SelectObject(dc, previousPen);
-        SelectObject(dc, previousBrush);
+        DrawOutline(dc, area);
     }
     EndPaint(window_, &paint);
 }

@@ -9,6 +9,7 @@
 #include "editor/frm_ajoute_enleve.h"
 #include "platform/win32/child_control.h"
 #include "platform/win32/control_ids.h"
+#include "platform/win32/drawing.h"
 #include "platform/win32/fonts.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/modal.h"
@@ -60,7 +61,7 @@ class EditorView final : public EditorWindow, public ControlOwner {
 
     void Show() {
         instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
-        Register();
+        RegisterWindowClass<EditorView>(instance_, kClassName, LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV)));
         const SIZE size = WindowSizeForClient(owner_, 8955, 3615, kStyle, kExStyle);
         RECT ownerRect{};
         GetWindowRect(owner_, &ownerRect);
@@ -132,18 +133,6 @@ class EditorView final : public EditorWindow, public ControlOwner {
     }
 
   private:
-    void Register() {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = WindowThunk<EditorView>;
-        windowClass.hInstance = instance_;
-        windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV));
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kClassName;
-        RegisterClassExW(&windowClass);  // already registered on a later opening: fine
-    }
-
     RECT ToPixels(const Twips& at) const {
         const TwipsScale scale = TwipsScale::ForWindow(owner_);
         const int left = scale.ToPixels(kFrameLeft + at.left);
@@ -363,11 +352,7 @@ class EditorView final : public EditorWindow, public ControlOwner {
                    scale.ToPixels(kFrameTop + 3405)};
         DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
         const RECT shape = ToPixels({480, 1680, 7965, 945});
-        HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-        HGDIOBJ previousPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-        Rectangle(dc, shape.left, shape.top, shape.right, shape.bottom);
-        SelectObject(dc, previousPen);
-        SelectObject(dc, previousBrush);
+        DrawOutline(dc, shape);
         EndPaint(window_, &paint);
     }
 
