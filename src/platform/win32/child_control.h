@@ -36,12 +36,10 @@ class ChildControl {
     void ShowOwnedIcon(UniqueIcon icon);
     void ShowOwnedBitmap(UniqueBitmap bitmap);
     void ClearPicture();
-    bool HasPicture() const { return icon_ != nullptr || bitmap_; }
     void SetBorder(bool border);
     // DrawText flags for the caption (left-aligned and wrapped unless told otherwise).
     void SetTextFormat(UINT format) { textFormat_ = format; }
     void SetPointer(HCURSOR pointer) { pointer_ = pointer; }
-    bool HasBorder() const { return border_; }
 
     // For the window procedure.
     void Bind(HWND window) { window_ = window; }

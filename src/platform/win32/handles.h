@@ -31,7 +31,6 @@ class Unique {
         }
         handle_ = handle;
     }
-    Handle Release() { return std::exchange(handle_, Handle{}); }
     // For out-parameters: releases what is held and hands out the slot.
     Handle* Put() {
         Reset();

@@ -17,7 +17,6 @@ class TwipsScale {
 
     int ToPixels(float twips) const { return static_cast<int>(std::lround(twips / twipsPerPixel_)); }
     float ToTwips(int pixels) const { return static_cast<float>(pixels) * twipsPerPixel_; }
-    float TwipsPerPixel() const { return twipsPerPixel_; }
 
   private:
     float twipsPerPixel_;

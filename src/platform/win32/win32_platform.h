@@ -25,7 +25,6 @@ class Win32Platform : public Platform {
 
     // The window that owns message boxes and the help viewer.
     void SetOwner(HWND owner) { owner_ = owner; }
-    HWND Owner() const { return owner_; }
 
   private:
     HWND owner_ = nullptr;
