@@ -42,8 +42,6 @@ class Principal {
     // Pointer over cell or icon i.
     void Survol(int i);
     void OnTimer();
-    void OnCellClick(int i) { LancerItem(static_cast<std::int16_t>(i)); }
-    void OnIconLeftPress(int i) { LancerItem(static_cast<std::int16_t>(i)); }
     // A right press on cell or icon i opens the item editor for that slot, also on a locked bar.
     void OnRightPress(int i);
     // A press on the window's background drags the bar.

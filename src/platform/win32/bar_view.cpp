@@ -360,21 +360,16 @@ void BarView::OnControlPointer(int id, PointerEvent event) {
     if (principal_ == nullptr) {
         return;
     }
-    if (id >= kPictureId && id < kPictureId + keys::kItemCount) {
-        const int slot = id - kPictureId;
+    const bool iconBox = id >= kPictureId && id < kPictureId + keys::kItemCount;
+    const bool cell = id >= kCellId && id < kCellId + keys::kItemCount;
+    if (iconBox || cell) {
+        const int slot = id - (iconBox ? kPictureId : kCellId);
+        // The icon box launches on the press, the cell on a click; both hover and open the editor alike.
+        const PointerEvent launch = iconBox ? PointerEvent::LeftDown : PointerEvent::Click;
         if (event == PointerEvent::Move) {
             principal_->Survol(slot);
-        } else if (event == PointerEvent::LeftDown) {
-            principal_->OnIconLeftPress(slot);
-        } else if (event == PointerEvent::RightDown) {
-            principal_->OnRightPress(slot);
-        }
-    } else if (id >= kCellId && id < kCellId + keys::kItemCount) {
-        const int slot = id - kCellId;
-        if (event == PointerEvent::Move) {
-            principal_->Survol(slot);
-        } else if (event == PointerEvent::Click) {
-            principal_->OnCellClick(slot);
+        } else if (event == launch) {
+            principal_->LancerItem(static_cast<std::int16_t>(slot));
         } else if (event == PointerEvent::RightDown) {
             principal_->OnRightPress(slot);
         }
