@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/bar_messages.h"
+#include "bar/win32/bar_ids.h"
 #include "resources/resource_ids.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include "bar/labarre.h"
 #include "bar/principal.h"
-#include "platform/win32/bar_view.h"
-#include "platform/win32/registry_store.h"
+#include "bar/settings/win32/registry_store.h"
+#include "bar/win32/bar_view.h"
 #include "platform/win32/win32_platform.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {

@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "bar/bar_window.h"
 #include "bar/labarre.h"
 #include "bar/settings/bar_settings.h"
-#include "platform/bar_window.h"
 
 namespace zudav {
 

@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
+#include "bar/bar_window.h"
 #include "bar/labarre.h"
 #include "bar/layout.h"
 #include "bar/settings/bar_settings.h"
-#include "platform/bar_window.h"
 #include "platform/platform.h"
 
 namespace zudav {

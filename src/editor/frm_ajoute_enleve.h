@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
+#include "bar/bar_window.h"
 #include "bar/labarre.h"
 #include "bar/settings/bar_settings.h"
-#include "platform/bar_window.h"
-#include "platform/editor_window.h"
+#include "editor/editor_window.h"
 #include "platform/platform.h"
 
 namespace zudav {

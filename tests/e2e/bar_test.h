@@ -12,12 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "about/win32/about_ids.h"
+#include "bar/win32/bar_ids.h"
 #include "driver/files.h"
 #include "driver/process.h"
 #include "driver/screen.h"
 #include "driver/settings.h"
-#include "platform/win32/bar_messages.h"
-#include "platform/win32/control_ids.h"
+#include "editor/win32/editor_ids.h"
 
 namespace e2e {
 

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "bar/fake/fake_bar_window.h"
 #include "bar/principal.h"
 #include "bar/settings/memory_store.h"
+#include "editor/fake/fake_editor_window.h"
 #include "platform/fake/fake_platform.h"
 
 namespace zudav {

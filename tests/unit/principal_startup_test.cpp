@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "bar/fake/fake_bar_window.h"
 #include "bar/settings/memory_store.h"
 #include "platform/fake/fake_platform.h"
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/bar_window.h"
+#include "platform/icon_lookup.h"
 #include "platform/win32/child_control.h"
 
 namespace zudav::win32 {

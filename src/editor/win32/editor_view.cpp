@@ -1,4 +1,4 @@
-#include "platform/win32/editor_view.h"
+#include "editor/win32/editor_view.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "editor/frm_ajoute_enleve.h"
+#include "editor/win32/editor_ids.h"
 #include "platform/win32/child_control.h"
-#include "platform/win32/control_ids.h"
 #include "platform/win32/drawing.h"
 #include "platform/win32/fonts.h"
 #include "platform/win32/handles.h"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/bar_window.h"
+#include "platform/icon_lookup.h"
 
 namespace zudav {
 

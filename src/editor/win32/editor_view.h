@@ -3,9 +3,9 @@
 
 #include <windows.h>
 
+#include "bar/bar_window.h"
 #include "bar/labarre.h"
 #include "bar/settings/bar_settings.h"
-#include "platform/bar_window.h"
 #include "platform/platform.h"
 
 namespace zudav::win32 {

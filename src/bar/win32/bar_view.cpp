@@ -1,12 +1,11 @@
-#include "platform/win32/bar_view.h"
+#include "bar/win32/bar_view.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "platform/win32/about_view.h"
-#include "platform/win32/bar_messages.h"
-#include "platform/win32/control_ids.h"
-#include "platform/win32/editor_view.h"
+#include "about/win32/about_view.h"
+#include "bar/win32/bar_ids.h"
+#include "editor/win32/editor_view.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/window_thunk.h"

@@ -6,10 +6,10 @@
 
 #include <array>
 
+#include "bar/bar_window.h"
 #include "bar/labarre.h"
 #include "bar/principal.h"
 #include "bar/settings/keys.h"
-#include "platform/bar_window.h"
 #include "platform/win32/child_control.h"
 #include "platform/win32/handles.h"
 

@@ -1,10 +1,10 @@
-#include "platform/win32/about_view.h"
+#include "about/win32/about_view.h"
 
 #include <array>
 
 #include "about/frm_about.h"
+#include "about/win32/about_ids.h"
 #include "platform/win32/child_control.h"
-#include "platform/win32/control_ids.h"
 #include "platform/win32/fonts.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/modal.h"

@@ -6,15 +6,9 @@
 
 #include "bar/layout.h"
 #include "platform/geometry.h"
+#include "platform/icon_lookup.h"
 
 namespace zudav {
-
-// What the first icon of a file turned out to be.
-enum class IconLookup {
-    Drawn,        // the file's first icon, now shown
-    NoIcon,       // the file is missing or holds no icon
-    NotIconKind,  // a file of a kind that holds no icons (a text document): nothing drawn
-};
 
 // The bar's built-in pictures that an icon box may show.
 enum class BuiltInPicture {

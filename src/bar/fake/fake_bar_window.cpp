@@ -1,0 +1,81 @@
+#include "bar/fake/fake_bar_window.h"
+
+namespace zudav {
+
+IconLookup FakeBarWindow::DrawFirstIcon(int box, const std::wstring& path) {
+    if (filesWithIcon.count(path) > 0) {
+        pictures[box] = L"icon:" + path;
+        return IconLookup::Drawn;
+    }
+    return filesWithoutIconKind.count(path) > 0 ? IconLookup::NotIconKind : IconLookup::NoIcon;
+}
+
+bool FakeBarWindow::LoadPicture(int box, const std::wstring& path) {
+    if (pictureFiles.count(path) == 0) {
+        return false;
+    }
+    pictures[box] = L"picture:" + path;
+    return true;
+}
+
+void FakeBarWindow::ShowBuiltInPicture(int box, BuiltInPicture picture) {
+    pictures[box] = picture == BuiltInPicture::Placeholder ? L"placeholder" : L"free";
+}
+
+void FakeBarWindow::ShowAbout() {
+    ++aboutShown;
+    if (duringModal) {
+        duringModal();
+    }
+}
+
+void FakeBarWindow::PopupMenuAide(bool proposIsDefault) {
+    menuPopups.push_back(proposIsDefault);
+    if (duringModal) {
+        duringModal();
+    }
+}
+
+void FakeBarWindow::ShowItemEditor() {
+    ++editorShown;
+    if (duringModal) {
+        duringModal();
+    }
+}
+
+// The window system refuses negative sizes; positions may be anything.
+bool FakeBarWindow::SetLeft(float twips) {
+    bounds.left = restored.left = twips;
+    return true;
+}
+
+bool FakeBarWindow::SetTop(float twips) {
+    bounds.top = restored.top = twips;
+    return true;
+}
+
+bool FakeBarWindow::SetWidth(float twips) {
+    if (twips < 0) {
+        return false;
+    }
+    bounds.width = restored.width = twips;
+    return true;
+}
+
+bool FakeBarWindow::SetHeight(float twips) {
+    if (twips < 0) {
+        return false;
+    }
+    bounds.height = restored.height = twips;
+    return true;
+}
+
+bool FakeBarWindow::LoadIconFile(const std::wstring& path) {
+    if (loadableIcons.count(path) == 0) {
+        return false;
+    }
+    icon = path;
+    return true;
+}
+
+}  // namespace zudav

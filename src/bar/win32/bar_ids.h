@@ -1,0 +1,20 @@
+// The bar window's class, control ids and messages: the view creates them, and other programs (the shell,
+// the end-to-end tests, the benchmarks) find the bar and its controls by them.
+#pragma once
+
+#include <windows.h>
+
+namespace zudav::win32 {
+
+inline constexpr wchar_t kBarWindowClass[] = L"ZudavPrincipal";
+// The notification icon's callback: wParam is the icon's id, lParam the mouse message (WM_LBUTTONDBLCLK...).
+inline constexpr UINT kTrayMessage = WM_APP + 1;
+inline constexpr UINT kTrayIconId = 1;
+
+// Picture1(i) is kPicture1 + i, CoolBar(i) is kCoolBar + i.
+inline constexpr int kPicture1 = 1000;
+inline constexpr int kCoolBar = 1100;
+inline constexpr int kBarLabel1 = 1200;  // "Action"
+inline constexpr int kBarImage2 = 1201;  // "Arrêter"
+
+}  // namespace zudav::win32
