@@ -41,6 +41,10 @@ ZUDAV_SCREENSHOT_SETTINGS=(
     'Tool5|Programme absent'
 )
 
+zudav_reg_add() {
+    zudav_wine reg add "$1" /v "$2" /t REG_SZ /d "$3" /f </dev/null >/dev/null 2>&1
+}
+
 # Crops a screenshot to a window's rectangle ("left top width height", screen pixels) and a margin.
 zudav_crop() {
     local in=$1 out=$2 margin=$3 left top width height
@@ -64,7 +68,8 @@ zudav_bar_screenshot() {
     zudav_wine reg delete "$key" /f </dev/null >/dev/null 2>&1 || true
     for entry in "${ZUDAV_SCREENSHOT_SETTINGS[@]}"; do
         IFS='|' read -r name value <<<"$entry"
-        zudav_wine reg add "$key\\Donnees" /v "$name" /t REG_SZ /d "$value" /f </dev/null >/dev/null 2>&1 ||
+        # Wine's reg.exe has been seen to fail once in a while: each value is tried again for a few seconds.
+        zudav_poll 5 zudav_reg_add "$key\\Donnees" "$name" "$value" ||
             zudav_die "could not store $name for the screenshot"
     done
     "$ZUDAV_WINE64" "$build/Zudav.exe" </dev/null >"$log" 2>&1 &

@@ -1,0 +1,45 @@
+// zudav_probe wait|close|press-right CLASS TIMEOUT_MS [CONTROL_ID], for the scripts, once a window of that class is
+// shown: "wait" lets it paint and prints its rectangle (left top width height, pixels); "close" posts WM_CLOSE and
+// waits until it is gone; "press-right" posts a right press on its control (a slot's, on the bar, opens the item
+// editor). Exit code 0 on success, 1 when the time ran out, 2 on a usage error.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+int wmain(int argc, wchar_t** argv) {
+    const std::wstring command = argc == 4 || argc == 5 ? argv[1] : L"";
+    if (command != (argc == 5 ? L"press-right" : L"wait") && (command != L"close" || argc != 4)) {
+        std::fwprintf(stderr, L"usage: zudav_probe wait|close|press-right CLASS TIMEOUT_MS [CONTROL_ID]\n");
+        return 2;
+    }
+    const ULONGLONG end = GetTickCount64() + std::stoul(argv[3]);
+    HWND window = nullptr;
+    const auto waitFor = [&](auto condition) {
+        while (!condition() && GetTickCount64() < end) {
+            Sleep(10);
+        }
+        return condition();
+    };
+    if (!waitFor([&] { return (window = FindWindowW(argv[2], nullptr)) && IsWindowVisible(window); })) {
+        return 1;
+    }
+    if (command == L"press-right") {  // posted: the press opens a modal window, whose loop would hold a sent message
+        HWND control = GetDlgItem(window, std::stoi(argv[4]));
+        return control && PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, 0) &&
+                       PostMessageW(control, WM_RBUTTONUP, 0, 0)
+                   ? 0
+                   : 1;
+    }
+    if (command == L"close") {
+        return PostMessageW(window, WM_CLOSE, 0, 0) && waitFor([&] { return !IsWindow(window); }) ? 0 : 1;
+    }
+    // Paints now what is still to be painted, and prints once the window's thread has done it.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT r{};
+    if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 15000, nullptr) || !GetWindowRect(window, &r)) {
+        return 1;
+    }
+    std::wprintf(L"%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return 0;
+}

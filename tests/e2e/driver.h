@@ -1,0 +1,357 @@
+// The fixture of the end-to-end scenarios: it starts Zudav.exe and copies of it from empty stores, finds their windows,
+// drives them by posted messages and real input, and reads the registry, the screen and the tooltips.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <io.h>
+
+#include <array>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+
+#include "about/win32/about_ids.h"
+#include "bar/win32/bar_ids.h"
+#include "editor/win32/editor_ids.h"
+
+namespace e2e {
+
+namespace ids = zudav::win32;
+constexpr DWORD kTimeoutMs = 15000;  // a step takes milliseconds; the limit only bounds a failure
+constexpr const wchar_t* kPlaceKeys[] = {L"left", L"top", L"Width", L"Height"};  // saved when a bar closes
+const std::wstring kStore = L"Software\\VB and VBA Program Settings\\";
+inline const int kBinaryOutput = _setmode(_fileno(stdout), _O_BINARY);  // test names without '\r' for CMake
+
+struct NoCase {  // as the registry compares names
+    bool operator()(const std::wstring& a, const std::wstring& b) const { return _wcsicmp(a.c_str(), b.c_str()) < 0; }
+};
+using Settings = std::map<std::wstring, std::wstring, NoCase>;  // a value that is not REG_SZ reads "(type N)"
+using Twips = std::array<long, 4>;                              // left, top, width, height
+using Picture = std::vector<UINT>;                              // pixels on the screen, as 0xRRGGBB
+
+// What a scenario starts runs in a job: its end (or the test program's) ends it, and all it started in turn.
+class Scenario : public testing::Test {
+  protected:
+    void SetUp() override {
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        need(SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits), "no job");
+        clean();
+        std::filesystem::create_directory(scratch_);
+        parkCursor();
+    }
+    void TearDown() override {
+        TerminateJobObject(job_, 1);
+        need(waitFor([&] { return processes().empty(); }), "the scenario's programs did not end");
+        std::for_each(started_.begin(), started_.end(), CloseHandle);
+        CloseHandle(job_);
+        clean();
+    }
+
+    template <typename Condition>
+    static bool waitFor(Condition condition) {  // looks again every few milliseconds, within the limit
+        bool met = false;
+        for (const ULONGLONG end = GetTickCount64() + kTimeoutMs; !(met = condition()) && GetTickCount64() < end;) {
+            Sleep(5);
+        }
+        return met;
+    }
+    static void need(bool done, const std::string& what) {  // throws, and so fails the scenario
+        if (!done) {
+            throw std::runtime_error(what + " (error " + std::to_string(GetLastError()) + ")");
+        }
+    }
+    static std::wstring zudav() {  // beside the test program
+        std::wstring path(32768, L'\0');
+        path.resize(GetModuleFileNameW(nullptr, path.data(), DWORD(path.size())));
+        return std::filesystem::path(path).replace_filename(L"Zudav.exe");
+    }
+    std::wstring scratch(const std::wstring& name) const { return scratch_ / name; }
+    std::wstring copyOf(const std::wstring& file, const std::wstring& name) const {
+        std::filesystem::create_directories(std::filesystem::path(scratch(name)).parent_path());
+        std::filesystem::copy_file(file, scratch(name));
+        return scratch(name);
+    }
+    HANDLE start(const std::wstring& executable) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{};
+        std::wstring line = L"\"" + executable + L"\"";
+        need(CreateProcessW(executable.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                            std::filesystem::path(executable).parent_path().c_str(), &startup, &info) &&
+                 AssignProcessToJobObject(job_, info.hProcess) && ResumeThread(info.hThread) != DWORD(-1),
+             "cannot start a program");
+        CloseHandle(info.hThread);
+        return started_.emplace_back(info.hProcess);
+    }
+    static bool isRunning(HANDLE process) { return WaitForSingleObject(process, 0) == WAIT_TIMEOUT; }
+    // The bar once its start-up has ended: shown, brought to the foreground, and in its message loop.
+    static HWND waitBar(HANDLE process) {
+        HWND bar = nullptr;
+        need(waitFor([&] {
+                 return (bar = shown(GetProcessId(process), ids::kBarWindowClass)) && bar == GetForegroundWindow();
+             }),
+             isRunning(process) ? "no bar came up" : "the bar's program has ended");
+        sendTo(bar, WM_NULL);
+        return bar;
+    }
+    HWND startBar(const std::wstring& executable = zudav()) { return waitBar(start(executable)); }
+    std::set<DWORD> processes() const {     // the started programs, and those they started in turn
+        std::vector<ULONG_PTR> list(1024);  // a JOBOBJECT_BASIC_PROCESS_ID_LIST: two counts, then the ids
+        need(QueryInformationJobObject(job_, JobObjectBasicProcessIdList, list.data(), 1024 * sizeof list[0], nullptr),
+             "cannot list the scenario's programs");
+        const auto ids = list.begin() + offsetof(JOBOBJECT_BASIC_PROCESS_ID_LIST, ProcessIdList) / sizeof list[0];
+        return {ids, ids + reinterpret_cast<JOBOBJECT_BASIC_PROCESS_ID_LIST*>(list.data())->NumberOfProcessIdsInList};
+    }
+
+    static Settings readSettings(const wchar_t* bar) {  // its section Donnees
+        Settings values;
+        HKEY key = nullptr;
+        static wchar_t name[16384], data[32768];
+        RegOpenKeyExW(HKEY_CURRENT_USER, (kStore + bar + L"\\Donnees").c_str(), 0, KEY_READ, &key);
+        for (DWORD i = 0, length = 16384, size = sizeof data, type = 0;
+             key && !RegEnumValueW(key, i, name, &length, nullptr, &type, LPBYTE(data), &size);
+             ++i, length = 16384, size = sizeof data) {
+            values[{name, length}] =
+                type == REG_SZ ? std::wstring(data, wcsnlen(data, size / 2)) : L"(type " + std::to_wstring(type) + L")";
+        }
+        RegCloseKey(key);
+        return values;
+    }
+    static void writeSettings(const wchar_t* bar, const Settings& values) {
+        for (const auto& [name, text] : values) {
+            need(!RegSetKeyValueW(HKEY_CURRENT_USER, (kStore + bar + L"\\Donnees").c_str(), name.c_str(), REG_SZ,
+                                  text.c_str(), DWORD(text.size() + 1) * 2),
+                 "cannot store a setting");
+        }
+    }
+
+    // Another process's windows: read by bounded sends, driven by posts (a modal loop would hold a send).
+    static std::vector<HWND> windowsOf(DWORD processId) {  // top-level, shown or not
+        std::vector<HWND> found;
+        for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
+            if (processOf(window) == processId) {
+                found.push_back(window);
+            }
+        }
+        return found;
+    }
+    static HWND shown(DWORD processId, const wchar_t* className) {  // the first shown window of that class
+        HWND window = nullptr;
+        while ((window = FindWindowExW(nullptr, window, className, nullptr)) &&
+               !(IsWindowVisible(window) && processOf(window) == processId)) {
+        }
+        return window;
+    }
+    static DWORD processOf(HWND window) {
+        DWORD id = 0;
+        GetWindowThreadProcessId(window, &id);
+        return id;
+    }
+    static std::wstring textOf(HWND window) {
+        std::wstring text(sendTo(window, WM_GETTEXTLENGTH) + 1, L'\0');
+        text.resize(sendTo(window, WM_GETTEXT, text.size(), LPARAM(text.data())));
+        return text;
+    }
+    static RECT rectOf(HWND window) {
+        RECT rect{};
+        need(GetWindowRect(window, &rect), "no window");
+        return rect;
+    }
+    static LRESULT sendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+        DWORD_PTR result = 0;
+        need(SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kTimeoutMs, &result),
+             "no answer to message " + std::to_string(message));
+        return LRESULT(result);
+    }
+    static void post(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+        need(PostMessageW(window, message, wParam, lParam), "cannot post message " + std::to_string(message));
+    }
+    static void postPress(HWND control, bool right = false) {
+        post(control, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, MAKELPARAM(4, 4));
+        post(control, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    }
+    static void setText(HWND w, const std::wstring& t) { need(sendTo(w, WM_SETTEXT, 0, LPARAM(t.c_str())), "no text"); }
+    static bool gone(HWND window) {
+        return waitFor([&] { return !IsWindow(window); });
+    }
+    static bool back(HWND bar, const Twips& place) {  // restored or shown again where it was
+        return waitFor([&] { return !IsIconic(bar) && IsWindowVisible(bar) && twipsOf(bar) == place; });
+    }
+    static HWND waitModal(HWND bar, const wchar_t* className) {  // shown, with the bar disabled under it
+        HWND window = nullptr;
+        need(waitFor([&] { return (window = shown(processOf(bar), className)) && !IsWindowEnabled(bar); }),
+             "no modal window");
+        sendTo(window, WM_NULL);
+        return window;
+    }
+    // Each tool's text by the control it stands for, asked for through a buffer in the memory of the owner's process.
+    static std::map<HWND, std::wstring> tooltips(HWND owner) {
+        HWND tooltip = nullptr;
+        while ((tooltip = FindWindowExW(nullptr, tooltip, TOOLTIPS_CLASSW, nullptr)) &&
+               GetWindow(tooltip, GW_OWNER) != owner) {
+        }
+        struct {
+            TTTOOLINFOW tool;
+            wchar_t text[1024];
+        } record{}, *remote = nullptr;
+        HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processOf(owner));
+        remote =
+            static_cast<decltype(remote)>(VirtualAllocEx(process, nullptr, sizeof record, MEM_COMMIT, PAGE_READWRITE));
+        const auto ask = [&](UINT message, WPARAM wParam) {
+            need(WriteProcessMemory(process, remote, &record, sizeof record, nullptr), "cannot write the tool");
+            const LRESULT answer = sendTo(tooltip, message, wParam, LPARAM(&remote->tool));
+            need(ReadProcessMemory(process, remote, &record, sizeof record, nullptr), "cannot read the tool");
+            return answer;
+        };
+        std::map<HWND, std::wstring> texts;
+        for (LRESULT index = 0, count = sendTo(tooltip, TTM_GETTOOLCOUNT); index < count; ++index) {
+            record = {};
+            record.tool.cbSize = sizeof record.tool;
+            if (ask(TTM_ENUMTOOLSW, index)) {
+                record.tool.lpszText = remote->text;
+                ask(TTM_GETTEXTW, 1023);
+                texts[record.tool.uFlags & TTF_IDISHWND ? HWND(record.tool.uId) : nullptr] = record.text;
+            }
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        CloseHandle(process);
+        return texts;
+    }
+
+    static HWND iconBox(HWND bar, int slot) { return GetDlgItem(bar, ids::kPicture1 + slot); }  // Picture1(slot)
+    static HWND cell(HWND bar, int slot) { return GetDlgItem(bar, ids::kCoolBar + slot); }      // CoolBar(slot)
+    // Real input, as from a mouse: once the window system puts the point on the icon box, or on the cell beside it
+    // (the bar may still be laying itself out), a press and release there.
+    static void clickOn(HWND bar, int slot, bool onCell, DWORD press = MOUSEEVENTF_LEFTDOWN) {
+        POINT at{}, now{};
+        need(waitFor([&] {
+                 const RECT box = rectOf(iconBox(bar, slot));
+                 at = {onCell ? (rectOf(cell(bar, slot)).left + box.left) / 2 : (box.left + box.right) / 2,
+                       (box.top + box.bottom) / 2};
+                 return SetCursorPos(at.x, at.y) && GetCursorPos(&now) && now.x == at.x && now.y == at.y &&
+                        WindowFromPoint(at) == (onCell ? cell(bar, slot) : iconBox(bar, slot));
+             }),
+             "the point is not on the control");
+        mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);  // the control sees the pointer come before the press
+        mouse_event(press, 0, 0, 0, 0);
+        mouse_event(press << 1, 0, 0, 0, 0);  // the release: each button's flag follows its press's
+    }
+    // Away from the bars, so that no tooltip nor highlight covers what a scenario reads.
+    static void parkCursor() {
+        const POINT at{GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) / 2};
+        POINT now{};
+        need(SetCursorPos(at.x, at.y) && waitFor([&] { return GetCursorPos(&now) && now.x == at.x && now.y == at.y; }),
+             "the cursor did not move");
+    }
+
+    static long twipsPerPixel() { return 1440 / GetDpiForSystem(); }
+    static Twips twipsOf(HWND window) {
+        const RECT r = rectOf(window);
+        const long k = twipsPerPixel();
+        return {r.left * k, r.top * k, (r.right - r.left) * k, (r.bottom - r.top) * k};
+    }
+    // left, top, Width and Height saved as whole numbers, each within a pixel of the place.
+    static testing::AssertionResult savedPlace(const Settings& saved, const Twips& place) {
+        for (size_t i = 0; i < place.size(); ++i) {
+            const std::wstring text = saved.count(kPlaceKeys[i]) ? saved.at(kPlaceKeys[i]) : L"none";
+            if (std::to_wstring(std::wcstol(text.c_str(), nullptr, 10)) != text ||
+                std::labs(std::wcstol(text.c_str(), nullptr, 10) - place[i]) > twipsPerPixel()) {
+                return testing::AssertionFailure() << kPlaceKeys[i] << " saved: " << text << ", not " << place[i];
+            }
+        }
+        return testing::AssertionSuccess();
+    }
+    // Thirteen square cells, each icon box in its middle, the window as long as they need and the "Arrêter" image
+    // 100 twips inside its right edge. The window holds whole pixels: the layout follows its real thickness.
+    static void expectLayout(HWND bar, bool horizontal, long storedThickness) {
+        const Twips place = twipsOf(bar);
+        const long pixel = twipsPerPixel(), thickness = place[horizontal ? 3 : 2], length = place[horizontal ? 2 : 3];
+        EXPECT_NEAR(thickness, storedThickness, pixel);
+        // In a row: 500 before the first cell and between cells, 550 after; in a column: 300 above, 550 below.
+        const long side = horizontal ? thickness - 500 : thickness - 150;
+        EXPECT_NEAR(length, horizontal ? 500 + 12 * (side + 500) + side + 550 : 300 + 13 * side + 550, pixel);
+        const auto inBar = [&](HWND control) {
+            RECT rect = rectOf(control);
+            MapWindowPoints(HWND_DESKTOP, bar, reinterpret_cast<POINT*>(&rect), 2);
+            return rect;
+        };
+        for (int slot = 0; slot < 13; ++slot) {
+            const RECT c = inBar(cell(bar, slot)), box = inBar(iconBox(bar, slot));
+            const long want[] = {horizontal ? 500 + slot * (side + 500) : 0, horizontal ? 40 : 300 + slot * side};
+            const long got[] = {c.left * pixel, c.top * pixel, (c.right - c.left) * pixel, (c.bottom - c.top) * pixel};
+            for (int i = 0; i < 4; ++i) {
+                EXPECT_NEAR(got[i], i < 2 ? want[i] : side, pixel)
+                    << "slot " << slot << ", the cell's " << kPlaceKeys[i];
+            }
+            EXPECT_NEAR(box.left + box.right, c.left + c.right, 1) << "slot " << slot << ", the icon box off centre";
+            EXPECT_NEAR(box.top + box.bottom, c.top + c.bottom, 1) << "slot " << slot << ", the icon box off centre";
+        }
+        EXPECT_NEAR(inBar(GetDlgItem(bar, ids::kBarImage2)).right * pixel, place[2] - 100, pixel) << "Arr\u00eater";
+    }
+
+    static Picture capture(const RECT& r) {
+        const long width = r.right - r.left, height = r.bottom - r.top;
+        BITMAPINFO format{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+        HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+        UINT* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(screen, &format, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        need(BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY) && GdiFlush(), "no screen");
+        const Picture picture(bits, bits + width * height);
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+        return picture;
+    }
+    // What each icon box shows, once ten readings in a row agree: Wine copies a painted window to the screen later.
+    static std::vector<Picture> slotPictures(HWND bar) {
+        RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        sendTo(bar, WM_NULL);
+        std::vector<Picture> last;
+        int same = 0;
+        need(waitFor([&] {
+                 std::vector<Picture> now;
+                 for (int slot = 0; slot < 13; ++slot) {
+                     now.push_back(capture(rectOf(iconBox(bar, slot))));
+                 }
+                 same = now == last ? same + 1 : 0;
+                 last = now;
+                 return same >= 10;
+             }),
+             "the bar's picture kept changing");
+        return last;
+    }
+    static bool uniform(const Picture& picture) {
+        return std::count(picture.begin(), picture.end(), picture[0]) == long(picture.size());
+    }
+    static bool slotLooksFree(HWND bar, int slot, bool free) {  // as the free slot after it, or not
+        return waitFor([&] {
+            const std::vector<Picture> pictures = slotPictures(bar);
+            return (pictures[slot] == pictures[slot + 1]) == free;
+        });
+    }
+
+  private:
+    void clean() {
+        std::filesystem::remove_all(scratch_);
+        for (const wchar_t* bar : {L"Zudav", L"Autre"}) {
+            const LSTATUS status = RegDeleteTreeW(HKEY_CURRENT_USER, (kStore + bar).c_str());
+            need(status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND, "cannot empty a store");
+        }
+    }
+
+    HANDLE job_ = CreateJobObjectW(nullptr, nullptr);
+    std::vector<HANDLE> started_;
+    std::filesystem::path scratch_ =
+        std::filesystem::temp_directory_path() / ("zudav-e2e-" + std::to_string(GetCurrentProcessId()));
+};
+
+}  // namespace e2e

@@ -1,0 +1,58 @@
+// The slots of a bar with items stored before start-up: what each shows (pictures compared with one another on the
+// screen), their tooltips, and the layout in a column (Zudav) and in a row (a copy named Autre).
+#include "driver.h"
+
+namespace e2e {
+
+TEST_F(Scenario, SlotsShowTheirItemsInAColumnOrARow) {
+    enum Shows { kFreeSlot, kProgramIcon, kPlaceholder, kNothing };
+    const char* const names[] = {"the free-slot picture", "the program's icon", "the placeholder", "nothing"};
+    std::ofstream(std::filesystem::path(scratch(L"lettre.txt"))) << "Bonjour\r\n";
+    // The slot, Chemin, Tool, FicALancer (empty: not stored) and what the slot shows.
+    const std::tuple<int, std::wstring, std::wstring, std::wstring, Shows> items[] = {
+        {0, L"C:\\windows\\system32\\notepad.exe", L"Bloc-notes", L"", kProgramIcon},
+        {2, scratch(L"absent.exe"), L"Programme absent", L"", kPlaceholder},
+        {5, scratch(L"lettre.txt"), L"Lettre", L"1", kNothing},
+        {7, scratch(L"absent aussi.exe"), L"Absent, sans image", L"0", kNothing},  // missing, and not a document
+        {9, L"C:\\windows\\regedit.exe", L"Registre", L"", kProgramIcon},
+    };
+    std::vector<Shows> expected(13, kFreeSlot);
+    Settings stored = {{L"width", L"930"}};
+    for (const auto& [slot, chemin, tool, ficALancer, shows] : items) {
+        const std::wstring n = std::to_wstring(slot);
+        stored.insert({{L"Chemin" + n, chemin}, {L"Tool" + n, tool}});
+        if (!ficALancer.empty()) {
+            stored[L"FicALancer" + n] = ficALancer;
+        }
+        expected[slot] = shows;
+    }
+    writeSettings(L"Zudav", stored);
+    HWND bar = startBar();
+
+    const std::vector<Picture> pictures = slotPictures(bar);
+    const Picture &free = pictures[1], &placeholder = pictures[2];
+    EXPECT_FALSE(uniform(free) || uniform(placeholder) || free == placeholder);
+    for (int slot = 0; slot < 13; ++slot) {
+        const Picture& picture = pictures[slot];
+        EXPECT_TRUE(expected[slot] == kFreeSlot      ? picture == free
+                    : expected[slot] == kPlaceholder ? picture == placeholder
+                    : expected[slot] == kNothing     ? uniform(picture)
+                                                     : !uniform(picture) && picture != free && picture != placeholder)
+            << "slot " << slot << " should show " << names[expected[slot]];
+    }
+    EXPECT_NE(pictures[0], pictures[9]) << "each program shows its own icon";
+
+    // A tool on the icon box and one on the cell of each item, none on a free slot, and the stop image's own.
+    std::map<HWND, std::wstring> tips = {{GetDlgItem(bar, ids::kBarImage2), L"Arr\u00eater"}};
+    for (const auto& [slot, chemin, tool, ficALancer, shows] : items) {
+        tips[iconBox(bar, slot)] = tips[cell(bar, slot)] = tool;
+    }
+    EXPECT_EQ(tooltips(bar), tips);
+
+    expectLayout(bar, false, 930);
+    // 1220 twips high, the row is longer than the 1024-pixel screen: it keeps the length of its thirteen cells.
+    writeSettings(L"Autre", {{L"Horizont", L"True"}, {L"height", L"1220"}});
+    expectLayout(startBar(copyOf(zudav(), L"Autre.exe")), true, 1220);
+}
+
+}  // namespace e2e

@@ -1,0 +1,47 @@
+// The bar's logic over the fake platform, the fake bar window and an in-memory store, for the tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "bar/fake/fake_bar_window.h"
+#include "bar/principal.h"
+#include "bar/settings/memory_store.h"
+#include "platform/fake/fake_platform.h"
+
+namespace zudav {
+
+inline void PrintTo(const Geometry& g, std::ostream* os) {
+    *os << "{" << g.left << ", " << g.top << ", " << g.width << ", " << g.height << "}";
+}
+
+// What the store holds for one item: Chemin, Tool, Icone, Ligne, Focus, FicALancer ({}: no such key).
+using ItemValues = std::array<std::optional<std::wstring>, 6>;
+
+class BarTest : public ::testing::Test {
+  protected:
+    void Put(const std::wstring& key, const wchar_t* value) {  // nullptr: the key stays as it is
+        if (value != nullptr) {
+            store.Write(L"Zudav", L"Donnees", key, value);
+        }
+    }
+    void Item(const wchar_t* prefix, int n, const wchar_t* value) { Put(keys::ItemKey(prefix, n), value); }
+    std::optional<std::wstring> Stored(const std::wstring& key) const { return store.Find(L"Zudav", L"Donnees", key); }
+    ItemValues StoredItem(int n) const {
+        return {Stored(keys::ItemKey(keys::kChemin, n)), Stored(keys::ItemKey(keys::kTool, n)),
+                Stored(keys::ItemKey(keys::kIcone, n)),  Stored(keys::ItemKey(keys::kLigne, n)),
+                Stored(keys::ItemKey(keys::kFocus, n)),  Stored(keys::ItemKey(keys::kFicALancer, n))};
+    }
+
+    FakePlatform platform;
+    MemoryStore store;
+    FakeBarWindow bar;
+    LaBarre module;
+    Principal principal{platform, store, bar, module};
+};
+
+}  // namespace zudav

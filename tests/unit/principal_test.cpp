@@ -1,0 +1,388 @@
+#include "bar/principal.h"
+
+#include <iterator>
+#include <utility>
+#include <vector>
+
+#include "bar/lancer_item.h"
+#include "bar/layout.h"
+#include "bar/tray.h"
+#include "bar_test.h"
+
+namespace zudav {
+namespace {
+
+using Startup = BarTest;
+
+TEST_F(Startup, StoredValuesThatConvertSetTheWindowOthersLeaveItsDesignValues) {
+    struct Case {
+        std::vector<std::pair<const wchar_t*, const wchar_t*>> stored;
+        wchar_t separator;
+        Geometry bounds;  // the window's design values are {75, 60, 1000, 7000}
+        bool horizontal, topmost;
+        const wchar_t* icon;  // "": cleared, as no icon is stored
+    } const cases[] = {
+        {{}, '.', {1, 1, 870, 8490}, false, true, L""},
+        // The correction is added to the stored top, unless the caption is empty or it does not fit 16 bits.
+        {{{L"Coef", L"120"}, {L"top", L"3000"}}, '.', {1, 3120, 870, 8490}, false, true, L""},
+        {{{L"Coef", L"-40"}, {L"top", L"3000"}, {L"width", L"1200"}}, '.', {1, 2960, 1200, 8490}, false, true, L""},
+        {{{L"Coef", L"120"}, {L"top", L"3000"}, {L"Caption", L""}}, '.', {1, 3000, 870, 8490}, false, true, L""},
+        {{{L"Coef", L"40000"}, {L"top", L"3000"}}, '.', {1, 3000, 870, 8490}, false, true, L""},
+        {{{L"left", L"x"}, {L"top", L""}, {L"height", L"12,5"}}, '.', {75, 60, 870, 7000}, false, true, L""},
+        {{{L"Horizont", L"True"}, {L"left", L"12,5"}, {L"width", L"1.5"}}, ',', {12.5, 1, 1000, 8490}, true, true, L""},
+        // Always on top only when the value is 1.
+        {{{L"AlwaysOnTop", L"2"}}, '.', {1, 1, 870, 8490}, false, false, L""},
+        {{{L"AlwaysOnTop", L"oui"}, {L"Horizont", L"oui"}}, '.', {1, 1, 870, 8490}, false, false, L""},
+        {{{L"AlwaysOnTop", L""}}, '.', {1, 1, 870, 8490}, false, false, L""},
+        // A locked bar takes its held place at every repaint, from what converts; an unlocked one reads none.
+        {{{L"Bloquée", L"1"}, {L"GranY", L"45"}, {L"Lar", L"9"}, {L"Hau", L"x"}}, '.', {0, 45, 9, 0}, false, true, L""},
+        {{{L"Bloquée", L"False"}, {L"GranX", L"450"}}, '.', {1, 1, 870, 8490}, false, true, L""},
+        // A stored file that does not load as an icon leaves the built-in one.
+        {{{L"Icone", L"C:\\barre.ico"}}, '.', {1, 1, 870, 8490}, false, true, L"C:\\barre.ico"},
+        {{{L"icone", L"C:\\photo.jpg"}}, '.', {1, 1, 870, 8490}, false, true, L"built-in"},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(testing::Message() << "row " << i);
+        const Case& c = cases[i];
+        MemoryStore s;
+        for (const auto& [key, value] : c.stored) {
+            s.Write(L"Zudav", L"Donnees", key, value);
+        }
+        const int writes = s.Changes();
+        FakeBarWindow w;
+        w.bounds = {75, 60, 1000, 7000};
+        w.loadableIcons = {L"C:\\barre.ico"};
+        platform.decimalSeparator = c.separator;
+        platform.runningCopies.clear();
+        Principal started{platform, s, w, module};
+        ASSERT_EQ(started.Charger(), Principal::LoadResult::Running);
+        started.OnPaint();
+        EXPECT_EQ(started.GranX, 0);  // the unlocked bar ignores its GranX, the locked one has none
+        EXPECT_EQ(w.bounds, c.bounds);
+        EXPECT_EQ(started.Horizon, c.horizontal);
+        EXPECT_EQ(w.topmost, c.topmost);
+        EXPECT_EQ(w.icon, c.icon);
+        EXPECT_TRUE(started.ResizeOK);
+        EXPECT_EQ(s.Changes(), writes);
+        started.Decharger();  // the top saved is the corrected one: the correction adds up at every start
+        EXPECT_EQ(started.Settings().ReadNumber(L"top"), c.bounds.top);
+    }
+}
+
+TEST_F(Startup, ASecondCopyEndsAtOnceACopyUnderAnotherNameShowsItsOwnSlotsAndTrayIcon) {
+    platform.runningCopies.insert(L"zudav");
+    Put(L"Chemin0", L"C:\\Prog\\agenda.exe");
+    EXPECT_EQ(principal.Charger(), Principal::LoadResult::AlreadyRunning);
+    EXPECT_EQ(bar.caption, L" ");
+    EXPECT_FALSE(bar.shown);
+    EXPECT_EQ(bar.pictures[0], L"");
+    EXPECT_EQ(platform.helpFile, L"");
+    EXPECT_EQ(store.Changes(), 1);  // only the test's own write
+
+    platform.executablePath = L"C:\\Outils\\Autre.exe";
+    bar.filesWithIcon = {L"C:\\Prog\\bloc.exe"};
+    store.Write(L"Autre", L"Donnees", L"Chemin0", L"C:\\Prog\\bloc.exe");
+    Principal autre{platform, store, bar, module};
+    ASSERT_EQ(autre.Charger(), Principal::LoadResult::Running);
+    EXPECT_EQ(bar.caption, L"Autre");
+    EXPECT_EQ(bar.pictures[0], L"icon:C:\\Prog\\bloc.exe");
+    EXPECT_EQ(platform.helpFile, L"C:\\Outils\\Zudav.chm");  // one help file for every bar
+    EXPECT_TRUE(bar.trayIcon);
+    autre.Decharger();
+    EXPECT_FALSE(bar.trayIcon);
+}
+
+TEST_F(Startup, ExitSavesThePlaceOrTheRestoredOneWhenMinimisedAsLeftTopWidthAndHeight) {
+    principal.Charger();
+    for (bool minimized : {false, true}) {
+        SCOPED_TRACE(minimized ? "minimised" : "normal");
+        bar.minimized = minimized;
+        bar.bounds = minimized ? Geometry{-32000, -32000, 2400, 405} : Geometry{3000, 1500, 870, 10215};
+        bar.restored = minimized ? Geometry{3000, 1500, 870, 10215} : Geometry{7, 7, 7, 7};
+        principal.Decharger();
+        const wchar_t* const names[] = {L"left", L"top", L"Width", L"Height"};
+        const std::wstring saved[] = {L"3000", L"1500", L"870", L"10215"};
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_EQ(Stored(names[k]), saved[k]) << names[k];
+            EXPECT_EQ(store.StoredName(L"Zudav", L"Donnees", names[k]), names[k]);  // spelt so, as first written
+        }
+    }
+}
+
+TEST(Layout, CellsFollowTheThicknessAndTheLengthFitsThirteen) {
+    struct Case {
+        bool horizontal;
+        float width, height, length;
+        ControlRect cell1, cell12, picture12;
+    } const cases[] = {
+        {false, 870, 8490, 10210, {0, 1020, 720, 720}, {0, 8940, 720, 720}, {120, 9060, 480, 480}},
+        // The height the window had does not matter to a vertical bar.
+        {false, 870, 10210, 10210, {0, 1020, 720, 720}, {0, 8940, 720, 720}, {120, 9060, 480, 480}},
+        {true, 5000, 1220, 16410, {1720, 40, 720, 720}, {15140, 40, 720, 720}, {15260, 160, 480, 480}},
+        // (370 - 480) / 2 = -55: the icon stands 55 twips outside its cell.
+        {true, 3000, 870, 11860, {1370, 40, 370, 370}, {10940, 40, 370, 370}, {10885, -15, 480, 480}},
+        // The icon's offset rounds halves to even: 122.5 -> 122, 123.5 -> 124.
+        {false, 875, 5000, 10275, {0, 1025, 725, 725}, {0, 9000, 725, 725}, {122, 9122, 480, 480}},
+        {false, 877, 5000, 10301, {0, 1027, 727, 727}, {0, 9024, 727, 727}, {124, 9148, 480, 480}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
+        BarControls controls;
+        const WindowLength length = LayOut(c.horizontal, c.width, c.height, controls);
+        EXPECT_EQ(length.horizontal, c.horizontal);
+        EXPECT_EQ(length.value, c.length);
+        EXPECT_EQ(controls.cells[1], c.cell1);
+        EXPECT_EQ(controls.cells[12], c.cell12);
+        EXPECT_EQ(controls.pictures[12], c.picture12);
+    }
+    // A window narrower than its frame allowance: the size assignments fail, the positions still run.
+    BarControls controls;
+    LayOut(false, 870, 8490, controls);
+    EXPECT_EQ(LayOut(false, 100, 8490, controls).value, 10210);
+    EXPECT_EQ(controls.cells[3], (ControlRect{0, 300 + 3 * 720, 720, 720}));
+}
+
+using BarLayout = BarTest;
+
+TEST_F(BarLayout, ResizeLaysOutOnlyWhenEnabledAndUnlockedThenSetsTheLengthAndTheStopImage) {
+    struct Case {
+        const char* name;
+        bool resizeOK, block, horizontal;
+        Geometry before, after;
+        float stopLeft;  // 0: the controls were never shown
+    } const cases[] = {
+        {"before start-up", false, false, false, {0, 0, 870, 8490}, {0, 0, 870, 8490}, 0},
+        {"locked", true, true, false, {0, 0, 870, 8490}, {0, 0, 870, 8490}, 0},
+        {"vertical", true, false, false, {0, 0, 870, 8490}, {0, 0, 870, 10210}, 530},
+        {"horizontal", true, false, true, {0, 0, 3000, 1220}, {0, 0, 16410, 1220}, 16070},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeBarWindow window;
+        window.bounds = c.before;
+        Principal resized{platform, store, window, module};
+        resized.ResizeOK = c.resizeOK;
+        resized.Block = c.block;
+        resized.Horizon = c.horizontal;
+        resized.OnResize();
+        EXPECT_EQ(window.bounds, c.after);
+        EXPECT_EQ(window.controls.stopImage.left, c.stopLeft);
+    }
+}
+
+using Pointer = BarTest;
+
+TEST_F(Pointer, HoverMovesTheHighlightAndTheTimerClearsIt) {
+    principal.Survol(0);  // the first hover of cell 0 is no move: the timer does not start
+    EXPECT_TRUE(bar.borders[0]);
+    EXPECT_FALSE(bar.timerEnabled);
+    principal.Survol(5);
+    EXPECT_TRUE(bar.borders[5]);
+    EXPECT_TRUE(bar.timerEnabled);
+    principal.Survol(7);
+    EXPECT_FALSE(bar.borders[5]);
+    EXPECT_TRUE(bar.borders[7]);
+    EXPECT_EQ(bar.focusRequests, 2);
+
+    principal.OnTimer();
+    EXPECT_FALSE(bar.borders[7]);
+    EXPECT_FALSE(bar.timerEnabled);
+    principal.Survol(7);  // the same cell again: highlighted, the timer stays off, so the border stays
+    EXPECT_TRUE(bar.borders[7]);
+    EXPECT_FALSE(bar.timerEnabled);
+}
+
+TEST_F(Pointer, PressesAndSmallControlsActEvenOnALockedBar) {
+    principal.Block = true;
+    principal.OnBackgroundPress();
+    EXPECT_EQ(bar.drags, 1);
+    principal.OnRightPress(9);  // opens the item editor on that slot
+    EXPECT_EQ(module.IndexCourant, 9);
+    EXPECT_EQ(bar.editorShown, 1);
+    principal.OnActionLabelClick();
+    ASSERT_EQ(bar.menuPopups.size(), 1u);
+    EXPECT_FALSE(bar.menuPopups[0]);
+    principal.OnStopImageClick();
+    principal.OnMenu(MenuCommand::Quitter);
+    EXPECT_EQ(bar.closeRequests, 2);
+}
+
+TEST(TrayCodes, DecodeEachMouseMessage) {
+    EXPECT_EQ(DecodeTrayCode(0x201), TrayAction::RefreshAndRestore);
+    EXPECT_EQ(DecodeTrayCode(0x202), TrayAction::Show);
+    EXPECT_EQ(DecodeTrayCode(0x203), TrayAction::About);
+    EXPECT_EQ(DecodeTrayCode(0x205), TrayAction::Menu);
+    for (std::uint32_t code : {0x200u, 0x204u, 0x206u, 0x207u, 0u, 0x10201u}) {
+        EXPECT_EQ(DecodeTrayCode(code), TrayAction::None) << std::hex << code;
+    }
+}
+
+TEST_F(Pointer, TrayIconRestoresTheBarAndIgnoresEventsDuringADispatch) {
+    bar.minimized = true;
+    bar.pictures[0] = L"stale";
+    principal.OnTrayMessage(0x201);  // left press: refreshed, restored and shown
+    EXPECT_FALSE(bar.minimized);
+    EXPECT_TRUE(bar.shown);
+    EXPECT_EQ(bar.pictures[0], L"free");
+
+    // While the About box opened by a double click is up, further clicks on the icon do nothing.
+    bar.duringModal = [&] {
+        principal.OnTrayMessage(0x203);
+        principal.OnTrayMessage(0x205);
+    };
+    principal.OnTrayMessage(0x203);
+    EXPECT_EQ(bar.aboutShown, 1);
+    EXPECT_TRUE(bar.menuPopups.empty());
+
+    // Once it has closed, the icon answers again: the menu with "A &Propos de ..." as default.
+    bar.duringModal = nullptr;
+    principal.OnTrayMessage(0x205);
+    ASSERT_EQ(bar.menuPopups.size(), 1u);
+    EXPECT_TRUE(bar.menuPopups[0]);
+}
+
+using Slots = BarTest;
+
+TEST_F(Slots, EachSlotShowsItsIconItsPictureThePlaceholderOrTheFreeSlotPicture) {
+    bar.filesWithIcon = {L"C:\\Prog\\agenda.exe", L"C:\\Prog\\calc.exe"};
+    bar.filesWithoutIconKind = {L"C:\\Docs\\lisez-moi.txt"};
+    bar.pictureFiles = {L"C:\\Images\\carre.bmp"};
+    struct Case {
+        const wchar_t *chemin, *icone, *ficALancer, *shown;
+    } const cases[] = {
+        {L"C:\\Prog\\agenda.exe", nullptr, nullptr, L"icon:C:\\Prog\\agenda.exe"},
+        {L"C:\\Prog\\agenda.exe", L"C:\\Prog\\CALC.EXE", nullptr, L"icon:C:\\Prog\\agenda.exe"},  // the item's own
+        {L"C:\\Prog\\agenda.exe", L"C:\\Images\\carre.bmp", nullptr, L"picture:C:\\Images\\carre.bmp"},
+        {L"C:\\Prog\\agenda.exe", L"C:\\Images\\disparue.ico", nullptr, L""},  // a picture that no longer exists
+        {L"C:\\Prog\\agenda.exe", L"C:\\Prog\\outilexe", nullptr, L"icon:C:\\Prog\\agenda.exe"},
+        // A program without an icon: only a flag that reads as a number other than 1 spares the placeholder.
+        {L"C:\\Prog\\disparu.exe", nullptr, nullptr, L"placeholder"},
+        {L"C:\\Prog\\disparu.exe", nullptr, L"", L"placeholder"},
+        {L"C:\\Prog\\disparu.exe", nullptr, L"1", L"placeholder"},
+        {L"C:\\Prog\\disparu.exe", nullptr, L"oui", L"placeholder"},
+        {L"C:\\Prog\\disparu.exe", nullptr, L"0", L""},
+        {L"C:\\Prog\\disparu.exe", nullptr, L"2", L""},
+        {L"C:\\Docs\\lisez-moi.txt", nullptr, nullptr, L""},  // a kind of file without icons
+        {L"", L"", L"", L"free"},                             // an item the editor removed
+    };
+    for (int n = 0; n < 13; ++n) {
+        Item(keys::kChemin, n, cases[n].chemin);
+        Item(keys::kIcone, n, cases[n].icone);
+        Item(keys::kFicALancer, n, cases[n].ficALancer);
+    }
+    Item(keys::kTool, 0, L"Agenda");
+    bar.tooltips[12] = L"Ancien";
+    principal.Rafraichir();
+    for (int n = 0; n < 13; ++n) {
+        EXPECT_EQ(bar.pictures[n], cases[n].shown) << "slot " << n;
+    }
+    EXPECT_EQ(bar.tooltips[0], L"Agenda");
+    EXPECT_EQ(bar.tooltips[12], L"Ancien");  // a free slot keeps its tooltips
+    EXPECT_EQ(module.IndexCourant, 11);      // the last slot that holds an item
+    EXPECT_FALSE(module.IconeAbsente);       // the flag is the last slot's own
+
+    Item(keys::kChemin, 12, L"C:\\Prog\\disparu.exe");
+    principal.Rafraichir();
+    EXPECT_TRUE(module.IconeAbsente);
+    EXPECT_EQ(bar.pictures[12], L"placeholder");
+}
+
+class Launch : public BarTest {
+  protected:
+    void SetUp() override {
+        principal.Charger();
+        platform.startablePrograms = {L"C:\\Prog\\agenda.exe", L"cmd.exe", L"C:\\Program Files\\Outil\\outil.exe"};
+        platform.existingFiles = {L"C:\\Prog\\agenda.exe", L"C:\\Program Files\\Outil\\outil.exe"};
+    }
+    void Reset() {
+        platform.started.clear();
+        platform.messages.clear();
+        platform.eventPasses = 0;
+        bar.minimized = false;
+    }
+};
+
+TEST_F(Launch, ProgramStartsWithItsArgumentsAndWindowStateThenTheBarMinimises) {
+    struct Case {
+        const wchar_t *chemin, *ligne, *focus, *ficALancer;
+        const wchar_t* command;  // nullptr: nothing starts, the file error shows and the bar stays
+        int state;
+    } const cases[] = {
+        // cmd.exe is not a file path here: the command stays as typed.
+        {L"cmd.exe", L"/c echo ok > sortie.txt", L"3", nullptr, L"cmd.exe /c echo ok > sortie.txt", 3},
+        // An existing path with blanks is quoted, so that it is not read as "C:\Program" with arguments.
+        {L"C:\\Program Files\\Outil\\outil.exe", L"C:\\Docs\\lettre.txt", nullptr, nullptr,
+         L"\"C:\\Program Files\\Outil\\outil.exe\" C:\\Docs\\lettre.txt", 1},
+        // The window state reads as a leading number, and must fit 16 bits.
+        {L"C:\\Prog\\agenda.exe", nullptr, L"", nullptr, L"\"C:\\Prog\\agenda.exe\"", 0},
+        {L"C:\\Prog\\agenda.exe", nullptr, L"4 (inactive)", nullptr, L"\"C:\\Prog\\agenda.exe\"", 4},
+        {L"C:\\Prog\\agenda.exe", nullptr, L"2.5", nullptr, L"\"C:\\Prog\\agenda.exe\"", 2},
+        {L"C:\\Prog\\agenda.exe", nullptr, L"70000", nullptr, nullptr, 0},
+        {L"C:\\Ancien\\parti.exe", nullptr, nullptr, nullptr, nullptr, 0},  // a program that is gone
+        {L"cmd.exe", nullptr, nullptr, L"", nullptr, 0},                    // a flag present and empty
+    };
+    for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
+        const Case& c = cases[n];
+        SCOPED_TRACE(testing::Message() << "slot " << n);
+        Reset();
+        Item(keys::kChemin, n, c.chemin);
+        Item(keys::kLigne, n, c.ligne);
+        Item(keys::kFocus, n, c.focus);
+        Item(keys::kFicALancer, n, c.ficALancer);
+        principal.LancerItem(static_cast<std::int16_t>(n));
+        EXPECT_EQ(bar.minimized, c.command != nullptr);
+        EXPECT_EQ(platform.messages.size(), c.command ? 0u : 1u);
+        EXPECT_EQ(platform.started.size(), c.command ? 1u : 0u);
+        if (c.command != nullptr && !platform.started.empty()) {
+            EXPECT_EQ(platform.started[0].commandLine, c.command);
+            EXPECT_EQ(platform.started[0].showCommand, c.state);
+            EXPECT_EQ(platform.eventPasses, 1);
+        }
+    }
+}
+
+TEST_F(Launch, FreeSlotBeepsAndDocumentOpensInTheBarsFolderWithoutStateArgumentsOrMinimising) {
+    const int writes = store.Changes();
+    principal.LancerItem(4);
+    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(store.Changes(), writes);
+
+    Item(keys::kChemin, 5, L"C:\\Docs\\lettre.txt");
+    Item(keys::kFicALancer, 5, L"1");
+    Item(keys::kLigne, 5, L"/p");
+    Item(keys::kFocus, 5, L"3");
+    principal.LancerItem(5);
+    ASSERT_EQ(platform.opened.size(), 1u);
+    EXPECT_EQ(platform.opened[0].verb, L"open");
+    EXPECT_EQ(platform.opened[0].file, L"C:\\Docs\\lettre.txt");
+    EXPECT_EQ(platform.opened[0].folder, L"C:\\Outils");
+    EXPECT_TRUE(platform.started.empty());
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FALSE(bar.minimized);
+}
+
+TEST_F(Launch, MinimisingFollowsRetourAutoAndAnUnreadableOneShowsTheFileErrorAfterTheStart) {
+    Item(keys::kChemin, 0, L"cmd.exe");
+    struct Case {
+        const wchar_t* value;
+        bool minimized, error;
+    } const cases[] = {{L"1", true, false}, {L"0", false, false}, {L"", false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        Reset();
+        Put(L"RetourAuto", c.value);
+        principal.LancerItem(0);
+        EXPECT_EQ(platform.started.size(), 1u);
+        EXPECT_EQ(bar.minimized, c.minimized);
+        EXPECT_EQ(platform.messages.size(), c.error ? 1u : 0u);
+    }
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, L"Erreur de fichier");
+    EXPECT_EQ(platform.messages[0].text,
+              L"Le fichier recherch\u00e9 n'existe plus\r\nou il a chang\u00e9 de place.\r\n\r\n"
+              L"Impossible de charger ce fichier.");
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Stop);
+}
+
+}  // namespace
+}  // namespace zudav

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "bar/settings/conversions.h"
+#include "bar/settings/keys.h"
+#include "bar/settings/memory_store.h"
+#include "platform/paths.h"
+
+namespace zudav {
+namespace {
+
+// In these tables, {} stands for a text that does not convert.
+TEST(Conversions, NumberUsesTheLocaleSeparatorAndBooleanAcceptsWordsInAnyCaseOrANumber) {
+    struct Case {
+        const wchar_t* text;
+        wchar_t separator;
+        std::optional<double> number;
+        std::optional<bool> boolean;
+    } const cases[] = {
+        {L"870", '.', 870, true},   {L"-120", '.', -120, true},   {L"+15", '.', 15, true},
+        {L"12.5", '.', 12.5, true}, {L"12,5", ',', 12.5, true},   {L"12.5", ',', {}, {}},
+        {L"12,5", '.', {}, {}},     {L" 3000 ", '.', 3000, true}, {L".5", '.', 0.5, true},
+        {L"5.", '.', 5, true},      {L"1e3", '.', 1000, true},    {L"2,5E-1", ',', 0.25, true},
+        {L"", '.', {}, {}},         {L"   ", '.', {}, {}},        {L"abc", '.', {}, {}},
+        {L"12abc", '.', {}, {}},    {L".", '.', {}, {}},          {L"-", '.', {}, {}},
+        {L"1e", '.', {}, {}},       {L"inf", '.', {}, {}},        {L"nan", '.', {}, {}},
+        {L"1 000", '.', {}, {}},    {L"True", '.', {}, true},     {L"FALSE", '.', {}, false},
+        {L"tRuE", '.', {}, true},   {L" False ", '.', {}, false}, {L"Vrai", '.', {}, {}},
+        {L"yes", '.', {}, {}},      {L"Truex", '.', {}, {}},      {L"0", '.', 0, false},
+        {L"-1", '.', -1, true},     {L"0.0", '.', 0, false},      {L"0,0", ',', 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "\"" << c.text << "\" with " << char(c.separator));
+        EXPECT_EQ(ToNumber(c.text, c.separator), c.number);
+        EXPECT_EQ(ToBoolean(c.text, c.separator), c.boolean);
+    }
+}
+
+TEST(Conversions, Integer16RoundsHalvesToEvenAndChecksTheRange) {
+    struct Case {
+        double value;
+        std::optional<std::int16_t> expected;
+    } const cases[] = {
+        {120, 120},       {0.5, 0},      {1.5, 2},    {2.5, 2},     {3.5, 4},           {-0.5, 0},
+        {-1.5, -2},       {-2.5, -2},    {2.4, 2},    {2.6, 3},     {32767, 32767},     {-32768, -32768},
+        {32767.4, 32767}, {32767.5, {}}, {32768, {}}, {-32769, {}}, {-32768.5, -32768},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RoundToInteger16(c.value), c.expected) << c.value;
+    }
+    EXPECT_EQ(ToInteger16(L"2,5", ','), 2);
+    EXPECT_EQ(ToInteger16(L"x", '.'), std::nullopt);
+}
+
+TEST(Conversions, LeadingNumberNeverFailsAndReadsAPointWhateverTheLocale) {
+    struct Case {
+        const wchar_t* text;
+        double expected;
+    } const cases[] = {
+        {L"5", 5},   {L"3abc", 3}, {L"  7", 7}, {L"", 0},      {L"abc", 0}, {L"2.5", 2.5}, {L"2,5", 2}, {L"-3", -3},
+        {L"+4x", 4}, {L".5", 0.5}, {L"-", 0},   {L"1e2", 100}, {L"1e", 1},  {L"6 7", 6},   {L"x5", 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LeadingNumber(c.text), c.expected) << "\"" << c.text << "\"";
+    }
+}
+
+// Other values than whole numbers are written in single precision: seven significant digits at most.
+TEST(Conversions, NumberToTextWritesWholeNumbersPlainAndOthersWithTheLocaleSeparator) {
+    struct Case {
+        double value;
+        wchar_t separator;
+        const wchar_t* expected;
+    } const cases[] = {
+        {870, '.', L"870"},   {-15, ',', L"-15"},   {0, '.', L"0"},
+        {12.5, ',', L"12,5"}, {12.5, '.', L"12.5"}, {0.333333333333, '.', L"0.3333333"},
+        {-0.0, '.', L"0"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NumberToText(c.value, c.separator), c.expected) << c.value << " with " << char(c.separator);
+    }
+}
+
+TEST(SettingsStore, NamesCompareWithoutCaseAndAnEmptyValueIsNotAnAbsentOne) {
+    MemoryStore store;
+    store.Write(L"Zudav", L"Donnees", keys::kBloquee, L"1");
+    store.Write(L"ZUDAV", L"DONNEES", L"BLOQUÉE", L"");  // accented names fold too
+    EXPECT_EQ(store.Read(L"zudav", L"donnees", L"bloquée", L"d"), L"");
+    EXPECT_EQ(store.Read(L"Autre", L"Donnees", keys::kBloquee, L"d"), L"d");
+    EXPECT_EQ(store.Read(L"Zudav", L"Autre", keys::kBloquee, L"d"), L"d");
+    store.Write(L"Zudav", L"Donnees", L"Ligne1", L"b");
+    EXPECT_TRUE(store.Delete(L"Zudav", L"Donnees", L"BLOQUÉE"));
+    EXPECT_FALSE(store.Delete(L"Zudav", L"Donnees", keys::kBloquee));
+    EXPECT_FALSE(store.Find(L"Zudav", L"Donnees", keys::kBloquee));
+    EXPECT_EQ(store.Read(L"Zudav", L"Donnees", L"Ligne1"), L"b");
+}
+
+TEST(Paths, BaseNameFolderAndJoin) {
+    EXPECT_EQ(BaseName(L"C:\\Outils\\Zudav.exe"), L"Zudav");
+    EXPECT_EQ(BaseName(L"C:\\Users\\Propri\u00e9taire\\Ma.Barre.exe"), L"Ma.Barre");
+    EXPECT_EQ(BaseName(L"Autre.EXE"), L"Autre");
+    EXPECT_EQ(BaseName(L"C:\\sans extension\\Outil"), L"Outil");
+    EXPECT_EQ(FolderOf(L"C:\\Outils\\Zudav.exe"), L"C:\\Outils");
+    EXPECT_EQ(FolderOf(L"C:\\Zudav.exe"), L"C:\\");
+    EXPECT_EQ(JoinPath(L"C:\\Outils", L"Zudav.chm"), L"C:\\Outils\\Zudav.chm");
+    EXPECT_EQ(JoinPath(L"C:\\", L"Zudav.chm"), L"C:\\Zudav.chm");
+}
+
+}  // namespace
+}  // namespace zudav
