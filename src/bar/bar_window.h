@@ -42,6 +42,8 @@ class BarWindow {
 
     // Above all non-topmost windows, shown, not activated, not moved.
     virtual void MakeTopmost() = 0;
+    // Out of the topmost band, shown, not activated, not moved.
+    virtual void MakeNotTopmost() = 0;
 
     // Pops up the menu "Fichier" at the pointer; proposIsDefault shows "A &Propos de ..." as its default item.
     virtual void PopupMenuAide(bool proposIsDefault) = 0;
@@ -74,9 +76,11 @@ class BarWindow {
     virtual void AddTrayIcon() = 0;
     virtual void RemoveTrayIcon() = 0;
 
-    // The About box and the item editor (for slot IndexCourant), modal over the bar; each returns when closed.
+    // The About box, the item editor (for slot IndexCourant) and the configuration window, modal over the bar;
+    // each returns when closed.
     virtual void ShowAbout() = 0;
     virtual void ShowItemEditor() = 0;
+    virtual void ShowConfiguration() = 0;
 
     // Closes the window by the same road as the window system's close (exit processing runs).
     virtual void Close() = 0;

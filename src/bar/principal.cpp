@@ -116,6 +116,7 @@ void Principal::Rafraichir() {
 void Principal::OnMenu(MenuCommand command) {
     switch (command) {
         case MenuCommand::Configuration:
+            window_.ShowConfiguration();
             Rafraichir();
             break;
         case MenuCommand::Rafraichir:

@@ -1,5 +1,8 @@
 #include "platform/paths.h"
 
+#include <cwctype>
+#include <string_view>
+
 namespace zudav {
 namespace {
 
@@ -7,7 +10,35 @@ size_t LastSeparator(const std::wstring& path) {
     return path.find_last_of(L"\\/");
 }
 
+bool IsDeviceName(const std::wstring& name) {
+    // The device is the part before the first dot: "con.txt" is the console too.
+    std::wstring stem = name.substr(0, name.find(L'.'));
+    while (!stem.empty() && stem.back() == L' ') {
+        stem.pop_back();
+    }
+    for (auto& c : stem) {
+        c = static_cast<wchar_t>(std::towupper(c));
+    }
+    if (stem == L"CON" || stem == L"PRN" || stem == L"AUX" || stem == L"NUL") {
+        return true;
+    }
+    const bool numbered = stem.size() == 4 && (stem.compare(0, 3, L"COM") == 0 || stem.compare(0, 3, L"LPT") == 0);
+    return numbered && stem[3] >= L'1' && stem[3] <= L'9';
+}
+
 }  // namespace
+
+bool IsPlainFileName(const std::wstring& name) {
+    if (name.empty() || name.back() == L'.' || name.back() == L' ') {
+        return false;
+    }
+    for (wchar_t c : name) {
+        if (c < 0x20 || std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos) {
+            return false;
+        }
+    }
+    return !IsDeviceName(name);
+}
 
 std::wstring BaseName(const std::wstring& path) {
     const size_t separator = LastSeparator(path);

@@ -12,4 +12,9 @@ std::wstring FolderOf(const std::wstring& path);
 // folder + "\" + name, without doubling a trailing backslash.
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
 
+// True when the name can stand for one file in a folder: not empty, none of \ / : * ? " < > | nor a control
+// character, not a device name (CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9, with or without an extension),
+// and not ending in a dot or a blank, which Windows would drop.
+bool IsPlainFileName(const std::wstring& name);
+
 }  // namespace zudav

@@ -1,12 +1,21 @@
 // What the program needs from the system beyond its own windows: the running executable, the single-copy
-// check, the locale, help, sounds, message boxes, files and processes. Win32 in platform/win32, a fake for tests.
+// check, the locale, help, sounds, message boxes, files, processes, the screen and the programs run at logon.
+// Win32 in platform/win32, a fake for tests.
 #pragma once
 
 #include <string>
 
 namespace zudav {
 
-enum class MessageIcon { Stop, Information };
+enum class MessageIcon { None, Stop, Information, Exclamation };
+
+// Where a program to run at logon is registered: for every user of the machine, or for the current one.
+enum class RunScope { Machine, User };
+
+struct ScreenSize {
+    float width = 0;  // twips
+    float height = 0;
+};
 
 class Platform {
   public:
@@ -29,13 +38,27 @@ class Platform {
     virtual void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) = 0;
     // Hands the window events that are pending to their handlers.
     virtual void DoEvents() = 0;
+    // Names compare without regard to case, as the file system does.
     virtual bool FileExists(const std::wstring& path) const = 0;
+    // Copies a file; an existing target is not replaced. False when nothing was copied. (Not CopyFile: a
+    // Windows macro.)
+    virtual bool CopyFileTo(const std::wstring& source, const std::wstring& target) = 0;
     // An entry of the program's version information ("FileDescription", "Comments").
     virtual std::wstring VersionText(const std::wstring& entry) const = 0;
 
     virtual void Beep() = 0;
-    // A modal message box with a single OK button.
+    // A modal message box with a single OK button, over the program's active window.
     virtual void ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) = 0;
+    // A modal message box with Yes and No buttons; true when the user answers Yes.
+    virtual bool AskYesNo(const std::wstring& title, const std::wstring& text, MessageIcon icon) = 0;
+
+    // The primary screen's size.
+    virtual ScreenSize Screen() const = 0;
+
+    // The value `name` of the list of programs run at logon. Writing returns false when the list cannot be
+    // opened for writing (the machine's list needs an administrator); removing a value that is absent is fine.
+    virtual bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) = 0;
+    virtual void RemoveRunAtLogon(RunScope scope, const std::wstring& name) = 0;
 };
 
 }  // namespace zudav

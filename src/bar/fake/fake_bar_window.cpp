@@ -36,6 +36,13 @@ void FakeBarWindow::PopupMenuAide(bool proposIsDefault) {
     }
 }
 
+void FakeBarWindow::ShowConfiguration() {
+    ++configurationShown;
+    if (duringModal) {
+        duringModal();
+    }
+}
+
 void FakeBarWindow::ShowItemEditor() {
     ++editorShown;
     if (duringModal) {
@@ -58,7 +65,11 @@ bool FakeBarWindow::SetWidth(float twips) {
     if (twips < 0) {
         return false;
     }
+    const bool changed = bounds.width != twips;
     bounds.width = restored.width = twips;
+    if (changed && onResize) {
+        onResize();
+    }
     return true;
 }
 
@@ -66,7 +77,11 @@ bool FakeBarWindow::SetHeight(float twips) {
     if (twips < 0) {
         return false;
     }
+    const bool changed = bounds.height != twips;
     bounds.height = restored.height = twips;
+    if (changed && onResize) {
+        onResize();
+    }
     return true;
 }
 

@@ -25,6 +25,10 @@ class FakeBarWindow : public BarWindow {
     bool LoadIconFile(const std::wstring& path) override;
     void ClearIcon() override { icon.clear(); }
     void MakeTopmost() override { topmost = shown = true; }
+    void MakeNotTopmost() override {
+        topmost = false;
+        shown = true;
+    }
     void ShowControls(const BarControls& shown) override { controls = shown; }
     IconLookup DrawFirstIcon(int box, const std::wstring& path) override;
     bool LoadPicture(int box, const std::wstring& path) override;
@@ -45,6 +49,7 @@ class FakeBarWindow : public BarWindow {
     void RemoveTrayIcon() override { trayIcon = false; }
     void ShowAbout() override;
     void ShowItemEditor() override;
+    void ShowConfiguration() override;
     void PopupMenuAide(bool proposIsDefault) override;
     void Close() override { ++closeRequests; }
 
@@ -75,6 +80,10 @@ class FakeBarWindow : public BarWindow {
     int trayAdds = 0;
     int aboutShown = 0;
     int editorShown = 0;
+    int configurationShown = 0;
+    // Run after each change of the size (not when it stays the same), as the real window lays the bar out on
+    // WM_SIZE.
+    std::function<void()> onResize;
     // Run inside the About box and the menu, as their nested message loops would.
     std::function<void()> duringModal;
     std::vector<bool> menuPopups;  // one entry per popup: was "A &Propos de ..." the default item

@@ -43,8 +43,20 @@ class BarSettings {
     std::wstring ReadItem(const wchar_t* prefix, int index, const std::wstring& fallback = {}) const {
         return Read(keys::ItemKey(prefix, index), fallback);
     }
+    // The item key's text, or nothing when it is absent.
+    std::optional<std::wstring> FindItem(const wchar_t* prefix, int index) const {
+        return store_.Find(application_, keys::kSection, keys::ItemKey(prefix, index));
+    }
     void WriteItem(const wchar_t* prefix, int index, const std::wstring& value) const {
         Write(keys::ItemKey(prefix, index), value);
+    }
+
+    // The keys that every bar shares (the presets' margins).
+    std::wstring ReadShared(const std::wstring& key, const std::wstring& fallback) const {
+        return store_.Read(keys::kSharedApplication, keys::kSection, key, fallback);
+    }
+    void WriteShared(const std::wstring& key, const std::wstring& value) const {
+        store_.Write(keys::kSharedApplication, keys::kSection, key, value);
     }
 
   private:

@@ -177,6 +177,16 @@ double LeadingNumber(const std::wstring& text) {
     return value ? *value : 0;
 }
 
+double TypedNumber(const std::wstring& text) {
+    std::wstring packed;
+    for (wchar_t c : text) {
+        if (c != L' ' && c != L'\t' && c != L'\n') {
+            packed += c;
+        }
+    }
+    return LeadingNumber(packed);
+}
+
 std::wstring NumberToText(double value, wchar_t decimalSeparator) {
     char buffer[64];
     char* end = buffer;

@@ -21,6 +21,9 @@ std::optional<std::int16_t> ToInteger16(const std::wstring& text, wchar_t decima
 // The longest leading decimal number (point as separator, whatever the locale) after leading blanks.
 // Never fails: text without a leading number gives 0.
 double LeadingNumber(const std::wstring& text);
+// A number as the user types it into a box: blanks, tabs and line feeds are skipped wherever they stand ("1 200"
+// is 1200), then the leading number as above. Never fails: 0 when there is none.
+double TypedNumber(const std::wstring& text);
 
 // A whole number without fractional part; other values with up to 7 significant digits (single precision).
 std::wstring NumberToText(double value, wchar_t decimalSeparator);

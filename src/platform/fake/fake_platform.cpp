@@ -4,12 +4,55 @@
 
 namespace zudav {
 
-bool FakePlatform::ClaimSingleCopy(const std::wstring& baseName) {
-    std::wstring lower = baseName;
-    for (auto& c : lower) {
+namespace {
+
+std::wstring Lower(std::wstring text) {
+    for (auto& c : text) {
         c = static_cast<wchar_t>(std::towlower(c));
     }
-    return runningCopies.insert(lower).second;
+    return text;
+}
+
+}  // namespace
+
+bool FakePlatform::ClaimSingleCopy(const std::wstring& baseName) {
+    return runningCopies.insert(Lower(baseName)).second;
+}
+
+bool FakePlatform::FileExists(const std::wstring& path) const {
+    for (const auto& file : existingFiles) {
+        if (Lower(file) == Lower(path)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool FakePlatform::CopyFileTo(const std::wstring& source, const std::wstring& target) {
+    if (!FileExists(source) || FileExists(target)) {
+        return false;
+    }
+    copies.emplace_back(source, target);
+    existingFiles.insert(target);
+    return true;
+}
+
+bool FakePlatform::AskYesNo(const std::wstring& title, const std::wstring& text, MessageIcon icon) {
+    messages.push_back({title, text, icon});
+    if (answers.empty()) {
+        return false;
+    }
+    const bool yes = answers.front();
+    answers.erase(answers.begin());
+    return yes;
+}
+
+bool FakePlatform::WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) {
+    if (refusedRunScopes.count(scope) > 0) {
+        return false;
+    }
+    runAtLogon[{scope, name}] = commandLine;
+    return true;
 }
 
 void FakePlatform::ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) {

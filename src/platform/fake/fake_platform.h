@@ -20,10 +20,15 @@ class FakePlatform : public Platform {
     bool StartProcess(const std::wstring& commandLine, int showCommand) override;
     void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) override;
     void DoEvents() override { ++eventPasses; }
-    bool FileExists(const std::wstring& path) const override { return existingFiles.count(path) > 0; }
+    bool FileExists(const std::wstring& path) const override;
+    bool CopyFileTo(const std::wstring& source, const std::wstring& target) override;
     std::wstring VersionText(const std::wstring& entry) const override;
     void Beep() override { ++beeps; }
     void ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
+    bool AskYesNo(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
+    ScreenSize Screen() const override { return screen; }
+    bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
+    void RemoveRunAtLogon(RunScope scope, const std::wstring& name) override { runAtLogon.erase({scope, name}); }
 
     struct Message {
         std::wstring title;
@@ -53,7 +58,12 @@ class FakePlatform : public Platform {
     std::wstring helpFile;
     int helpShown = 0;
     int beeps = 0;
-    std::vector<Message> messages;
+    std::vector<Message> messages;  // OK boxes and Yes/No questions, in order
+    std::vector<bool> answers;      // the user's answers to the next questions; none left: No
+    std::vector<std::pair<std::wstring, std::wstring>> copies;  // source, target
+    ScreenSize screen{19200, 14400};
+    std::map<std::pair<RunScope, std::wstring>, std::wstring> runAtLogon;
+    std::set<RunScope> refusedRunScopes;  // lists that cannot be opened for writing
 };
 
 }  // namespace zudav

@@ -6,11 +6,33 @@
 #include <cwctype>
 #include <vector>
 
+#include "platform/win32/twips.h"
+
 namespace zudav::win32 {
 namespace {
 
 constexpr UINT kHtmlHelpDisplayTopic = 0x0000;  // HH_DISPLAY_TOPIC
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+
+constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+HKEY RunRoot(RunScope scope) {
+    return scope == RunScope::Machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+UINT IconStyle(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Stop:
+            return MB_ICONSTOP;
+        case MessageIcon::Information:
+            return MB_ICONINFORMATION;
+        case MessageIcon::Exclamation:
+            return MB_ICONEXCLAMATION;
+        case MessageIcon::None:
+            break;
+    }
+    return 0;
+}
 
 }  // namespace
 
@@ -81,8 +103,7 @@ bool Win32Platform::StartProcess(const std::wstring& commandLine, int showComman
 }
 
 void Win32Platform::ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) {
-    ShellExecuteW(GetActiveWindow() != nullptr ? GetActiveWindow() : owner_, verb.c_str(), file.c_str(), L"",
-                  folder.c_str(), SW_SHOWNORMAL);
+    ShellExecuteW(DialogOwner(), verb.c_str(), file.c_str(), L"", folder.c_str(), SW_SHOWNORMAL);
 }
 
 void Win32Platform::DoEvents() {
@@ -137,9 +158,47 @@ void Win32Platform::Beep() {
     MessageBeep(MB_OK);
 }
 
+HWND Win32Platform::DialogOwner() const {
+    HWND active = GetActiveWindow();
+    return active != nullptr ? active : owner_;
+}
+
 void Win32Platform::ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) {
-    const UINT style = MB_OK | (icon == MessageIcon::Stop ? MB_ICONSTOP : MB_ICONINFORMATION);
-    MessageBoxW(owner_, text.c_str(), title.c_str(), style);
+    MessageBoxW(DialogOwner(), text.c_str(), title.c_str(), MB_OK | IconStyle(icon));
+}
+
+bool Win32Platform::AskYesNo(const std::wstring& title, const std::wstring& text, MessageIcon icon) {
+    return MessageBoxW(DialogOwner(), text.c_str(), title.c_str(), MB_YESNO | IconStyle(icon)) == IDYES;
+}
+
+bool Win32Platform::CopyFileTo(const std::wstring& source, const std::wstring& target) {
+    return CopyFileW(source.c_str(), target.c_str(), TRUE) != FALSE;
+}
+
+ScreenSize Win32Platform::Screen() const {
+    const TwipsScale scale = TwipsScale::ForWindow(nullptr);
+    return {scale.ToTwips(GetSystemMetrics(SM_CXSCREEN)), scale.ToTwips(GetSystemMetrics(SM_CYSCREEN))};
+}
+
+bool Win32Platform::WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) {
+    UniqueKey key;
+    if (RegCreateKeyExW(RunRoot(scope), kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Put(), nullptr) !=
+        ERROR_SUCCESS) {
+        return false;
+    }
+    const auto bytes = static_cast<DWORD>((commandLine.size() + 1) * sizeof(wchar_t));
+    return RegSetValueExW(key.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(commandLine.c_str()),
+                          bytes) == ERROR_SUCCESS;
+}
+
+void Win32Platform::RemoveRunAtLogon(RunScope scope, const std::wstring& name) {
+    UniqueKey key;
+    if (RegOpenKeyExW(RunRoot(scope), kRunKey, 0, KEY_SET_VALUE, key.Put()) != ERROR_SUCCESS) {
+        return;  // no list, or not ours to change: nothing registered there by this user
+    }
+    if (RegDeleteValueW(key.Get(), name.c_str()) != ERROR_SUCCESS) {
+        // Not registered there: nothing to remove.
+    }
 }
 
 }  // namespace zudav::win32

@@ -1,4 +1,5 @@
-// The platform services on Win32: executable, single-copy lock, locale, help, beep and message boxes.
+// The platform services on Win32: executable, single-copy lock, locale, help, beep, message boxes, files,
+// processes, the screen and the Run lists of the registry.
 #pragma once
 
 #include <windows.h>
@@ -19,14 +20,23 @@ class Win32Platform : public Platform {
     void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) override;
     void DoEvents() override;
     bool FileExists(const std::wstring& path) const override;
+    bool CopyFileTo(const std::wstring& source, const std::wstring& target) override;
     std::wstring VersionText(const std::wstring& entry) const override;
     void Beep() override;
     void ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
+    bool AskYesNo(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
+    ScreenSize Screen() const override;
+    bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
+    void RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
 
     // The window that owns message boxes and the help viewer.
     void SetOwner(HWND owner) { owner_ = owner; }
 
   private:
+    // The window a message box or the help viewer belongs to: the program's active window (a modal window
+    // over the bar), else the bar.
+    HWND DialogOwner() const;
+
     HWND owner_ = nullptr;
     std::wstring helpFile_;
     UniqueHandle singleCopyLock_;

@@ -1,0 +1,213 @@
+#include "config/frm_aide.h"
+
+#include "platform/paths.h"
+
+namespace zudav {
+namespace {
+
+// A check box shows 0 (clear) or 1 (ticked); a stored value that is neither leaves the box as it is.
+void ReadCheckBox(const BarSettings& settings, const wchar_t* key, const wchar_t* fallback, int& box) {
+    if (auto value = ToInteger16(settings.Read(key, fallback), settings.DecimalSeparator());
+        value && (*value == 0 || *value == 1)) {
+        box = *value;
+    }
+}
+
+}  // namespace
+
+FrmAide::FrmAide(Platform& platform, LaBarre& module, Principal& principal, BarWindow& bar, ConfigWindow& window)
+    : platform_(platform),
+      module_(module),
+      principal_(principal),
+      settings_(principal.Settings()),
+      bar_(bar),
+      window_(window) {}
+
+// Opening. The two options that the bar treats as on when their key is absent (on top, minimise after a
+// launch) are read with the bar's own default, so that the boxes show what the bar does.
+void FrmAide::Charger() {
+    text2 = std::to_wstring(principal_.C);
+    barreHV = principal_.Horizon ? 1 : 0;
+    frame4Visible = principal_.Horizon;
+    frame3Visible = !principal_.Horizon;
+    window_.ShowBarIcon();
+    text1 = bar_.Caption();
+    ReadCheckBox(settings_, keys::kAlwaysOnTop, L"1", check1[0]);
+    text3 = settings_.ReadShared(keys::kMargeHt, L"200");
+    text4 = settings_.ReadShared(keys::kMargeDx, L"100");
+    ReadCheckBox(settings_, keys::kRetourAuto, L"1", check1[2]);
+    ReadCheckBox(settings_, keys::kBloquee, L"0", check2);
+    label1 = kConsigneAjout + module_.SautLigne + module_.SautLigne;
+    RemplirIcones();
+}
+
+// Closing. The lock itself is not switched here: a box ticked without the pointer over it locks the bar
+// from its next start, with the place it has now.
+void FrmAide::Fermer() {
+    bar_.SetCaption(text1);
+    settings_.Write(keys::kCaption, text1);
+    settings_.Write(keys::kCoef, text2);
+    settings_.Write(keys::kAlwaysOnTop, std::to_wstring(check1[0]));
+    settings_.Write(keys::kRetourAuto, std::to_wstring(check1[2]));
+    settings_.Write(keys::kBloquee, std::to_wstring(check2));
+    settings_.WriteShared(keys::kMargeHt, text3);
+    settings_.WriteShared(keys::kMargeDx, text4);
+    if (check2 == 1) {
+        const Geometry place = bar_.Bounds();
+        principal_.GranX = place.left;
+        principal_.GranY = place.top;
+        principal_.Hau = place.height;
+        principal_.Lar = place.width;
+        settings_.WriteNumber(keys::kGranX, principal_.GranX);
+        settings_.WriteNumber(keys::kGranY, principal_.GranY);
+        settings_.WriteNumber(keys::kLar, principal_.Lar);
+        settings_.WriteNumber(keys::kHau, principal_.Hau);
+    }
+    // Both ways take effect at once, so that the bar does what the box shows.
+    if (check1[0] == 0) {
+        bar_.MakeNotTopmost();
+    } else {
+        bar_.MakeTopmost();
+    }
+    if (auto correction = RoundToInteger16(TypedNumber(text2))) {
+        principal_.C = *correction;  // out of 16 bits: C keeps its value
+    }
+    bar_.Show();
+    window_.Close();
+}
+
+void FrmAide::OnBarreHVPress(int index) {
+    check2 = 0;
+    principal_.Block = false;
+    const bool horizontal = index == 1;
+    barreHV = index;
+    principal_.Horizon = horizontal;
+    settings_.Write(keys::kHorizont, BooleanToText(horizontal));
+    frame4Visible = horizontal;
+    frame3Visible = !frame4Visible;
+
+    // Only the last change of the size lays the bar out: the bar's length then follows its new thickness.
+    principal_.ResizeOK = false;
+    const Geometry size = bar_.Bounds();
+    const double w = size.width;
+    const double h = size.height;
+    if (h > w) {
+        bar_.SetHeight(static_cast<float>(w));
+        principal_.ResizeOK = true;
+        bar_.SetWidth(static_cast<float>(h * 1.2));
+    } else {
+        bar_.SetHeight(static_cast<float>(w / 1.2));
+        principal_.ResizeOK = true;
+        bar_.SetWidth(static_cast<float>(h));
+    }
+}
+
+void FrmAide::OnCheck2PointerMove() {
+    if (check2 != 1) {
+        principal_.Block = false;
+        return;
+    }
+    principal_.Block = true;
+    const Geometry place = bar_.Bounds();
+    principal_.GranX = place.left;
+    principal_.GranY = place.top;
+    principal_.Lar = place.width;
+    principal_.Hau = place.height;
+}
+
+void FrmAide::OnPresetClick(PresetGroup group, int index) {
+    // The margins are read as they stand at the click: a text that is not a number is 0.
+    const PresetMargins margins{TypedNumber(text3), TypedNumber(text4), TypedNumber(text5), TypedNumber(text6),
+                                TypedNumber(text7)};
+    const PresetPlace place = PlaceForPreset(group, index, bar_.Bounds(), platform_.Screen(), margins);
+    if (place.topFirst) {
+        bar_.SetTop(place.top);
+        bar_.SetLeft(place.left);
+    } else {
+        bar_.SetLeft(place.left);
+        bar_.SetTop(place.top);
+    }
+}
+
+void FrmAide::OnCommand3Click() {
+    const std::wstring executable = platform_.ExecutablePath();
+    const std::wstring folder = FolderOf(executable);
+    const std::wstring source = JoinPath(folder, BaseName(executable) + L".exe");
+    for (;;) {
+        const std::optional<std::wstring> name = window_.AskText(kInvite, kTitreCreation);
+        if (!name || name->empty()) {
+            return;
+        }
+        const std::wstring target = JoinPath(folder, *name + L".exe");
+        // A name that could not stand for a file in the bar's folder is refused like one already taken.
+        if (!IsPlainFileName(*name) || platform_.FileExists(target)) {
+            platform_.ShowMessage(BaseName(executable), kFichierExistant, MessageIcon::None);
+            continue;
+        }
+        if (!platform_.CopyFileTo(source, target)) {
+            return;  // nothing to start
+        }
+        constexpr int kNormalWithFocus = 1;
+        if (!platform_.StartProcess(L"\"" + target + L"\"", kNormalWithFocus)) {
+            // The copy stays; the user can start it from its folder.
+        }
+        return;
+    }
+}
+
+void FrmAide::OnCommand4Click(int index) {
+    if (index == 0) {
+        if (platform_.AskYesNo(kTitreDemarrage, kQuestionDemarrage, MessageIcon::Information)) {
+            Register();
+        }
+    } else if (platform_.AskYesNo(kTitreDemarrage, kQuestionAnnulation, MessageIcon::Exclamation)) {
+        Unregister();
+    }
+}
+
+// The bar is registered for every user when the machine's list can be written, else for the current user.
+// The path is quoted so that one with blanks cannot be read as a shorter program followed by arguments.
+void FrmAide::Register() {
+    const std::wstring executable = platform_.ExecutablePath();
+    const std::wstring name = BaseName(executable);
+    const std::wstring command = L"\"" + JoinPath(FolderOf(executable), name + L".exe") + L"\"";
+    if (!platform_.WriteRunAtLogon(RunScope::Machine, name, command) &&
+        !platform_.WriteRunAtLogon(RunScope::User, name, command)) {
+        // Neither list can be written: nothing is registered, as nothing is reported.
+    }
+}
+
+void FrmAide::Unregister() {
+    const std::wstring name = BaseName(platform_.ExecutablePath());
+    platform_.RemoveRunAtLogon(RunScope::Machine, name);
+    platform_.RemoveRunAtLogon(RunScope::User, name);
+}
+
+void FrmAide::OnCommand5Click() {
+    OnBarreHVPress(0);
+    barreHV = 0;
+    bar_.SetLeft(1);
+    bar_.SetTop(1);
+    bar_.SetWidth(870);
+    bar_.SetHeight(8490);
+}
+
+void FrmAide::OnCommand6Click() {
+    platform_.ShowHelp();
+}
+
+void FrmAide::OnImage1Click() {
+    const std::optional<std::wstring> file = window_.AskOpenFile(kFiltreIconeBarre, L"");
+    if (!file) {
+        return;  // cancelled: the icon and its key stay as they were
+    }
+    if (!window_.LoadApplicationIcon(*file)) {
+        // Not a picture: Image1 keeps what it showed; the bar and the key are still given the file.
+    }
+    if (!bar_.LoadIconFile(*file)) {
+        // Not an icon (a bitmap): the bar keeps its icon until the next start.
+    }
+    settings_.Write(keys::kIconeWritten, *file);
+}
+
+}  // namespace zudav

@@ -1,0 +1,102 @@
+// The configuration window FrmAide: the bar's options, orientation and lock, the docking presets, the order of
+// the items, and the commands on the bar as a whole (new bar, start with Windows, reset, help, icon). Its
+// fields are plain data that the view shows; each step of the opening and the closing runs on its own.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "bar/bar_window.h"
+#include "bar/labarre.h"
+#include "bar/principal.h"
+#include "bar/settings/bar_settings.h"
+#include "config/config_window.h"
+#include "config/presets.h"
+#include "platform/platform.h"
+
+namespace zudav {
+
+inline constexpr const wchar_t* kConsigneAjout =
+    L"Pour ajouter ou retirer un programme de la barre, cliquez avec le bouton droit de la souris ( Depuis la "
+    L"barre, sur le bouton de commande d\u00e9sir\u00e9 ).";
+inline constexpr const wchar_t* kTitreDemarrage = L"Zavado Vizid";
+inline constexpr const wchar_t* kQuestionDemarrage =
+    L"Voulez vous qu'\u00e0 chaque lancement de windows ce programme se lance automatiquement ?";
+inline constexpr const wchar_t* kQuestionAnnulation = L"Voulez vous annuler le lancement automatique de ce programme ?";
+inline constexpr const wchar_t* kInvite = L"Titre de la nouvelle barre";
+inline constexpr const wchar_t* kTitreCreation = L"Cr\u00e9ation d'une barre";
+inline constexpr const wchar_t* kFichierExistant = L"Fichier existant, choisissez un autre nom.";
+inline constexpr const wchar_t* kFiltreIconeBarre = L"Images (*.bmp;*.ico)|*.bmp;*.ico";
+
+// One position of the item column, as the store holds it: Pro (path and command line), NomIco (icon source),
+// TTT (tooltip), and the launch window state and document flag, which travel with the item (absent stays absent).
+struct ConfigItem {
+    std::wstring chemin;
+    std::wstring ligne;
+    std::wstring icone;
+    std::wstring tool;
+    std::optional<std::wstring> focus;
+    std::optional<std::wstring> ficALancer;
+};
+
+class FrmAide {
+  public:
+    FrmAide(Platform& platform, LaBarre& module, Principal& principal, BarWindow& bar, ConfigWindow& window);
+
+    void Charger();
+    // Every way of closing the window ("&Fermer", the close box, Escape) stores the options.
+    void Fermer();
+
+    // A mouse press on BarreHV(index): 0 vertical, 1 horizontal. Also when that option is already selected.
+    void OnBarreHVPress(int index);
+    // The pointer moved over Check2: the lock follows the box.
+    void OnCheck2PointerMove();
+    void OnPresetClick(PresetGroup group, int index);
+
+    // The item column: fill, and a click on Ico(position) (select, then exchange).
+    void RemplirIcones();
+    void OnIcoClick(int position);
+
+    void OnCommand3Click();           // "Créer une nouvelle barre."
+    void OnCommand4Click(int index);  // "Oui" (0) / "Non" (1): start with Windows
+    void OnCommand5Click();           // "Reset"
+    void OnCommand6Click();           // "Aide"
+    void OnImage1Click();             // the bar's icon
+
+    // What the window shows.
+    std::wstring caption = L"Configuration";
+    std::wstring label1 = L"Label1";
+    std::wstring text1;           // the bar's name
+    std::wstring text2;           // the start-up correction, as typed
+    std::array<int, 3> check1{};  // 0: on top, 2: minimise after a launch (there is no 1)
+    int check2 = 0;               // the lock
+    std::wstring text3 = L"200";  // margins of the presets: top, side, bottom, left, right
+    std::wstring text4 = L"100";
+    std::wstring text5 = L"500";
+    std::wstring text6 = L"100";
+    std::wstring text7 = L"100";
+    int barreHV = 0;             // the selected orientation option
+    bool frame3Visible = false;  // the vertical miniature
+    bool frame4Visible = false;  // the horizontal miniature
+    std::array<ConfigItem, 13> items;
+    std::optional<int> selection;  // the first click's position, while an exchange is pending
+
+  private:
+    void Intervertir(int first, int second);
+    void Register();
+    void Unregister();
+
+    Platform& platform_;
+    LaBarre& module_;
+    Principal& principal_;
+    const BarSettings& settings_;
+    BarWindow& bar_;
+    ConfigWindow& window_;
+    ConfigItem selected_;  // the item of the first click
+};
+
+// Draws the first icon of a file into Ico(position) of the configuration window.
+void DessinerIconeConfig(ConfigWindow& window, const std::wstring& path, int position);
+
+}  // namespace zudav

@@ -1,0 +1,82 @@
+// The item column of the configuration window: filled from the store, and two clicks that move an item to
+// another position or exchange two items, written to the store at once.
+#include "bar/construire_boutons.h"
+#include "config/frm_aide.h"
+
+namespace zudav {
+
+void DessinerIconeConfig(ConfigWindow& window, const std::wstring& path, int position) {
+    window.DrawFirstIcon(position, path);
+}
+
+void FrmAide::RemplirIcones() {
+    for (int i = 0; i < keys::kItemCount; ++i) {
+        ConfigItem& item = items[i];
+        item.focus = settings_.FindItem(keys::kFocus, i);
+        item.ficALancer = settings_.FindItem(keys::kFicALancer, i);
+        const std::wstring chemin = settings_.ReadItem(keys::kChemin, i);
+        if (chemin.empty()) {
+            // A free position keeps the icon source and command line it had: they travel with it.
+            window_.ShowFreeSlotPicture(i);
+            item.tool.clear();
+            item.chemin.clear();
+            continue;
+        }
+        item.tool = settings_.ReadItem(keys::kTool, i);
+        item.chemin = chemin;
+        const std::wstring icone = settings_.ReadItem(keys::kIcone, i);
+        if (IconFromItemFile(icone)) {
+            DessinerIconeConfig(window_, chemin, i);
+        } else if (!window_.LoadPicture(i, icone)) {
+            // A picture that does not load leaves the box empty.
+        }
+        item.icone = icone;
+        item.ligne = settings_.ReadItem(keys::kLigne, i);
+    }
+}
+
+void FrmAide::OnIcoClick(int position) {
+    if (!selection) {
+        if (items[position].chemin.empty()) {
+            return;  // a free position: nothing to move
+        }
+        selected_ = items[position];
+        selection = position;
+        window_.ShowSelection(position);
+        return;
+    }
+    Intervertir(*selection, position);
+    for (int i = 0; i < keys::kItemCount; ++i) {
+        window_.ClearPicture(i);
+    }
+    RemplirIcones();
+    window_.ClearSelection();
+}
+
+void FrmAide::Intervertir(int first, int second) {
+    const ConfigItem partner = items[second];
+    items[second] = selected_;
+    items[first] = partner;
+    selection.reset();
+    selected_ = {};
+    for (int i = 0; i < keys::kItemCount; ++i) {
+        settings_.WriteItem(keys::kChemin, i, items[i].chemin);
+        settings_.WriteItem(keys::kLigne, i, items[i].ligne);
+        settings_.WriteItem(keys::kTool, i, items[i].tool);
+        settings_.WriteItem(keys::kIcone, i, items[i].icone);
+    }
+    // The window state and the document flag move with their items: a document must not be run as a program
+    // at its new place. A key absent at the old place is absent at the new one.
+    for (int position : {second, first}) {
+        for (auto [prefix, value] : {std::pair{keys::kFocus, &items[position].focus},
+                                     std::pair{keys::kFicALancer, &items[position].ficALancer}}) {
+            if (*value) {
+                settings_.WriteItem(prefix, position, **value);
+            } else if (!settings_.Delete(keys::ItemKey(prefix, position))) {
+                // Absent already.
+            }
+        }
+    }
+}
+
+}  // namespace zudav

@@ -1,0 +1,356 @@
+#include "config/frm_aide.h"
+
+#include <gtest/gtest.h>
+
+#include "bar/fake/fake_bar_window.h"
+#include "bar/settings/memory_store.h"
+#include "config/fake/fake_config_window.h"
+#include "platform/fake/fake_platform.h"
+#include "platform/paths.h"
+
+namespace zudav {
+namespace {
+
+class Configuration : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        principal.Charger();
+        window.onResize = [this] {
+            resizes.push_back({window.bounds.width, window.bounds.height, principal.ResizeOK});
+            principal.OnResize();
+        };
+    }
+    void Store(const std::wstring& key, const std::wstring& value) { store.Write(L"Zudav", L"Donnees", key, value); }
+    std::optional<std::wstring> Stored(const std::wstring& key, const wchar_t* app = L"Zudav") const {
+        return store.Find(app, L"Donnees", key);
+    }
+
+    struct Resize {
+        float width, height;
+        bool laidOut;
+        bool operator==(const Resize& o) const {
+            return width == o.width && height == o.height && laidOut == o.laidOut;
+        }
+    };
+
+    FakePlatform platform;
+    MemoryStore store;
+    FakeBarWindow window;
+    LaBarre module;
+    Principal principal{platform, store, window, module};
+    FakeConfigWindow view;
+    FrmAide aide{platform, module, principal, window, view};
+    std::vector<Resize> resizes;
+};
+
+TEST_F(Configuration, FreshBarOpensAsItIsAndClosingAtOnceChangesNothingItDoes) {
+    aide.Charger();
+    EXPECT_EQ(aide.check1[0], 1) << "the bar is on top";
+    EXPECT_EQ(aide.check1[2], 1) << "the bar minimises after a launch";
+    EXPECT_EQ(aide.check2, 0);
+    EXPECT_EQ(aide.text1, L"Zudav");
+    EXPECT_EQ(aide.text2, L"0");
+    EXPECT_EQ(aide.text3, L"200");
+    EXPECT_EQ(aide.text4, L"100");
+    EXPECT_TRUE(aide.frame3Visible);
+    EXPECT_FALSE(aide.frame4Visible);
+    EXPECT_EQ(aide.label1, std::wstring(kConsigneAjout) + L"\r\n\r\n");
+    EXPECT_EQ(view.ico[0], L"free");
+    EXPECT_EQ(view.image1, L"bar icon");
+
+    aide.Fermer();
+    for (auto [key, value] : {std::pair{L"AlwaysOnTop", L"1"},
+                              {L"RetourAuto", L"1"},
+                              {L"Bloqu\u00e9e", L"0"},
+                              {L"Caption", L"Zudav"},
+                              {L"Coef", L"0"}}) {
+        EXPECT_EQ(Stored(key), value) << key;
+    }
+    EXPECT_EQ(Stored(L"MargeHt", L"Reredo"), L"200");
+    EXPECT_EQ(Stored(L"MargeDx", L"Reredo"), L"100");
+    EXPECT_FALSE(Stored(L"GranX"));
+    EXPECT_TRUE(window.topmost);
+    EXPECT_EQ(view.closes, 1);
+}
+
+TEST_F(Configuration, ClosingStoresTheOptionsAndTheTopmostBandFollowsAtOnce) {
+    Store(L"AlwaysOnTop", L"0");
+    Store(L"RetourAuto", L"0");
+    Store(L"Bloqu\u00e9e", L"1");
+    aide.Charger();
+    EXPECT_EQ(aide.check1, (std::array<int, 3>{0, 0, 0}));
+    EXPECT_EQ(aide.check2, 1);
+    window.topmost = true;
+    aide.text1 = L"Outils";
+    aide.text3 = L"abc";
+    aide.Fermer();
+    EXPECT_FALSE(window.topmost) << "a clear box leaves the topmost band at once";
+    EXPECT_EQ(window.caption, L"Outils");
+    EXPECT_EQ(Stored(L"Caption"), L"Outils");
+    EXPECT_EQ(Stored(L"MargeHt", L"Reredo"), L"abc") << "margins are stored as typed";
+
+    FrmAide again{platform, module, principal, window, view};
+    again.Charger();
+    again.check1[0] = 1;
+    again.Fermer();
+    EXPECT_TRUE(window.topmost) << "a ticked box takes the bar into the band at once";
+}
+
+TEST_F(Configuration, CorrectionIsStoredAsTypedAndTakenAsANearbyWholeNumber) {
+    struct {
+        const wchar_t* typed;
+        std::int16_t c;
+    } const cases[] = {{L"12.5", 12}, {L"13.5", 14}, {L"abc", 0}, {L"40000", 0}, {L" -2 5", -25}, {L"", 0}};
+    for (const auto& c : cases) {
+        principal.C = 0;
+        FrmAide form{platform, module, principal, window, view};
+        form.Charger();
+        form.text2 = c.typed;
+        form.Fermer();
+        EXPECT_EQ(principal.C, c.c) << c.typed;
+        EXPECT_EQ(Stored(L"Coef"), c.typed);
+    }
+    principal.C = 9;
+    aide.text2 = L"40000";
+    aide.Fermer();
+    EXPECT_EQ(principal.C, 9) << "out of 16 bits: C keeps its value";
+}
+
+TEST_F(Configuration, OrientationSwapsTheSidesLaysOutOnlyTheLastChangeAndUnlocks) {
+    struct {
+        int option;
+        Geometry before;
+        std::vector<Resize> expected;  // each change of size and whether it was laid out
+        const wchar_t* horizont;
+    } const cases[] = {
+        {0, {1, 1, 870, 8490}, {{870, 870, false}, {10188, 870, true}}, L"False"},
+        {1, {1, 1, 10188, 870}, {{10188, 8490, false}, {870, 8490, true}}, L"True"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.option);
+        principal.Block = true;
+        aide.check2 = 1;
+        principal.ResizeOK = true;
+        principal.Horizon = c.option == 1;  // the layout of the last change follows the new orientation
+        window.bounds = c.before;
+        resizes.clear();
+        aide.OnBarreHVPress(c.option);
+        ASSERT_GE(resizes.size(), 2u);
+        EXPECT_EQ(resizes[0], c.expected[0]);
+        EXPECT_EQ(resizes[1], c.expected[1]);
+        EXPECT_FALSE(principal.Block);
+        EXPECT_EQ(aide.check2, 0);
+        EXPECT_EQ(principal.Horizon, c.option == 1);
+        EXPECT_EQ(aide.frame4Visible, c.option == 1);
+        EXPECT_NE(aide.frame3Visible, aide.frame4Visible);
+        EXPECT_EQ(Stored(L"Horizont"), c.horizont);
+    }
+}
+
+TEST_F(Configuration, LockFollowsThePointerOverTheBoxAndTheClosing) {
+    window.bounds = {300, 450, 900, 9000};
+    aide.Charger();
+    aide.check2 = 1;  // ticked with the keyboard: the bar is not locked while the window is open
+    EXPECT_FALSE(principal.Block);
+    aide.Fermer();
+    EXPECT_FALSE(principal.Block);
+    EXPECT_EQ(Stored(L"Bloqu\u00e9e"), L"1");
+    for (auto [key, value] : {std::pair{L"GranX", L"300"}, {L"GranY", L"450"}, {L"Lar", L"900"}, {L"Hau", L"9000"}}) {
+        EXPECT_EQ(Stored(key), value) << key;
+    }
+
+    window.bounds = {15, 30, 870, 8490};
+    aide.OnCheck2PointerMove();
+    EXPECT_TRUE(principal.Block);
+    EXPECT_EQ(principal.GranX, 15);
+    EXPECT_EQ(principal.Hau, 8490);
+    aide.check2 = 0;
+    aide.OnCheck2PointerMove();
+    EXPECT_FALSE(principal.Block);
+}
+
+TEST_F(Configuration, PresetsPlaceTheBarFromItsSizeTheScreenAndTheMargins) {
+    platform.screen = {19200, 14400};
+    struct {
+        PresetGroup group;
+        int index;
+        Geometry bar;
+        const wchar_t* margin;  // replaces every margin text when given
+        float left, top;
+    } const cases[] = {
+        {PresetGroup::CommandGx, 1, {0, 0, 870, 8490}, nullptr, 100, 200},
+        {PresetGroup::CommandGx, 2, {0, 0, 870, 8490}, nullptr, 970, 200},
+        {PresetGroup::Command2, 1, {0, 0, 870, 8490}, nullptr, 18230, 200},
+        {PresetGroup::Command2, 2, {0, 0, 870, 8490}, nullptr, 17360, 200},
+        {PresetGroup::Command2, 6, {0, 0, 870, 8490}, nullptr, 13880, 200},
+        {PresetGroup::CommandHt, 0, {0, 0, 16410, 1220}, nullptr, 100, 0},
+        {PresetGroup::CommandHt, 4, {0, 0, 16410, 1220}, nullptr, 2690, 1220},
+        {PresetGroup::CommandB, 0, {0, 0, 16410, 1220}, nullptr, 100, 12680},
+        {PresetGroup::CommandB, 4, {0, 0, 16410, 1220}, nullptr, 2690, 11460},
+        {PresetGroup::CommandGx, 1, {0, 0, 870, 8490}, L"", 0, 0},
+        {PresetGroup::CommandB, 3, {0, 0, 16410, 1220}, L"marge", 2790, 13180},
+        {PresetGroup::Command2, 1, {0, 0, 870, 8490}, L" 1 5\t0", 18180, 150},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.group) * 10 + c.index);
+        FrmAide form{platform, module, principal, window, view};
+        if (c.margin != nullptr) {
+            form.text3 = form.text4 = form.text5 = form.text6 = form.text7 = c.margin;
+        }
+        window.bounds = c.bar;
+        form.OnPresetClick(c.group, c.index);
+        EXPECT_EQ(window.bounds, (Geometry{c.left, c.top, c.bar.width, c.bar.height}));
+    }
+    EXPECT_TRUE(resizes.empty()) << "a preset never resizes the bar";
+    EXPECT_FALSE(Stored(L"left")) << "nothing is stored until the bar exits";
+}
+
+class Reordering : public Configuration {
+  protected:
+    void Item(int n, const std::wstring& chemin, const std::wstring& focus, const std::wstring& fic) {
+        const std::wstring i = std::to_wstring(n);
+        Store(L"Chemin" + i, chemin);
+        Store(L"Ligne" + i, L"/l" + i);
+        Store(L"Tool" + i, L"Outil " + i);
+        Store(L"Icone" + i, L"C:\\i" + i + L".ico");
+        Store(L"Focus" + i, focus);
+        Store(L"FicALancer" + i, fic);
+    }
+    std::vector<std::optional<std::wstring>> Keys(int n) const {
+        std::vector<std::optional<std::wstring>> values;
+        for (const wchar_t* prefix : {L"Chemin", L"Ligne", L"Tool", L"Icone", L"Focus", L"FicALancer"}) {
+            values.push_back(Stored(prefix + std::to_wstring(n)));
+        }
+        return values;
+    }
+};
+
+TEST_F(Reordering, TwoClicksMoveOrExchangeWholeItems) {
+    Item(0, L"C:\\a.exe", L"3", L"0");
+    Item(2, L"C:\\lettre.doc", L"6", L"1");
+    Item(4, L"C:\\b.exe", L"2", L"0");
+    view.pictureFiles = {L"C:\\i0.ico", L"C:\\i2.ico", L"C:\\i4.ico"};
+    aide.Charger();
+    const auto item0 = Keys(0), item2 = Keys(2), item4 = Keys(4), free7 = Keys(7);
+
+    aide.OnIcoClick(7);  // a free position first: nothing is selected
+    EXPECT_FALSE(aide.selection);
+    EXPECT_EQ(view.image2, L"");
+
+    aide.OnIcoClick(2);
+    EXPECT_EQ(view.image2, L"picture:C:\\i2.ico");
+    aide.OnIcoClick(7);
+    EXPECT_EQ(Keys(7), item2) << "the document moves with its flag and window state";
+    EXPECT_EQ(Keys(2), (std::vector<std::optional<std::wstring>>{L"", L"", L"", L"", free7[4], free7[5]}));
+    EXPECT_EQ(view.ico[7], L"picture:C:\\i2.ico");
+    EXPECT_EQ(view.ico[2], L"free");
+    EXPECT_EQ(view.image2, L"");
+
+    aide.OnIcoClick(0);
+    aide.OnIcoClick(4);
+    EXPECT_EQ(Keys(4), item0);
+    EXPECT_EQ(Keys(0), item4);
+
+    aide.OnIcoClick(4);
+    aide.OnIcoClick(4);
+    EXPECT_EQ(Keys(4), item0) << "the same position twice changes nothing";
+    for (int n = 0; n < 13; ++n) {
+        for (const wchar_t* prefix : {L"Chemin", L"Ligne", L"Tool", L"Icone"}) {
+            EXPECT_TRUE(Stored(prefix + std::to_wstring(n))) << prefix << n;
+        }
+    }
+}
+
+TEST_F(Configuration, NewBarAsksForAFreeNameThenCopiesAndStartsIt) {
+    platform.existingFiles = {L"C:\\Outils\\Zudav.exe", L"C:\\Outils\\Autre.exe"};
+    const std::wstring refused[] = {L"AUTRE", L"a\\b", L"a/b", L"a:b",     L"a*",   L"a?",   L"a\"b", L"a<b", L"a>b",
+                                    L"a|b",   L"a\tb", L"CON", L"nul.txt", L"Com1", L"LPT9", L"fin.", L"fin "};
+    for (const auto& name : refused) {
+        EXPECT_FALSE(name != L"AUTRE" && IsPlainFileName(name)) << std::string(name.begin(), name.end());
+        view.texts.push_back(name);
+    }
+    view.texts.push_back(L"Jeux \u00e9t\u00e9");
+    aide.OnCommand3Click();
+    EXPECT_EQ(view.prompts.size(), std::size(refused) + 1);
+    EXPECT_EQ(view.prompts[0], (std::pair<std::wstring, std::wstring>{kInvite, kTitreCreation}));
+    ASSERT_EQ(platform.messages.size(), std::size(refused));
+    EXPECT_EQ(platform.messages[0].title, L"Zudav");
+    EXPECT_EQ(platform.messages[0].text, kFichierExistant);
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
+    ASSERT_EQ(platform.copies.size(), 1u);
+    EXPECT_EQ(platform.copies[0].second, L"C:\\Outils\\Jeux \u00e9t\u00e9.exe");
+    EXPECT_TRUE(IsPlainFileName(L"COM10") && IsPlainFileName(L"console"));
+
+    // Cancelled, or confirmed empty: nothing.
+    for (std::optional<std::wstring> answer : {std::optional<std::wstring>{}, std::optional<std::wstring>{L""}}) {
+        view.texts = {answer};
+        aide.OnCommand3Click();
+    }
+    EXPECT_EQ(platform.copies.size(), 1u);
+    EXPECT_EQ(store.Changes(), 0);
+}
+
+TEST_F(Configuration, StartWithWindowsFallsBackToTheUsersListAndNonRemovesBoth) {
+    platform.executablePath = L"C:\\Program Files\\Barres\\Zudav.exe";
+    platform.answers = {false, true};
+    aide.OnCommand4Click(0);
+    EXPECT_TRUE(platform.runAtLogon.empty()) << "answered No";
+    platform.refusedRunScopes = {RunScope::Machine};
+    aide.OnCommand4Click(0);
+    using Runs = std::map<std::pair<RunScope, std::wstring>, std::wstring>;
+    EXPECT_EQ(platform.runAtLogon, (Runs{{{RunScope::User, L"Zudav"}, L"\"C:\\Program Files\\Barres\\Zudav.exe\""}}));
+    EXPECT_EQ(platform.messages[0].title, kTitreDemarrage);
+    EXPECT_EQ(platform.messages[0].text, kQuestionDemarrage);
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+
+    platform.refusedRunScopes.clear();
+    platform.answers = {true, true};
+    aide.OnCommand4Click(0);
+    EXPECT_EQ(platform.runAtLogon.count({RunScope::Machine, L"Zudav"}), 1u) << "the machine's list first";
+    aide.OnCommand4Click(1);
+    EXPECT_TRUE(platform.runAtLogon.empty());
+    EXPECT_EQ(platform.messages.back().text, kQuestionAnnulation);
+    EXPECT_EQ(platform.messages.back().icon, MessageIcon::Exclamation);
+}
+
+TEST_F(Configuration, ResetHelpAndTheBarsIcon) {
+    Store(L"Horizont", L"True");
+    principal.Horizon = true;
+    principal.Block = true;
+    window.bounds = {4000, 3000, 11860, 870};
+    aide.Charger();
+    aide.OnCommand5Click();
+    EXPECT_EQ(window.bounds.left, 1);
+    EXPECT_EQ(window.bounds.top, 1);
+    EXPECT_EQ(window.bounds.width, 870);
+    EXPECT_EQ(window.bounds.height, 10210) << "8490 fitted by the layout of a vertical bar";
+    EXPECT_FALSE(principal.Horizon || principal.Block);
+    EXPECT_EQ(aide.barreHV, 0);
+    EXPECT_EQ(Stored(L"Horizont"), L"False");
+
+    aide.OnCommand6Click();
+    EXPECT_EQ(platform.helpShown, 1);
+
+    view.files = {std::nullopt};
+    aide.OnImage1Click();
+    EXPECT_FALSE(Stored(L"Icone")) << "a cancelled dialog changes nothing";
+    EXPECT_EQ(view.image1, L"bar icon");
+    view.files = {L"C:\\Images\\barre.ico"};
+    view.pictureFiles = window.loadableIcons = {L"C:\\Images\\barre.ico"};
+    aide.OnImage1Click();
+    EXPECT_EQ(view.filters.back(), kFiltreIconeBarre);
+    EXPECT_EQ(view.image1, L"picture:C:\\Images\\barre.ico");
+    EXPECT_EQ(window.icon, L"C:\\Images\\barre.ico");
+    EXPECT_EQ(Stored(L"icone"), L"C:\\Images\\barre.ico");
+}
+
+TEST_F(Configuration, MenuOpensTheWindowThenTheBarRefreshes) {
+    Store(L"Chemin3", L"C:\\a.exe");
+    window.duringModal = [this] { window.pictures[3] = L"stale"; };
+    principal.OnMenu(MenuCommand::Configuration);
+    EXPECT_EQ(window.configurationShown, 1);
+    EXPECT_EQ(window.pictures[3], L"placeholder") << "refreshed after the window closed";
+}
+
+}  // namespace
+}  // namespace zudav
