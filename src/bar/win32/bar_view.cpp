@@ -5,6 +5,7 @@
 
 #include "about/win32/about_view.h"
 #include "bar/win32/bar_ids.h"
+#include "config/win32/config_view.h"
 #include "editor/win32/editor_view.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/twips.h"
@@ -232,6 +233,10 @@ void BarView::MakeTopmost() {
     SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
+void BarView::MakeNotTopmost() {
+    SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
 void BarView::ShowControls(const BarControls& controls) {
     for (int i = 0; i < keys::kItemCount; ++i) {
         const ControlRect& cell = controls.cells[i];
@@ -336,6 +341,12 @@ void BarView::ShowAbout() {
 void BarView::ShowItemEditor() {
     if (principal_ != nullptr) {
         ShowEditor(window_, platform_, principal_->Settings(), module_, *this, placeholderIcon_);
+    }
+}
+
+void BarView::ShowConfiguration() {
+    if (principal_ != nullptr) {
+        ShowConfigWindow(window_, platform_, module_, *principal_, *this, freeSlotIcon_);
     }
 }
 

@@ -43,6 +43,7 @@ class BarView final : public BarWindow, public ControlOwner {
     bool LoadIconFile(const std::wstring& path) override;
     void ClearIcon() override;
     void MakeTopmost() override;
+    void MakeNotTopmost() override;
     void ShowControls(const BarControls& controls) override;
     IconLookup DrawFirstIcon(int box, const std::wstring& path) override;
     bool LoadPicture(int box, const std::wstring& path) override;
@@ -60,6 +61,7 @@ class BarView final : public BarWindow, public ControlOwner {
     void RemoveTrayIcon() override;
     void ShowAbout() override;
     void ShowItemEditor() override;
+    void ShowConfiguration() override;
     void PopupMenuAide(bool proposIsDefault) override;
     void Close() override;
 

@@ -1,15 +1,15 @@
 #include "editor/win32/editor_view.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <array>
-#include <vector>
 
 #include "editor/frm_ajoute_enleve.h"
 #include "editor/win32/editor_ids.h"
 #include "platform/win32/child_control.h"
+#include "platform/win32/control_builder.h"
 #include "platform/win32/drawing.h"
+#include "platform/win32/file_dialog.h"
 #include "platform/win32/fonts.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/modal.h"
@@ -25,26 +25,8 @@ constexpr const wchar_t* kClassName = kEditorWindowClass;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-// Frame1 holds every control; their positions are given inside it.
 constexpr float kFrameLeft = 90;
 constexpr float kFrameTop = 60;
-
-struct Twips {
-    float left, top, width, height;
-};
-
-// "Name|patterns|Name|patterns" -> the double-NUL-terminated list that the dialog wants.
-std::vector<wchar_t> DialogFilter(const std::wstring& filter) {
-    std::vector<wchar_t> list(filter.begin(), filter.end());
-    for (auto& c : list) {
-        if (c == L'|') {
-            c = L'\0';
-        }
-    }
-    list.push_back(L'\0');
-    list.push_back(L'\0');
-    return list;
-}
 
 class EditorView final : public EditorWindow, public ControlOwner {
   public:
@@ -83,20 +65,7 @@ class EditorView final : public EditorWindow, public ControlOwner {
     void ShowPlaceholder() override { icone1_.ShowSharedIcon(placeholder_); }
     void ClearPicture() override { icone1_.ClearPicture(); }
     std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) override {
-        std::vector<wchar_t> name(32768, L'\0');
-        initialName.copy(name.data(), std::min(initialName.size(), name.size() - 1));
-        const std::vector<wchar_t> filterList = DialogFilter(filter);
-        OPENFILENAMEW dialog{};
-        dialog.lStructSize = sizeof dialog;
-        dialog.hwndOwner = window_;
-        dialog.lpstrFilter = filterList.data();
-        dialog.lpstrFile = name.data();
-        dialog.nMaxFile = static_cast<DWORD>(name.size());
-        dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
-        if (!GetOpenFileNameW(&dialog)) {
-            return std::nullopt;
-        }
-        return std::wstring(name.data());
+        return AskOpenFileName(window_, filter, initialName);
     }
     void Close() override {
         // The bar is enabled first so that the activation goes back to it (and it refreshes).
@@ -133,62 +102,26 @@ class EditorView final : public EditorWindow, public ControlOwner {
     }
 
   private:
-    RECT ToPixels(const Twips& at) const {
-        const TwipsScale scale = TwipsScale::ForWindow(owner_);
-        const int left = scale.ToPixels(kFrameLeft + at.left);
-        const int top = scale.ToPixels(kFrameTop + at.top);
-        return {left, top, left + scale.ToPixels(at.width), top + scale.ToPixels(at.height)};
-    }
-
-    HWND Add(const wchar_t* windowClass,
-             const std::wstring& text,
-             DWORD style,
-             int id,
-             const Twips& at,
-             HFONT font = nullptr) {
-        const RECT r = ToPixels(at);
-        HWND control = CreateWindowExW(0, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
-                                       r.right - r.left, r.bottom - r.top, window_,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-        SendMessageW(control, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-        return control;
-    }
-
-    void Place(ChildControl& control, int id, const Twips& at) {
-        control.Create(window_, id, *this);
-        const RECT r = ToPixels(at);
-        MoveWindow(control.Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
-    }
-
-    void Tooltip(HWND control, const wchar_t* text) {
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = window_;
-        tool.uId = reinterpret_cast<UINT_PTR>(control);
-        tool.lpszText = const_cast<wchar_t*>(text);
-        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-
     void CreateControls() {
         numberFont_ = MakeFont(window_, L"MS Shell Dlg", 18, {true, false});
         headingFont_ = MakeFont(window_, L"Comic Sans MS", 12);
         boldFont_ = MakeFont(window_, L"MS Shell Dlg", 8, {true, false});
-        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+        tooltip_ = CreateTooltipWindow(window_);
+        // Frame1 holds every control; their positions are given inside it.
+        const ControlBuilder frame(window_, kFrameLeft, kFrameTop);
 
-        Add(L"STATIC", L"1", SS_CENTER, 0, {90, 210, 375, 375}, numberFont_.Get());
-        Add(L"STATIC", L"2", SS_CENTER, 0, {90, 960, 375, 375}, numberFont_.Get());
-        Add(L"BUTTON", L"Parcourir pour localiser le programme \u00e0 ajouter", WS_TABSTOP | BS_PUSHBUTTON, kCommand1,
-            {510, 240, 5025, 345});
-        text2_ = Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kText2, {510, 630, 5025, 315});
-        Add(L"BUTTON", L"Ajouter une ligne de commande", WS_TABSTOP | BS_PUSHBUTTON, kCommand3, {5655, 240, 2985, 345});
-        text3_ = Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kText3, {5655, 630, 2985, 315});
+        frame.Add(L"STATIC", L"1", SS_CENTER, 0, {90, 210, 375, 375}, numberFont_.Get());
+        frame.Add(L"STATIC", L"2", SS_CENTER, 0, {90, 960, 375, 375}, numberFont_.Get());
+        frame.Add(L"BUTTON", L"Parcourir pour localiser le programme \u00e0 ajouter", WS_TABSTOP | BS_PUSHBUTTON,
+                  kCommand1, {510, 240, 5025, 345});
+        text2_ = frame.Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kText2, {510, 630, 5025, 315});
+        frame.Add(L"BUTTON", L"Ajouter une ligne de commande", WS_TABSTOP | BS_PUSHBUTTON, kCommand3,
+                  {5655, 240, 2985, 345});
+        text3_ = frame.Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kText3, {5655, 630, 2985, 315});
         // Hints are given room for their whole text in the system's dialog font.
-        Add(L"STATIC", L"Indiquer ici une info-bulle s'il y a lieu.", 0, 0, {480, 1035, 4500, 195});
-        text1_ = Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kText1, {465, 1305, 8145, 315});
-        Add(L"STATIC", L"Option de lancement...", SS_CENTER, 0, {5160, 1785, 2415, 345}, headingFont_.Get());
+        frame.Add(L"STATIC", L"Indiquer ici une info-bulle s'il y a lieu.", 0, 0, {480, 1035, 4500, 195});
+        text1_ = frame.Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kText1, {465, 1305, 8145, 315});
+        frame.Add(L"STATIC", L"Option de lancement...", SS_CENTER, 0, {5160, 1785, 2415, 345}, headingFont_.Get());
 
         const std::array<Twips, 7> optionPlaces = {{{615, 1710, 1875, 270},
                                                     {2655, 1710, 1875, 270},
@@ -199,20 +132,20 @@ class EditorView final : public EditorWindow, public ControlOwner {
                                                     {615, 2250, 1875, 270}}};
         for (int i = 0; i < 7; ++i) {
             DWORD style = BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0);
-            options_[i] = Add(L"BUTTON", kOption1Captions[i], style, kOption1 + i, optionPlaces[i]);
+            options_[i] = frame.Add(L"BUTTON", kOption1Captions[i], style, kOption1 + i, optionPlaces[i]);
         }
         ShowWindow(options_[5], SW_HIDE);  // element 5 cannot be chosen
 
-        check1_ = Add(L"BUTTON", L"Il s'agit d'un fichier \u00e0 lancer", WS_GROUP | WS_TABSTOP | BS_AUTOCHECKBOX,
-                      kCheck1, {5220, 2220, 3045, 285}, boldFont_.Get());
-        Tooltip(
-            check1_,
+        check1_ = frame.Add(L"BUTTON", L"Il s'agit d'un fichier \u00e0 lancer", WS_GROUP | WS_TABSTOP | BS_AUTOCHECKBOX,
+                            kCheck1, {5220, 2220, 3045, 285}, boldFont_.Get());
+        AddTooltip(
+            tooltip_, window_, check1_,
             L"Si cette case est active, ce fichier sera lanc\u00e9 avec le programme associ\u00e9 par d\u00e9faut.");
 
-        Place(label3_, kLabel3, {4410, 2880, 3405, 195});
+        frame.Place(label3_, kLabel3, *this, {4410, 2880, 3405, 195});
         label3_.SetTextFormat(DT_RIGHT | DT_TOP | DT_SINGLELINE);
         label3_.SetText(L"Cliquer pour changer d'icone-->", static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
-        Place(icone1_, kIcone1, {7980, 2775, 645, 570});
+        frame.Place(icone1_, kIcone1, *this, {7980, 2775, 645, 570});
 
         struct Button {
             int index;
@@ -226,26 +159,13 @@ class EditorView final : public EditorWindow, public ControlOwner {
             {3, L"Aide", L"Fermer cette fen\u00eatre.", 3345},
         };
         for (const auto& button : buttons) {
-            HWND control = Add(L"BUTTON", button.caption, WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE,
-                               kCommand2 + button.index, {button.left, 2685, 975, 630});
-            Tooltip(control, button.tip);
+            HWND control = frame.Add(L"BUTTON", button.caption, WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE,
+                                     kCommand2 + button.index, {button.left, 2685, 975, 630});
+            AddTooltip(tooltip_, window_, control, button.tip);
         }
         // Pointer presses on the tooltip and path boxes refresh the preview.
         SetWindowSubclass(text1_, EditSubclass, kText1, reinterpret_cast<DWORD_PTR>(this));
         SetWindowSubclass(text2_, EditSubclass, kText2, reinterpret_cast<DWORD_PTR>(this));
-    }
-
-    static std::wstring TextOf(HWND control) {
-        const int length = GetWindowTextLengthW(control);
-        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-        text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), length + 1)));
-        return text;
-    }
-
-    static void SetTextIfChanged(HWND control, const std::wstring& text) {
-        if (TextOf(control) != text) {
-            SetWindowTextW(control, text.c_str());
-        }
     }
 
     // The controls -> the logic's fields, before an event.
@@ -351,7 +271,7 @@ class EditorView final : public EditorWindow, public ControlOwner {
         RECT frame{scale.ToPixels(kFrameLeft), scale.ToPixels(kFrameTop), scale.ToPixels(kFrameLeft + 8730),
                    scale.ToPixels(kFrameTop + 3405)};
         DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-        const RECT shape = ToPixels({480, 1680, 7965, 945});
+        const RECT shape = ControlBuilder(window_, kFrameLeft, kFrameTop).ToPixels({480, 1680, 7965, 945});
         DrawOutline(dc, shape);
         EndPaint(window_, &paint);
     }

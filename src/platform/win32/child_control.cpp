@@ -50,6 +50,16 @@ void ChildControl::ShowOwnedBitmap(UniqueBitmap bitmap) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
+void ChildControl::ShowCopyOf(const ChildControl& other) {
+    if (other.bitmap_) {
+        ShowOwnedBitmap(UniqueBitmap(static_cast<HBITMAP>(CopyImage(other.bitmap_.Get(), IMAGE_BITMAP, 0, 0, 0))));
+    } else if (other.icon_ != nullptr) {
+        ShowOwnedIcon(UniqueIcon(CopyIcon(other.icon_)));
+    } else {
+        ClearPicture();
+    }
+}
+
 void ChildControl::ClearPicture() {
     icon_ = nullptr;
     ownedIcon_.Reset();

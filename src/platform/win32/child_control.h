@@ -35,6 +35,8 @@ class ChildControl {
     void ShowSharedIcon(HICON icon);
     void ShowOwnedIcon(UniqueIcon icon);
     void ShowOwnedBitmap(UniqueBitmap bitmap);
+    // A copy of what another control shows now, which stays when that control changes.
+    void ShowCopyOf(const ChildControl& other);
     void ClearPicture();
     void SetBorder(bool border);
     // DrawText flags for the caption (left-aligned and wrapped unless told otherwise).

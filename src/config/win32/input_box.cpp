@@ -1,0 +1,80 @@
+#include "config/win32/input_box.h"
+
+#include "config/win32/config_ids.h"
+#include "platform/win32/control_builder.h"
+#include "platform/win32/modal.h"
+#include "platform/win32/window_thunk.h"
+
+namespace zudav::win32 {
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+class InputBox {
+  public:
+    std::optional<std::wstring> Ask(HWND owner,
+                                    Platform& platform,
+                                    const std::wstring& prompt,
+                                    const std::wstring& title) {
+        const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
+        RegisterWindowClass<InputBox>(instance, kInputBoxClass);
+        const SIZE size = WindowSizeForClient(owner, 4680, 1500, kStyle, kExStyle);
+        RECT ownerRect{};
+        GetWindowRect(owner, &ownerRect);
+        const int left = (ownerRect.left + ownerRect.right - size.cx) / 2;
+        const int top = (ownerRect.top + ownerRect.bottom - size.cy) / 2;
+        if (CreateWindowExW(kExStyle, kInputBoxClass, title.c_str(), kStyle, left, top, size.cx, size.cy, owner,
+                            nullptr, instance, this) == nullptr) {
+            return std::nullopt;
+        }
+        const ControlBuilder controls(window_);
+        controls.Add(L"STATIC", prompt, SS_NOPREFIX, kInputPrompt, {120, 120, 3120, 600});
+        controls.Add(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, {3420, 120, 1140, 360});
+        controls.Add(L"BUTTON", L"Annuler", WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL, {3420, 540, 1140, 360});
+        text_ = controls.Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kInputText, {120, 1020, 4440, 330});
+        SetFocus(text_);
+        RunModal(owner, window_, platform);
+        return answer_;
+    }
+
+    // For the window procedure.
+    void Bind(HWND window) { window_ = window; }
+    LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+            if (LOWORD(wParam) == IDOK) {
+                answer_ = TextOf(text_);
+            }
+            Close(window);
+            return 0;
+        }
+        if (message == WM_CLOSE) {
+            Close(window);
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+  private:
+    static void Close(HWND window) {
+        // The owner is enabled first so that the activation goes back to it.
+        EnableWindow(GetWindow(window, GW_OWNER), TRUE);
+        DestroyWindow(window);
+    }
+
+    HWND window_ = nullptr;
+    HWND text_ = nullptr;
+    std::optional<std::wstring> answer_;
+};
+
+}  // namespace
+
+std::optional<std::wstring> AskText(HWND owner,
+                                    Platform& platform,
+                                    const std::wstring& prompt,
+                                    const std::wstring& title) {
+    InputBox box;
+    return box.Ask(owner, platform, prompt, title);
+}
+
+}  // namespace zudav::win32
