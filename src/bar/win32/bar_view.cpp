@@ -197,6 +197,7 @@ std::wstring BarView::Caption() const {
 
 void BarView::SetCaption(const std::wstring& caption) {
     SetWindowTextW(window_, caption.c_str());
+    UpdateTrayIcon();
     // The thin caption bar shows only when there is a caption to show.
     LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
     const LONG_PTR wanted = caption.empty() ? (style & ~static_cast<LONG_PTR>(WS_CAPTION)) : (style | WS_CAPTION);
@@ -210,6 +211,7 @@ void BarView::SetCaption(const std::wstring& caption) {
 void BarView::ShowIcon(HICON icon) {
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    UpdateTrayIcon();
 }
 
 bool BarView::LoadIconFile(const std::wstring& path) {
@@ -309,21 +311,35 @@ void BarView::Show() {
     ShowWindow(window_, SW_SHOW);
 }
 
-void BarView::AddTrayIcon() {
+// The notification icon shows the window's icon (the built-in one when the bar has none, which would leave an
+// empty, unfindable place) and its caption as tip.
+NOTIFYICONDATAW BarView::TrayIconData() const {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = window_;
     data.uID = kTrayIconId;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kTrayMessage;
-    // A bar without an icon of its own would leave an empty, unfindable place in the notification area.
     data.hIcon = reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, ICON_BIG, 0));
     if (data.hIcon == nullptr) {
         data.hIcon = builtInIcon_;
     }
     // The tip field holds 64 characters with its terminating NUL.
     lstrcpynW(data.szTip, Caption().c_str(), 64);
-    Shell_NotifyIconW(NIM_ADD, &data);
+    return data;
+}
+
+void BarView::AddTrayIcon() {
+    NOTIFYICONDATAW data = TrayIconData();
+    trayIconShown_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+}
+
+// A new name or icon of the bar (from its configuration) shows on its notification icon at once.
+void BarView::UpdateTrayIcon() {
+    if (trayIconShown_) {
+        NOTIFYICONDATAW data = TrayIconData();
+        Shell_NotifyIconW(NIM_MODIFY, &data);
+    }
 }
 
 void BarView::RemoveTrayIcon() {
@@ -332,6 +348,7 @@ void BarView::RemoveTrayIcon() {
     data.hWnd = window_;
     data.uID = kTrayIconId;
     Shell_NotifyIconW(NIM_DELETE, &data);
+    trayIconShown_ = false;
 }
 
 void BarView::ShowAbout() {

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <array>
 
@@ -76,6 +78,8 @@ class BarView final : public BarWindow, public ControlOwner {
     void PlaceControl(const ChildControl& control, float left, float top, float width, float height);
     void SetTooltip(const ChildControl& control, const std::wstring& text);
     void ShowIcon(HICON icon);
+    NOTIFYICONDATAW TrayIconData() const;
+    void UpdateTrayIcon();
     bool Resize(int width, int height);
 
     HINSTANCE instance_;
@@ -86,6 +90,7 @@ class BarView final : public BarWindow, public ControlOwner {
     Principal* principal_ = nullptr;
     bool closed_ = false;
     bool timerRunning_ = false;
+    bool trayIconShown_ = false;
     UINT taskbarCreated_ = 0;  // the shell's broadcast after it restarts
 
     std::array<ChildControl, keys::kItemCount> pictures_;  // Picture1(0..12)
