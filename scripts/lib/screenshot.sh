@@ -57,8 +57,9 @@ zudav_crop() {
 }
 
 # Starts a bar with a few items (ZUDAV_SCREENSHOT_SETTINGS), saves a screenshot of the screen
-# (bar.png), the same cropped to the bar (bar-cropped.png, the picture of the README) and one with the
-# item editor open on the first slot (editor.png), then closes both.
+# (bar.png), the same cropped to the bar (bar-cropped.png, the picture of the README), one with the
+# item editor open on the first slot (editor.png) and one with the configuration window (config.png),
+# then closes them.
 # Usage: zudav_bar_screenshot BUILD_DIR OUT_DIR
 zudav_bar_screenshot() {
     local build=$1 out=$2 pid entry name value
@@ -93,9 +94,19 @@ zudav_bar_screenshot() {
     zudav_wine "$probe" close ZudavAjouteEnleve 30000 </dev/null ||
         zudav_die "the item editor did not close within 30 s"
 
+    # The configuration window (the menu command IDM_CONFIGURATION is 201).
+    zudav_wine "$probe" command ZudavPrincipal 30000 201 </dev/null ||
+        zudav_die "could not open the configuration window"
+    zudav_wine "$probe" wait ZudavConfiguration 30000 </dev/null >/dev/null ||
+        zudav_die "the configuration window did not show within 30 s"
+    zudav_screenshot "$out/config.png"
+    zudav_wine "$probe" close ZudavConfiguration 30000 </dev/null ||
+        zudav_die "the configuration window did not close within 30 s"
+
     zudav_wine "$probe" close ZudavPrincipal 30000 </dev/null ||
         zudav_die "the bar did not close within 30 s"
     zudav_poll 30 zudav_pid_gone "$pid" || zudav_die "Zudav.exe did not end after its bar closed"
     wait "$pid" 2>/dev/null || true
     zudav_wine reg delete "$key" /f </dev/null >/dev/null 2>&1 || true
+    zudav_wine reg delete 'HKCU\Software\VB and VBA Program Settings\Reredo' /f </dev/null >/dev/null 2>&1 || true
 }

@@ -1,7 +1,8 @@
-// zudav_probe wait|close|press-right CLASS TIMEOUT_MS [CONTROL_ID], for the scripts, once a window of that class is
+// zudav_probe wait|close|press-right|command CLASS TIMEOUT_MS [ID], for the scripts, once a window of that class is
 // shown: "wait" lets it paint and prints its rectangle (left top width height, pixels); "close" posts WM_CLOSE and
-// waits until it is gone; "press-right" posts a right press on its control (a slot's, on the bar, opens the item
-// editor). Exit code 0 on success, 1 when the time ran out, 2 on a usage error.
+// waits until it is gone; "press-right" posts a right press on its control ID (a slot's, on the bar, opens the item
+// editor); "command" posts the menu command ID (on the bar, 201 opens the configuration window). Exit code 0 on
+// success, 1 when the time ran out, 2 on a usage error.
 #include <windows.h>
 
 #include <cstdio>
@@ -9,8 +10,9 @@
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argc == 4 || argc == 5 ? argv[1] : L"";
-    if (command != (argc == 5 ? L"press-right" : L"wait") && (command != L"close" || argc != 4)) {
-        std::fwprintf(stderr, L"usage: zudav_probe wait|close|press-right CLASS TIMEOUT_MS [CONTROL_ID]\n");
+    const bool withId = command == L"press-right" || command == L"command";
+    if ((withId ? argc != 5 : argc != 4) || (!withId && command != L"wait" && command != L"close")) {
+        std::fwprintf(stderr, L"usage: zudav_probe wait|close|press-right|command CLASS TIMEOUT_MS [ID]\n");
         return 2;
     }
     const ULONGLONG end = GetTickCount64() + std::stoul(argv[3]);
@@ -30,6 +32,9 @@ int wmain(int argc, wchar_t** argv) {
                        PostMessageW(control, WM_RBUTTONUP, 0, 0)
                    ? 0
                    : 1;
+    }
+    if (command == L"command") {  // posted too: the command may open a modal window
+        return PostMessageW(window, WM_COMMAND, std::stoul(argv[4]), 0) ? 0 : 1;
     }
     if (command == L"close") {
         return PostMessageW(window, WM_CLOSE, 0, 0) && waitFor([&] { return !IsWindow(window); }) ? 0 : 1;

@@ -26,6 +26,7 @@ namespace ids = zudav::win32;
 constexpr DWORD kTimeoutMs = 15000;  // a step takes milliseconds; the limit only bounds a failure
 constexpr const wchar_t* kPlaceKeys[] = {L"left", L"top", L"Width", L"Height"};  // saved when a bar closes
 const std::wstring kStore = L"Software\\VB and VBA Program Settings\\";
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline const int kBinaryOutput = _setmode(_fileno(stdout), _O_BINARY);  // test names without '\r' for CMake
 
 struct NoCase {  // as the registry compares names
@@ -342,9 +343,12 @@ class Scenario : public testing::Test {
   private:
     void clean() {
         std::filesystem::remove_all(scratch_);
-        for (const wchar_t* bar : {L"Zudav", L"Autre"}) {
+        for (const wchar_t* bar : {L"Zudav", L"Autre", L"Essai", L"Reredo"}) {
             const LSTATUS status = RegDeleteTreeW(HKEY_CURRENT_USER, (kStore + bar).c_str());
             need(status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND, "cannot empty a store");
+        }
+        for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {  // the bar started at logon
+            RegDeleteKeyValueW(root, kRunKey, L"Zudav");
         }
     }
 

@@ -1,29 +1,22 @@
 #include "config/frm_aide.h"
 
-#include <gtest/gtest.h>
-
-#include "bar/fake/fake_bar_window.h"
-#include "bar/settings/memory_store.h"
+#include "bar_test.h"
 #include "config/fake/fake_config_window.h"
-#include "platform/fake/fake_platform.h"
 #include "platform/paths.h"
 
 namespace zudav {
 namespace {
 
-class Configuration : public ::testing::Test {
+class Configuration : public BarTest {
   protected:
     void SetUp() override {
         principal.Charger();
-        window.onResize = [this] {
-            resizes.push_back({window.bounds.width, window.bounds.height, principal.ResizeOK});
+        bar.onResize = [this] {
+            resizes.push_back({bar.bounds.width, bar.bounds.height, principal.ResizeOK});
             principal.OnResize();
         };
     }
-    void Store(const std::wstring& key, const std::wstring& value) { store.Write(L"Zudav", L"Donnees", key, value); }
-    std::optional<std::wstring> Stored(const std::wstring& key, const wchar_t* app = L"Zudav") const {
-        return store.Find(app, L"Donnees", key);
-    }
+    std::optional<std::wstring> Shared(const std::wstring& key) const { return store.Find(L"Reredo", L"Donnees", key); }
 
     struct Resize {
         float width, height;
@@ -33,13 +26,8 @@ class Configuration : public ::testing::Test {
         }
     };
 
-    FakePlatform platform;
-    MemoryStore store;
-    FakeBarWindow window;
-    LaBarre module;
-    Principal principal{platform, store, window, module};
     FakeConfigWindow view;
-    FrmAide aide{platform, module, principal, window, view};
+    FrmAide aide{platform, module, principal, bar, view};
     std::vector<Resize> resizes;
 };
 
@@ -66,34 +54,34 @@ TEST_F(Configuration, FreshBarOpensAsItIsAndClosingAtOnceChangesNothingItDoes) {
                               {L"Coef", L"0"}}) {
         EXPECT_EQ(Stored(key), value) << key;
     }
-    EXPECT_EQ(Stored(L"MargeHt", L"Reredo"), L"200");
-    EXPECT_EQ(Stored(L"MargeDx", L"Reredo"), L"100");
+    EXPECT_EQ(Shared(L"MargeHt"), L"200");
+    EXPECT_EQ(Shared(L"MargeDx"), L"100");
     EXPECT_FALSE(Stored(L"GranX"));
-    EXPECT_TRUE(window.topmost);
+    EXPECT_TRUE(bar.topmost);
     EXPECT_EQ(view.closes, 1);
 }
 
 TEST_F(Configuration, ClosingStoresTheOptionsAndTheTopmostBandFollowsAtOnce) {
-    Store(L"AlwaysOnTop", L"0");
-    Store(L"RetourAuto", L"0");
-    Store(L"Bloqu\u00e9e", L"1");
+    Put(L"AlwaysOnTop", L"0");
+    Put(L"RetourAuto", L"0");
+    Put(L"Bloqu\u00e9e", L"1");
     aide.Charger();
     EXPECT_EQ(aide.check1, (std::array<int, 3>{0, 0, 0}));
     EXPECT_EQ(aide.check2, 1);
-    window.topmost = true;
+    bar.topmost = true;
     aide.text1 = L"Outils";
     aide.text3 = L"abc";
     aide.Fermer();
-    EXPECT_FALSE(window.topmost) << "a clear box leaves the topmost band at once";
-    EXPECT_EQ(window.caption, L"Outils");
+    EXPECT_FALSE(bar.topmost) << "a clear box leaves the topmost band at once";
+    EXPECT_EQ(bar.caption, L"Outils");
     EXPECT_EQ(Stored(L"Caption"), L"Outils");
-    EXPECT_EQ(Stored(L"MargeHt", L"Reredo"), L"abc") << "margins are stored as typed";
+    EXPECT_EQ(Shared(L"MargeHt"), L"abc") << "margins are stored as typed";
 
-    FrmAide again{platform, module, principal, window, view};
+    FrmAide again{platform, module, principal, bar, view};
     again.Charger();
     again.check1[0] = 1;
     again.Fermer();
-    EXPECT_TRUE(window.topmost) << "a ticked box takes the bar into the band at once";
+    EXPECT_TRUE(bar.topmost) << "a ticked box takes the bar into the band at once";
 }
 
 TEST_F(Configuration, CorrectionIsStoredAsTypedAndTakenAsANearbyWholeNumber) {
@@ -103,7 +91,7 @@ TEST_F(Configuration, CorrectionIsStoredAsTypedAndTakenAsANearbyWholeNumber) {
     } const cases[] = {{L"12.5", 12}, {L"13.5", 14}, {L"abc", 0}, {L"40000", 0}, {L" -2 5", -25}, {L"", 0}};
     for (const auto& c : cases) {
         principal.C = 0;
-        FrmAide form{platform, module, principal, window, view};
+        FrmAide form{platform, module, principal, bar, view};
         form.Charger();
         form.text2 = c.typed;
         form.Fermer();
@@ -132,7 +120,7 @@ TEST_F(Configuration, OrientationSwapsTheSidesLaysOutOnlyTheLastChangeAndUnlocks
         aide.check2 = 1;
         principal.ResizeOK = true;
         principal.Horizon = c.option == 1;  // the layout of the last change follows the new orientation
-        window.bounds = c.before;
+        bar.bounds = c.before;
         resizes.clear();
         aide.OnBarreHVPress(c.option);
         ASSERT_GE(resizes.size(), 2u);
@@ -148,7 +136,7 @@ TEST_F(Configuration, OrientationSwapsTheSidesLaysOutOnlyTheLastChangeAndUnlocks
 }
 
 TEST_F(Configuration, LockFollowsThePointerOverTheBoxAndTheClosing) {
-    window.bounds = {300, 450, 900, 9000};
+    bar.bounds = {300, 450, 900, 9000};
     aide.Charger();
     aide.check2 = 1;  // ticked with the keyboard: the bar is not locked while the window is open
     EXPECT_FALSE(principal.Block);
@@ -159,7 +147,7 @@ TEST_F(Configuration, LockFollowsThePointerOverTheBoxAndTheClosing) {
         EXPECT_EQ(Stored(key), value) << key;
     }
 
-    window.bounds = {15, 30, 870, 8490};
+    bar.bounds = {15, 30, 870, 8490};
     aide.OnCheck2PointerMove();
     EXPECT_TRUE(principal.Block);
     EXPECT_EQ(principal.GranX, 15);
@@ -193,13 +181,13 @@ TEST_F(Configuration, PresetsPlaceTheBarFromItsSizeTheScreenAndTheMargins) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.group) * 10 + c.index);
-        FrmAide form{platform, module, principal, window, view};
+        FrmAide form{platform, module, principal, bar, view};
         if (c.margin != nullptr) {
             form.text3 = form.text4 = form.text5 = form.text6 = form.text7 = c.margin;
         }
-        window.bounds = c.bar;
+        bar.bounds = c.bar;
         form.OnPresetClick(c.group, c.index);
-        EXPECT_EQ(window.bounds, (Geometry{c.left, c.top, c.bar.width, c.bar.height}));
+        EXPECT_EQ(bar.bounds, (Geometry{c.left, c.top, c.bar.width, c.bar.height}));
     }
     EXPECT_TRUE(resizes.empty()) << "a preset never resizes the bar";
     EXPECT_FALSE(Stored(L"left")) << "nothing is stored until the bar exits";
@@ -207,31 +195,26 @@ TEST_F(Configuration, PresetsPlaceTheBarFromItsSizeTheScreenAndTheMargins) {
 
 class Reordering : public Configuration {
   protected:
-    void Item(int n, const std::wstring& chemin, const std::wstring& focus, const std::wstring& fic) {
+    void Fill(int n, const wchar_t* chemin, const wchar_t* focus, const wchar_t* fic) {
         const std::wstring i = std::to_wstring(n);
-        Store(L"Chemin" + i, chemin);
-        Store(L"Ligne" + i, L"/l" + i);
-        Store(L"Tool" + i, L"Outil " + i);
-        Store(L"Icone" + i, L"C:\\i" + i + L".ico");
-        Store(L"Focus" + i, focus);
-        Store(L"FicALancer" + i, fic);
-    }
-    std::vector<std::optional<std::wstring>> Keys(int n) const {
-        std::vector<std::optional<std::wstring>> values;
-        for (const wchar_t* prefix : {L"Chemin", L"Ligne", L"Tool", L"Icone", L"Focus", L"FicALancer"}) {
-            values.push_back(Stored(prefix + std::to_wstring(n)));
+        for (auto [prefix, value] : {std::pair{keys::kChemin, std::wstring(chemin)},
+                                     {keys::kLigne, L"/l" + i},
+                                     {keys::kTool, L"Outil " + i},
+                                     {keys::kIcone, L"C:\\i" + i + L".ico"},
+                                     {keys::kFocus, std::wstring(focus)},
+                                     {keys::kFicALancer, std::wstring(fic)}}) {
+            Item(prefix, n, value.c_str());
         }
-        return values;
     }
 };
 
 TEST_F(Reordering, TwoClicksMoveOrExchangeWholeItems) {
-    Item(0, L"C:\\a.exe", L"3", L"0");
-    Item(2, L"C:\\lettre.doc", L"6", L"1");
-    Item(4, L"C:\\b.exe", L"2", L"0");
+    Fill(0, L"C:\\a.exe", L"3", L"0");
+    Fill(2, L"C:\\lettre.doc", L"6", L"1");
+    Fill(4, L"C:\\b.exe", L"2", L"0");
     view.pictureFiles = {L"C:\\i0.ico", L"C:\\i2.ico", L"C:\\i4.ico"};
     aide.Charger();
-    const auto item0 = Keys(0), item2 = Keys(2), item4 = Keys(4), free7 = Keys(7);
+    const auto item0 = StoredItem(0), item2 = StoredItem(2), item4 = StoredItem(4), free7 = StoredItem(7);
 
     aide.OnIcoClick(7);  // a free position first: nothing is selected
     EXPECT_FALSE(aide.selection);
@@ -240,20 +223,20 @@ TEST_F(Reordering, TwoClicksMoveOrExchangeWholeItems) {
     aide.OnIcoClick(2);
     EXPECT_EQ(view.image2, L"picture:C:\\i2.ico");
     aide.OnIcoClick(7);
-    EXPECT_EQ(Keys(7), item2) << "the document moves with its flag and window state";
-    EXPECT_EQ(Keys(2), (std::vector<std::optional<std::wstring>>{L"", L"", L"", L"", free7[4], free7[5]}));
+    EXPECT_EQ(StoredItem(7), item2) << "the document moves with its flag and window state";
+    EXPECT_EQ(StoredItem(2), (ItemValues{L"", L"", L"", L"", free7[4], free7[5]}));
     EXPECT_EQ(view.ico[7], L"picture:C:\\i2.ico");
     EXPECT_EQ(view.ico[2], L"free");
     EXPECT_EQ(view.image2, L"");
 
     aide.OnIcoClick(0);
     aide.OnIcoClick(4);
-    EXPECT_EQ(Keys(4), item0);
-    EXPECT_EQ(Keys(0), item4);
+    EXPECT_EQ(StoredItem(4), item0);
+    EXPECT_EQ(StoredItem(0), item4);
 
     aide.OnIcoClick(4);
     aide.OnIcoClick(4);
-    EXPECT_EQ(Keys(4), item0) << "the same position twice changes nothing";
+    EXPECT_EQ(StoredItem(4), item0) << "the same position twice changes nothing";
     for (int n = 0; n < 13; ++n) {
         for (const wchar_t* prefix : {L"Chemin", L"Ligne", L"Tool", L"Icone"}) {
             EXPECT_TRUE(Stored(prefix + std::to_wstring(n))) << prefix << n;
@@ -314,16 +297,16 @@ TEST_F(Configuration, StartWithWindowsFallsBackToTheUsersListAndNonRemovesBoth) 
 }
 
 TEST_F(Configuration, ResetHelpAndTheBarsIcon) {
-    Store(L"Horizont", L"True");
+    Put(L"Horizont", L"True");
     principal.Horizon = true;
     principal.Block = true;
-    window.bounds = {4000, 3000, 11860, 870};
+    bar.bounds = {4000, 3000, 11860, 870};
     aide.Charger();
     aide.OnCommand5Click();
-    EXPECT_EQ(window.bounds.left, 1);
-    EXPECT_EQ(window.bounds.top, 1);
-    EXPECT_EQ(window.bounds.width, 870);
-    EXPECT_EQ(window.bounds.height, 10210) << "8490 fitted by the layout of a vertical bar";
+    EXPECT_EQ(bar.bounds.left, 1);
+    EXPECT_EQ(bar.bounds.top, 1);
+    EXPECT_EQ(bar.bounds.width, 870);
+    EXPECT_EQ(bar.bounds.height, 10210) << "8490 fitted by the layout of a vertical bar";
     EXPECT_FALSE(principal.Horizon || principal.Block);
     EXPECT_EQ(aide.barreHV, 0);
     EXPECT_EQ(Stored(L"Horizont"), L"False");
@@ -336,20 +319,20 @@ TEST_F(Configuration, ResetHelpAndTheBarsIcon) {
     EXPECT_FALSE(Stored(L"Icone")) << "a cancelled dialog changes nothing";
     EXPECT_EQ(view.image1, L"bar icon");
     view.files = {L"C:\\Images\\barre.ico"};
-    view.pictureFiles = window.loadableIcons = {L"C:\\Images\\barre.ico"};
+    view.pictureFiles = bar.loadableIcons = {L"C:\\Images\\barre.ico"};
     aide.OnImage1Click();
     EXPECT_EQ(view.filters.back(), kFiltreIconeBarre);
     EXPECT_EQ(view.image1, L"picture:C:\\Images\\barre.ico");
-    EXPECT_EQ(window.icon, L"C:\\Images\\barre.ico");
+    EXPECT_EQ(bar.icon, L"C:\\Images\\barre.ico");
     EXPECT_EQ(Stored(L"icone"), L"C:\\Images\\barre.ico");
 }
 
 TEST_F(Configuration, MenuOpensTheWindowThenTheBarRefreshes) {
-    Store(L"Chemin3", L"C:\\a.exe");
-    window.duringModal = [this] { window.pictures[3] = L"stale"; };
+    Put(L"Chemin3", L"C:\\a.exe");
+    bar.duringModal = [this] { bar.pictures[3] = L"stale"; };
     principal.OnMenu(MenuCommand::Configuration);
-    EXPECT_EQ(window.configurationShown, 1);
-    EXPECT_EQ(window.pictures[3], L"placeholder") << "refreshed after the window closed";
+    EXPECT_EQ(bar.configurationShown, 1);
+    EXPECT_EQ(bar.pictures[3], L"placeholder") << "refreshed after the window closed";
 }
 
 }  // namespace

@@ -1,0 +1,122 @@
+// The configuration window, opened from the bar's menu: its captions and the miniature of a vertical bar, a docking
+// preset, an exchange of two items, start with Windows on and off, a new bar, the orientation, and the options
+// stored when it closes, after which the bar shows its items in their new order.
+#include "config/win32/config_ids.h"
+#include "driver.h"
+#include "resources/resource_ids.h"
+
+namespace e2e {
+
+TEST_F(Scenario, ConfigurationDocksReordersTurnsAndCopiesTheBar) {
+    const std::wstring notepad = L"C:\\windows\\system32\\notepad.exe", regedit = L"C:\\windows\\regedit.exe";
+    writeSettings(L"Zudav", {{L"Chemin0", notepad}, {L"Focus0", L"3"}, {L"Chemin4", regedit}});
+    const std::wstring executable = copyOf(zudav(), L"barres\\Zudav.exe");  // new bars are made beside it
+    HWND bar = startBar(executable);
+    const DWORD zudavId = processOf(bar);
+    const std::vector<Picture> before = slotPictures(bar);
+    const long pixel = twipsPerPixel(), width = twipsOf(bar)[2];
+    post(bar, WM_COMMAND, IDM_CONFIGURATION);
+    HWND config = waitModal(bar, ids::kConfigWindowClass);
+    const auto control = [&](int id) { return GetDlgItem(config, id); };
+    const auto waitShown = [&](const wchar_t* className) {
+        HWND window = nullptr;
+        need(waitFor([&] { return (window = shown(zudavId, className)) != nullptr; }), "no window came up");
+        return window;
+    };
+
+    EXPECT_EQ(textOf(config), L"Configuration");
+    const std::pair<int, std::wstring> texts[] = {
+        {ids::kConfigCheck1, L"Toujours au premier plan"},
+        {ids::kConfigCommand3, L"Cr\u00e9er une nouvelle barre."},
+        {ids::kConfigCommand1, L"&Fermer"},
+        {ids::kConfigText1, L"Zudav"},
+        {ids::kConfigText1 + 2, L"200"},
+        {ids::kConfigText1 + 4, L"500"},
+        {ids::kConfigTTT + 4, L""},
+        {ids::kConfigCommand2 + 6, L"1"},
+    };
+    for (const auto& [id, text] : texts) {
+        EXPECT_EQ(textOf(control(id)), text) << "control " << id;
+    }
+    for (int id : {ids::kConfigCheck1, ids::kConfigCheck1 + 2}) {  // as the bar is: on top, minimised after a launch
+        EXPECT_EQ(sendTo(control(id), BM_GETCHECK), BST_CHECKED) << "control " << id;
+    }
+    EXPECT_TRUE(IsWindowVisible(control(ids::kConfigFrame3)) && !IsWindowVisible(control(ids::kConfigFrame4)));
+
+    // The second column from the left: one bar's width and the side margin from the edge, below the top margin.
+    post(control(ids::kConfigCommandGx + 2), BM_CLICK);
+    EXPECT_TRUE(waitFor([&] {
+        const Twips at = twipsOf(bar);
+        return std::labs(at[0] - width - 100) <= pixel && std::labs(at[1] - 200) <= pixel;
+    })) << "the bar is at "
+        << testing::PrintToString(twipsOf(bar));
+
+    // Two clicks exchange the items of slots 0 and 4, window state included, in the store at once.
+    postPress(control(ids::kConfigIco + 0));
+    postPress(control(ids::kConfigIco + 4));
+    EXPECT_TRUE(waitFor([&] {
+        Settings items = readSettings(L"Zudav");
+        return items[L"Chemin0"] == regedit && items[L"Chemin4"] == notepad && items[L"Focus4"] == L"3";
+    }));
+
+    // "Oui", then "Non", each confirmed: the bar's quoted path is in a Run list, then in none.
+    const auto runValue = [] {
+        wchar_t data[1024] = L"";
+        for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+            DWORD size = sizeof data;
+            if (!RegGetValueW(root, kRunKey, L"Zudav", RRF_RT_REG_SZ, nullptr, data, &size)) {
+                return std::wstring(data);
+            }
+        }
+        return std::wstring();
+    };
+    for (int index : {0, 1}) {
+        post(control(ids::kConfigCommand4 + index), BM_CLICK);
+        HWND box = waitShown(L"#32770");
+        EXPECT_EQ(textOf(box), L"Zavado Vizid");
+        post(box, WM_COMMAND, IDYES);
+        EXPECT_TRUE(waitFor([&] { return runValue() == (index == 0 ? L"\"" + executable + L"\"" : L""); }))
+            << "Run value: " << testing::PrintToString(runValue());
+    }
+
+    // A new bar: the executable copied under the typed name beside this one, and started.
+    post(control(ids::kConfigCommand3), BM_CLICK);
+    HWND input = waitShown(ids::kInputBoxClass);
+    EXPECT_EQ(textOf(input), L"Cr\u00e9ation d'une barre");
+    setText(GetDlgItem(input, ids::kInputText), L"Essai");
+    post(GetDlgItem(input, IDOK), BM_CLICK);
+    EXPECT_TRUE(waitFor([&] {
+        for (DWORD id : processes()) {
+            HWND other = id != zudavId ? shown(id, ids::kBarWindowClass) : nullptr;
+            if (other && textOf(other) == L"Essai") {
+                return true;
+            }
+        }
+        return false;
+    })) << "no bar titled Essai";
+    EXPECT_TRUE(std::filesystem::exists(scratch(L"barres\\Essai.exe")));
+
+    // Horizontal: the bar lies down, its thickness the width it had, its length that of its thirteen cells.
+    postPress(control(ids::kConfigBarreHV + 1));
+    EXPECT_TRUE(waitFor([&] { return IsWindowVisible(control(ids::kConfigFrame4)); }));
+    expectLayout(bar, true, width);
+
+    post(control(ids::kConfigCommand1), BM_CLICK);
+    ASSERT_TRUE(gone(config));
+    Settings saved = readSettings(L"Zudav");
+    for (const auto& [key, value] : {std::pair{L"AlwaysOnTop", L"1"},
+                                     {L"RetourAuto", L"1"},
+                                     {L"Bloqu\u00e9e", L"0"},
+                                     {L"Caption", L"Zudav"},
+                                     {L"Coef", L"0"},
+                                     {L"Horizont", L"True"}}) {
+        EXPECT_EQ(saved[key], value) << key;
+    }
+    EXPECT_TRUE(GetWindowLongPtrW(bar, GWL_EXSTYLE) & WS_EX_TOPMOST) << "the bar left the topmost band";
+    EXPECT_TRUE(waitFor([&] {
+        const std::vector<Picture> after = slotPictures(bar);
+        return after[0] == before[4] && after[4] == before[0] && after[0] != after[4];
+    })) << "the bar does not show slots 0 and 4 exchanged";
+}
+
+}  // namespace e2e
