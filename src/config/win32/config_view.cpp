@@ -37,10 +37,10 @@ float IcoTop(int position) {
     return 210.0f + static_cast<float>(position) * (7755.0f - 210.0f) / 12.0f;
 }
 
-class ConfigView final : public ConfigWindow, public ControlOwner {
+class ConfigView final : public ConfigWindow, public ControlOwner, public ModalView {
   public:
     ConfigView(HWND owner, Platform& platform, LaBarre& module, Principal& principal, BarWindow& bar, HICON freeSlot)
-        : owner_(owner), platform_(platform), freeSlot_(freeSlot), logic_(platform, module, principal, bar, *this) {}
+        : ModalView(owner), platform_(platform), freeSlot_(freeSlot), logic_(platform, module, principal, bar, *this) {}
 
     void Show() {
         instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
@@ -92,14 +92,8 @@ class ConfigView final : public ConfigWindow, public ControlOwner {
     std::optional<std::wstring> AskText(const std::wstring& prompt, const std::wstring& title) override {
         return win32::AskText(window_, platform_, prompt, title);
     }
-    void Close() override {
-        // The bar is enabled first so that the activation goes back to it (and it refreshes).
-        EnableWindow(owner_, TRUE);
-        DestroyWindow(window_);
-    }
+    void Close() override { CloseModal(); }
 
-    // For the window procedure.
-    void Bind(HWND window) { window_ = window; }
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         switch (message) {
             case WM_COMMAND:
@@ -259,7 +253,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner {
     }
 
     // The controls -> the logic's fields, before an event.
-    void Pull() {
+    void Pull() override {
         std::wstring* texts[] = {&logic_.text1, &logic_.text2, &logic_.text3, &logic_.text4,
                                  &logic_.text5, &logic_.text6, &logic_.text7};
         for (size_t i = 0; i < texts_.size(); ++i) {
@@ -272,7 +266,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner {
     }
 
     // The logic's fields -> the controls, after it.
-    void Push() {
+    void Push() override {
         if (window_ == nullptr || !IsWindow(window_)) {
             return;
         }
@@ -308,18 +302,6 @@ class ConfigView final : public ConfigWindow, public ControlOwner {
             ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
         }
         InvalidateRect(window_, nullptr, TRUE);  // the outline of the miniature goes or comes with it
-    }
-
-    template <typename Action>
-    void Run(Action action) {
-        if (busy_) {
-            return;  // a dialog of an earlier action is open
-        }
-        busy_ = true;
-        Pull();
-        action();
-        Push();
-        busy_ = false;
     }
 
     bool OnClick(int id) {
@@ -382,12 +364,10 @@ class ConfigView final : public ConfigWindow, public ControlOwner {
         EndPaint(window_, &paint);
     }
 
-    HWND owner_;
     Platform& platform_;
     HICON freeSlot_;
     FrmAide logic_;
     HINSTANCE instance_ = nullptr;
-    HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
     HWND label1_ = nullptr;
     std::array<HWND, 7> texts_{};   // Text1 ... Text7
@@ -402,7 +382,6 @@ class ConfigView final : public ConfigWindow, public ControlOwner {
     ChildControl image2_;
     UniqueFont presetFont_;
     UniqueFont legendFont_;
-    bool busy_ = false;
 };
 
 }  // namespace

@@ -28,7 +28,7 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr float kFrameLeft = 90;
 constexpr float kFrameTop = 60;
 
-class EditorView final : public EditorWindow, public ControlOwner {
+class EditorView final : public EditorWindow, public ControlOwner, public ModalView {
   public:
     EditorView(HWND owner,
                Platform& platform,
@@ -36,7 +36,7 @@ class EditorView final : public EditorWindow, public ControlOwner {
                LaBarre& module,
                BarWindow& bar,
                HICON placeholder)
-        : owner_(owner),
+        : ModalView(owner),
           platform_(platform),
           placeholder_(placeholder),
           logic_(platform, settings, module, bar, *this) {}
@@ -67,14 +67,8 @@ class EditorView final : public EditorWindow, public ControlOwner {
     std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) override {
         return AskOpenFileName(window_, filter, initialName);
     }
-    void Close() override {
-        // The bar is enabled first so that the activation goes back to it (and it refreshes).
-        EnableWindow(owner_, TRUE);
-        DestroyWindow(window_);
-    }
+    void Close() override { CloseModal(); }
 
-    // For the window procedure.
-    void Bind(HWND window) { window_ = window; }
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         switch (message) {
             case WM_COMMAND:
@@ -169,7 +163,7 @@ class EditorView final : public EditorWindow, public ControlOwner {
     }
 
     // The controls -> the logic's fields, before an event.
-    void Pull() {
+    void Pull() override {
         logic_.text1 = TextOf(text1_);
         logic_.text2 = TextOf(text2_);
         logic_.text3 = TextOf(text3_);
@@ -185,7 +179,7 @@ class EditorView final : public EditorWindow, public ControlOwner {
     }
 
     // The logic's fields -> the controls, after it.
-    void Push() {
+    void Push() override {
         if (window_ == nullptr || !IsWindow(window_)) {
             return;
         }
@@ -201,18 +195,6 @@ class EditorView final : public EditorWindow, public ControlOwner {
         for (int i = 0; i < 7; ++i) {
             SendMessageW(options_[i], BM_SETCHECK, logic_.option1 == i ? BST_CHECKED : BST_UNCHECKED, 0);
         }
-    }
-
-    template <typename Action>
-    void Run(Action action) {
-        if (busy_) {
-            return;  // a dialog of an earlier action is open
-        }
-        busy_ = true;
-        Pull();
-        action();
-        Push();
-        busy_ = false;
     }
 
     static LRESULT CALLBACK
@@ -276,12 +258,10 @@ class EditorView final : public EditorWindow, public ControlOwner {
         EndPaint(window_, &paint);
     }
 
-    HWND owner_;
     Platform& platform_;
     HICON placeholder_;
     FrmAjouteEnleve logic_;
     HINSTANCE instance_ = nullptr;
-    HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
     HWND text1_ = nullptr;
     HWND text2_ = nullptr;
@@ -293,7 +273,6 @@ class EditorView final : public EditorWindow, public ControlOwner {
     UniqueFont numberFont_;
     UniqueFont headingFont_;
     UniqueFont boldFont_;
-    bool busy_ = false;
 };
 
 }  // namespace
