@@ -246,6 +246,7 @@ TEST_F(Reordering, TwoClicksMoveOrExchangeWholeItems) {
 
 TEST_F(Configuration, NewBarAsksForAFreeNameThenCopiesAndStartsIt) {
     platform.existingFiles = {L"C:\\Outils\\Zudav.exe", L"C:\\Outils\\Autre.exe"};
+    platform.startablePrograms = {L"C:\\Outils\\Jeux \u00e9t\u00e9.exe"};
     const std::wstring refused[] = {L"AUTRE", L"a\\b", L"a/b", L"a:b",     L"a*",   L"a?",   L"a\"b", L"a<b", L"a>b",
                                     L"a|b",   L"a\tb", L"CON", L"nul.txt", L"Com1", L"LPT9", L"fin.", L"fin "};
     for (const auto& name : refused) {
@@ -262,6 +263,9 @@ TEST_F(Configuration, NewBarAsksForAFreeNameThenCopiesAndStartsIt) {
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
     ASSERT_EQ(platform.copies.size(), 1u);
     EXPECT_EQ(platform.copies[0].second, L"C:\\Outils\\Jeux \u00e9t\u00e9.exe");
+    ASSERT_EQ(platform.started.size(), 1u) << "the copy is started";
+    EXPECT_EQ(platform.started[0].commandLine, L"\"C:\\Outils\\Jeux \u00e9t\u00e9.exe\"");
+    EXPECT_EQ(platform.started[0].showCommand, 1);
     EXPECT_TRUE(IsPlainFileName(L"COM10") && IsPlainFileName(L"console"));
 
     // Cancelled, or confirmed empty: nothing.
