@@ -116,6 +116,11 @@ void BarView::SetTooltip(const ChildControl& control, const std::wstring& text) 
 void BarView::ShowLoaded() {
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
+    // The window system may leave a window that has not yet been in the foreground out of the topmost band
+    // (Wine does so for the first program of a session, as at logon): the band is taken again now.
+    if (topmost_) {
+        MakeTopmost();
+    }
 }
 
 void BarView::Discard() {
@@ -232,10 +237,12 @@ void BarView::ClearIcon() {
 }
 
 void BarView::MakeTopmost() {
+    topmost_ = true;
     SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void BarView::MakeNotTopmost() {
+    topmost_ = false;
     SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
@@ -418,6 +425,11 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_SIZE:
             if (principal_ != nullptr) {
                 principal_->OnResize();
+            }
+            return 0;
+        case WM_DISPLAYCHANGE:
+            if (principal_ != nullptr) {
+                principal_->OnDisplayChange();
             }
             return 0;
         case WM_PAINT: {

@@ -91,6 +91,7 @@ class BarView final : public BarWindow, public ControlOwner {
     bool closed_ = false;
     bool timerRunning_ = false;
     bool trayIconShown_ = false;
+    bool topmost_ = false;  // the bar asked to stay above other windows
     UINT taskbarCreated_ = 0;  // the shell's broadcast after it restarts
 
     std::array<ChildControl, keys::kItemCount> pictures_;  // Picture1(0..12)
