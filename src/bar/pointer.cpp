@@ -50,6 +50,7 @@ void Principal::OnTrayMessage(std::uint32_t mouseMessage) {
             OnMenu(MenuCommand::Rafraichir);
             window_.Restore();
             window_.Show();
+            KeepOnScreen();
             break;
         case TrayAction::Show:
             window_.Show();

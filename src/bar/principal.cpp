@@ -1,9 +1,19 @@
 #include "bar/principal.h"
 
+#include <cmath>
+
 #include "bar/construire_boutons.h"
+#include "bar/on_screen.h"
 #include "platform/paths.h"
 
 namespace zudav {
+namespace {
+
+// Design size of a new bar, in twips.
+constexpr float kDesignWidth = 870;
+constexpr float kDesignHeight = 8490;
+
+}  // namespace
 
 Principal::Principal(Platform& platform, SettingsStore& store, BarWindow& window, LaBarre& module)
     : platform_(platform),
@@ -47,22 +57,41 @@ Principal::LoadResult Principal::Charger() {
     window_.AddTrayIcon();
 
     ReadLock();
+    KeepOnScreen();
     return LoadResult::Running;
+}
+
+// A stored place or size as far as the window system can place a window (32,768 pixels at 96 dpi); beyond, the
+// value is taken for one that does not convert.
+std::optional<float> Principal::ReadTwips(const wchar_t* key, const std::wstring& fallback) const {
+    constexpr double kFarthest = 32768.0 * 15;
+    const std::optional<double> value = settings_.ReadNumber(key, fallback);
+    if (!value || std::fabs(*value) > kFarthest) {
+        return std::nullopt;
+    }
+    return static_cast<float>(*value);
+}
+
+// A side shorter than one cell leaves no room for the bar, which could not be laid out nor seen again: the design
+// size takes its place, and the layout fits it.
+float Principal::AtLeastOneCell(float side, float designSide) {
+    constexpr float kOneCell = 720;
+    return side < kOneCell ? designSide : side;
 }
 
 void Principal::ReadGeometry() {
     // Each size change lays the bar out again, so orientation is known before these run.
-    if (auto left = settings_.ReadNumber(keys::kLeft, L"1")) {
-        window_.SetLeft(static_cast<float>(*left));
+    if (auto left = ReadTwips(keys::kLeft, L"1")) {
+        window_.SetLeft(*left);
     }
-    if (auto top = settings_.ReadNumber(keys::kTop, L"1")) {
-        window_.SetTop(static_cast<float>(*top + C));
+    if (auto top = ReadTwips(keys::kTop, L"1")) {
+        window_.SetTop(*top + C);
     }
-    if (auto width = settings_.ReadNumber(keys::kWidthRead, L"870")) {
-        window_.SetWidth(static_cast<float>(*width));
+    if (auto width = ReadTwips(keys::kWidthRead, L"870")) {
+        window_.SetWidth(AtLeastOneCell(*width, kDesignWidth));
     }
-    if (auto height = settings_.ReadNumber(keys::kHeightRead, L"8490")) {
-        window_.SetHeight(static_cast<float>(*height));
+    if (auto height = ReadTwips(keys::kHeightRead, L"8490")) {
+        window_.SetHeight(AtLeastOneCell(*height, kDesignHeight));
     }
 }
 
@@ -84,15 +113,40 @@ void Principal::ReadLock() {
     if (!Block) {
         return;
     }
-    // No default: an absent key does not convert and the member keeps its value.
+    // A held value that is absent or does not convert keeps the bar's own: its stored or design place and size.
+    const Geometry own = window_.Bounds();
     struct {
         const wchar_t* key;
         float* member;
-    } const held[] = {{keys::kGranX, &GranX}, {keys::kGranY, &GranY}, {keys::kHau, &Hau}, {keys::kLar, &Lar}};
-    for (const auto& [key, member] : held) {
-        if (auto value = settings_.ReadNumber(key)) {
-            *member = static_cast<float>(*value);
-        }
+        float own;
+    } const held[] = {{keys::kGranX, &GranX, own.left},
+                      {keys::kGranY, &GranY, own.top},
+                      {keys::kHau, &Hau, own.height},
+                      {keys::kLar, &Lar, own.width}};
+    for (const auto& [key, member, ownValue] : held) {
+        *member = ReadTwips(key).value_or(ownValue);
+    }
+    Lar = AtLeastOneCell(Lar, kDesignWidth);
+    Hau = AtLeastOneCell(Hau, kDesignHeight);
+}
+
+// At start-up, when the monitors change and when the bar comes back from the notification area: a bar that lies on
+// no monitor comes into the nearest one, and so does the place a locked bar holds.
+void Principal::KeepOnScreen() {
+    if (window_.IsMinimized()) {
+        return;  // its place shows once it is restored
+    }
+    const std::vector<Geometry> areas = platform_.WorkAreas();
+    if (auto place = PlaceOnAScreen(window_.Bounds(), areas)) {
+        window_.SetLeft(place->left);
+        window_.SetTop(place->top);
+    }
+    if (!Block) {
+        return;
+    }
+    if (auto held = PlaceOnAScreen({GranX, GranY, Lar, Hau}, areas)) {
+        GranX = held->left;
+        GranY = held->top;
     }
 }
 

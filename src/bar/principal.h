@@ -52,6 +52,8 @@ class Principal {
     void OnTrayMessage(std::uint32_t mouseMessage);
     // The shell restarted: its notification area is new and empty.
     void OnShellRestarted();
+    // The monitors or their resolution changed.
+    void OnDisplayChange() { KeepOnScreen(); }
 
     const BarControls& Controls() const { return controls_; }
 
@@ -68,7 +70,10 @@ class Principal {
     bool Block = false;     // the bar is locked
 
   private:
+    std::optional<float> ReadTwips(const wchar_t* key, const std::wstring& fallback = {}) const;
+    static float AtLeastOneCell(float side, float designSide);
     void ReadGeometry();
+    void KeepOnScreen();
     void ReadWindowIcon();
     void ReadLock();
 

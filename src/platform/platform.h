@@ -4,6 +4,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "platform/geometry.h"
 
 namespace zudav {
 
@@ -54,6 +57,8 @@ class Platform {
 
     // The primary screen's size.
     virtual ScreenSize Screen() const = 0;
+    // The work area (the screen less the taskbar) of every monitor, in twips of the virtual screen.
+    virtual std::vector<Geometry> WorkAreas() const = 0;
 
     // The value `name` of the list of programs run at logon. Writing returns false when the list cannot be
     // opened for writing (the machine's list needs an administrator); removing a value that is absent is fine.

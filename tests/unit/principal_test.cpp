@@ -6,6 +6,7 @@
 
 #include "bar/lancer_item.h"
 #include "bar/layout.h"
+#include "bar/on_screen.h"
 #include "bar/tray.h"
 #include "bar_test.h"
 
@@ -34,9 +35,26 @@ TEST_F(Startup, StoredValuesThatConvertSetTheWindowOthersLeaveItsDesignValues) {
         {{{L"AlwaysOnTop", L"2"}}, '.', {1, 1, 870, 8490}, false, false, L""},
         {{{L"AlwaysOnTop", L"oui"}, {L"Horizont", L"oui"}}, '.', {1, 1, 870, 8490}, false, false, L""},
         {{{L"AlwaysOnTop", L""}}, '.', {1, 1, 870, 8490}, false, false, L""},
-        // A locked bar takes its held place at every repaint, from what converts; an unlocked one reads none.
-        {{{L"Bloquée", L"1"}, {L"GranY", L"45"}, {L"Lar", L"9"}, {L"Hau", L"x"}}, '.', {0, 45, 9, 0}, false, true, L""},
+        // A locked bar takes its held place at every repaint: what converts, else its own; a side under one cell is
+        // the design size. An unlocked one reads none.
+        {{{L"Bloquée", L"1"}, {L"GranY", L"45"}, {L"Lar", L"9"}, {L"Hau", L"x"}},
+         '.',
+         {1, 45, 870, 8490},
+         false,
+         true,
+         L""},
         {{{L"Bloquée", L"False"}, {L"GranX", L"450"}}, '.', {1, 1, 870, 8490}, false, true, L""},
+        {{{L"Bloquée", L"1"}}, '.', {1, 1, 870, 8490}, false, true, L""},
+        // Sizes under one cell take the design size; values beyond the screen's coordinates do not convert; a bar
+        // on no monitor comes into the nearest work area (19200 x 13800 here).
+        {{{L"width", L"-5000"}, {L"height", L"300"}}, '.', {1, 1, 870, 8490}, false, true, L""},
+        {{{L"width", L"1e30"}, {L"left", L"90000"}, {L"top", L"-1E+30"}},
+         '.',
+         {18200, 60, 1000, 8490},
+         false,
+         true,
+         L""},
+        {{{L"left", L"-40000"}, {L"top", L"20000"}}, '.', {0, 5310, 870, 8490}, false, true, L""},
         // A stored file that does not load as an icon leaves the built-in one.
         {{{L"Icone", L"C:\\barre.ico"}}, '.', {1, 1, 870, 8490}, false, true, L"C:\\barre.ico"},
         {{{L"icone", L"C:\\photo.jpg"}}, '.', {1, 1, 870, 8490}, false, true, L"built-in"},
@@ -57,7 +75,6 @@ TEST_F(Startup, StoredValuesThatConvertSetTheWindowOthersLeaveItsDesignValues) {
         Principal started{platform, s, w, module};
         ASSERT_EQ(started.Charger(), Principal::LoadResult::Running);
         started.OnPaint();
-        EXPECT_EQ(started.GranX, 0);  // the unlocked bar ignores its GranX, the locked one has none
         EXPECT_EQ(w.bounds, c.bounds);
         EXPECT_EQ(started.Horizon, c.horizontal);
         EXPECT_EQ(w.topmost, c.topmost);
@@ -107,6 +124,51 @@ TEST_F(Startup, ExitSavesThePlaceOrTheRestoredOneWhenMinimisedAsLeftTopWidthAndH
             EXPECT_EQ(store.StoredName(L"Zudav", L"Donnees", names[k]), names[k]);  // spelt so, as first written
         }
     }
+}
+
+TEST(OnScreen, ABarOnNoMonitorComesIntoTheNearestWorkAreaWithItsSize) {
+    const std::vector<Geometry> one = {{0, 0, 19200, 13800}};
+    const std::vector<Geometry> two = {{0, 0, 19200, 13800}, {19200, -3000, 28800, 21000}};  // a larger one, right
+    struct Case {
+        const std::vector<Geometry>* areas;
+        Geometry bar;
+        std::optional<Geometry> place;  // {}: stays
+    } const cases[] = {
+        {&one, {100, 100, 870, 8490}, {}},
+        {&one, {18900, -8000, 870, 10210}, {}},  // partly off the screen: stays
+        {&one, {90000, 100, 870, 10210}, Geometry{18330, 100, 870, 10210}},
+        {&one, {-5000, -20000, 870, 10210}, Geometry{0, 0, 870, 10210}},
+        {&one, {100, 14000, 30000, 870}, Geometry{0, 12930, 30000, 870}},  // longer than the area: at its left
+        {&two, {90000, 100, 870, 10210}, Geometry{47130, 100, 870, 10210}},
+        {&two, {30000, 17000, 870, 10210}, {}},  // on the second monitor
+        {&two, {1000, 15000, 870, 870}, Geometry{1000, 12930, 870, 870}},
+        {&two, {20000, -9000, 870, 870}, Geometry{20000, -3000, 870, 870}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.bar.left << ", " << c.bar.top);
+        EXPECT_EQ(PlaceOnAScreen(c.bar, *c.areas), c.place);
+    }
+    EXPECT_EQ(PlaceOnAScreen({90000, 0, 870, 870}, {}), std::nullopt) << "no monitor known";
+}
+
+TEST_F(Startup, MonitorsChangingOrTheBarComingBackBringItOntoAScreenAndItsHeldPlaceWithIt) {
+    Put(L"Bloqu\u00e9e", L"1");
+    Put(L"GranX", L"-9000");
+    principal.Charger();
+    EXPECT_EQ(principal.GranX, 0) << "the held place of a locked bar is rescued too";
+    platform.workAreas = {{30000, 0, 19200, 13800}};  // the first monitor unplugged
+    principal.OnDisplayChange();
+    EXPECT_EQ(bar.bounds.left, 30000);
+    EXPECT_EQ(principal.GranX, 30000);
+    principal.OnPaint();
+    EXPECT_EQ(bar.bounds.left, 30000);
+
+    platform.workAreas = {{0, 0, 19200, 13800}};
+    bar.minimized = true;
+    principal.OnDisplayChange();
+    EXPECT_EQ(bar.bounds.left, 30000) << "a minimised bar is not moved";
+    principal.OnTrayMessage(0x201);
+    EXPECT_EQ(bar.bounds.left, 18330) << "restored from the notification icon, it comes onto the screen";
 }
 
 TEST(Layout, CellsFollowTheThicknessAndTheLengthFitsThirteen) {

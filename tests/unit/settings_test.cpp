@@ -3,6 +3,7 @@
 #include "bar/settings/conversions.h"
 #include "bar/settings/keys.h"
 #include "bar/settings/memory_store.h"
+#include "bar/settings/stored_text.h"
 #include "platform/paths.h"
 
 namespace zudav {
@@ -92,6 +93,37 @@ TEST(SettingsStore, NamesCompareWithoutCaseAndAnEmptyValueIsNotAnAbsentOne) {
     EXPECT_FALSE(store.Delete(L"Zudav", L"Donnees", keys::kBloquee));
     EXPECT_FALSE(store.Find(L"Zudav", L"Donnees", keys::kBloquee));
     EXPECT_EQ(store.Read(L"Zudav", L"Donnees", L"Ligne1"), L"b");
+}
+
+// What another tool may have written: each type, and the worst texts a reader meets.
+TEST(SettingsStore, ValuesOfEveryRegistryTypeReadAsTextANumberOrNothing) {
+    using Bytes = std::vector<unsigned char>;
+    struct Case {
+        unsigned long type;
+        Bytes bytes;
+        std::optional<std::wstring> text;
+    } const cases[] = {
+        {1, {'1', 0, '2', 0, 0, 0}, L"12"},
+        {1, {'1', 0, '2', 0}, L"12"},  // with or without its NUL
+        {1, {'a', 0, 0, 0, 'b', 0}, L"a"},
+        {1, {'7', 0, '8'}, L"7"},  // an odd byte is dropped
+        {1, {}, L""},
+        {2, {'%', 0, 'X', 0, '%', 0, 0, 0}, L"%X%"},
+        {4, {0x50, 0xFB, 0xFF, 0xFF}, L"-1200"},
+        {4, {1, 0, 0, 0}, L"1"},
+        {4, {1, 0}, {}},
+        {11, {0x2C, 1, 0, 0, 0, 0, 0, 0}, L"300"},
+        {3, {'1', 0}, {}},
+        {7, {'1', 0, 0, 0, 0, 0}, {}},  // REG_BINARY, REG_MULTI_SZ
+        {0, {}, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(StoredText(c.type, c.bytes), c.text) << "type " << c.type << ", " << c.bytes.size() << " bytes";
+    }
+    const std::wstring nines(32000, L'9');
+    EXPECT_EQ(ToNumber(nines, '.'), std::nullopt) << "beyond a double";
+    EXPECT_EQ(ToInteger16(nines, '.'), std::nullopt);
+    EXPECT_EQ(ToBoolean(std::wstring(32000, L' ') + L"1", '.'), true);
 }
 
 TEST(Paths, BaseNameFolderAndJoin) {

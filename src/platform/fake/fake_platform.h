@@ -27,6 +27,7 @@ class FakePlatform : public Platform {
     void ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
     bool AskYesNo(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
     ScreenSize Screen() const override { return screen; }
+    std::vector<Geometry> WorkAreas() const override { return workAreas; }
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
     void RemoveRunAtLogon(RunScope scope, const std::wstring& name) override { runAtLogon.erase({scope, name}); }
 
@@ -62,6 +63,7 @@ class FakePlatform : public Platform {
     std::vector<bool> answers;      // the user's answers to the next questions; none left: No
     std::vector<std::pair<std::wstring, std::wstring>> copies;  // source, target
     ScreenSize screen{19200, 14400};
+    std::vector<Geometry> workAreas{{0, 0, 19200, 13800}};
     std::map<std::pair<RunScope, std::wstring>, std::wstring> runAtLogon;
     std::set<RunScope> refusedRunScopes;  // lists that cannot be opened for writing
 };

@@ -15,7 +15,14 @@ class TwipsScale {
     explicit TwipsScale(int dpi) : twipsPerPixel_(1440.0f / static_cast<float>(dpi > 0 ? dpi : 96)) {}
     static TwipsScale ForWindow(HWND window) { return TwipsScale(WindowDpi(window)); }
 
-    int ToPixels(float twips) const { return static_cast<int>(std::lround(twips / twipsPerPixel_)); }
+    // Held within the window system's coordinates: a far-off value (a typed margin of 1e30) must not overflow.
+    int ToPixels(float twips) const {
+        constexpr float kFarthest = 1 << 30;
+        const float pixels = twips / twipsPerPixel_;
+        return static_cast<int>(std::lround(pixels < -kFarthest  ? -kFarthest
+                                            : pixels > kFarthest ? kFarthest
+                                                                 : pixels));
+    }
     float ToTwips(int pixels) const { return static_cast<float>(pixels) * twipsPerPixel_; }
 
   private:

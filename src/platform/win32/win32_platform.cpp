@@ -20,6 +20,19 @@ HKEY RunRoot(RunScope scope) {
     return scope == RunScope::Machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
 
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& r = info.rcWork;
+        const TwipsScale scale = TwipsScale::ForWindow(nullptr);
+        reinterpret_cast<std::vector<Geometry>*>(areas)->push_back({scale.ToTwips(r.left), scale.ToTwips(r.top),
+                                                                    scale.ToTwips(r.right - r.left),
+                                                                    scale.ToTwips(r.bottom - r.top)});
+    }
+    return TRUE;
+}
+
 UINT IconStyle(MessageIcon icon) {
     switch (icon) {
         case MessageIcon::Stop:
@@ -178,6 +191,12 @@ bool Win32Platform::CopyFileTo(const std::wstring& source, const std::wstring& t
 ScreenSize Win32Platform::Screen() const {
     const TwipsScale scale = TwipsScale::ForWindow(nullptr);
     return {scale.ToTwips(GetSystemMetrics(SM_CXSCREEN)), scale.ToTwips(GetSystemMetrics(SM_CYSCREEN))};
+}
+
+std::vector<Geometry> Win32Platform::WorkAreas() const {
+    std::vector<Geometry> areas;
+    EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
 }
 
 bool Win32Platform::WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "bar/settings/stored_text.h"
 #include "platform/win32/handles.h"
 
 namespace zudav::win32 {
@@ -24,25 +25,20 @@ std::optional<std::wstring> RegistryStore::Find(const std::wstring& application,
     // The value may change between the size query and the read (another bar writes): try again then.
     for (int attempt = 0; attempt < 4; ++attempt) {
         DWORD type = 0;
-        DWORD bytes = 0;
-        if (RegQueryValueExW(sectionKey.Get(), key.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS) {
+        DWORD size = 0;
+        if (RegQueryValueExW(sectionKey.Get(), key.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
             return std::nullopt;
         }
-        if (type != REG_SZ && type != REG_EXPAND_SZ) {
-            return std::wstring();
-        }
-        std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, L'\0');
-        DWORD size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-        const LONG result = RegQueryValueExW(sectionKey.Get(), key.c_str(), nullptr, &type,
-                                             reinterpret_cast<BYTE*>(buffer.data()), &size);
+        std::vector<unsigned char> bytes(size);
+        const LONG result = RegQueryValueExW(sectionKey.Get(), key.c_str(), nullptr, &type, bytes.data(), &size);
         if (result == ERROR_MORE_DATA) {
             continue;
         }
         if (result != ERROR_SUCCESS) {
             return std::nullopt;
         }
-        // The stored text may or may not end with its terminating NUL.
-        return std::wstring(buffer.data(), wcsnlen(buffer.data(), size / sizeof(wchar_t)));
+        bytes.resize(size);
+        return StoredText(type, bytes);
     }
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 // The settings store in the per-user registry: HKCU\Software\VB and VBA Program Settings\<application>\<section>,
-// one REG_SZ value per key. The registry already compares names without regard to case.
+// one REG_SZ value per key (a value of another type reads as StoredText says). The registry already compares
+// names without regard to case.
 #pragma once
 
 #include "bar/settings/settings_store.h"
