@@ -10,6 +10,9 @@
 #include "platform/win32/win32_platform.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // A bar is a copy of Zudav.exe in any folder: the DLLs loaded from now on come from the system folder only,
+    // never from the bar's folder or the current one.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     // The shell's file associations (opening documents) want COM on this thread.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     zudav::win32::Win32Platform platform;

@@ -9,6 +9,8 @@ ZUDAV_PACKAGES=(
     "g++:g++"
     "make:make"
     "libgtest-dev:/usr/src/googletest/CMakeLists.txt"
+    "clang-14:clang++-14"
+    "libclang-rt-14-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a"
     "g++-mingw-w64-x86-64-posix:/usr/bin/x86_64-w64-mingw32-g++-posix"
     "g++-mingw-w64-i686-posix:/usr/bin/i686-w64-mingw32-g++-posix"
     "wine64:/usr/lib/wine/wine64"

@@ -8,6 +8,7 @@
 #include "config/win32/config_view.h"
 #include "editor/win32/editor_view.h"
 #include "platform/win32/pictures.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/window_thunk.h"
 #include "resources/resource_ids.h"
@@ -70,8 +71,7 @@ bool BarView::Create() {
 }
 
 void BarView::CreateControls() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    common_controls::Init(ICC_WIN95_CLASSES);
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
 

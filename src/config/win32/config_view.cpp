@@ -15,6 +15,7 @@
 #include "platform/win32/fonts.h"
 #include "platform/win32/modal.h"
 #include "platform/win32/pictures.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/window_thunk.h"
 #include "resources/resource_ids.h"
 
@@ -151,15 +152,15 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         barreHV_[1] = client.Add(L"BUTTON", L"Zudav Horizontale", BS_AUTORADIOBUTTON, kConfigBarreHV + 1,
                                  {1830, 2565, 2415, 315});
         for (int index = 0; index < 2; ++index) {
-            SetWindowSubclass(barreHV_[index], PressSubclass, kConfigBarreHV + index,
-                              reinterpret_cast<DWORD_PTR>(this));
+            common_controls::Subclass(barreHV_[index], PressSubclass, kConfigBarreHV + index,
+                                      reinterpret_cast<DWORD_PTR>(this));
         }
         CreateVerticalMiniature(client);
         CreateHorizontalMiniature(client);
 
         check2_ = client.Add(L"BUTTON", L"Verrouiller cette barre d'outils...", WS_GROUP | tab | BS_AUTOCHECKBOX,
                              kConfigCheck2, {2070, 5805, 2565, 240});
-        SetWindowSubclass(check2_, PressSubclass, kConfigCheck2, reinterpret_cast<DWORD_PTR>(this));
+        common_controls::Subclass(check2_, PressSubclass, kConfigCheck2, reinterpret_cast<DWORD_PTR>(this));
         client.Add(L"STATIC", L"Nom de la barre...", 0, 0, {570, 6075, 1350, 270});
         texts_[0] = client.Add(L"EDIT", L"", tab | WS_BORDER | ES_AUTOHSCROLL, kConfigText1, {150, 6345, 2040, 390});
         client.Add(L"STATIC", L"Coeficient de d\u00e9calage", 0, 0, {2280, 6075, 1740, 270});
@@ -335,7 +336,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
     static LRESULT CALLBACK
     PressSubclass(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
         auto* view = reinterpret_cast<ConfigView*>(data);
-        const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+        const LRESULT result = common_controls::DefaultProc(control, message, wParam, lParam);
         const bool press = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
         if (press && id != kConfigCheck2) {
             const int index = static_cast<int>(id) - kConfigBarreHV;
@@ -344,7 +345,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
             view->Run([view] { view->logic_.OnCheck2PointerMove(); });
         }
         if (message == WM_NCDESTROY) {
-            RemoveWindowSubclass(control, PressSubclass, id);
+            common_controls::RemoveSubclass(control, PressSubclass, id);
         }
         return result;
     }

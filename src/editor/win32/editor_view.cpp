@@ -14,6 +14,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/modal.h"
 #include "platform/win32/pictures.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/window_thunk.h"
 #include "resources/resource_ids.h"
@@ -158,8 +159,8 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
             AddTooltip(tooltip_, window_, control, button.tip);
         }
         // Pointer presses on the tooltip and path boxes refresh the preview.
-        SetWindowSubclass(text1_, EditSubclass, kText1, reinterpret_cast<DWORD_PTR>(this));
-        SetWindowSubclass(text2_, EditSubclass, kText2, reinterpret_cast<DWORD_PTR>(this));
+        common_controls::Subclass(text1_, EditSubclass, kText1, reinterpret_cast<DWORD_PTR>(this));
+        common_controls::Subclass(text2_, EditSubclass, kText2, reinterpret_cast<DWORD_PTR>(this));
     }
 
     // The controls -> the logic's fields, before an event.
@@ -202,12 +203,12 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
         auto* view = reinterpret_cast<EditorView*>(data);
         const bool press = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
         const bool release = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
-        const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+        const LRESULT result = common_controls::DefaultProc(control, message, wParam, lParam);
         if (press || (release && id == kText2)) {
             view->Run([view] { view->logic_.RafraichirIcone(); });
         }
         if (message == WM_NCDESTROY) {
-            RemoveWindowSubclass(control, EditSubclass, id);
+            common_controls::RemoveSubclass(control, EditSubclass, id);
         }
         return result;
     }

@@ -6,6 +6,7 @@
 #include <cwctype>
 #include <vector>
 
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
 
 namespace zudav::win32 {
@@ -13,6 +14,8 @@ namespace {
 
 constexpr UINT kHtmlHelpDisplayTopic = 0x0000;  // HH_DISPLAY_TOPIC
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+
+constexpr wchar_t kVersion[] = L"version.dll";
 
 constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
@@ -86,7 +89,7 @@ wchar_t Win32Platform::DecimalSeparator() const {
 
 void Win32Platform::ShowHelp() {
     if (!htmlHelp_) {
-        htmlHelp_.Reset(LoadLibraryW(L"hhctrl.ocx"));
+        htmlHelp_.Reset(LoadSystemLibrary(L"hhctrl.ocx"));
     }
     if (!htmlHelp_) {
         return;  // no help viewer on this system
@@ -137,14 +140,21 @@ bool Win32Platform::FileExists(const std::wstring& path) const {
 }
 
 std::wstring Win32Platform::VersionText(const std::wstring& entry) const {
+    static const auto getSize =
+        SystemFunction<decltype(::GetFileVersionInfoSizeW)>(kVersion, "GetFileVersionInfoSizeW");
+    static const auto getInfo = SystemFunction<decltype(::GetFileVersionInfoW)>(kVersion, "GetFileVersionInfoW");
+    static const auto queryValue = SystemFunction<decltype(::VerQueryValueW)>(kVersion, "VerQueryValueW");
+    if (getSize == nullptr || getInfo == nullptr || queryValue == nullptr) {
+        return {};
+    }
     const std::wstring executable = ExecutablePath();
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(executable.c_str(), &ignored);
+    const DWORD size = getSize(executable.c_str(), &ignored);
     if (size == 0) {
         return {};
     }
     std::vector<BYTE> block(size);
-    if (!GetFileVersionInfoW(executable.c_str(), 0, size, block.data())) {
+    if (!getInfo(executable.c_str(), 0, size, block.data())) {
         return {};
     }
     struct Translation {
@@ -153,7 +163,7 @@ std::wstring Win32Platform::VersionText(const std::wstring& entry) const {
     };
     Translation* translation = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) ||
+    if (!queryValue(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) ||
         length < sizeof(Translation)) {
         return {};
     }
@@ -161,7 +171,7 @@ std::wstring Win32Platform::VersionText(const std::wstring& entry) const {
     std::swprintf(query, 128, L"\\StringFileInfo\\%04x%04x\\%ls", translation->language, translation->codePage,
                   entry.c_str());
     wchar_t* text = nullptr;
-    if (!VerQueryValueW(block.data(), query, reinterpret_cast<void**>(&text), &length) || text == nullptr) {
+    if (!queryValue(block.data(), query, reinterpret_cast<void**>(&text), &length) || text == nullptr) {
         return {};
     }
     return std::wstring(text, wcsnlen(text, length));
