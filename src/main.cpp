@@ -7,12 +7,12 @@
 #include "bar/principal.h"
 #include "bar/settings/win32/registry_store.h"
 #include "bar/win32/bar_view.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/win32_platform.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    // A bar is a copy of Zudav.exe in any folder: the DLLs loaded from now on come from the system folder only,
-    // never from the bar's folder or the current one.
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // A bar is a copy of Zudav.exe in any folder, beside which anything may lie.
+    zudav::win32::LimitDllSearchToSystem();
     // The shell's file associations (opening documents) want COM on this thread.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     zudav::win32::Win32Platform platform;

@@ -1,5 +1,28 @@
 #include "platform/win32/system_dlls.h"
 
+namespace zudav::win32 {
+
+// Windows 7 without its 2011 loader update has neither SetDefaultDllDirectories nor the LOAD_LIBRARY_SEARCH flags:
+// looked up at run time, so that the bar still starts there, with at least the current folder out of the search.
+void LimitDllSearchToSystem() {
+    using SetDirectories = BOOL(WINAPI*)(DWORD);
+    const auto setDirectories = reinterpret_cast<SetDirectories>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    if (setDirectories == nullptr || !setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+        SetDllDirectoryW(L"");
+    }
+}
+
+HMODULE LoadSystemLibrary(const wchar_t* name) {
+    HMODULE module = LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (module == nullptr && GetLastError() == ERROR_INVALID_PARAMETER) {
+        module = LoadLibraryW(name);  // the flag is unknown to this loader
+    }
+    return module;
+}
+
+}  // namespace zudav::win32
+
 namespace zudav::win32::common_controls {
 namespace {
 

@@ -8,10 +8,12 @@
 
 namespace zudav::win32 {
 
+// First thing at start-up: the DLLs loaded from then on come from the system folder only, never from the bar's
+// folder or the current one.
+void LimitDllSearchToSystem();
+
 // The system's copy of a DLL, or nullptr. For comctl32 the manifest still chooses the common controls 6.
-inline HMODULE LoadSystemLibrary(const wchar_t* name) {
-    return LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
+HMODULE LoadSystemLibrary(const wchar_t* name);
 
 // A function of a system DLL, typed as its declaration: SystemFunction<decltype(::VerQueryValueW)>(L"version.dll",
 // "VerQueryValueW"); nullptr when missing. The DLL stays loaded until the program ends: keep the result.
