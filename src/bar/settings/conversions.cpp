@@ -1,7 +1,9 @@
 #include "bar/settings/conversions.h"
 
-#include <charconv>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -47,7 +49,7 @@ bool EqualsIgnoringAsciiCase(const std::wstring& a, const wchar_t* b) {
 }
 
 // Reads a decimal number from text[pos...] and returns how many characters it spans (0: none), with the
-// number rewritten in plain ASCII with a point, ready for from_chars.
+// number rewritten in plain ASCII with a point, ready for the C library.
 size_t ScanNumber(const std::wstring& text, size_t pos, wchar_t decimalSeparator, std::string& ascii) {
     size_t i = pos;
     ascii.clear();
@@ -98,19 +100,15 @@ size_t ScanNumber(const std::wstring& text, size_t pos, wchar_t decimalSeparator
     return i - pos;
 }
 
+// The C library's conversions rather than std::from_chars and std::to_chars: the program never changes the C
+// locale, whose separator is the point, and the C library comes with the system, while the floating-point
+// to_chars and from_chars would add 150 KB of tables to the executable.
 std::optional<double> ParseAscii(const std::string& ascii) {
-    double value = 0;
-    const char* begin = ascii.data();
-    if (!ascii.empty() && ascii[0] == '.') {
-        // from_chars wants a digit before the point.
-        return ParseAscii("0" + ascii);
-    }
-    if (ascii.size() > 1 && ascii[0] == '-' && ascii[1] == '.') {
-        return ParseAscii("-0" + ascii.substr(1));
-    }
-    auto [end, error] = std::from_chars(begin, begin + ascii.size(), value);
-    if (error != std::errc() || end != begin + ascii.size() || !std::isfinite(value)) {
-        return std::nullopt;
+    char* end = nullptr;
+    errno = 0;
+    const double value = std::strtod(ascii.c_str(), &end);
+    if (errno == ERANGE || end != ascii.c_str() + ascii.size() || !std::isfinite(value)) {
+        return std::nullopt;  // beyond a double, or too small to keep its digits
     }
     return value;
 }
@@ -189,14 +187,13 @@ double TypedNumber(const std::wstring& text) {
 
 std::wstring NumberToText(double value, wchar_t decimalSeparator) {
     char buffer[64];
-    char* end = buffer;
     if (value == std::trunc(value) && std::fabs(value) < 1e15) {
-        end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value)).ptr;
+        std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(value));
     } else {
-        end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7).ptr;
+        std::snprintf(buffer, sizeof buffer, "%.7g", value);
     }
     std::wstring text;
-    for (const char* p = buffer; p != end; ++p) {
+    for (const char* p = buffer; *p != '\0'; ++p) {
         text += *p == '.' ? decimalSeparator : static_cast<wchar_t>(*p);
     }
     return text;
