@@ -95,10 +95,19 @@ void BarView::CreateControls() {
     }
 }
 
+// The layout runs at every change of the bar's size, several times while it starts: a control already where it
+// belongs is not moved (nor repainted) again.
 void BarView::PlaceControl(const ChildControl& control, float left, float top, float width, float height) {
     const TwipsScale scale = TwipsScale::ForWindow(window_);
-    MoveWindow(control.Handle(), scale.ToPixels(left), scale.ToPixels(top), scale.ToPixels(width),
-               scale.ToPixels(height), TRUE);
+    const RECT wanted{scale.ToPixels(left), scale.ToPixels(top), scale.ToPixels(left) + scale.ToPixels(width),
+                      scale.ToPixels(top) + scale.ToPixels(height)};
+    RECT now{};
+    GetWindowRect(control.Handle(), &now);
+    MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&now), 2);
+    if (!EqualRect(&now, &wanted)) {
+        MoveWindow(control.Handle(), wanted.left, wanted.top, wanted.right - wanted.left, wanted.bottom - wanted.top,
+                   TRUE);
+    }
 }
 
 void BarView::SetTooltip(const ChildControl& control, const std::wstring& text) {

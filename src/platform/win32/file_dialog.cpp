@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/system_dlls.h"
+
 namespace zudav::win32 {
 
 std::optional<std::wstring> AskOpenFileName(HWND owner, const std::wstring& filter, const std::wstring& initialName) {
@@ -22,7 +24,10 @@ std::optional<std::wstring> AskOpenFileName(HWND owner, const std::wstring& filt
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = static_cast<DWORD>(name.size());
     dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
-    if (!GetOpenFileNameW(&dialog)) {
+    // Loaded at the first dialog: most runs of the bar never show one, and the common dialogs cost start-up time.
+    static const auto getOpenFileName =
+        SystemFunction<decltype(::GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    if (getOpenFileName == nullptr || !getOpenFileName(&dialog)) {
         return std::nullopt;
     }
     return std::wstring(name.data());

@@ -1,9 +1,9 @@
 #include "bar/settings/win32/registry_store.h"
 
+#include <cwctype>
 #include <vector>
 
 #include "bar/settings/stored_text.h"
-#include "platform/win32/handles.h"
 
 namespace zudav::win32 {
 namespace {
@@ -12,25 +12,57 @@ std::wstring SectionPath(const std::wstring& application, const std::wstring& se
     return L"Software\\VB and VBA Program Settings\\" + application + L"\\" + section;
 }
 
+// The cache compares names as the registry does: without regard to case.
+std::wstring CacheName(const std::wstring& application, const std::wstring& section) {
+    std::wstring name = SectionPath(application, section);
+    for (auto& c : name) {
+        c = static_cast<wchar_t>(std::towupper(c));
+    }
+    return name;
+}
+
 }  // namespace
+
+HKEY RegistryStore::Section(const std::wstring& application, const std::wstring& section, bool create) const {
+    UniqueKey& cached = sections_[CacheName(application, section)];
+    if (!cached) {
+        const std::wstring path = SectionPath(application, section);
+        const REGSAM access = KEY_QUERY_VALUE | KEY_SET_VALUE;
+        const LSTATUS opened = create ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, access, nullptr,
+                                                        cached.Put(), nullptr)
+                                      : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, access, cached.Put());
+        if (opened != ERROR_SUCCESS) {
+            cached.Reset();
+        }
+    }
+    return cached.Get();
+}
+
+void RegistryStore::Forget(const std::wstring& application, const std::wstring& section) const {
+    sections_.erase(CacheName(application, section));
+}
 
 std::optional<std::wstring> RegistryStore::Find(const std::wstring& application,
                                                 const std::wstring& section,
                                                 const std::wstring& key) const {
-    UniqueKey sectionKey;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(application, section).c_str(), 0, KEY_QUERY_VALUE,
-                      sectionKey.Put()) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
     // The value may change between the size query and the read (another bar writes): try again then.
     for (int attempt = 0; attempt < 4; ++attempt) {
+        HKEY sectionKey = Section(application, section, false);
+        if (sectionKey == nullptr) {
+            return std::nullopt;
+        }
         DWORD type = 0;
         DWORD size = 0;
-        if (RegQueryValueExW(sectionKey.Get(), key.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
+        LSTATUS result = RegQueryValueExW(sectionKey, key.c_str(), nullptr, &type, nullptr, &size);
+        if (result == ERROR_KEY_DELETED) {
+            Forget(application, section);
+            continue;
+        }
+        if (result != ERROR_SUCCESS) {
             return std::nullopt;
         }
         std::vector<unsigned char> bytes(size);
-        const LONG result = RegQueryValueExW(sectionKey.Get(), key.c_str(), nullptr, &type, bytes.data(), &size);
+        result = RegQueryValueExW(sectionKey, key.c_str(), nullptr, &type, bytes.data(), &size);
         if (result == ERROR_MORE_DATA) {
             continue;
         }
@@ -47,22 +79,33 @@ void RegistryStore::Write(const std::wstring& application,
                           const std::wstring& section,
                           const std::wstring& key,
                           const std::wstring& value) {
-    UniqueKey sectionKey;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, SectionPath(application, section).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                        nullptr, sectionKey.Put(), nullptr) != ERROR_SUCCESS) {
-        return;  // writes report nothing to the user
-    }
     const DWORD bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    RegSetValueExW(sectionKey.Get(), key.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        HKEY sectionKey = Section(application, section, true);
+        if (sectionKey == nullptr) {
+            return;  // writes report nothing to the user
+        }
+        if (RegSetValueExW(sectionKey, key.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes) !=
+            ERROR_KEY_DELETED) {
+            return;
+        }
+        Forget(application, section);
+    }
 }
 
 bool RegistryStore::Delete(const std::wstring& application, const std::wstring& section, const std::wstring& key) {
-    UniqueKey sectionKey;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(application, section).c_str(), 0, KEY_SET_VALUE,
-                      sectionKey.Put()) != ERROR_SUCCESS) {
-        return false;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        HKEY sectionKey = Section(application, section, false);
+        if (sectionKey == nullptr) {
+            return false;
+        }
+        const LSTATUS result = RegDeleteValueW(sectionKey, key.c_str());
+        if (result != ERROR_KEY_DELETED) {
+            return result == ERROR_SUCCESS;
+        }
+        Forget(application, section);
     }
-    return RegDeleteValueW(sectionKey.Get(), key.c_str()) == ERROR_SUCCESS;
+    return false;
 }
 
 }  // namespace zudav::win32

@@ -3,7 +3,13 @@
 // names without regard to case.
 #pragma once
 
+#include <windows.h>
+
+#include <map>
+#include <string>
+
 #include "bar/settings/settings_store.h"
+#include "platform/win32/handles.h"
 
 namespace zudav::win32 {
 
@@ -17,6 +23,14 @@ class RegistryStore : public SettingsStore {
                const std::wstring& key,
                const std::wstring& value) override;
     bool Delete(const std::wstring& application, const std::wstring& section, const std::wstring& key) override;
+
+  private:
+    // A section's key, opened once and kept: a refresh reads some fifty values. Nothing when the section does not
+    // exist and `create` is false. A key that another program deleted meanwhile is opened again.
+    HKEY Section(const std::wstring& application, const std::wstring& section, bool create) const;
+    void Forget(const std::wstring& application, const std::wstring& section) const;
+
+    mutable std::map<std::wstring, UniqueKey> sections_;
 };
 
 }  // namespace zudav::win32
