@@ -38,7 +38,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
                HICON placeholder)
         : ModalView(owner),
           platform_(platform),
-          placeholder_(placeholder),
+          placeholder_(CopyIcon(placeholder)),
           logic_(platform, settings, module, bar, *this) {}
 
     void Show() {
@@ -62,7 +62,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     // EditorWindow
     IconLookup DrawFirstIcon(const std::wstring& path) override { return ShowFirstIcon(icone1_, instance_, path); }
     bool LoadPicture(const std::wstring& path) override { return ShowPictureFile(icone1_, path); }
-    void ShowPlaceholder() override { icone1_.ShowSharedIcon(placeholder_); }
+    void ShowPlaceholder() override { icone1_.ShowSharedIcon(placeholder_.Get()); }
     void ClearPicture() override { icone1_.ClearPicture(); }
     std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) override {
         return AskOpenFileName(window_, filter, initialName);
@@ -259,7 +259,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     }
 
     Platform& platform_;
-    HICON placeholder_;
+    UniqueIcon placeholder_;  // a copy: the bar loads its pictures again when its DPI changes
     FrmAjouteEnleve logic_;
     HINSTANCE instance_ = nullptr;
     HWND tooltip_ = nullptr;
