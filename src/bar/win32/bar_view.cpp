@@ -7,6 +7,7 @@
 #include "bar/win32/bar_ids.h"
 #include "config/win32/config_view.h"
 #include "editor/win32/editor_view.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/window_thunk.h"
@@ -57,6 +58,7 @@ bool BarView::Create() {
     }
     menu_.Reset(LoadMenuW(instance_, MAKEINTRESOURCEW(IDM_AIDE)));
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    liveHandlesQuery_ = RegisterWindowMessageW(kLiveHandlesMessage);
     CreateControls();
     ShowAtDpi(WindowDpi(window_));
     return true;
@@ -429,6 +431,10 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             principal_->OnShellRestarted();
         }
         return 0;
+    }
+    if (message == liveHandlesQuery_ && liveHandlesQuery_ != 0) {
+        return wParam < static_cast<WPARAM>(HandleKind::Count) ? LiveHandles(static_cast<HandleKind>(wParam)).load()
+                                                               : -1;
     }
     switch (message) {
         case WM_DPICHANGED: {

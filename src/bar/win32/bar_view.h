@@ -94,6 +94,7 @@ class BarView final : public BarWindow, public ControlOwner {
     bool timerRunning_ = false;
     bool trayIconShown_ = false;
     UINT taskbarCreated_ = 0;  // the shell's broadcast after it restarts
+    UINT liveHandlesQuery_ = 0;
 
     std::array<ChildControl, keys::kItemCount> pictures_;  // Picture1(0..12)
     std::array<ChildControl, keys::kItemCount> cells_;     // CoolBar(0..12)
