@@ -1,6 +1,8 @@
 // Measures the bar under the running Windows (or Wine): the time from process start to the bar shown with
 // thirteen items drawn, against a bare window program; one refresh of the thirteen slots, against an empty
-// message round trip; the private memory of both; and the GDI objects that refreshes leave behind.
+// message round trip; the private memory of both; and what days of use leave behind (each 1,000 refreshes and 100
+// openings of the item editor and of the About box): the bar's private memory, and the handles of each kind that its
+// wrappers hold, as the bar reports them (GetGuiResources reads 0 under Wine).
 #include <windows.h>
 
 #include <psapi.h>
@@ -10,7 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "about/win32/about_ids.h"
 #include "bar/win32/bar_ids.h"
+#include "editor/win32/editor_ids.h"
+#include "platform/win32/handles.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -104,12 +109,107 @@ void Stop(Run& run) {
     CloseHandle(run.process.hProcess);
 }
 
+using zudav::win32::HandleKind;
+constexpr const wchar_t* kKindNames[] = {L"keys", L"icons", L"fonts",  L"bitmaps",
+                                         L"pens", L"menus", L"kernel", L"modules"};
+static_assert(sizeof kKindNames / sizeof kKindNames[0] == static_cast<size_t>(HandleKind::Count));
+
+// The handles of each kind that the bar's wrappers hold now (-1: no answer).
+std::vector<LRESULT> LiveHandles(HWND bar) {
+    static const UINT query = RegisterWindowMessageW(zudav::win32::kLiveHandlesMessage);
+    std::vector<LRESULT> counts;
+    for (WPARAM kind = 0; kind < static_cast<WPARAM>(HandleKind::Count); ++kind) {
+        DWORD_PTR answer = 0;
+        const bool answered = SendMessageTimeoutW(bar, query, kind, 0, SMTO_NORMAL, kTimeoutMs, &answer) != 0;
+        counts.push_back(answered ? static_cast<LRESULT>(answer) : -1);
+    }
+    return counts;
+}
+
+// The shown window of that class in the process, within the time limit.
+HWND WaitShown(DWORD process, const wchar_t* windowClass) {
+    for (const double begin = Now(); Now() - begin < kTimeoutMs; Sleep(1)) {
+        for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, windowClass, nullptr)) != nullptr;) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == process && IsWindowVisible(window)) {
+                return window;
+            }
+        }
+    }
+    return nullptr;
+}
+
+// Opens the item editor of slot 0 (a right press on its cell) or the About box (the notification icon's double
+// click), and closes it with Escape; false when it did not show or did not close.
+bool OpenAndClose(const Run& bar, bool editor) {
+    if (editor) {
+        HWND cell = GetDlgItem(bar.window, zudav::win32::kCoolBar);
+        PostMessageW(cell, WM_RBUTTONDOWN, MK_RBUTTON, 0);
+        PostMessageW(cell, WM_RBUTTONUP, 0, 0);
+    } else {
+        PostMessageW(bar.window, zudav::win32::kTrayMessage, zudav::win32::kTrayIconId, WM_LBUTTONDBLCLK);
+    }
+    HWND window =
+        WaitShown(bar.process.dwProcessId, editor ? zudav::win32::kEditorWindowClass : zudav::win32::kAboutWindowClass);
+    if (window == nullptr) {
+        return false;
+    }
+    PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    for (const double begin = Now(); IsWindow(window); Sleep(1)) {
+        if (Now() - begin > kTimeoutMs) {
+            return false;
+        }
+    }
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(bar.window, WM_NULL, 0, 0, SMTO_NORMAL, kTimeoutMs, &ignored) != 0;
+}
+
+// What the bar holds at one moment.
+struct Holding {
+    SIZE_T privateBytes = 0;
+    DWORD gdiObjects = 0;
+    DWORD userObjects = 0;
+    std::vector<LRESULT> handles;
+};
+
+Holding Measure(const Run& bar) {
+    return {PrivateBytes(bar.process.hProcess), GetGuiResources(bar.process.hProcess, GR_GDIOBJECTS),
+            GetGuiResources(bar.process.hProcess, GR_USEROBJECTS), LiveHandles(bar.window)};
+}
+
+constexpr int kRefreshes = 1000;
+constexpr int kOpenings = 100;
+constexpr int kDays = 3;
+
+// A day of use: refreshes (each timed, and an empty round trip after it), then openings of the item editor and of the
+// About box in turn; false when a window did not open or close.
+bool DayOfUse(const Run& bar, std::vector<double>& refresh, std::vector<double>& roundTrip) {
+    for (int k = 0; k < kRefreshes; ++k) {
+        const double t0 = Now();
+        SendMessageW(bar.window, WM_COMMAND, IDM_RAFRAICHIR, 0);
+        const double t1 = Now();
+        SendMessageW(bar.window, WM_NULL, 0, 0);
+        const double t2 = Now();
+        refresh.push_back(t1 - t0);
+        roundTrip.push_back(t2 - t1);
+    }
+    for (int k = 0; k < 2 * kOpenings; ++k) {
+        if (!OpenAndClose(bar, k % 2 == 0)) {
+            std::fwprintf(stderr, L"opening %d of the item editor or the About box failed\n", k / 2);
+            return false;
+        }
+    }
+    return true;
+}
+
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
-void StoreThirteenItems() {
+// Thirteen of Wine's programs; the fourth shows a picture file of its own (Icone3), the program's free-slot picture.
+void StoreThirteenItems(const std::wstring& picture) {
     const std::wstring section = std::wstring(L"Software\\VB and VBA Program Settings\\") + kBenchBar + L"\\Donnees";
     RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(L"Software\\VB and VBA Program Settings\\") + kBenchBar).c_str());
     HKEY key = nullptr;
@@ -125,6 +225,8 @@ void StoreThirteenItems() {
         RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
                        static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
     }
+    RegSetValueExW(key, L"Icone3", 0, REG_SZ, reinterpret_cast<const BYTE*>(picture.c_str()),
+                   static_cast<DWORD>((picture.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
 }
 
@@ -138,18 +240,17 @@ int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 3 ? std::max(1, _wtoi(argv[3])) : 7;
     // A copy under a name of its own, beside the original.
     std::wstring bar = argv[1];
-    const std::wstring copy = bar.substr(0, bar.find_last_of(L"\\/") + 1) + kBenchBar + L".exe";
+    const std::wstring folder = bar.substr(0, bar.find_last_of(L"\\/") + 1);
+    const std::wstring copy = folder + kBenchBar + L".exe";
     if (!CopyFileW(bar.c_str(), copy.c_str(), FALSE)) {
         std::fwprintf(stderr, L"cannot copy %ls\n", bar.c_str());
         return 1;
     }
-    StoreThirteenItems();
+    StoreThirteenItems(folder + L"..\\..\\src\\resources\\icons\\image1.ico");  // from build/<preset>
 
     std::vector<double> barStart, bareStart, refresh, roundTrip;
     SIZE_T barMemory = 0, bareMemory = 0, barWorkingSet = 0, bareWorkingSet = 0;
-    SIZE_T privateBefore = 0, privateAfter = 0;
-    DWORD gdiBefore = 0, gdiAfter = 0;
-    const int refreshes = 200;
+    std::vector<Holding> held;  // at the start, then at the end of each day
     for (int i = 0; i < runs; ++i) {
         Run bare;
         if (!Start(argv[2], bare)) {
@@ -170,19 +271,19 @@ int wmain(int argc, wchar_t** argv) {
         barMemory = zudav.privateBytes;
         barWorkingSet = zudav.workingSetBytes;
         if (i == 0) {
-            gdiBefore = GetGuiResources(zudav.process.hProcess, GR_GDIOBJECTS);
-            privateBefore = PrivateBytes(zudav.process.hProcess);
-            for (int k = 0; k < refreshes; ++k) {
-                const double t0 = Now();
-                SendMessageW(zudav.window, WM_COMMAND, IDM_RAFRAICHIR, 0);
-                const double t1 = Now();
-                SendMessageW(zudav.window, WM_NULL, 0, 0);
-                const double t2 = Now();
-                refresh.push_back(t1 - t0);
-                roundTrip.push_back(t2 - t1);
+            // One opening of each window first: what the first one loads for good (window classes, the system's
+            // caches) is not what a day of use leaves behind.
+            if (!OpenAndClose(zudav, true) || !OpenAndClose(zudav, false)) {
+                std::fwprintf(stderr, L"the item editor or the About box did not open and close\n");
+                return 1;
             }
-            gdiAfter = GetGuiResources(zudav.process.hProcess, GR_GDIOBJECTS);
-            privateAfter = PrivateBytes(zudav.process.hProcess);
+            held.push_back(Measure(zudav));
+            for (int day = 0; day < kDays; ++day) {
+                if (!DayOfUse(zudav, refresh, roundTrip)) {
+                    return 1;
+                }
+                held.push_back(Measure(zudav));
+            }
         }
         Stop(zudav);
     }
@@ -198,11 +299,40 @@ int wmain(int argc, wchar_t** argv) {
                  static_cast<double>(barMemory) / 1024.0, static_cast<double>(bareMemory) / 1024.0);
     std::wprintf(L"%-44ls %11.0f KB %11.0f KB   (bare window program)\n", L"working set after start-up",
                  static_cast<double>(barWorkingSet) / 1024.0, static_cast<double>(bareWorkingSet) / 1024.0);
-    std::wprintf(L"%-44ls %11.0f KB %11.0f KB   (before / after %d refreshes)\n", L"private memory of the bar",
-                 static_cast<double>(privateBefore) / 1024.0, static_cast<double>(privateAfter) / 1024.0, refreshes);
-    // Wine does not count GDI objects (0 here); Windows does.
-    std::wprintf(L"%-44ls %14lu %14lu   (before / after %d refreshes)\n", L"GDI objects of the bar", gdiBefore,
-                 gdiAfter, refreshes);
+    // The first day lifts the private memory to what this mix of work needs at its peak (the heap keeps what it has
+    // committed); a bar that leaks grows again every day, one that does not stays where it is.
+    std::wprintf(L"\nA day of use: %d refreshes, then %d openings of the item editor and of the About box; %d days\n",
+                 kRefreshes, kOpenings, kDays);
+    std::wprintf(L"%-44ls %14ls", L"", L"start");
+    for (int day = 1; day <= kDays; ++day) {
+        std::wprintf(L"      end day %d", day);
+    }
+    std::wprintf(L"\n%-44ls", L"private memory of the bar");
+    for (const Holding& at : held) {
+        std::wprintf(L" %11.0f KB", static_cast<double>(at.privateBytes) / 1024.0);
+    }
+    std::wprintf(L"\n%-44ls %14ls", L"  after / before, over the day", L"");
+    for (size_t day = 1; day < held.size(); ++day) {
+        std::wprintf(L" %14.4f",
+                     static_cast<double>(held[day].privateBytes) / static_cast<double>(held[day - 1].privateBytes));
+    }
+    // Wine counts neither (0 here); Windows does.
+    std::wprintf(L"\n%-44ls", L"GDI objects (GetGuiResources)");
+    for (const Holding& at : held) {
+        std::wprintf(L" %14lu", at.gdiObjects);
+    }
+    std::wprintf(L"\n%-44ls", L"USER objects (GetGuiResources)");
+    for (const Holding& at : held) {
+        std::wprintf(L" %14lu", at.userObjects);
+    }
+    for (size_t kind = 0; kind < static_cast<size_t>(HandleKind::Count); ++kind) {
+        const std::wstring name = std::wstring(L"live handles held by the bar: ") + kKindNames[kind];
+        std::wprintf(L"\n%-44ls", name.c_str());
+        for (const Holding& at : held) {
+            std::wprintf(L" %14lld", static_cast<long long>(at.handles[kind]));
+        }
+    }
+    std::wprintf(L"\n");
     std::wprintf(L"runs: %d\n", runs);
     return 0;
 }

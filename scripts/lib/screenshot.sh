@@ -56,34 +56,53 @@ zudav_crop() {
     convert "$in" -crop "${width}x${height}+${left}+${top}" +repage -strip "$out"
 }
 
-# Starts a bar with a few items (ZUDAV_SCREENSHOT_SETTINGS), saves a screenshot of the screen
-# (bar.png), the same cropped to the bar (bar-cropped.png, the picture of the README), one with the
-# item editor open on the first slot (editor.png) and one with the configuration window (config.png),
-# then closes them.
-# Usage: zudav_bar_screenshot BUILD_DIR OUT_DIR
-zudav_bar_screenshot() {
-    local build=$1 out=$2 pid entry name value
+# Stores the given "key|value" settings for the bar Zudav and starts it; once it is shown, ZUDAV_SHOT_PID is its
+# process and ZUDAV_SHOT_PLACE its rectangle ("left top width height", screen pixels).
+# Usage: zudav_screenshot_bar_start BUILD_DIR SETTING...
+zudav_screenshot_bar_start() {
+    local build=$1 entry name value
+    shift
     local key='HKCU\Software\VB and VBA Program Settings\Zudav'
     local log="$ZUDAV_WINE_DIR/bar-screenshot.log"
-    local probe="$build/zudav_probe.exe"
     zudav_wine reg delete "$key" /f </dev/null >/dev/null 2>&1 || true
-    for entry in "${ZUDAV_SCREENSHOT_SETTINGS[@]}"; do
+    for entry in "$@"; do
         IFS='|' read -r name value <<<"$entry"
         # Wine's reg.exe has been seen to fail once in a while: each value is tried again for a few seconds.
         zudav_poll 5 zudav_reg_add "$key\\Donnees" "$name" "$value" ||
             zudav_die "could not store $name for the screenshot"
     done
     "$ZUDAV_WINE64" "$build/Zudav.exe" </dev/null >"$log" 2>&1 &
-    pid=$!
-    local place
-    if ! place=$(zudav_wine "$probe" wait ZudavPrincipal 30000 </dev/null); then
-        kill "$pid" 2>/dev/null || true
+    ZUDAV_SHOT_PID=$!
+    if ! ZUDAV_SHOT_PLACE=$(zudav_wine "$build/zudav_probe.exe" wait ZudavPrincipal 30000 </dev/null); then
+        kill "$ZUDAV_SHOT_PID" 2>/dev/null || true
         zudav_die "the bar did not show within 30 s (see $log)"
     fi
-    place=${place//$'\r'/}
-    zudav_note "bar shown (left top width height, in pixels): $place"
+    ZUDAV_SHOT_PLACE=${ZUDAV_SHOT_PLACE//$'\r'/}
+    zudav_note "bar shown (left top width height, in pixels): $ZUDAV_SHOT_PLACE"
+}
+
+# Closes the bar that zudav_screenshot_bar_start started and empties the stores it used.
+zudav_screenshot_bar_stop() {
+    local build=$1
+    zudav_wine "$build/zudav_probe.exe" close ZudavPrincipal 30000 </dev/null ||
+        zudav_die "the bar did not close within 30 s"
+    zudav_poll 30 zudav_pid_gone "$ZUDAV_SHOT_PID" || zudav_die "Zudav.exe did not end after its bar closed"
+    wait "$ZUDAV_SHOT_PID" 2>/dev/null || true
+    zudav_wine reg delete 'HKCU\Software\VB and VBA Program Settings\Zudav' /f </dev/null >/dev/null 2>&1 || true
+    zudav_wine reg delete 'HKCU\Software\VB and VBA Program Settings\Reredo' /f </dev/null >/dev/null 2>&1 || true
+}
+
+# Starts a bar with a few items (ZUDAV_SCREENSHOT_SETTINGS), saves a screenshot of the screen
+# (bar.png), the same cropped to the bar (bar-cropped.png, the picture of the README), one with the
+# item editor open on the first slot (editor.png) and one with the configuration window (config.png),
+# then closes them.
+# Usage: zudav_bar_screenshot BUILD_DIR OUT_DIR
+zudav_bar_screenshot() {
+    local build=$1 out=$2
+    local probe="$build/zudav_probe.exe"
+    zudav_screenshot_bar_start "$build" "${ZUDAV_SCREENSHOT_SETTINGS[@]}"
     zudav_screenshot "$out/bar.png"
-    zudav_crop "$out/bar.png" "$out/bar-cropped.png" 24 "$place"
+    zudav_crop "$out/bar.png" "$out/bar-cropped.png" 24 "$ZUDAV_SHOT_PLACE"
 
     # The editor of slot 0 (Picture1(0) is control 1000).
     zudav_wine "$probe" press-right ZudavPrincipal 30000 1000 </dev/null ||
@@ -103,10 +122,43 @@ zudav_bar_screenshot() {
     zudav_wine "$probe" close ZudavConfiguration 30000 </dev/null ||
         zudav_die "the configuration window did not close within 30 s"
 
-    zudav_wine "$probe" close ZudavPrincipal 30000 </dev/null ||
-        zudav_die "the bar did not close within 30 s"
-    zudav_poll 30 zudav_pid_gone "$pid" || zudav_die "Zudav.exe did not end after its bar closed"
-    wait "$pid" 2>/dev/null || true
-    zudav_wine reg delete "$key" /f </dev/null >/dev/null 2>&1 || true
-    zudav_wine reg delete 'HKCU\Software\VB and VBA Program Settings\Reredo' /f </dev/null >/dev/null 2>&1 || true
+    zudav_screenshot_bar_stop "$build"
+}
+
+# The desktop's DPI in Wine: read by each program as it starts, so that a bar started after a change has it.
+ZUDAV_DPI_KEY='HKCU\Control Panel\Desktop'
+
+zudav_set_dpi() {
+    zudav_wine reg add "$ZUDAV_DPI_KEY" /v LogPixels /t REG_DWORD /d "$1" /f </dev/null >/dev/null 2>&1
+}
+
+# Puts the DPI back as it was: the value given, or no value at all when none is given.
+zudav_restore_dpi() {
+    if [[ -n $1 ]]; then
+        zudav_poll 5 zudav_set_dpi "$(($1))"
+    else
+        zudav_poll 5 zudav_wine reg delete "$ZUDAV_DPI_KEY" /v LogPixels /f </dev/null >/dev/null 2>&1
+    fi
+}
+
+# The same bar at 96 and at 144 dpi, each cropped to the bar (bar-96dpi.png, bar-144dpi.png): the icon boxes, the
+# built-in pictures and "Arrêter" grow with the DPI while the bar keeps its size in twips. At the top of the screen:
+# at 144 dpi the bar is 1,021 pixels long, and wants a desktop taller than the tests' one.
+# The prefix's DPI is put back as it was afterwards; when a step fails, by the session's end.
+# Usage: zudav_dpi_screenshots BUILD_DIR OUT_DIR
+zudav_dpi_screenshots() {
+    local build=$1 out=$2 saved dpi
+    saved=$(zudav_wine reg query "$ZUDAV_DPI_KEY" /v LogPixels </dev/null 2>/dev/null |
+        tr -d '\r' | awk '$1 == "LogPixels" { print $3 }') || true
+    ZUDAV_SESSION_CLEANUP+=("zudav_restore_dpi '$saved'")
+    for dpi in 96 144; do
+        zudav_poll 5 zudav_set_dpi "$dpi" || zudav_die "could not set the desktop's DPI to $dpi"
+        zudav_screenshot_bar_start "$build" "${ZUDAV_SCREENSHOT_SETTINGS[@]}" 'top|0'
+        zudav_screenshot "$out/bar-${dpi}dpi-screen.png"
+        zudav_crop "$out/bar-${dpi}dpi-screen.png" "$out/bar-${dpi}dpi.png" 16 "$ZUDAV_SHOT_PLACE"
+        rm -f "$out/bar-${dpi}dpi-screen.png"
+        zudav_screenshot_bar_stop "$build"
+    done
+    zudav_restore_dpi "$saved" || zudav_die "could not put the desktop's DPI back"
+    unset 'ZUDAV_SESSION_CLEANUP[-1]'
 }

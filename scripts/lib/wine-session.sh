@@ -7,7 +7,7 @@
 # by build/wine/session while it lives, so that cmake/wine-run can join it from ctest.
 #
 #   zudav_session_start [--user-display]   start everything (on $DISPLAY with --user-display)
-#   zudav_session_stop                     end everything this shell started
+#   zudav_session_stop                     end everything this shell started (after ZUDAV_SESSION_CLEANUP)
 #   zudav_session_join                     join a live session, or fail
 #   zudav_wine PROGRAM [ARGS...]           run a Windows program in the session
 
@@ -20,6 +20,9 @@ ZUDAV_PREFIX_RECIPE=2
 
 ZUDAV_XVFB_PID=""
 ZUDAV_SESSION_OWNED=""
+# Commands that zudav_session_stop runs first, while the prefix is still served: settings that a step changed for a
+# while and that must be put back even when the step failed.
+ZUDAV_SESSION_CLEANUP=()
 
 zudav_wine_env() {
     export WINEPREFIX="$ZUDAV_WINE_DIR/prefix"
@@ -160,6 +163,11 @@ zudav_session_start() {
 zudav_session_stop() {
     [[ -n $ZUDAV_SESSION_OWNED ]] || return 0
     ZUDAV_SESSION_OWNED=""
+    local step
+    for step in "${ZUDAV_SESSION_CLEANUP[@]}"; do
+        eval "$step" || zudav_note "could not undo a change to the prefix: $step"
+    done
+    ZUDAV_SESSION_CLEANUP=()
     WINEPREFIX="$ZUDAV_WINE_DIR/prefix" "$ZUDAV_WINESERVER" -k >/dev/null 2>&1 || true
     WINEPREFIX="$ZUDAV_WINE_DIR/prefix" timeout 30 "$ZUDAV_WINESERVER" -w >/dev/null 2>&1 || true
     if [[ -n $ZUDAV_XVFB_PID ]]; then

@@ -19,6 +19,7 @@
 #include "about/win32/about_ids.h"
 #include "bar/win32/bar_ids.h"
 #include "editor/win32/editor_ids.h"
+#include "platform/win32/handles.h"
 
 namespace e2e {
 
@@ -338,6 +339,16 @@ class Scenario : public testing::Test {
             const std::vector<Picture> pictures = slotPictures(bar);
             return (pictures[slot] == pictures[slot + 1]) == free;
         });
+    }
+
+    // How many handles of each kind (zudav::win32::HandleKind) the bar's wrappers hold now.
+    static std::vector<LRESULT> liveHandles(HWND bar) {
+        static const UINT query = RegisterWindowMessageW(ids::kLiveHandlesMessage);
+        std::vector<LRESULT> counts;
+        for (WPARAM kind = 0; kind < WPARAM(ids::HandleKind::Count); ++kind) {
+            counts.push_back(sendTo(bar, query, kind));
+        }
+        return counts;
     }
 
   private:

@@ -10,6 +10,10 @@ inline constexpr wchar_t kBarWindowClass[] = L"ZudavPrincipal";
 // The notification icon's callback: wParam is the icon's id, lParam the mouse message (WM_LBUTTONDBLCLK...).
 inline constexpr UINT kTrayMessage = WM_APP + 1;
 inline constexpr UINT kTrayIconId = 1;
+// Registered message: wParam is a HandleKind (platform/win32/handles.h); the bar answers how many handles of that kind
+// its wrappers hold now, or -1 for a kind it does not know. The benchmarks and the end-to-end tests compare the counts
+// before and after many refreshes and openings of its windows: a count that grows is a leak.
+inline constexpr wchar_t kLiveHandlesMessage[] = L"Zudav.LiveHandles";
 
 // Picture1(i) is kPicture1 + i, CoolBar(i) is kCoolBar + i.
 inline constexpr int kPicture1 = 1000;

@@ -7,6 +7,7 @@
 #include "bar/win32/bar_ids.h"
 #include "config/win32/config_view.h"
 #include "editor/win32/editor_view.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
@@ -34,10 +35,6 @@ constexpr float kDesignHeight = 8490;
 constexpr float kIconBoxSide = 480;
 constexpr float kStopImageSide = 240;
 
-HICON LoadResourceIcon(HINSTANCE instance, int id, int size) {
-    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_SHARED));
-}
-
 }  // namespace
 
 BarView::BarView(HINSTANCE instance, Platform& platform, LaBarre& module)
@@ -51,11 +48,7 @@ BarView::~BarView() {
 }
 
 bool BarView::Create() {
-    builtInIcon_ = LoadResourceIcon(instance_, IDI_ZUDAV, 32);
-    placeholderIcon_ = LoadResourceIcon(instance_, IDI_IMARIEN, 32);
-    freeSlotIcon_ = LoadResourceIcon(instance_, IDI_IMAGE1, 32);
-
-    if (!RegisterWindowClass<BarView>(instance_, kClassName, builtInIcon_)) {
+    if (!RegisterWindowClass<BarView>(instance_, kClassName, LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV)))) {
         return false;
     }
     const TwipsScale scale = TwipsScale::ForWindow(nullptr);
@@ -66,7 +59,9 @@ bool BarView::Create() {
     }
     menu_.Reset(LoadMenuW(instance_, MAKEINTRESOURCEW(IDM_AIDE)));
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    liveHandlesQuery_ = RegisterWindowMessageW(kLiveHandlesMessage);
     CreateControls();
+    ShowAtDpi(WindowDpi(window_));
     return true;
 }
 
@@ -81,11 +76,7 @@ void BarView::CreateControls() {
         PlaceControl(pictures_[i], 0, 0, kIconBoxSide, kIconBoxSide);
     }
     label_.Create(window_, kLabelId, *this);
-    label_.SetText(L"Action", static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
-    PlaceControl(label_, 0, 15, 450, 195);
-
     stopImage_.Create(window_, kStopImageId, *this);
-    stopImage_.ShowSharedIcon(LoadResourceIcon(instance_, IDI_ARRETER, 16));
     PlaceControl(stopImage_, 0, 0, kStopImageSide, kStopImageSide);
     SetTooltip(stopImage_, L"Arr\u00eater");
 
@@ -93,6 +84,32 @@ void BarView::CreateControls() {
         cells_[i].Create(window_, kCellId + i, *this);
         SetWindowPos(cells_[i].Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+}
+
+void BarView::ShowAtDpi(int dpi) {
+    BuiltInIcons icons{
+        LoadResourceIcon(instance_, IDI_ZUDAV, 16, dpi), LoadResourceIcon(instance_, IDI_IMARIEN, 32, dpi),
+        LoadResourceIcon(instance_, IDI_IMAGE1, 32, dpi), LoadResourceIcon(instance_, IDI_ARRETER, 16, dpi)};
+    for (ChildControl& box : pictures_) {
+        box.SwapSharedIcon(icons_.placeholder.Get(), icons.placeholder.Get());
+        box.SwapSharedIcon(icons_.freeSlot.Get(), icons.freeSlot.Get());
+    }
+    stopImage_.ShowSharedIcon(icons.stop.Get());
+    std::swap(icons_, icons);  // the old pictures go once nothing shows them
+    UpdateTrayIcon();
+
+    // The stock dialog font is made for the system's DPI; a monitor with another one gets it scaled.
+    const auto stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    const int systemDpi = WindowDpi(nullptr);
+    LOGFONTW font{};
+    UniqueFont scaled;
+    if (dpi != systemDpi && GetObjectW(stock, sizeof font, &font) != 0) {
+        font.lfHeight = MulDiv(font.lfHeight, dpi, systemDpi);
+        scaled.Reset(CreateFontIndirectW(&font));
+    }
+    label_.SetText(L"Action", scaled ? scaled.Get() : stock);
+    labelFont_ = std::move(scaled);
+    PlaceControl(label_, 0, 15, 450, 195);
 }
 
 // The layout runs at every change of the bar's size, several times while it starts: a control already where it
@@ -275,7 +292,8 @@ bool BarView::LoadPicture(int box, const std::wstring& path) {
 }
 
 void BarView::ShowBuiltInPicture(int box, BuiltInPicture picture) {
-    pictures_[box].ShowSharedIcon(picture == BuiltInPicture::Placeholder ? placeholderIcon_ : freeSlotIcon_);
+    pictures_[box].ShowSharedIcon(picture == BuiltInPicture::Placeholder ? icons_.placeholder.Get()
+                                                                         : icons_.freeSlot.Get());
 }
 
 void BarView::ClearPicture(int box) {
@@ -338,7 +356,7 @@ NOTIFYICONDATAW BarView::TrayIconData() const {
     data.uCallbackMessage = kTrayMessage;
     data.hIcon = reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, ICON_BIG, 0));
     if (data.hIcon == nullptr) {
-        data.hIcon = builtInIcon_;
+        data.hIcon = icons_.tray.Get();
     }
     // The tip field holds 64 characters with its terminating NUL.
     lstrcpynW(data.szTip, Caption().c_str(), 64);
@@ -373,13 +391,13 @@ void BarView::ShowAbout() {
 
 void BarView::ShowItemEditor() {
     if (principal_ != nullptr) {
-        ShowEditor(window_, platform_, principal_->Settings(), module_, *this, placeholderIcon_);
+        ShowEditor(window_, platform_, principal_->Settings(), module_, *this, icons_.placeholder.Get());
     }
 }
 
 void BarView::ShowConfiguration() {
     if (principal_ != nullptr) {
-        ShowConfigWindow(window_, platform_, module_, *principal_, *this, freeSlotIcon_);
+        ShowConfigWindow(window_, platform_, module_, *principal_, *this, icons_.freeSlot.Get());
     }
 }
 
@@ -430,7 +448,23 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         }
         return 0;
     }
+    if (message == liveHandlesQuery_ && liveHandlesQuery_ != 0) {
+        return wParam < static_cast<WPARAM>(HandleKind::Count) ? LiveHandles(static_cast<HandleKind>(wParam)).load()
+                                                               : -1;
+    }
     switch (message) {
+        case WM_DPICHANGED: {
+            // Twips stay, pixels follow: the suggested rectangle keeps the bar's size in twips at the new DPI, and the
+            // controls go back to their places in twips, also on a locked bar, which does not lay itself out.
+            ShowAtDpi(LOWORD(wParam));
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                         suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            if (principal_ != nullptr) {
+                ShowControls(principal_->Controls());
+            }
+            return 0;
+        }
         case WM_SIZE:
             if (principal_ != nullptr) {
                 principal_->OnResize();

@@ -81,6 +81,8 @@ class BarView final : public BarWindow, public ControlOwner {
     NOTIFYICONDATAW TrayIconData() const;
     void UpdateTrayIcon();
     bool Resize(int width, int height);
+    // The built-in pictures and the "Action" label at the size for the window's DPI, shown where the old ones were.
+    void ShowAtDpi(int dpi);
 
     HINSTANCE instance_;
     Platform& platform_;
@@ -93,15 +95,21 @@ class BarView final : public BarWindow, public ControlOwner {
     bool trayIconShown_ = false;
     bool topmost_ = false;  // the bar asked to stay above other windows
     UINT taskbarCreated_ = 0;  // the shell's broadcast after it restarts
+    UINT liveHandlesQuery_ = 0;
 
     std::array<ChildControl, keys::kItemCount> pictures_;  // Picture1(0..12)
     std::array<ChildControl, keys::kItemCount> cells_;     // CoolBar(0..12)
     ChildControl label_;                                   // Label1, "Action"
     ChildControl stopImage_;                               // Image2, "Arrêter"
 
-    HICON builtInIcon_ = nullptr;  // resources: shared, never destroyed
-    HICON placeholderIcon_ = nullptr;
-    HICON freeSlotIcon_ = nullptr;
+    struct BuiltInIcons {
+        UniqueIcon tray;         // the notification icon of a bar without an icon of its own
+        UniqueIcon placeholder;  // ImaRien
+        UniqueIcon freeSlot;     // Image1
+        UniqueIcon stop;         // "Arrêter"
+    };
+    BuiltInIcons icons_;     // at the size for the window's DPI
+    UniqueFont labelFont_;   // the dialog font at the window's DPI, when it is not the system's
     UniqueIcon loadedIcon_;  // the icon loaded from the stored file, while the window shows it
     UniqueMenu menu_;
 };

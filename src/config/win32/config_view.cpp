@@ -41,7 +41,10 @@ float IcoTop(int position) {
 class ConfigView final : public ConfigWindow, public ControlOwner, public ModalView {
   public:
     ConfigView(HWND owner, Platform& platform, LaBarre& module, Principal& principal, BarWindow& bar, HICON freeSlot)
-        : ModalView(owner), platform_(platform), freeSlot_(freeSlot), logic_(platform, module, principal, bar, *this) {}
+        : ModalView(owner),
+          platform_(platform),
+          freeSlot_(CopyIcon(freeSlot)),
+          logic_(platform, module, principal, bar, *this) {}
 
     void Show() {
         instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
@@ -70,7 +73,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         return ShowFirstIcon(ico_[position], instance_, path);
     }
     bool LoadPicture(int position, const std::wstring& path) override { return ShowPictureFile(ico_[position], path); }
-    void ShowFreeSlotPicture(int position) override { ico_[position].ShowSharedIcon(freeSlot_); }
+    void ShowFreeSlotPicture(int position) override { ico_[position].ShowSharedIcon(freeSlot_.Get()); }
     void ClearPicture(int position) override { ico_[position].ClearPicture(); }
     void ShowSelection(int position) override { image2_.ShowCopyOf(ico_[position]); }
     void ClearSelection() override { image2_.ClearPicture(); }
@@ -366,7 +369,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
     }
 
     Platform& platform_;
-    HICON freeSlot_;
+    UniqueIcon freeSlot_;  // a copy: the bar loads its pictures again when its DPI changes
     FrmAide logic_;
     HINSTANCE instance_ = nullptr;
     HWND tooltip_ = nullptr;

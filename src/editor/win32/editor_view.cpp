@@ -39,7 +39,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
                HICON placeholder)
         : ModalView(owner),
           platform_(platform),
-          placeholder_(placeholder),
+          placeholder_(CopyIcon(placeholder)),
           logic_(platform, settings, module, bar, *this) {}
 
     void Show() {
@@ -63,7 +63,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     // EditorWindow
     IconLookup DrawFirstIcon(const std::wstring& path) override { return ShowFirstIcon(icone1_, instance_, path); }
     bool LoadPicture(const std::wstring& path) override { return ShowPictureFile(icone1_, path); }
-    void ShowPlaceholder() override { icone1_.ShowSharedIcon(placeholder_); }
+    void ShowPlaceholder() override { icone1_.ShowSharedIcon(placeholder_.Get()); }
     void ClearPicture() override { icone1_.ClearPicture(); }
     std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) override {
         return AskOpenFileName(window_, filter, initialName);
@@ -105,8 +105,9 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
         // Frame1 holds every control; their positions are given inside it.
         const ControlBuilder frame(window_, kFrameLeft, kFrameTop);
 
-        frame.Add(L"STATIC", L"1", SS_CENTER, 0, {90, 210, 375, 375}, numberFont_.Get());
-        frame.Add(L"STATIC", L"2", SS_CENTER, 0, {90, 960, 375, 375}, numberFont_.Get());
+        constexpr UINT kCentred = DT_CENTER | DT_TOP | DT_WORDBREAK;
+        frame.Label(labels_[0], *this, L"1", kCentred, {90, 210, 375, 375}, numberFont_.Get());
+        frame.Label(labels_[1], *this, L"2", kCentred, {90, 960, 375, 375}, numberFont_.Get());
         frame.Add(L"BUTTON", L"Parcourir pour localiser le programme \u00e0 ajouter", WS_TABSTOP | BS_PUSHBUTTON,
                   kCommand1, {510, 240, 5025, 345});
         text2_ = frame.Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kText2, {510, 630, 5025, 315});
@@ -114,9 +115,11 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
                   {5655, 240, 2985, 345});
         text3_ = frame.Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kText3, {5655, 630, 2985, 315});
         // Hints are given room for their whole text in the system's dialog font.
-        frame.Add(L"STATIC", L"Indiquer ici une info-bulle s'il y a lieu.", 0, 0, {480, 1035, 4500, 195});
+        frame.Label(labels_[2], *this, L"Indiquer ici une info-bulle s'il y a lieu.", DT_LEFT | DT_TOP | DT_WORDBREAK,
+                    {480, 1035, 4500, 195});
         text1_ = frame.Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kText1, {465, 1305, 8145, 315});
-        frame.Add(L"STATIC", L"Option de lancement...", SS_CENTER, 0, {5160, 1785, 2415, 345}, headingFont_.Get());
+        frame.Label(labels_[3], *this, L"Option de lancement...", kCentred, {5160, 1785, 2415, 345},
+                    headingFont_.Get());
 
         const std::array<Twips, 7> optionPlaces = {{{615, 1710, 1875, 270},
                                                     {2655, 1710, 1875, 270},
@@ -260,7 +263,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     }
 
     Platform& platform_;
-    HICON placeholder_;
+    UniqueIcon placeholder_;  // a copy: the bar loads its pictures again when its DPI changes
     FrmAjouteEnleve logic_;
     HINSTANCE instance_ = nullptr;
     HWND tooltip_ = nullptr;
@@ -269,6 +272,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     HWND text3_ = nullptr;
     HWND check1_ = nullptr;
     std::array<HWND, 7> options_{};
+    std::array<ChildControl, 4> labels_;  // the step numbers, the hint and the heading
     ChildControl label3_;
     ChildControl icone1_;
     UniqueFont numberFont_;

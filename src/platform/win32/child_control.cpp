@@ -50,6 +50,12 @@ void ChildControl::ShowOwnedBitmap(UniqueBitmap bitmap) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
+void ChildControl::SwapSharedIcon(HICON from, HICON to) {
+    if (from != nullptr && icon_ == from && !ownedIcon_) {
+        ShowSharedIcon(to);
+    }
+}
+
 void ChildControl::ShowCopyOf(const ChildControl& other) {
     if (other.bitmap_) {
         ShowOwnedBitmap(UniqueBitmap(static_cast<HBITMAP>(CopyImage(other.bitmap_.Get(), IMAGE_BITMAP, 0, 0, 0))));

@@ -35,6 +35,8 @@ class ChildControl {
     void ShowSharedIcon(HICON icon);
     void ShowOwnedIcon(UniqueIcon icon);
     void ShowOwnedBitmap(UniqueBitmap bitmap);
+    // Shows the shared icon `to` if the control shows the shared icon `from` now (the same picture at another size).
+    void SwapSharedIcon(HICON from, HICON to);
     // A copy of what another control shows now, which stays when that control changes.
     void ShowCopyOf(const ChildControl& other);
     void ClearPicture();

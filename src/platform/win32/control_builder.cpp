@@ -38,6 +38,17 @@ void ControlBuilder::Place(ChildControl& control, int id, ControlOwner& owner, c
     MoveWindow(control.Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
 }
 
+void ControlBuilder::Label(ChildControl& control,
+                           ControlOwner& owner,
+                           const std::wstring& text,
+                           UINT format,
+                           const Twips& at,
+                           HFONT font) const {
+    Place(control, 0, owner, at);
+    control.SetTextFormat(format);
+    control.SetText(text, font != nullptr ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+}
+
 HWND CreateTooltipWindow(HWND window) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
     return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,

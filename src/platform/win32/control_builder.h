@@ -30,6 +30,14 @@ class ControlBuilder {
              HFONT font = nullptr) const;
     // One of the program's own light controls.
     void Place(ChildControl& control, int id, ControlOwner& owner, const Twips& at) const;
+    // A text drawn by a light control (`format`: DrawText flags), in the dialog font unless given. Wine's STATIC
+    // control keeps a block of memory for good once it has been given a font: a window opened again and again grows.
+    void Label(ChildControl& control,
+               ControlOwner& owner,
+               const std::wstring& text,
+               UINT format,
+               const Twips& at,
+               HFONT font = nullptr) const;
     ControlBuilder Inside(float left, float top) const { return ControlBuilder(window_, left_ + left, top_ + top); }
 
   private:

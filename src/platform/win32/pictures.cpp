@@ -53,4 +53,10 @@ bool ShowPictureFile(ChildControl& control, const std::wstring& path) {
     return false;
 }
 
+UniqueIcon LoadResourceIcon(HINSTANCE instance, int id, int size, int dpi) {
+    // Not shared (LR_SHARED): the shared copy is whichever size was loaded first, whatever size is asked for later.
+    const int pixels = MulDiv(size, dpi, 96);
+    return UniqueIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, pixels, pixels, 0)));
+}
+
 }  // namespace zudav::win32

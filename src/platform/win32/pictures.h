@@ -1,5 +1,5 @@
 // Showing a file's first icon or a picture file in a control: shared by the bar's icon boxes and the
-// item editor's preview.
+// item editor's preview; and the program's own icons at the size for a DPI.
 #pragma once
 
 #include <windows.h>
@@ -17,5 +17,8 @@ IconLookup ShowFirstIcon(ChildControl& control, HINSTANCE instance, const std::w
 
 // A bitmap or icon file, at its own size; false (control unchanged) when it does not load.
 bool ShowPictureFile(ChildControl& control, const std::wstring& path);
+
+// The program's icon resource `id` drawn at `size` pixels at 96 dpi, at the size that stands for it at `dpi`.
+UniqueIcon LoadResourceIcon(HINSTANCE instance, int id, int size, int dpi);
 
 }  // namespace zudav::win32
