@@ -60,6 +60,13 @@ struct ModuleReleaser {
     void operator()(HMODULE module) const { FreeLibrary(module); }
 };
 
+struct ComReleaser {
+    template <typename Interface>
+    void operator()(Interface* object) const {
+        object->Release();
+    }
+};
+
 using UniqueKey = Unique<HKEY, KeyReleaser>;
 using UniqueIcon = Unique<HICON, IconReleaser>;
 using UniqueFont = Unique<HFONT, GdiReleaser>;
@@ -68,5 +75,8 @@ using UniquePen = Unique<HPEN, GdiReleaser>;
 using UniqueMenu = Unique<HMENU, MenuReleaser>;
 using UniqueHandle = Unique<HANDLE, KernelReleaser>;
 using UniqueModule = Unique<HMODULE, ModuleReleaser>;
+// A COM interface pointer that holds one reference.
+template <typename Interface>
+using UniqueCom = Unique<Interface*, ComReleaser>;
 
 }  // namespace zudav::win32
