@@ -170,6 +170,51 @@ TEST_F(Editor, IconAndCommandLineFileChosenAreKeptEvenWhenTheEditorIsCancelled) 
     }
 }
 
+TEST_F(Editor, AFileDroppedOnAFreeSlotFillsTheFormAsIfBrowsedForAndOnlyTheSaveStoresIt) {
+    platform.existingFiles = {L"C:\\Prog\\outil.exe"};
+    platform.existingFolders = {L"C:\\Docs\\Projets.com", L"C:\\Docs\\Photos"};
+    platform.shortcuts = {
+        {L"C:\\Bureau\\Outil.lnk", {L"C:\\Prog\\outil.exe", L"/f \"C:\\a b.txt\"", L"C:\\Icones\\outil.ico"}},
+        {L"C:\\Bureau\\Photos.lnk", {L"C:\\Docs\\Photos", L"", L"C:\\Prog\\outil.exe"}},
+        {L"C:\\Bureau\\Parti.LNK", {L"C:\\Prog\\parti.exe", L"/x", L"C:\\Icones\\outil.ico"}},
+    };
+    view.filesWithIcon = {L"C:\\Prog\\Agenda.EXE", L"C:\\Prog\\outil.exe", L"C:\\Docs\\Photos"};
+    view.pictureFiles = {L"C:\\Icones\\outil.ico"};
+    struct Case {
+        const wchar_t* dropped;
+        ItemValues saved;  // Chemin, Tool, Icone, Ligne, Focus, FicALancer
+        const wchar_t* preview;
+    } const cases[] = {
+        {L"C:\\Prog\\Agenda.EXE",
+         {L"C:\\Prog\\Agenda.EXE", L"Agenda", {}, {}, L"1", L"0"},
+         L"icon:C:\\Prog\\Agenda.EXE"},
+        {L"C:\\Prog\\sauve.Cmd", {L"C:\\Prog\\sauve.Cmd", L"sauve", {}, {}, L"1", L"0"}, L"placeholder"},
+        {L"C:\\Docs\\lettre.txt", {L"C:\\Docs\\lettre.txt", L"lettre", {}, {}, L"1", L"1"}, L"placeholder"},
+        {L"C:\\Docs\\Projets.com", {L"C:\\Docs\\Projets.com", L"Projets", {}, {}, L"1", L"1"}, L"placeholder"},
+        // A shortcut gives its target, its arguments and an icon picture the form can show.
+        {L"C:\\Bureau\\Outil.lnk",
+         {L"C:\\Prog\\outil.exe", L"outil", L"C:\\Icones\\outil.ico", L"/f \"C:\\a b.txt\"", L"1", L"0"},
+         L"picture:C:\\Icones\\outil.ico"},
+        {L"C:\\Bureau\\Photos.lnk", {L"C:\\Docs\\Photos", L"Ph", {}, {}, L"1", L"1"}, L"icon:C:\\Docs\\Photos"},
+        {L"C:\\Bureau\\Parti.LNK", {L"C:\\Bureau\\Parti.LNK", L"Parti", {}, {}, L"1", L"1"}, L"placeholder"},
+    };
+    for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
+        const Case& c = cases[n];
+        SCOPED_TRACE(c.dropped);
+        module.IndexCourant = static_cast<std::int16_t>(n);
+        const int writes = store.Changes();
+        FrmAjouteEnleve dropped{platform, principal.Settings(), module, bar, view};
+        dropped.Charger();
+        dropped.OnFileDropped(c.dropped);
+        EXPECT_EQ((std::vector{dropped.text2, dropped.text1, dropped.text3, view.preview}),
+                  (std::vector<std::wstring>{*c.saved[0], *c.saved[1], c.saved[3].value_or(L""), c.preview}));
+        dropped.Annuler();
+        EXPECT_EQ(store.Changes(), writes);
+        dropped.Enregistrer();
+        EXPECT_EQ(StoredItem(n), c.saved);
+    }
+}
+
 TEST_F(Editor, RemovingOneSlotLeavesTheOthersUntouched) {
     for (int n : {3, 5, 4}) {
         Fill(n);

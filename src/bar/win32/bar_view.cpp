@@ -363,8 +363,12 @@ void BarView::ShowAbout() {
 }
 
 void BarView::ShowItemEditor() {
+    ShowItemEditorForFile(L"");
+}
+
+void BarView::ShowItemEditorForFile(const std::wstring& file) {
     if (principal_ != nullptr) {
-        ShowEditor(window_, platform_, principal_->Settings(), module_, *this, placeholderIcon_);
+        ShowEditor(window_, platform_, principal_->Settings(), module_, *this, placeholderIcon_, file);
     }
 }
 

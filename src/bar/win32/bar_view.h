@@ -63,6 +63,7 @@ class BarView final : public BarWindow, public ControlOwner {
     void RemoveTrayIcon() override;
     void ShowAbout() override;
     void ShowItemEditor() override;
+    void ShowItemEditorForFile(const std::wstring& file) override;
     void ShowConfiguration() override;
     void PopupMenuAide(bool proposIsDefault) override;
     void Close() override;
