@@ -10,6 +10,8 @@ inline constexpr wchar_t kBarWindowClass[] = L"ZudavPrincipal";
 // The notification icon's callback: wParam is the icon's id, lParam the mouse message (WM_LBUTTONDBLCLK...).
 inline constexpr UINT kTrayMessage = WM_APP + 1;
 inline constexpr UINT kTrayIconId = 1;
+// Posted to the bar by its drop target once a drop is answered: the bar then acts on it.
+inline constexpr UINT kAfterDropMessage = WM_APP + 2;
 
 // Picture1(i) is kPicture1 + i, CoolBar(i) is kCoolBar + i.
 inline constexpr int kPicture1 = 1000;

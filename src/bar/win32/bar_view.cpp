@@ -69,6 +69,14 @@ bool BarView::Create() {
     return true;
 }
 
+void BarView::Attach(Principal& principal) {
+    principal_ = &principal;
+    dropTarget_.Reset(new BarDropTarget(window_, principal));
+    if (FAILED(RegisterDragDrop(window_, dropTarget_.Get()))) {
+        dropTarget_.Reset();  // no drops: the bar works without them
+    }
+}
+
 void BarView::CreateControls() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
@@ -512,7 +520,17 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 principal_->Decharger();
             }
             return 0;
+        case kAfterDropMessage:
+            if (principal_ != nullptr) {
+                principal_->AfterDrop();
+            }
+            return 0;
         case WM_DESTROY:
+            if (dropTarget_) {
+                RevokeDragDrop(window);
+                dropTarget_.Get()->Detach();
+                dropTarget_.Reset();
+            }
             PostQuitMessage(0);
             return 0;
         default:
