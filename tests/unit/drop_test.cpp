@@ -1,88 +1,50 @@
-// Files dragged onto the bar: each slot's answer and highlight, and what a drop does once the drag is over.
+// Files dragged onto a locked bar: each slot's answer and highlight, and what a drop does once the drag is over.
 #include "bar/drop.h"
+
+#include <algorithm>
 
 #include "bar_test.h"
 
 namespace zudav {
 namespace {
 
-class Drop : public BarTest {
-  protected:
-    void SetUp() override {
-        principal.Charger();
-        principal.OnResize();  // a column of 720-twip cells: cell n from 300 + 720 n down, 0 to 720 across
-        Item(keys::kChemin, 2, L"C:\\Prog\\agenda.exe");
-        Item(keys::kLigne, 2, L"/agenda");
-        Item(keys::kFocus, 2, L"3");
-        Item(keys::kChemin, 3, L"C:\\Docs\\lettre.txt");
-        Item(keys::kFicALancer, 3, L"1");
-        platform.existingFiles = platform.startablePrograms = {L"C:\\Prog\\agenda.exe"};
-    }
-    static float Middle(int slot) { return 300 + 720 * slot + 360; }
-    int Highlighted() const {  // the one cell with a border, -1 for none, -2 for several
-        const auto count = std::count(bar.borders.begin(), bar.borders.end(), true);
-        return count == 0  ? -1
-               : count > 1 ? -2
-                           : int(std::find(bar.borders.begin(), bar.borders.end(), true) - bar.borders.begin());
-    }
-};
+using Drop = BarTest;
 
-TEST_F(Drop, EachSlotAnswersAndIsHighlightedWhileFilesAreDraggedOverIt) {
+TEST_F(Drop, EachSlotAnswersAndActsOnlyOnceTheDragIsOverWithoutMovingALockedBar) {
+    principal.Charger();
+    principal.OnResize();  // a column of 720-twip cells: cell n from 300 + 720 n down, 0 to 720 across
+    principal.Block = true;
+    const Geometry held = bar.bounds;
+    Item(keys::kChemin, 2, L"C:\\p.exe");
+    Item(keys::kLigne, 2, L"/agenda");  // the dropped files take the command line's place
+    Item(keys::kFocus, 2, L"3");
+    Item(keys::kChemin, 3, L"C:\\lettre.txt");
+    Item(keys::kFicALancer, 3, L"1");
+    platform.existingFiles = platform.startablePrograms = {L"C:\\p.exe"};
+    const auto middle = [](int slot) { return 300 + 720 * slot + 360.f; };
+    const std::vector<std::wstring> one{L"C:\\a.txt"}, two{L"C:\\\u00e9 1", L"D:\\b"};
+    const DropEffect none = DropEffect::None, copy = DropEffect::Copy, link = DropEffect::Link;
     struct Case {
         const char* what;
         float x, y;
         AllowedEffects allowed;
+        const std::vector<std::wstring>& files;
         DropEffect effect;
-        int highlighted;
-    } const cases[] = {
-        {"free slot", 360, Middle(0), {}, DropEffect::Copy, 0},
-        {"program", 700, Middle(2), {}, DropEffect::Link, 2},
-        {"program, a source that only copies", 10, Middle(2), {true, false}, DropEffect::Copy, 2},
-        {"free slot, a source that only links", 360, Middle(12), {false, true}, DropEffect::Link, 12},
-        {"program, a source that allows neither", 360, Middle(2), {false, false}, DropEffect::None, 2},
-        {"document", 360, Middle(3), {}, DropEffect::None, 3},
-        {"above the first cell", 360, 299, {}, DropEffect::None, -1},
-        {"below the last cell", 360, 300 + 13 * 720, {}, DropEffect::None, -1},
-        {"beside the cells", 720, Middle(0), {}, DropEffect::None, -1},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(principal.OnDragOver(c.x, c.y, c.allowed), c.effect);
-        EXPECT_EQ(Highlighted(), c.highlighted);
-        EXPECT_EQ(principal.OnDrop(c.x, c.y, c.allowed, {L"C:\\Docs\\a.txt"}), c.effect);
-        EXPECT_EQ(Highlighted(), -1);
-    }
-    principal.OnDragOver(360, Middle(4), {});
-    principal.OnDragLeave();
-    EXPECT_EQ(Highlighted(), -1);
-}
-
-TEST_F(Drop, ADropActsOnlyOnceTheDragIsOverAndNeverMovesALockedBar) {
-    // What the drop does: the item editor on the first file, the program with the files, or nothing.
-    struct Case {
-        const char* what;
-        int slot;
-        std::vector<std::wstring> files;
+        int highlighted;  // -1: no cell
         const wchar_t* retourAuto;
-        const wchar_t* editorFile;  // nullptr: no editor
-        const wchar_t* command;     // nullptr: nothing started
-        bool minimized;
+        const wchar_t* action;  // "editor <slot> <file>", "start <window state> <command line>[ minimised]", or ""
     } const cases[] = {
-        {"free slot", 7, {L"C:\\Prog\\bloc.exe", L"C:\\Docs\\b.txt"}, L"1", L"C:\\Prog\\bloc.exe", nullptr, false},
-        {"program", 2, {L"C:\\Docs\\a.txt"}, L"1", nullptr, L"\"C:\\Prog\\agenda.exe\" \"C:\\Docs\\a.txt\"", true},
-        {"program, blanks, accents, RetourAuto 0",
-         2,
-         {L"C:\\Mes documents\\\u00c9t\u00e9 1.txt", L"D:\\b c"},
-         L"0",
-         nullptr,
-         L"\"C:\\Prog\\agenda.exe\" \"C:\\Mes documents\\\u00c9t\u00e9 1.txt\" \"D:\\b c\"",
-         false},
-        {"document", 3, {L"C:\\Docs\\a.txt"}, L"1", nullptr, nullptr, false},
-        {"no file", 7, {}, L"1", nullptr, nullptr, false},
+        {"free slot", 10, middle(7), {}, two, copy, 7, L"1", L"editor 7 C:\\\u00e9 1"},
+        {"linking source", 710, middle(12), {false, true}, one, link, 12, L"1", L"editor 12 C:\\a.txt"},
+        {"program", 360, middle(2), {}, one, link, 2, L"1", L"start 3 \"C:\\p.exe\" \"C:\\a.txt\" minimised"},
+        {"RetourAuto 0", 9, middle(2), {}, two, link, 2, L"0", L"start 3 \"C:\\p.exe\" \"C:\\\u00e9 1\" \"D:\\b\""},
+        {"copying source", 9, middle(2), {true, false}, one, copy, 2, L"0", L"start 3 \"C:\\p.exe\" \"C:\\a.txt\""},
+        {"source allowing neither", 360, middle(2), {false, false}, one, none, 2, L"1", L""},
+        {"document", 360, middle(3), {}, one, none, 3, L"1", L""},
+        {"above the first cell", 360, 299, {}, one, none, -1, L"1", L""},
+        {"below the last cell", 360, 300 + 13 * 720, {}, one, none, -1, L"1", L""},
+        {"beside the cells", 720, middle(0), {}, one, none, -1, L"1", L""},
     };
-    principal.Block = true;
-    principal.OnPaint();
-    const Geometry held = bar.bounds;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Put(keys::kRetourAuto, c.retourAuto);
@@ -90,27 +52,36 @@ TEST_F(Drop, ADropActsOnlyOnceTheDragIsOverAndNeverMovesALockedBar) {
         bar.editorFiles.clear();
         platform.started.clear();
         const int writes = store.Changes();
-        principal.OnDrop(360, Middle(c.slot), {}, c.files);
+        EXPECT_EQ(principal.OnDragOver(c.x, c.y, c.allowed), c.effect);
+        std::array<bool, 13> borders{};
+        if (c.highlighted >= 0) {
+            borders[c.highlighted] = true;
+        }
+        EXPECT_EQ(bar.borders, borders);
+        EXPECT_EQ(principal.OnDrop(c.x, c.y, c.allowed, c.files), c.effect);
+        EXPECT_EQ(bar.borders, (std::array<bool, 13>{}));
         EXPECT_TRUE(bar.editorFiles.empty() && platform.started.empty());  // the drag's source waits for the answer
         principal.AfterDrop();
-        EXPECT_EQ(bar.editorFiles,
-                  c.editorFile ? std::vector<std::wstring>{c.editorFile} : std::vector<std::wstring>{});
-        ASSERT_EQ(platform.started.size(), c.command ? 1u : 0u);
-        if (c.command) {
-            EXPECT_EQ(platform.started[0].commandLine, c.command);
-            EXPECT_EQ(platform.started[0].showCommand, 3);
-        } else if (c.editorFile) {
-            EXPECT_EQ(module.IndexCourant, c.slot);
+        principal.AfterDrop();  // acts once
+        std::wstring action;
+        for (const auto& file : bar.editorFiles) {
+            action += L"editor " + std::to_wstring(module.IndexCourant.value_or(-1)) + L" " + file;
         }
-        EXPECT_EQ(bar.minimized, c.minimized);
+        for (const auto& start : platform.started) {
+            action += L"start " + std::to_wstring(start.showCommand) + L" " + start.commandLine;
+        }
+        EXPECT_EQ(action + (bar.minimized ? L" minimised" : L""), c.action);
         EXPECT_EQ(store.Changes(), writes);
         EXPECT_EQ(bar.bounds, held);
-        principal.AfterDrop();  // once only
-        EXPECT_LE(bar.editorFiles.size() + platform.started.size(), 1u);
     }
 
+    principal.OnDragOver(360, middle(4), {});
+    principal.OnDragOver(360, middle(5), {});  // the highlight follows the pointer
+    EXPECT_TRUE(bar.borders[5] && std::count(bar.borders.begin(), bar.borders.end(), true) == 1);
+    principal.OnDragLeave();
+    EXPECT_EQ(bar.borders, (std::array<bool, 13>{}));
     platform.startablePrograms.clear();  // a program that cannot start
-    principal.OnDrop(360, Middle(2), {}, {L"C:\\Docs\\a.txt"});
+    principal.OnDrop(360, middle(2), {}, one);
     principal.AfterDrop();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].title, L"Erreur de fichier");

@@ -171,32 +171,29 @@ TEST_F(Editor, IconAndCommandLineFileChosenAreKeptEvenWhenTheEditorIsCancelled) 
 }
 
 TEST_F(Editor, AFileDroppedOnAFreeSlotFillsTheFormAsIfBrowsedForAndOnlyTheSaveStoresIt) {
-    platform.existingFiles = {L"C:\\Prog\\outil.exe"};
-    platform.existingFolders = {L"C:\\Docs\\Projets.com", L"C:\\Docs\\Photos"};
+    platform.existingFiles = {L"C:\\P\\ou.exe"};
+    platform.existingFolders = {L"C:\\D\\Projets.com", L"C:\\D\\Photos"};
     platform.shortcuts = {
-        {L"C:\\Bureau\\Outil.lnk", {L"C:\\Prog\\outil.exe", L"/f \"C:\\a b.txt\"", L"C:\\Icones\\outil.ico"}},
-        {L"C:\\Bureau\\Photos.lnk", {L"C:\\Docs\\Photos", L"", L"C:\\Prog\\outil.exe"}},
-        {L"C:\\Bureau\\Parti.LNK", {L"C:\\Prog\\parti.exe", L"/x", L"C:\\Icones\\outil.ico"}},
+        {L"C:\\B\\Ou.lnk", {L"C:\\P\\ou.exe", L"/f \"C:\\a b\"", L"C:\\o.ico"}},
+        {L"C:\\B\\Photos.lnk", {L"C:\\D\\Photos", L"", L"C:\\P\\ou.exe"}},  // an icon the form cannot show
+        {L"C:\\B\\Parti.LNK", {L"C:\\P\\parti.exe", L"/x", L"C:\\o.ico"}},  // a target that is gone
     };
-    view.filesWithIcon = {L"C:\\Prog\\Agenda.EXE", L"C:\\Prog\\outil.exe", L"C:\\Docs\\Photos"};
-    view.pictureFiles = {L"C:\\Icones\\outil.ico"};
+    view.filesWithIcon = {L"C:\\P\\Agenda.EXE", L"C:\\P\\ou.exe", L"C:\\D\\Photos"};
+    view.pictureFiles = {L"C:\\o.ico"};
     struct Case {
         const wchar_t* dropped;
         ItemValues saved;  // Chemin, Tool, Icone, Ligne, Focus, FicALancer
         const wchar_t* preview;
     } const cases[] = {
-        {L"C:\\Prog\\Agenda.EXE",
-         {L"C:\\Prog\\Agenda.EXE", L"Agenda", {}, {}, L"1", L"0"},
-         L"icon:C:\\Prog\\Agenda.EXE"},
-        {L"C:\\Prog\\sauve.Cmd", {L"C:\\Prog\\sauve.Cmd", L"sauve", {}, {}, L"1", L"0"}, L"placeholder"},
-        {L"C:\\Docs\\lettre.txt", {L"C:\\Docs\\lettre.txt", L"lettre", {}, {}, L"1", L"1"}, L"placeholder"},
-        {L"C:\\Docs\\Projets.com", {L"C:\\Docs\\Projets.com", L"Projets", {}, {}, L"1", L"1"}, L"placeholder"},
-        // A shortcut gives its target, its arguments and an icon picture the form can show.
-        {L"C:\\Bureau\\Outil.lnk",
-         {L"C:\\Prog\\outil.exe", L"outil", L"C:\\Icones\\outil.ico", L"/f \"C:\\a b.txt\"", L"1", L"0"},
-         L"picture:C:\\Icones\\outil.ico"},
-        {L"C:\\Bureau\\Photos.lnk", {L"C:\\Docs\\Photos", L"Ph", {}, {}, L"1", L"1"}, L"icon:C:\\Docs\\Photos"},
-        {L"C:\\Bureau\\Parti.LNK", {L"C:\\Bureau\\Parti.LNK", L"Parti", {}, {}, L"1", L"1"}, L"placeholder"},
+        {L"C:\\P\\Agenda.EXE", {L"C:\\P\\Agenda.EXE", L"Agenda", {}, {}, L"1", L"0"}, L"icon:C:\\P\\Agenda.EXE"},
+        {L"C:\\P\\sauve.Cmd", {L"C:\\P\\sauve.Cmd", L"sauve", {}, {}, L"1", L"0"}, L"placeholder"},
+        {L"C:\\D\\lettre.txt", {L"C:\\D\\lettre.txt", L"lettre", {}, {}, L"1", L"1"}, L"placeholder"},
+        {L"C:\\D\\Projets.com", {L"C:\\D\\Projets.com", L"Projets", {}, {}, L"1", L"1"}, L"placeholder"},
+        {L"C:\\B\\Ou.lnk",
+         {L"C:\\P\\ou.exe", L"ou", L"C:\\o.ico", L"/f \"C:\\a b\"", L"1", L"0"},
+         L"picture:C:\\o.ico"},
+        {L"C:\\B\\Photos.lnk", {L"C:\\D\\Photos", L"Ph", {}, {}, L"1", L"1"}, L"icon:C:\\D\\Photos"},
+        {L"C:\\B\\Parti.LNK", {L"C:\\B\\Parti.LNK", L"Parti", {}, {}, L"1", L"1"}, L"placeholder"},
     };
     for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
         const Case& c = cases[n];
