@@ -1,90 +1,46 @@
 // zudav_drag CLASS ID HOLD_MS drop|cancel FILE...: drags files as a program of the desktop does, with a real OLE
-// drag and drop (a data object carrying CF_HDROP) and the pointer moved by SendInput, from where the pointer stands
-// to the middle of control ID of the shown window of CLASS; holds there HOLD_MS, then drops or gives up. Its exit
-// code is the effect of the drag (DROPEFFECT_*), or 100 and more when it could not drag.
+// drag and drop (the shell's data object for the files, carrying CF_HDROP) and the pointer moved by SendInput, from 400
+// pixels right of the middle of control ID of the shown window of CLASS to that middle; holds there HOLD_MS, then drops
+// or gives up. Its exit code is the effect of the drag (DROPEFFECT_*), or 100 and more when it could not drag.
 #include <windows.h>
 // After windows.h, which they need.
 #include <ole2.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <atomic>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
-// Hand-written COM objects stay out of anonymous namespaces: GCC miscompiles calls through them otherwise.
-class FileDrag final : public IDataObject, public IDropSource {
+// Hand-written COM objects stay out of anonymous namespaces: GCC miscompiles calls through them otherwise. This one
+// lives on the stack of wmain, which outlives the drag: it keeps no count.
+class Hand final : public IDropSource {
   public:
-    FileDrag(const std::vector<std::wstring>& files) {  // a DROPFILES header, then the paths, each ended by a NUL
-        for (const auto& file : files) {
-            list_.insert(list_.end(), file.c_str(), file.c_str() + file.size() + 1);
-        }
-        list_.push_back(L'\0');
-    }
     std::atomic<bool> cancel{false};
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        *object = iid == IID_IDropSource                          ? static_cast<IDropSource*>(this)
-                  : iid == IID_IDataObject || iid == IID_IUnknown ? static_cast<void*>(static_cast<IDataObject*>(this))
-                                                                  : nullptr;
-        return *object ? S_OK : E_NOINTERFACE;  // on the stack of wmain, which outlives the drag: no count kept
+        *object = iid == IID_IDropSource || iid == IID_IUnknown ? this : nullptr;
+        return *object ? S_OK : E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
-
-    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
-        if (QueryGetData(format) != S_OK) {
-            return DV_E_FORMATETC;
-        }
-        const DROPFILES header{sizeof(DROPFILES), {0, 0}, FALSE, TRUE};
-        const size_t size = sizeof header + list_.size() * sizeof(wchar_t);
-        HGLOBAL global = GlobalAlloc(GHND, size);
-        auto* bytes = static_cast<BYTE*>(GlobalLock(global));
-        if (bytes == nullptr) {
-            return E_OUTOFMEMORY;
-        }
-        memcpy(bytes, &header, sizeof header);
-        memcpy(bytes + sizeof header, list_.data(), list_.size() * sizeof(wchar_t));
-        GlobalUnlock(global);
-        *medium = {TYMED_HGLOBAL, {nullptr}, nullptr};
-        medium->hGlobal = global;  // the receiver releases it
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* f) override {
-        return f->cfFormat == CF_HDROP && (f->tymed & TYMED_HGLOBAL) && f->dwAspect == DVASPECT_CONTENT
-                   ? S_OK
-                   : DV_E_FORMATETC;
-    }
-    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
-        out->ptd = nullptr;
-        return DATA_S_SAMEFORMATETC;
-    }
-    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** formats) override {
-        FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-        return direction == DATADIR_GET ? SHCreateStdEnumFmtEtc(1, &format, formats) : E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
-        return OLE_E_ADVISENOTSUPPORTED;
-    }
-    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
-    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
-
-    // The button as the hand holds it, too: Wine routes input past the drag's capture while another window is in the
-    // foreground, and this thread may then never see the release.
+    // The button as the hand holds it, too: while another window is in the foreground, Wine routes the pointer's input
+    // past the drag's capture, and this thread may then never see the release.
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override {
         return escape || cancel                                          ? DRAGDROP_S_CANCEL
                : (keys & MK_LBUTTON) && GetAsyncKeyState(VK_LBUTTON) < 0 ? S_OK
                                                                          : DRAGDROP_S_DROP;
     }
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
-
-  private:
-    std::vector<wchar_t> list_;
 };
 
 namespace {
+
+struct Releaser {
+    void operator()(IUnknown* object) const { object->Release(); }
+};
 
 void Send(DWORD flags, POINT at = {}) {
     INPUT input{};
@@ -95,6 +51,16 @@ void Send(DWORD flags, POINT at = {}) {
     SendInput(1, &input, sizeof input);
 }
 
+template <typename Condition>
+void PumpUntil(Condition condition) {
+    MSG message;
+    for (const ULONGLONG end = GetTickCount64() + 5000; !condition() && GetTickCount64() < end;) {
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+    }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -103,26 +69,40 @@ int wmain(int argc, wchar_t** argv) {
     if (!window || !GetWindowRect(GetDlgItem(window, _wtoi(argv[2])), &target) || FAILED(OleInitialize(nullptr))) {
         return 100;
     }
-    FileDrag drag({argv + 5, argv + argc});
-    // The press lands on a window of this program, as a drag starts from the program's own window.
-    POINT from{};
-    GetCursorPos(&from);
-    HWND source = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, from.x,
-                                  from.y, 1, 1, nullptr, nullptr, nullptr, nullptr);  // one pixel: out of the pictures
-    const auto pumpUntil = [](auto condition) {
-        MSG message;
-        for (const ULONGLONG end = GetTickCount64() + 5000; !condition() && GetTickCount64() < end;) {
-            if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                DispatchMessageW(&message);
-            }
+    // The shell's data object for the files (of one folder), as Explorer hands it to a drag, CF_HDROP among its
+    // formats; taken from their folder, as Wine 8 does not implement SHCreateDataObject.
+    std::vector<std::unique_ptr<ITEMIDLIST, decltype(&CoTaskMemFree)>> items;
+    std::vector<LPCITEMIDLIST> children;
+    for (int i = 5; i < argc; ++i) {
+        PIDLIST_ABSOLUTE item = nullptr;
+        if (FAILED(SHParseDisplayName(argv[i], nullptr, &item, 0, nullptr))) {
+            return 102;
         }
-    };
+        children.push_back(ILFindLastID(items.emplace_back(item, &CoTaskMemFree).get()));
+    }
+    IShellFolder* folder = nullptr;
+    IDataObject* files = nullptr;
+    if (SUCCEEDED(SHBindToParent(items[0].get(), IID_PPV_ARGS(&folder), nullptr))) {
+        folder->GetUIObjectOf(nullptr, UINT(children.size()), children.data(), IID_IDataObject, nullptr,
+                              reinterpret_cast<void**>(&files));
+    }
+    const std::unique_ptr<IShellFolder, Releaser> parent(folder);
+    const std::unique_ptr<IDataObject, Releaser> data(files);
+    if (!data) {
+        return 102;
+    }
+    Hand hand;
+    // The press lands on a window of this program, in the foreground, as a drag starts from the program's own window.
+    // Under Wine the pointer may still jump back to where earlier input left it: press and release say where they are.
+    const POINT to{(target.left + target.right) / 2, (target.top + target.bottom) / 2};
+    const POINT from{std::min(to.x + 400L, GetSystemMetrics(SM_CXSCREEN) - 2L), to.y};
+    HWND source = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE | SS_NOTIFY,
+                                  from.x, from.y, 1, 1, nullptr, nullptr, nullptr, nullptr);  // one pixel: out of sight
     SetForegroundWindow(source);
-    pumpUntil([&] { return GetForegroundWindow() == source; });
-    Send(MOUSEEVENTF_LEFTDOWN, from);
-    pumpUntil([] { return GetKeyState(VK_LBUTTON) < 0; });
-    std::thread pointer([&] {  // the user's hand, while DoDragDrop runs its loop
-        const POINT to{(target.left + target.right) / 2, (target.top + target.bottom) / 2};
+    PumpUntil([&] { return GetForegroundWindow() == source; });
+    Send(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE, from);
+    PumpUntil([] { return GetKeyState(VK_LBUTTON) < 0; });
+    std::thread moving([&] {  // while DoDragDrop runs its loop
         for (int step = 1; step <= 20; ++step) {
             Sleep(20);
             Send(MOUSEEVENTF_MOVE, {from.x + (to.x - from.x) * step / 20, from.y + (to.y - from.y) * step / 20});
@@ -131,13 +111,12 @@ int wmain(int argc, wchar_t** argv) {
             Sleep(50);
             Send(MOUSEEVENTF_MOVE, {to.x + held / 50 % 2, to.y});
         }
-        drag.cancel = wcscmp(argv[4], L"cancel") == 0;
-        Send(MOUSEEVENTF_LEFTUP, to);
+        hand.cancel = wcscmp(argv[4], L"cancel") == 0;
+        Send(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE, to);
     });
     DWORD effect = DROPEFFECT_NONE;
-    const HRESULT result = DoDragDrop(&drag, &drag, DROPEFFECT_COPY | DROPEFFECT_LINK, &effect);
-    pointer.join();
+    const HRESULT result = DoDragDrop(data.get(), &hand, DROPEFFECT_COPY | DROPEFFECT_LINK, &effect);
+    moving.join();
     DestroyWindow(source);
-    OleUninitialize();
     return result == DRAGDROP_S_DROP || result == DRAGDROP_S_CANCEL ? int(effect) : 101;
 }

@@ -14,7 +14,6 @@ TEST_F(Scenario, FilesDroppedOnTheBarAddAnItemThenOpenWithIt) {
     std::ofstream(letter) << "Ordre du jour\r\n";
     HWND bar = startBar();
     const auto drag = [&](int slot, const std::wstring& file) {  // the effect that the drag ended with
-        parkCursor();
         const std::wstring drag = std::filesystem::path(zudav()).replace_filename(L"zudav_drag.exe");
         HANDLE dragging = start(drag, std::wstring(ids::kBarWindowClass) + L" " +
                                           std::to_wstring(ids::kCoolBar + slot) + L" 300 drop \"" + file + L"\"");
