@@ -1,7 +1,8 @@
 // Zudav: a launcher bar. Wires the Win32 platform, the registry store and the bar window together and runs
 // the message loop; F1 in any window of the program opens its help file.
-#include <objbase.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <ole2.h>
 
 #include "bar/labarre.h"
 #include "bar/principal.h"
@@ -10,11 +11,31 @@
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/win32_platform.h"
 
+namespace {
+
+// OLE on the bar's thread, for as long as its windows live: drag and drop of files onto the bar, shortcuts, and the
+// shell's file associations (opening documents).
+class OleSession {
+  public:
+    OleSession() : initialized_(SUCCEEDED(OleInitialize(nullptr))) {}
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+    ~OleSession() {
+        if (initialized_) {
+            OleUninitialize();
+        }
+    }
+
+  private:
+    bool initialized_;
+};
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // A bar is a copy of Zudav.exe in any folder, beside which anything may lie.
     zudav::win32::LimitDllSearchToSystem();
-    // The shell's file associations (opening documents) want COM on this thread.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const OleSession ole;
     zudav::win32::Win32Platform platform;
     zudav::win32::RegistryStore store;
     zudav::LaBarre module;

@@ -94,8 +94,8 @@ zudav_screenshot_bar_stop() {
 
 # Starts a bar with a few items (ZUDAV_SCREENSHOT_SETTINGS), saves a screenshot of the screen
 # (bar.png), the same cropped to the bar (bar-cropped.png, the picture of the README), one with the
-# item editor open on the first slot (editor.png) and one with the configuration window (config.png),
-# then closes them.
+# item editor open on the first slot (editor.png), one with the configuration window (config.png) and one
+# while a file is dragged over a free slot (drop.png), then closes them.
 # Usage: zudav_bar_screenshot BUILD_DIR OUT_DIR
 zudav_bar_screenshot() {
     local build=$1 out=$2
@@ -121,6 +121,15 @@ zudav_bar_screenshot() {
     zudav_screenshot "$out/config.png"
     zudav_wine "$probe" close ZudavConfiguration 30000 </dev/null ||
         zudav_die "the configuration window did not close within 30 s"
+
+    # A file dragged from another program and held over the free slot 4 (CoolBar(4) is control 1104) for 4 s:
+    # the cell is highlighted while the drag lasts, then the drag is given up.
+    local drag
+    zudav_wine "$build/zudav_drag.exe" ZudavPrincipal 1104 4000 cancel 'C:\windows\win.ini' </dev/null >/dev/null 2>&1 &
+    drag=$!
+    sleep 2
+    zudav_screenshot "$out/drop.png"
+    wait "$drag" || zudav_die "the drag for the screenshot did not run"
 
     zudav_screenshot_bar_stop "$build"
 }

@@ -80,6 +80,8 @@ class BarWindow {
     // each returns when closed.
     virtual void ShowAbout() = 0;
     virtual void ShowItemEditor() = 0;
+    // The item editor for slot IndexCourant, filled as if the user had browsed for a file dropped on the slot.
+    virtual void ShowItemEditorForFile(const std::wstring& file) = 0;
     virtual void ShowConfiguration() = 0;
 
     // Closes the window by the same road as the window system's close (exit processing runs).

@@ -18,7 +18,7 @@ std::wstring ErreurFichierTexte(const std::wstring& sautLigne) {
            sautLigne + L"Impossible de charger ce fichier.";
 }
 
-void Principal::LancerItem(std::int16_t n) {
+void Principal::Lancer(std::int16_t n, const std::wstring& arguments) {
     const std::wstring path = settings_.ReadItem(keys::kChemin, n);
     if (path.empty()) {
         platform_.Beep();
@@ -42,7 +42,7 @@ void Principal::LancerItem(std::int16_t n) {
     if (!state) {
         return fail();
     }
-    const std::wstring command = CommandLine(path, settings_.ReadItem(keys::kLigne, n), platform_.FileExists(path));
+    const std::wstring command = CommandLine(path, arguments, platform_.FileExists(path));
     if (!platform_.StartProcess(command, *state)) {
         return fail();
     }

@@ -3,8 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "bar/bar_window.h"
+#include "bar/drop.h"
 #include "bar/labarre.h"
 #include "bar/layout.h"
 #include "bar/settings/bar_settings.h"
@@ -37,7 +41,17 @@ class Principal {
     // Every change of the window's size lays the bar out (while ResizeOK and not Block).
     void OnResize();
     // Starts the item of slot n: its program with arguments and window state, or its document.
-    void LancerItem(std::int16_t n);
+    void LancerItem(std::int16_t n) { Lancer(n, settings_.ReadItem(keys::kLigne, n)); }
+
+    // Files dragged over the bar, at a point of its client area (twips): the cell under the point is highlighted,
+    // and the answer says what a drop there would do, among the effects that the drag's source allows.
+    DropEffect OnDragOver(float x, float y, AllowedEffects allowed);
+    // The drag left the bar or was given up.
+    void OnDragLeave();
+    // Files dropped at a point: the answer comes at once; what the drop does waits for AfterDrop, which the view
+    // runs once the program the files came from has been let go (it waits for the answer).
+    DropEffect OnDrop(float x, float y, AllowedEffects allowed, std::vector<std::wstring> files);
+    void AfterDrop();
 
     // Pointer over cell or icon i.
     void Survol(int i);
@@ -70,6 +84,17 @@ class Principal {
     bool Block = false;     // the bar is locked
 
   private:
+    enum class SlotKind { Free, Program, Document };
+    struct PendingDrop {
+        std::int16_t slot;
+        std::vector<std::wstring> files;
+    };
+
+    // A program's item started with these arguments in place of its command line, or a document's opened.
+    void Lancer(std::int16_t n, const std::wstring& arguments);
+    SlotKind KindOf(int slot) const;
+    DropEffect DropEffectAt(std::optional<int> slot, AllowedEffects allowed) const;
+    void HighlightDragSlot(std::optional<int> slot);
     std::optional<float> ReadTwips(const wchar_t* key, const std::wstring& fallback = {}) const;
     static float AtLeastOneCell(float side, float designSide);
     void ReadGeometry();
@@ -85,6 +110,8 @@ class Principal {
     BarControls controls_;
     std::optional<int> dernierSurvol_;  // DernierSurvol: the cell hovered last; empty counts as 0
     bool trayDispatching_ = false;      // icon events that arrive during a dispatch are not dispatched
+    std::optional<int> dragSlot_;       // the cell highlighted under a drag of files
+    std::optional<PendingDrop> pendingDrop_;
 };
 
 }  // namespace zudav

@@ -1,8 +1,27 @@
 #include "editor/frm_ajoute_enleve.h"
 
+#include <cwctype>
+
 #include "bar/construire_boutons.h"
 
 namespace zudav {
+namespace {
+
+// The file's extension in lower case, without its dot; nothing when the name has none.
+std::wstring LowerExtension(const std::wstring& path) {
+    const size_t dot = path.rfind(L'.');
+    const size_t separator = path.find_last_of(L"\\/");
+    if (dot == std::wstring::npos || (separator != std::wstring::npos && dot < separator)) {
+        return {};
+    }
+    std::wstring extension = path.substr(dot + 1);
+    for (auto& c : extension) {
+        c = static_cast<wchar_t>(std::towlower(c));
+    }
+    return extension;
+}
+
+}  // namespace
 
 const std::array<const wchar_t*, 7> kOption1Captions = {
     L"Masqu\u00e9e Activ\u00e9e",    L"Normalle, Activ\u00e9e",   L"R\u00e9duite, Activ\u00e9",
@@ -49,7 +68,7 @@ void FrmAjouteEnleve::Charger() {
 }
 
 void FrmAjouteEnleve::RafraichirIcone() {
-    const std::wstring icone = settings_.ReadItem(keys::kIcone, Slot());
+    const std::wstring icone = droppedIcon_.value_or(settings_.ReadItem(keys::kIcone, Slot()));
     if (IconFromItemFile(icone)) {
         window_.DrawFirstIcon(text2);
         icone1Tag = text2;
@@ -103,6 +122,37 @@ void FrmAjouteEnleve::OnIconeClick() {
         // The preview keeps its picture; the choice is stored all the same.
     }
     settings_.WriteItem(keys::kIcone, Slot(), *file);  // kept even if the editor is cancelled
+    droppedIcon_.reset();
+}
+
+void FrmAjouteEnleve::OnFileDropped(const std::wstring& file) {
+    Shortcut item{file, L"", L""};
+    if (LowerExtension(file) == L"lnk") {
+        // A shortcut whose target is gone stands for itself.
+        if (auto shortcut = platform_.ReadShortcut(file);
+            shortcut && (platform_.FileExists(shortcut->target) || platform_.FolderExists(shortcut->target))) {
+            item = *shortcut;
+        }
+    }
+    dialogFileName_ = item.target;
+    text2 = item.target;
+    text3 = item.arguments;
+    const std::wstring extension = LowerExtension(item.target);
+    const bool program = (extension == L"exe" || extension == L"com" || extension == L"bat" || extension == L"cmd") &&
+                         !platform_.FolderExists(item.target);
+    check1 = program ? 0 : 1;
+
+    droppedIcon_.reset();
+    window_.ClearPicture();
+    if (!item.iconFile.empty() && window_.LoadPicture(item.iconFile)) {
+        droppedIcon_ = item.iconFile;
+        icone1Tag = item.iconFile;
+    } else if (window_.DrawFirstIcon(item.target) == IconLookup::Drawn) {
+        icone1Tag = item.target;
+    } else {
+        window_.ShowPlaceholder();
+    }
+    SuggererInfoBulle();
 }
 
 void FrmAjouteEnleve::SuggererInfoBulle() {
@@ -125,6 +175,9 @@ void FrmAjouteEnleve::Enregistrer() {
     settings_.WriteItem(keys::kFocus, n, option1 ? std::to_wstring(*option1) : L"7");
     settings_.WriteItem(keys::kTool, n, text1);
     settings_.WriteItem(keys::kFicALancer, n, std::to_wstring(check1));
+    if (droppedIcon_) {
+        settings_.WriteItem(keys::kIcone, n, *droppedIcon_);
+    }
     bar_.SetSlotTooltips(n, text1);
     bar_.ClearPicture(n);
     ConstruireBoutons(module_, settings_, bar_);

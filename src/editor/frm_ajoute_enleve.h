@@ -39,6 +39,9 @@ class FrmAjouteEnleve {
     void OnCommand3Click();  // browse for a command-line file
     void OnIconeClick();     // Icone1 or Label3: choose an icon picture
     void OnText2LostFocus() { SuggererInfoBulle(); }
+    // A file dropped on the bar's free slot, taken as if the user had browsed for it; a shortcut gives its target,
+    // arguments and icon instead. Like the rest of the form, nothing of it is stored before the save.
+    void OnFileDropped(const std::wstring& file);
     void Enregistrer();  // Command2(0) "&Ajouter Modifier"
     void Annuler();      // Command2(1) "Annuler &Retour"
     void Enlever();      // Command2(2) "&Enlever"
@@ -62,7 +65,8 @@ class FrmAjouteEnleve {
     LaBarre& module_;
     BarWindow& bar_;
     EditorWindow& window_;
-    std::wstring dialogFileName_;  // what the shared dialog opens on
+    std::wstring dialogFileName_;              // what the shared dialog opens on
+    std::optional<std::wstring> droppedIcon_;  // a dropped shortcut's icon picture, stored by the save
 };
 
 }  // namespace zudav

@@ -3,6 +3,7 @@
 // Win32 in platform/win32, a fake for tests.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,14 @@ enum class RunScope { Machine, User };
 struct ScreenSize {
     float width = 0;  // twips
     float height = 0;
+};
+
+// What a shortcut file (.lnk) points to: its target's path, the arguments, and the file its icon comes from (empty
+// when the shortcut chose none).
+struct Shortcut {
+    std::wstring target;
+    std::wstring arguments;
+    std::wstring iconFile;
 };
 
 class Platform {
@@ -43,6 +52,9 @@ class Platform {
     virtual void DoEvents() = 0;
     // Names compare without regard to case, as the file system does.
     virtual bool FileExists(const std::wstring& path) const = 0;
+    virtual bool FolderExists(const std::wstring& path) const = 0;
+    // Reads a shortcut file, without looking for a target that has moved; nothing when the file is not one.
+    virtual std::optional<Shortcut> ReadShortcut(const std::wstring& path) const = 0;
     // Copies a file; an existing target is not replaced. False when nothing was copied. (Not CopyFile: a
     // Windows macro.)
     virtual bool CopyFileTo(const std::wstring& source, const std::wstring& target) = 0;

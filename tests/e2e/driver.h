@@ -80,11 +80,11 @@ class Scenario : public testing::Test {
         std::filesystem::copy_file(file, scratch(name));
         return scratch(name);
     }
-    HANDLE start(const std::wstring& executable) {
+    HANDLE start(const std::wstring& executable, const std::wstring& arguments = L"") {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info{};
-        std::wstring line = L"\"" + executable + L"\"";
+        std::wstring line = L"\"" + executable + L"\" " + arguments;
         need(CreateProcessW(executable.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                             std::filesystem::path(executable).parent_path().c_str(), &startup, &info) &&
                  AssignProcessToJobObject(job_, info.hProcess) && ResumeThread(info.hThread) != DWORD(-1),

@@ -170,6 +170,48 @@ TEST_F(Editor, IconAndCommandLineFileChosenAreKeptEvenWhenTheEditorIsCancelled) 
     }
 }
 
+TEST_F(Editor, AFileDroppedOnAFreeSlotFillsTheFormAsIfBrowsedForAndOnlyTheSaveStoresIt) {
+    platform.existingFiles = {L"C:\\P\\ou.exe"};
+    platform.existingFolders = {L"C:\\D\\Projets.com", L"C:\\D\\Photos"};
+    platform.shortcuts = {
+        {L"C:\\B\\Ou.lnk", {L"C:\\P\\ou.exe", L"/f \"C:\\a b\"", L"C:\\o.ico"}},
+        {L"C:\\B\\Photos.lnk", {L"C:\\D\\Photos", L"", L"C:\\P\\ou.exe"}},  // an icon the form cannot show
+        {L"C:\\B\\Parti.LNK", {L"C:\\P\\parti.exe", L"/x", L"C:\\o.ico"}},  // a target that is gone
+    };
+    view.filesWithIcon = {L"C:\\P\\Agenda.EXE", L"C:\\P\\ou.exe", L"C:\\D\\Photos"};
+    view.pictureFiles = {L"C:\\o.ico"};
+    struct Case {
+        const wchar_t* dropped;
+        ItemValues saved;  // Chemin, Tool, Icone, Ligne, Focus, FicALancer
+        const wchar_t* preview;
+    } const cases[] = {
+        {L"C:\\P\\Agenda.EXE", {L"C:\\P\\Agenda.EXE", L"Agenda", {}, {}, L"1", L"0"}, L"icon:C:\\P\\Agenda.EXE"},
+        {L"C:\\P\\sauve.Cmd", {L"C:\\P\\sauve.Cmd", L"sauve", {}, {}, L"1", L"0"}, L"placeholder"},
+        {L"C:\\D\\lettre.txt", {L"C:\\D\\lettre.txt", L"lettre", {}, {}, L"1", L"1"}, L"placeholder"},
+        {L"C:\\D\\Projets.com", {L"C:\\D\\Projets.com", L"Projets", {}, {}, L"1", L"1"}, L"placeholder"},
+        {L"C:\\B\\Ou.lnk",
+         {L"C:\\P\\ou.exe", L"ou", L"C:\\o.ico", L"/f \"C:\\a b\"", L"1", L"0"},
+         L"picture:C:\\o.ico"},
+        {L"C:\\B\\Photos.lnk", {L"C:\\D\\Photos", L"Ph", {}, {}, L"1", L"1"}, L"icon:C:\\D\\Photos"},
+        {L"C:\\B\\Parti.LNK", {L"C:\\B\\Parti.LNK", L"Parti", {}, {}, L"1", L"1"}, L"placeholder"},
+    };
+    for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
+        const Case& c = cases[n];
+        SCOPED_TRACE(c.dropped);
+        module.IndexCourant = static_cast<std::int16_t>(n);
+        const int writes = store.Changes();
+        FrmAjouteEnleve dropped{platform, principal.Settings(), module, bar, view};
+        dropped.Charger();
+        dropped.OnFileDropped(c.dropped);
+        EXPECT_EQ((std::vector{dropped.text2, dropped.text1, dropped.text3, view.preview}),
+                  (std::vector<std::wstring>{*c.saved[0], *c.saved[1], c.saved[3].value_or(L""), c.preview}));
+        dropped.Annuler();
+        EXPECT_EQ(store.Changes(), writes);
+        dropped.Enregistrer();
+        EXPECT_EQ(StoredItem(n), c.saved);
+    }
+}
+
 TEST_F(Editor, RemovingOneSlotLeavesTheOthersUntouched) {
     for (int n : {3, 5, 4}) {
         Fill(n);

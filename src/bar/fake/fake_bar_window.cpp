@@ -44,7 +44,12 @@ void FakeBarWindow::ShowConfiguration() {
 }
 
 void FakeBarWindow::ShowItemEditor() {
+    ShowItemEditorForFile(L"");
+}
+
+void FakeBarWindow::ShowItemEditorForFile(const std::wstring& file) {
     ++editorShown;
+    editorFiles.push_back(file);
     if (duringModal) {
         duringModal();
     }

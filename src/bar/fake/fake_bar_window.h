@@ -49,6 +49,7 @@ class FakeBarWindow : public BarWindow {
     void RemoveTrayIcon() override { trayIcon = false; }
     void ShowAbout() override;
     void ShowItemEditor() override;
+    void ShowItemEditorForFile(const std::wstring& file) override;
     void ShowConfiguration() override;
     void PopupMenuAide(bool proposIsDefault) override;
     void Close() override { ++closeRequests; }
@@ -80,6 +81,7 @@ class FakeBarWindow : public BarWindow {
     int trayAdds = 0;
     int aboutShown = 0;
     int editorShown = 0;
+    std::vector<std::wstring> editorFiles;  // the file each editor opened on ("" when opened by a right press)
     int configurationShown = 0;
     // Run after each change of the size (not when it stays the same), as the real window lays the bar out on
     // WM_SIZE.

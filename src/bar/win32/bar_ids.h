@@ -15,6 +15,9 @@ inline constexpr UINT kTrayIconId = 1;
 // before and after many refreshes and openings of its windows: a count that grows is a leak.
 inline constexpr wchar_t kLiveHandlesMessage[] = L"Zudav.LiveHandles";
 
+// Posted to the bar by its drop target once a drop is answered: the bar then acts on it.
+inline constexpr UINT kAfterDropMessage = WM_APP + 2;
+
 // Picture1(i) is kPicture1 + i, CoolBar(i) is kCoolBar + i.
 inline constexpr int kPicture1 = 1000;
 inline constexpr int kCoolBar = 1100;

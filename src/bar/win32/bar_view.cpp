@@ -65,6 +65,14 @@ bool BarView::Create() {
     return true;
 }
 
+void BarView::Attach(Principal& principal) {
+    principal_ = &principal;
+    dropTarget_.Reset(new BarDropTarget(window_, principal));
+    if (FAILED(RegisterDragDrop(window_, dropTarget_.Get()))) {
+        dropTarget_.Reset();  // no drops: the bar works without them
+    }
+}
+
 void BarView::CreateControls() {
     common_controls::Init(ICC_WIN95_CLASSES);
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
@@ -390,8 +398,12 @@ void BarView::ShowAbout() {
 }
 
 void BarView::ShowItemEditor() {
+    ShowItemEditorForFile(L"");
+}
+
+void BarView::ShowItemEditorForFile(const std::wstring& file) {
     if (principal_ != nullptr) {
-        ShowEditor(window_, platform_, principal_->Settings(), module_, *this, icons_.placeholder.Get());
+        ShowEditor(window_, platform_, principal_->Settings(), module_, *this, icons_.placeholder.Get(), file);
     }
 }
 
@@ -551,7 +563,17 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 principal_->Decharger();
             }
             return 0;
+        case kAfterDropMessage:
+            if (principal_ != nullptr) {
+                principal_->AfterDrop();
+            }
+            return 0;
         case WM_DESTROY:
+            if (dropTarget_) {
+                RevokeDragDrop(window);
+                dropTarget_.Get()->Detach();
+                dropTarget_.Reset();
+            }
             PostQuitMessage(0);
             return 0;
         default:

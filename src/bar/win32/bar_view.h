@@ -12,6 +12,7 @@
 #include "bar/labarre.h"
 #include "bar/principal.h"
 #include "bar/settings/keys.h"
+#include "bar/win32/bar_drop_target.h"
 #include "platform/win32/child_control.h"
 #include "platform/win32/handles.h"
 
@@ -26,7 +27,8 @@ class BarView final : public BarWindow, public ControlOwner {
 
     // Creates the window, hidden, with its design values.
     bool Create();
-    void Attach(Principal& principal) { principal_ = &principal; }
+    // Binds the logic, which from now on also answers files dragged over the window.
+    void Attach(Principal& principal);
     HWND Handle() const { return window_; }
     // Shows and activates the window once start-up has run.
     void ShowLoaded();
@@ -63,6 +65,7 @@ class BarView final : public BarWindow, public ControlOwner {
     void RemoveTrayIcon() override;
     void ShowAbout() override;
     void ShowItemEditor() override;
+    void ShowItemEditorForFile(const std::wstring& file) override;
     void ShowConfiguration() override;
     void PopupMenuAide(bool proposIsDefault) override;
     void Close() override;
@@ -93,7 +96,7 @@ class BarView final : public BarWindow, public ControlOwner {
     bool closed_ = false;
     bool timerRunning_ = false;
     bool trayIconShown_ = false;
-    bool topmost_ = false;  // the bar asked to stay above other windows
+    bool topmost_ = false;     // the bar asked to stay above other windows
     UINT taskbarCreated_ = 0;  // the shell's broadcast after it restarts
     UINT liveHandlesQuery_ = 0;
 
@@ -112,6 +115,7 @@ class BarView final : public BarWindow, public ControlOwner {
     UniqueFont labelFont_;   // the dialog font at the window's DPI, when it is not the system's
     UniqueIcon loadedIcon_;  // the icon loaded from the stored file, while the window shows it
     UniqueMenu menu_;
+    UniqueCom<BarDropTarget> dropTarget_;  // registered with OLE while the window lives
 };
 
 }  // namespace zudav::win32

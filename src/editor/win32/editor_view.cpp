@@ -42,7 +42,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
           placeholder_(CopyIcon(placeholder)),
           logic_(platform, settings, module, bar, *this) {}
 
-    void Show() {
+    void Show(const std::wstring& droppedFile) {
         instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
         RegisterWindowClass<EditorView>(instance_, kClassName, LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV)));
         const SIZE size = WindowSizeForClient(owner_, 8955, 3615, kStyle, kExStyle);
@@ -56,6 +56,9 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
         CreateControls();
         // Loaded before it is shown, so that nothing the user types lands in a blank editor.
         logic_.Charger();
+        if (!droppedFile.empty()) {
+            logic_.OnFileDropped(droppedFile);
+        }
         Push();
         RunModal(owner_, window_, platform_);
     }
@@ -287,9 +290,10 @@ void ShowEditor(HWND owner,
                 const BarSettings& settings,
                 LaBarre& module,
                 BarWindow& bar,
-                HICON placeholder) {
+                HICON placeholder,
+                const std::wstring& droppedFile) {
     EditorView view(owner, platform, settings, module, bar, placeholder);
-    view.Show();
+    view.Show(droppedFile);
 }
 
 }  // namespace zudav::win32

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "bar/bar_window.h"
 #include "bar/labarre.h"
 #include "bar/settings/bar_settings.h"
@@ -10,12 +12,14 @@
 
 namespace zudav::win32 {
 
-// Edits the item of slot IndexCourant and returns when the editor is closed.
+// Edits the item of slot IndexCourant and returns when the editor is closed; a file dropped on the slot (if not
+// empty) fills the editor as if browsed for.
 void ShowEditor(HWND owner,
                 Platform& platform,
                 const BarSettings& settings,
                 LaBarre& module,
                 BarWindow& bar,
-                HICON placeholder);
+                HICON placeholder,
+                const std::wstring& droppedFile = {});
 
 }  // namespace zudav::win32

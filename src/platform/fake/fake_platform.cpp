@@ -13,6 +13,15 @@ std::wstring Lower(std::wstring text) {
     return text;
 }
 
+bool HoldsName(const std::set<std::wstring>& names, const std::wstring& path) {
+    for (const auto& name : names) {
+        if (Lower(name) == Lower(path)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 bool FakePlatform::ClaimSingleCopy(const std::wstring& baseName) {
@@ -20,12 +29,11 @@ bool FakePlatform::ClaimSingleCopy(const std::wstring& baseName) {
 }
 
 bool FakePlatform::FileExists(const std::wstring& path) const {
-    for (const auto& file : existingFiles) {
-        if (Lower(file) == Lower(path)) {
-            return true;
-        }
-    }
-    return false;
+    return HoldsName(existingFiles, path);
+}
+
+bool FakePlatform::FolderExists(const std::wstring& path) const {
+    return HoldsName(existingFolders, path);
 }
 
 bool FakePlatform::CopyFileTo(const std::wstring& source, const std::wstring& target) {
@@ -76,6 +84,11 @@ bool FakePlatform::StartProcess(const std::wstring& commandLine, int showCommand
 
 void FakePlatform::ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) {
     opened.push_back({verb, file, folder});
+}
+
+std::optional<Shortcut> FakePlatform::ReadShortcut(const std::wstring& path) const {
+    auto it = shortcuts.find(path);
+    return it == shortcuts.end() ? std::nullopt : std::optional<Shortcut>(it->second);
 }
 
 std::wstring FakePlatform::VersionText(const std::wstring& entry) const {

@@ -21,6 +21,8 @@ class FakePlatform : public Platform {
     void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) override;
     void DoEvents() override { ++eventPasses; }
     bool FileExists(const std::wstring& path) const override;
+    bool FolderExists(const std::wstring& path) const override;
+    std::optional<Shortcut> ReadShortcut(const std::wstring& path) const override;
     bool CopyFileTo(const std::wstring& source, const std::wstring& target) override;
     std::wstring VersionText(const std::wstring& entry) const override;
     void Beep() override { ++beeps; }
@@ -49,7 +51,9 @@ class FakePlatform : public Platform {
 
     std::wstring executablePath = L"C:\\Outils\\Zudav.exe";
     std::set<std::wstring> existingFiles;
-    std::set<std::wstring> startablePrograms;  // commands whose first word (or quoted path) starts
+    std::set<std::wstring> existingFolders;
+    std::map<std::wstring, Shortcut> shortcuts;  // shortcut files and what they hold
+    std::set<std::wstring> startablePrograms;    // commands whose first word (or quoted path) starts
     std::vector<Started> started;
     std::vector<Opened> opened;
     int eventPasses = 0;

@@ -9,7 +9,7 @@
 namespace zudav::win32 {
 
 // The kinds of handle that the wrappers below hold.
-enum class HandleKind { Key, Icon, Font, Bitmap, Pen, Menu, Kernel, Module, Count };
+enum class HandleKind { Key, Icon, Font, Bitmap, Pen, Menu, Kernel, Module, Com, Count };
 
 // How many handles of each kind the wrappers hold at this moment: taken when a wrapper receives a handle, given back
 // when it releases one. The running bar reports them (kLiveHandlesMessage in bar/win32/bar_ids.h), so that a leak on
@@ -105,6 +105,14 @@ struct ModuleReleaser {
     void operator()(HMODULE module) const { FreeLibrary(module); }
 };
 
+struct ComReleaser {
+    static constexpr HandleKind kKind = HandleKind::Com;
+    template <typename Interface>
+    void operator()(Interface* object) const {
+        object->Release();
+    }
+};
+
 using UniqueKey = Unique<HKEY, KeyReleaser>;
 using UniqueIcon = Unique<HICON, IconReleaser>;
 using UniqueFont = Unique<HFONT, GdiReleaser<HandleKind::Font>>;
@@ -113,5 +121,8 @@ using UniquePen = Unique<HPEN, GdiReleaser<HandleKind::Pen>>;
 using UniqueMenu = Unique<HMENU, MenuReleaser>;
 using UniqueHandle = Unique<HANDLE, KernelReleaser>;
 using UniqueModule = Unique<HMODULE, ModuleReleaser>;
+// A COM interface pointer that holds one reference.
+template <typename Interface>
+using UniqueCom = Unique<Interface*, ComReleaser>;
 
 }  // namespace zudav::win32

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_platform.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cwctype>
@@ -48,6 +49,14 @@ UINT IconStyle(MessageIcon icon) {
             break;
     }
     return 0;
+}
+
+// Environment variables (%SystemRoot%) in a path stored by a shortcut, expanded.
+std::wstring Expanded(const wchar_t* text) {
+    std::wstring expanded(32768, L'\0');
+    const DWORD length = ExpandEnvironmentStringsW(text, expanded.data(), static_cast<DWORD>(expanded.size()));
+    expanded.resize(length > 0 && length <= expanded.size() ? length - 1 : 0);
+    return expanded;
 }
 
 }  // namespace
@@ -137,6 +146,38 @@ void Win32Platform::DoEvents() {
 bool Win32Platform::FileExists(const std::wstring& path) const {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Win32Platform::FolderExists(const std::wstring& path) const {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Read through the shell's own shortcut object, without resolving it: resolving may search the disks and ask the
+// user where a moved target went.
+std::optional<Shortcut> Win32Platform::ReadShortcut(const std::wstring& path) const {
+    UniqueCom<IShellLinkW> link;
+    UniqueCom<IPersistFile> file;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(static_cast<IShellLinkW**>(link.Put())))) ||
+        FAILED(link.Get()->QueryInterface(IID_PPV_ARGS(static_cast<IPersistFile**>(file.Put())))) ||
+        FAILED(file.Get()->Load(path.c_str(), STGM_READ))) {
+        return std::nullopt;
+    }
+    std::vector<wchar_t> text(32768, L'\0');
+    const int size = static_cast<int>(text.size());
+    Shortcut shortcut;
+    if (link.Get()->GetPath(text.data(), size, nullptr, 0) == S_OK) {
+        shortcut.target = text.data();
+    }
+    if (SUCCEEDED(link.Get()->GetArguments(text.data(), size))) {
+        shortcut.arguments = text.data();
+    }
+    int index = 0;
+    if (SUCCEEDED(link.Get()->GetIconLocation(text.data(), size, &index))) {
+        shortcut.iconFile = Expanded(text.data());
+    }
+    return shortcut;
 }
 
 std::wstring Win32Platform::VersionText(const std::wstring& entry) const {

@@ -1,5 +1,5 @@
 // The platform services on Win32: executable, single-copy lock, locale, help, beep, message boxes, files,
-// processes, the screen and the Run lists of the registry.
+// processes, shortcuts, the screen and the Run lists of the registry.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +20,8 @@ class Win32Platform : public Platform {
     void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) override;
     void DoEvents() override;
     bool FileExists(const std::wstring& path) const override;
+    bool FolderExists(const std::wstring& path) const override;
+    std::optional<Shortcut> ReadShortcut(const std::wstring& path) const override;
     bool CopyFileTo(const std::wstring& source, const std::wstring& target) override;
     std::wstring VersionText(const std::wstring& entry) const override;
     void Beep() override;

@@ -1,0 +1,103 @@
+// Files dropped on the bar: the highlight of the cell under the pointer while they are dragged, the answer of each
+// slot, and what the drop does once the program the files came from has been let go.
+#include "bar/drop.h"
+
+#include "bar/lancer_item.h"
+#include "bar/principal.h"
+
+namespace zudav {
+
+std::optional<int> SlotAt(const BarControls& controls, float x, float y) {
+    for (int slot = 0; slot < keys::kItemCount; ++slot) {
+        const ControlRect& cell = controls.cells[slot];
+        if (x >= cell.left && x < cell.left + cell.width && y >= cell.top && y < cell.top + cell.height) {
+            return slot;
+        }
+    }
+    return std::nullopt;
+}
+
+std::wstring QuotedArguments(const std::vector<std::wstring>& files) {
+    std::wstring arguments;
+    for (const std::wstring& file : files) {
+        arguments += (arguments.empty() ? L"\"" : L" \"") + file + L"\"";
+    }
+    return arguments;
+}
+
+// A document is an item whose flag reads as 1, as a launch reads it; any other item is a program.
+Principal::SlotKind Principal::KindOf(int slot) const {
+    if (settings_.ReadItem(keys::kChemin, slot).empty()) {
+        return SlotKind::Free;
+    }
+    const auto flag = ToNumber(settings_.ReadItem(keys::kFicALancer, slot, L"0"), settings_.DecimalSeparator());
+    return flag && *flag == 1 ? SlotKind::Document : SlotKind::Program;
+}
+
+// A free slot takes the file as a new item, a program opens the files; each shows its own effect when the drag's
+// source allows it, else the other one.
+DropEffect Principal::DropEffectAt(std::optional<int> slot, AllowedEffects allowed) const {
+    if (!slot || KindOf(*slot) == SlotKind::Document) {
+        return DropEffect::None;  // a document opens with its own program, and the bar's edges take nothing
+    }
+    const SlotKind kind = KindOf(*slot);
+    const bool linkFirst = kind == SlotKind::Program;
+    if (linkFirst ? allowed.link : allowed.copy) {
+        return linkFirst ? DropEffect::Link : DropEffect::Copy;
+    }
+    if (linkFirst ? allowed.copy : allowed.link) {
+        return linkFirst ? DropEffect::Copy : DropEffect::Link;
+    }
+    return DropEffect::None;
+}
+
+void Principal::HighlightDragSlot(std::optional<int> slot) {
+    if (dragSlot_ != slot && dragSlot_) {
+        window_.SetCellBorder(*dragSlot_, false);
+    }
+    if (slot) {
+        window_.SetCellBorder(*slot, true);
+    }
+    dragSlot_ = slot;
+}
+
+DropEffect Principal::OnDragOver(float x, float y, AllowedEffects allowed) {
+    const std::optional<int> slot = SlotAt(controls_, x, y);
+    HighlightDragSlot(slot);
+    return DropEffectAt(slot, allowed);
+}
+
+void Principal::OnDragLeave() {
+    HighlightDragSlot(std::nullopt);
+}
+
+DropEffect Principal::OnDrop(float x, float y, AllowedEffects allowed, std::vector<std::wstring> files) {
+    HighlightDragSlot(std::nullopt);
+    const std::optional<int> slot = SlotAt(controls_, x, y);
+    const DropEffect effect = files.empty() ? DropEffect::None : DropEffectAt(slot, allowed);
+    if (effect != DropEffect::None) {
+        pendingDrop_ = PendingDrop{static_cast<std::int16_t>(*slot), std::move(files)};
+    }
+    return effect;
+}
+
+void Principal::AfterDrop() {
+    if (!pendingDrop_) {
+        return;
+    }
+    const PendingDrop drop = std::move(*pendingDrop_);
+    pendingDrop_.reset();
+    switch (KindOf(drop.slot)) {
+        case SlotKind::Free:
+            module_.IndexCourant = drop.slot;
+            window_.ShowItemEditorForFile(drop.files.front());
+            break;
+        case SlotKind::Program:
+            Lancer(drop.slot, QuotedArguments(drop.files));
+            break;
+        case SlotKind::Document:
+            break;  // the item changed since the drop was answered
+    }
+}
+
+}  // namespace zudav

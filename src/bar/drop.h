@@ -1,0 +1,32 @@
+// Files dragged onto the bar: the slot under the pointer, what a drop there does, and the arguments the dropped
+// files give a program. The bar's view decodes the drag into these terms; Principal decides with them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bar/layout.h"
+
+namespace zudav {
+
+// What a drop does, as the pointer shows it over the bar.
+enum class DropEffect {
+    None,  // refused
+    Copy,  // a free slot: the item editor opens on the file
+    Link,  // a program's slot: the program opens the files
+};
+
+// The effects that the drag's source allows.
+struct AllowedEffects {
+    bool copy = true;
+    bool link = true;
+};
+
+// The slot whose cell holds the point (twips of the client area); nothing between or beyond the cells.
+std::optional<int> SlotAt(const BarControls& controls, float x, float y);
+
+// The dropped files as a program's arguments: each path in double quotes, separated by blanks.
+std::wstring QuotedArguments(const std::vector<std::wstring>& files);
+
+}  // namespace zudav

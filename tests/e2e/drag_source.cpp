@@ -1,0 +1,122 @@
+// zudav_drag CLASS ID HOLD_MS drop|cancel FILE...: drags files as a program of the desktop does, with a real OLE
+// drag and drop (the shell's data object for the files, carrying CF_HDROP) and the pointer moved by SendInput, from 400
+// pixels right of the middle of control ID of the shown window of CLASS to that middle; holds there HOLD_MS, then drops
+// or gives up. Its exit code is the effect of the drag (DROPEFFECT_*), or 100 and more when it could not drag.
+#include <windows.h>
+// After windows.h, which they need.
+#include <ole2.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+// Hand-written COM objects stay out of anonymous namespaces: GCC miscompiles calls through them otherwise. This one
+// lives on the stack of wmain, which outlives the drag: it keeps no count.
+class Hand final : public IDropSource {
+  public:
+    std::atomic<bool> cancel{false};
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        *object = iid == IID_IDropSource || iid == IID_IUnknown ? this : nullptr;
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    // The button as the hand holds it, too: while another window is in the foreground, Wine routes the pointer's input
+    // past the drag's capture, and this thread may then never see the release.
+    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override {
+        return escape || cancel                                          ? DRAGDROP_S_CANCEL
+               : (keys & MK_LBUTTON) && GetAsyncKeyState(VK_LBUTTON) < 0 ? S_OK
+                                                                         : DRAGDROP_S_DROP;
+    }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+};
+
+namespace {
+
+struct Releaser {
+    void operator()(IUnknown* object) const { object->Release(); }
+};
+
+void Send(DWORD flags, POINT at = {}) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+template <typename Condition>
+void PumpUntil(Condition condition) {
+    MSG message;
+    for (const ULONGLONG end = GetTickCount64() + 5000; !condition() && GetTickCount64() < end;) {
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    RECT target{};
+    HWND window = argc > 5 ? FindWindowW(argv[1], nullptr) : nullptr;
+    if (!window || !GetWindowRect(GetDlgItem(window, _wtoi(argv[2])), &target) || FAILED(OleInitialize(nullptr))) {
+        return 100;
+    }
+    // The shell's data object for the files (of one folder), as Explorer hands it to a drag, CF_HDROP among its
+    // formats; taken from their folder, as Wine 8 does not implement SHCreateDataObject.
+    std::vector<std::unique_ptr<ITEMIDLIST, decltype(&CoTaskMemFree)>> items;
+    std::vector<LPCITEMIDLIST> children;
+    for (int i = 5; i < argc; ++i) {
+        PIDLIST_ABSOLUTE item = nullptr;
+        if (FAILED(SHParseDisplayName(argv[i], nullptr, &item, 0, nullptr))) {
+            return 102;
+        }
+        children.push_back(ILFindLastID(items.emplace_back(item, &CoTaskMemFree).get()));
+    }
+    IShellFolder* folder = nullptr;
+    IDataObject* files = nullptr;
+    if (SUCCEEDED(SHBindToParent(items[0].get(), IID_PPV_ARGS(&folder), nullptr))) {
+        folder->GetUIObjectOf(nullptr, UINT(children.size()), children.data(), IID_IDataObject, nullptr,
+                              reinterpret_cast<void**>(&files));
+    }
+    const std::unique_ptr<IShellFolder, Releaser> parent(folder);
+    const std::unique_ptr<IDataObject, Releaser> data(files);
+    if (!data) {
+        return 102;
+    }
+    Hand hand;
+    // The press lands on a window of this program, in the foreground, as a drag starts from the program's own window.
+    // Under Wine the pointer may still jump back to where earlier input left it: press and release say where they are.
+    const POINT to{(target.left + target.right) / 2, (target.top + target.bottom) / 2};
+    const POINT from{std::min(to.x + 400L, GetSystemMetrics(SM_CXSCREEN) - 2L), to.y};
+    HWND source = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE | SS_NOTIFY,
+                                  from.x, from.y, 1, 1, nullptr, nullptr, nullptr, nullptr);  // one pixel: out of sight
+    SetForegroundWindow(source);
+    PumpUntil([&] { return GetForegroundWindow() == source; });
+    Send(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE, from);
+    PumpUntil([] { return GetKeyState(VK_LBUTTON) < 0; });
+    std::thread moving([&] {  // while DoDragDrop runs its loop
+        for (int step = 1; step <= 20; ++step) {
+            Sleep(20);
+            Send(MOUSEEVENTF_MOVE, {from.x + (to.x - from.x) * step / 20, from.y + (to.y - from.y) * step / 20});
+        }
+        for (int held = 0; held < _wtoi(argv[3]); held += 50) {  // a hand is never quite still
+            Sleep(50);
+            Send(MOUSEEVENTF_MOVE, {to.x + held / 50 % 2, to.y});
+        }
+        hand.cancel = wcscmp(argv[4], L"cancel") == 0;
+        Send(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE, to);
+    });
+    DWORD effect = DROPEFFECT_NONE;
+    const HRESULT result = DoDragDrop(data.get(), &hand, DROPEFFECT_COPY | DROPEFFECT_LINK, &effect);
+    moving.join();
+    DestroyWindow(source);
+    return result == DRAGDROP_S_DROP || result == DRAGDROP_S_CANCEL ? int(effect) : 101;
+}

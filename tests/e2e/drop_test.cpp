@@ -1,0 +1,46 @@
+// Files dragged onto the bar from another program, by a real OLE drag and drop (zudav_drag.exe): a program dropped on
+// a free slot opens the item editor on it and saving adds the item; a file dropped on that item starts the program
+// with the file, after which the bar is minimised.
+#include "driver.h"
+// After windows.h, which driver.h includes.
+#include <ole2.h>
+
+namespace e2e {
+
+TEST_F(Scenario, FilesDroppedOnTheBarAddAnItemThenOpenWithIt) {
+    const std::filesystem::path marker = scratch(L"marqueur.cmd"), letter = scratch(L"compte rendu.txt"),
+                                opened = scratch(L"ouvert.txt");
+    std::ofstream(marker) << "@echo %*> \"" << opened.string() << "\"\r\n";
+    std::ofstream(letter) << "Ordre du jour\r\n";
+    HWND bar = startBar();
+    const auto drag = [&](int slot, const std::wstring& file) {  // the effect that the drag ended with
+        const std::wstring drag = std::filesystem::path(zudav()).replace_filename(L"zudav_drag.exe");
+        HANDLE dragging = start(drag, std::wstring(ids::kBarWindowClass) + L" " +
+                                          std::to_wstring(ids::kCoolBar + slot) + L" 300 drop \"" + file + L"\"");
+        DWORD effect = 0;
+        need(WaitForSingleObject(dragging, kTimeoutMs) == WAIT_OBJECT_0 && GetExitCodeProcess(dragging, &effect),
+             "the drag did not end");
+        return effect;
+    };
+
+    ASSERT_EQ(drag(4, marker), DWORD(DROPEFFECT_COPY));
+    HWND editor = waitModal(bar, ids::kEditorWindowClass);
+    EXPECT_EQ(textOf(GetDlgItem(editor, ids::kText2)), marker);
+    EXPECT_EQ(sendTo(GetDlgItem(editor, ids::kCheck1), BM_GETCHECK), BST_UNCHECKED) << "a program";
+    EXPECT_EQ(readSettings(L"Zudav"), Settings{}) << "stored before the save";
+    post(GetDlgItem(editor, ids::kCommand2), BM_CLICK);
+    ASSERT_TRUE(gone(editor)) << "\"&Ajouter Modifier\" did not close the editor";
+    ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == bar; })) << "the bar did not take the activation back";
+    EXPECT_EQ(readSettings(L"Zudav"),
+              (Settings{{L"Chemin4", marker}, {L"Tool4", L"marqueur"}, {L"Focus4", L"1"}, {L"FicALancer4", L"0"}}));
+    EXPECT_TRUE(slotLooksFree(bar, 4, false));
+
+    ASSERT_EQ(drag(4, letter), DWORD(DROPEFFECT_LINK));
+    EXPECT_TRUE(waitFor([&] {
+        std::ifstream file(opened, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {}) == "\"" + letter.string() + "\"\r\n";
+    })) << "the program did not open the file";
+    EXPECT_TRUE(waitFor([&] { return IsIconic(bar); })) << "the bar was not minimised";
+}
+
+}  // namespace e2e

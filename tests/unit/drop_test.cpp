@@ -1,0 +1,91 @@
+// Files dragged onto a locked bar: each slot's answer and highlight, and what a drop does once the drag is over.
+#include "bar/drop.h"
+
+#include <algorithm>
+
+#include "bar_test.h"
+
+namespace zudav {
+namespace {
+
+using Drop = BarTest;
+
+TEST_F(Drop, EachSlotAnswersAndActsOnlyOnceTheDragIsOverWithoutMovingALockedBar) {
+    principal.Charger();
+    principal.OnResize();  // a column of 720-twip cells: cell n from 300 + 720 n down, 0 to 720 across
+    principal.Block = true;
+    const Geometry held = bar.bounds;
+    Item(keys::kChemin, 2, L"C:\\p.exe");
+    Item(keys::kLigne, 2, L"/agenda");  // the dropped files take the command line's place
+    Item(keys::kFocus, 2, L"3");
+    Item(keys::kChemin, 3, L"C:\\lettre.txt");
+    Item(keys::kFicALancer, 3, L"1");
+    platform.existingFiles = platform.startablePrograms = {L"C:\\p.exe"};
+    const auto middle = [](int slot) { return 300 + 720 * slot + 360.f; };
+    const std::vector<std::wstring> one{L"C:\\a.txt"}, two{L"C:\\\u00e9 1", L"D:\\b"};
+    const DropEffect none = DropEffect::None, copy = DropEffect::Copy, link = DropEffect::Link;
+    struct Case {
+        const char* what;
+        float x, y;
+        AllowedEffects allowed;
+        const std::vector<std::wstring>& files;
+        DropEffect effect;
+        int highlighted;  // -1: no cell
+        const wchar_t* retourAuto;
+        const wchar_t* action;  // "editor <slot> <file>", "start <window state> <command line>[ minimised]", or ""
+    } const cases[] = {
+        {"free slot", 10, middle(7), {}, two, copy, 7, L"1", L"editor 7 C:\\\u00e9 1"},
+        {"linking source", 710, middle(12), {false, true}, one, link, 12, L"1", L"editor 12 C:\\a.txt"},
+        {"program", 360, middle(2), {}, one, link, 2, L"1", L"start 3 \"C:\\p.exe\" \"C:\\a.txt\" minimised"},
+        {"RetourAuto 0", 9, middle(2), {}, two, link, 2, L"0", L"start 3 \"C:\\p.exe\" \"C:\\\u00e9 1\" \"D:\\b\""},
+        {"copying source", 9, middle(2), {true, false}, one, copy, 2, L"0", L"start 3 \"C:\\p.exe\" \"C:\\a.txt\""},
+        {"source allowing neither", 360, middle(2), {false, false}, one, none, 2, L"1", L""},
+        {"document", 360, middle(3), {}, one, none, 3, L"1", L""},
+        {"above the first cell", 360, 299, {}, one, none, -1, L"1", L""},
+        {"below the last cell", 360, 300 + 13 * 720, {}, one, none, -1, L"1", L""},
+        {"beside the cells", 720, middle(0), {}, one, none, -1, L"1", L""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Put(keys::kRetourAuto, c.retourAuto);
+        bar.minimized = false;
+        bar.editorFiles.clear();
+        platform.started.clear();
+        const int writes = store.Changes();
+        EXPECT_EQ(principal.OnDragOver(c.x, c.y, c.allowed), c.effect);
+        std::array<bool, 13> borders{};
+        if (c.highlighted >= 0) {
+            borders[c.highlighted] = true;
+        }
+        EXPECT_EQ(bar.borders, borders);
+        EXPECT_EQ(principal.OnDrop(c.x, c.y, c.allowed, c.files), c.effect);
+        EXPECT_EQ(bar.borders, (std::array<bool, 13>{}));
+        EXPECT_TRUE(bar.editorFiles.empty() && platform.started.empty());  // the drag's source waits for the answer
+        principal.AfterDrop();
+        principal.AfterDrop();  // acts once
+        std::wstring action;
+        for (const auto& file : bar.editorFiles) {
+            action += L"editor " + std::to_wstring(module.IndexCourant.value_or(-1)) + L" " + file;
+        }
+        for (const auto& start : platform.started) {
+            action += L"start " + std::to_wstring(start.showCommand) + L" " + start.commandLine;
+        }
+        EXPECT_EQ(action + (bar.minimized ? L" minimised" : L""), c.action);
+        EXPECT_EQ(store.Changes(), writes);
+        EXPECT_EQ(bar.bounds, held);
+    }
+
+    principal.OnDragOver(360, middle(4), {});
+    principal.OnDragOver(360, middle(5), {});  // the highlight follows the pointer
+    EXPECT_TRUE(bar.borders[5] && std::count(bar.borders.begin(), bar.borders.end(), true) == 1);
+    principal.OnDragLeave();
+    EXPECT_EQ(bar.borders, (std::array<bool, 13>{}));
+    platform.startablePrograms.clear();  // a program that cannot start
+    principal.OnDrop(360, middle(2), {}, one);
+    principal.AfterDrop();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, L"Erreur de fichier");
+}
+
+}  // namespace
+}  // namespace zudav
