@@ -72,8 +72,8 @@ struct Run {
 };
 
 // Starts a program and waits until its window is visible and its queue has handled everything before it.
-bool Start(const std::wstring& executable, Run& run) {
-    std::wstring command = L"\"" + executable + L"\"";
+bool Start(const std::wstring& executable, Run& run, const std::wstring& arguments = L"") {
+    std::wstring command = L"\"" + executable + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     const double begin = Now();
@@ -107,6 +107,35 @@ void Stop(Run& run) {
     }
     CloseHandle(run.process.hThread);
     CloseHandle(run.process.hProcess);
+}
+
+// One refresh, timed until what it changed is painted: the bar's boxes repaint after the command, while the floor
+// draws within it.
+double TimeRefresh(HWND window) {
+    const double t0 = Now();
+    SendMessageW(window, WM_COMMAND, IDM_RAFRAICHIR, 0);
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return Now() - t0;
+}
+
+std::vector<double> TimeRefreshes(HWND window, int count) {
+    std::vector<double> times;
+    for (int k = 0; k < count; ++k) {
+        times.push_back(TimeRefresh(window));
+    }
+    return times;
+}
+
+// The CPU time (user and kernel) of a process so far, in milliseconds.
+double CpuMs(HANDLE process) {
+    FILETIME created, ended, kernel, user;
+    if (!GetProcessTimes(process, &created, &ended, &kernel, &user)) {
+        return -1;
+    }
+    const auto ms = [](const FILETIME& t) {
+        return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
+    };
+    return ms(kernel) + ms(user);
 }
 
 using zudav::win32::HandleKind;
@@ -186,13 +215,10 @@ constexpr int kDays = 3;
 // About box in turn; false when a window did not open or close.
 bool DayOfUse(const Run& bar, std::vector<double>& refresh, std::vector<double>& roundTrip) {
     for (int k = 0; k < kRefreshes; ++k) {
-        const double t0 = Now();
-        SendMessageW(bar.window, WM_COMMAND, IDM_RAFRAICHIR, 0);
+        refresh.push_back(TimeRefresh(bar.window));
         const double t1 = Now();
         SendMessageW(bar.window, WM_NULL, 0, 0);
-        const double t2 = Now();
-        refresh.push_back(t1 - t0);
-        roundTrip.push_back(t2 - t1);
+        roundTrip.push_back(Now() - t1);
     }
     for (int k = 0; k < 2 * kOpenings; ++k) {
         if (!OpenAndClose(bar, k % 2 == 0)) {
@@ -233,11 +259,11 @@ void StoreThirteenItems(const std::wstring& picture) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 3) {
-        std::fwprintf(stderr, L"usage: %ls Zudav.exe bare_window.exe [runs]\n", argv[0]);
+    if (argc < 4) {
+        std::fwprintf(stderr, L"usage: %ls Zudav.exe bare_window.exe floor_bar.exe [runs]\n", argv[0]);
         return 2;
     }
-    const int runs = argc > 3 ? std::max(1, _wtoi(argv[3])) : 7;
+    const int runs = argc > 4 ? std::max(1, _wtoi(argv[4])) : 7;
     // A copy under a name of its own, beside the original.
     std::wstring bar = argv[1];
     const std::wstring folder = bar.substr(0, bar.find_last_of(L"\\/") + 1);
@@ -248,8 +274,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     StoreThirteenItems(folder + L"..\\..\\src\\resources\\icons\\image1.ico");  // from build/<preset>
 
-    std::vector<double> barStart, bareStart, refresh, roundTrip;
-    SIZE_T barMemory = 0, bareMemory = 0, barWorkingSet = 0, bareWorkingSet = 0;
+    std::vector<double> barStart, bareStart, floorStart, refresh, roundTrip, floorRefresh;
+    SIZE_T barMemory = 0, bareMemory = 0, floorMemory = 0, barWorkingSet = 0, bareWorkingSet = 0;
+    double idleCpuMs = -1;
     std::vector<Holding> held;  // at the start, then at the end of each day
     for (int i = 0; i < runs; ++i) {
         Run bare;
@@ -262,6 +289,18 @@ int wmain(int argc, wchar_t** argv) {
         bareWorkingSet = bare.workingSetBytes;
         Stop(bare);
 
+        Run floor;
+        if (!Start(argv[3], floor, kBenchBar)) {
+            std::fwprintf(stderr, L"the floor program did not show\n");
+            return 1;
+        }
+        floorStart.push_back(floor.startMs);
+        floorMemory = floor.privateBytes;
+        if (i == 0) {
+            floorRefresh = TimeRefreshes(floor.window, kRefreshes);
+        }
+        Stop(floor);
+
         Run zudav;
         if (!Start(copy, zudav)) {
             std::fwprintf(stderr, L"the bar did not show\n");
@@ -271,6 +310,10 @@ int wmain(int argc, wchar_t** argv) {
         barMemory = zudav.privateBytes;
         barWorkingSet = zudav.workingSetBytes;
         if (i == 0) {
+            // A minute left alone after its start: a bar that stays all day must cost nothing while nobody uses it.
+            const double before = CpuMs(zudav.process.hProcess);
+            Sleep(60000);
+            idleCpuMs = CpuMs(zudav.process.hProcess) - before;
             // One opening of each window first: what the first one loads for good (window classes, the system's
             // caches) is not what a day of use leaves behind.
             if (!OpenAndClose(zudav, true) || !OpenAndClose(zudav, false)) {
@@ -289,18 +332,32 @@ int wmain(int argc, wchar_t** argv) {
     }
     DeleteFileW(copy.c_str());
     RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(L"Software\\VB and VBA Program Settings\\") + kBenchBar).c_str());
+    WIN32_FILE_ATTRIBUTE_DATA file{};
+    GetFileAttributesExW(bar.c_str(), GetFileExInfoStandard, &file);
 
-    std::wprintf(L"%-44ls %14ls %14ls\n", L"measure (median)", L"Zudav", L"baseline");
-    std::wprintf(L"%-44ls %11.1f ms %11.1f ms   (bare window program)\n", L"process start to window shown, 13 items",
-                 Median(barStart), Median(bareStart));
-    std::wprintf(L"%-44ls %11.3f ms %11.3f ms   (empty message round trip)\n", L"one refresh of the 13 slots",
-                 Median(refresh), Median(roundTrip));
-    std::wprintf(L"%-44ls %11.0f KB %11.0f KB   (bare window program)\n", L"private memory after start-up",
-                 static_cast<double>(barMemory) / 1024.0, static_cast<double>(bareMemory) / 1024.0);
-    std::wprintf(L"%-44ls %11.0f KB %11.0f KB   (bare window program)\n", L"working set after start-up",
-                 static_cast<double>(barWorkingSet) / 1024.0, static_cast<double>(bareWorkingSet) / 1024.0);
-    // The first day lifts the private memory to what this mix of work needs at its peak (the heap keeps what it has
-    // committed); a bar that leaks grows again every day, one that does not stays where it is.
+    // Each figure beside the floor it is measured against in the same run, and their ratio.
+    const auto kb = [](SIZE_T bytes) { return static_cast<double>(bytes) / 1024.0; };
+    std::wprintf(L"%-40ls %12ls %12ls %9ls  %ls\n", L"median of the runs", L"Zudav", L"floor", L"ratio", L"target");
+    std::wprintf(
+        L"%-40ls %9.1f ms %9.1f ms %8.2fx  <= 1.2x   (floor: OLE, common controls, tooltip, tray icon, "
+        L"13 icons)\n",
+        L"process start to window shown", Median(barStart), Median(floorStart), Median(barStart) / Median(floorStart));
+    std::wprintf(L"%-40ls %12ls %9.1f ms %8.2fx            (a bare window program)\n", L"", L"", Median(bareStart),
+                 Median(barStart) / Median(bareStart));
+    std::wprintf(L"%-40ls %9.0f KB %9.0f KB %+6.0f KB  <= +1024 KB (same floor)\n", L"private memory after start-up",
+                 kb(barMemory), kb(floorMemory), kb(barMemory) - kb(floorMemory));
+    std::wprintf(L"%-40ls %12ls %9.0f KB %+6.0f KB            (a bare window program)\n", L"", L"", kb(bareMemory),
+                 kb(barMemory) - kb(bareMemory));
+    std::wprintf(L"%-40ls %9.0f KB %9.0f KB                      (a bare window program)\n",
+                 L"working set after start-up", kb(barWorkingSet), kb(bareWorkingSet));
+    std::wprintf(
+        L"%-40ls %9.2f ms %9.2f ms %8.2fx  <= 1.3x   (floor: 13 ExtractIconW, DrawIconEx, "
+        L"DestroyIcon)\n",
+        L"one refresh of the 13 slots", Median(refresh), Median(floorRefresh), Median(refresh) / Median(floorRefresh));
+    std::wprintf(L"%-40ls %12ls %9.3f ms                      (an empty message round trip)\n", L"", L"",
+                 Median(roundTrip));
+    std::wprintf(L"%-40ls %9.1f ms %12ls %9ls  0\n", L"CPU time over 60 idle seconds", idleCpuMs, L"", L"");
+    std::wprintf(L"%-40ls %9.0f KB %12ls %9ls  <= 450 KB\n", L"size of Zudav.exe", kb(file.nFileSizeLow), L"", L"");
     std::wprintf(L"\nA day of use: %d refreshes, then %d openings of the item editor and of the About box; %d days\n",
                  kRefreshes, kOpenings, kDays);
     std::wprintf(L"%-44ls %14ls", L"", L"start");
