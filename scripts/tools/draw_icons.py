@@ -9,6 +9,7 @@ edges sharp. Run from anywhere: scripts/tools/draw_icons.py [OUTPUT_FOLDER]
 """
 import math
 import os
+import struct
 import subprocess
 import sys
 import tempfile
@@ -145,6 +146,35 @@ ICONS = {
 }
 
 
+def write_ico(frames, path, scratch):
+    """An icon file whose 32-pixel and larger pictures are stored as PNG (Windows reads them so since Vista), the
+    smaller ones as the classic bitmaps: the larger sizes would otherwise weigh some 100 KB in Zudav.exe."""
+    entries = []
+    for size, frame in frames:
+        if size >= 32:
+            packed = frame + ".packed.png"
+            subprocess.run(["convert", frame, "-strip", "-define", "png:compression-level=9", "png32:" + packed],
+                           check=True)
+            with open(packed, "rb") as f:
+                data = f.read()
+        else:
+            single = frame + ".ico"
+            subprocess.run(["convert", frame, single], check=True)
+            with open(single, "rb") as f:
+                raw = f.read()
+            length, offset = struct.unpack_from("<II", raw, 6 + 8)
+            data = raw[offset:offset + length]
+        entries.append((size, data))
+    offset = 6 + 16 * len(entries)
+    header = struct.pack("<HHH", 0, 1, len(entries))
+    directory, images = b"", b""
+    for size, data in entries:
+        directory += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset + len(images))
+        images += data
+    with open(path, "wb") as f:
+        f.write(header + directory + images)
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "src", "resources", "icons")
     os.makedirs(out, exist_ok=True)
@@ -156,8 +186,8 @@ def main():
                 overlay = draw(canvas)
                 frame = os.path.join(scratch, f"{name}-{size}.png")
                 canvas.render(frame, overlay)
-                frames.append(frame)
-            subprocess.run(["convert", *frames, os.path.join(out, f"{name}.ico")], check=True)
+                frames.append((size, frame))
+            write_ico(frames, os.path.join(out, f"{name}.ico"), scratch)
 
 
 if __name__ == "__main__":
