@@ -16,7 +16,10 @@ void Principal::Survol(int i) {
 }
 
 void Principal::OnTimer() {
-    window_.SetCellBorder(dernierSurvol_.value_or(0), false);
+    // A cell that files are being dragged over keeps its border until the drag leaves it.
+    if (dragSlot_ != dernierSurvol_.value_or(0)) {
+        window_.SetCellBorder(dernierSurvol_.value_or(0), false);
+    }
     window_.SetTimerEnabled(false);
 }
 

@@ -76,7 +76,9 @@ TEST_F(Drop, EachSlotAnswersAndActsOnlyOnceTheDragIsOverWithoutMovingALockedBar)
     }
 
     principal.OnDragOver(360, middle(4), {});
+    principal.Survol(5);
     principal.OnDragOver(360, middle(5), {});  // the highlight follows the pointer
+    principal.OnTimer();                       // and the hover's timer leaves it to the drag
     EXPECT_TRUE(bar.borders[5] && std::count(bar.borders.begin(), bar.borders.end(), true) == 1);
     principal.OnDragLeave();
     EXPECT_EQ(bar.borders, (std::array<bool, 13>{}));
