@@ -308,9 +308,15 @@ void BarView::ClearPicture(int box) {
     pictures_[box].ClearPicture();
 }
 
+// The refresh sets every item's tooltips at each activation; the tooltip control is costly to talk to (its tools
+// subclass the controls), so a text it already shows is not sent again.
 void BarView::SetSlotTooltips(int slot, const std::wstring& text) {
+    if (slotTips_[slot] == text) {
+        return;
+    }
     SetTooltip(pictures_[slot], text);
     SetTooltip(cells_[slot], text);
+    slotTips_[slot] = text;
 }
 
 void BarView::SetCellBorder(int cell, bool border) {

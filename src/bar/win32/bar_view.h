@@ -7,6 +7,8 @@
 #include <shellapi.h>
 
 #include <array>
+#include <optional>
+#include <string>
 
 #include "bar/bar_window.h"
 #include "bar/labarre.h"
@@ -100,10 +102,11 @@ class BarView final : public BarWindow, public ControlOwner {
     UINT taskbarCreated_ = 0;  // the shell's broadcast after it restarts
     UINT liveHandlesQuery_ = 0;
 
-    std::array<ChildControl, keys::kItemCount> pictures_;  // Picture1(0..12)
-    std::array<ChildControl, keys::kItemCount> cells_;     // CoolBar(0..12)
-    ChildControl label_;                                   // Label1, "Action"
-    ChildControl stopImage_;                               // Image2, "Arrêter"
+    std::array<ChildControl, keys::kItemCount> pictures_;                 // Picture1(0..12)
+    std::array<ChildControl, keys::kItemCount> cells_;                    // CoolBar(0..12)
+    ChildControl label_;                                                  // Label1, "Action"
+    ChildControl stopImage_;                                              // Image2, "Arrêter"
+    std::array<std::optional<std::wstring>, keys::kItemCount> slotTips_;  // what each slot's tools show
 
     struct BuiltInIcons {
         UniqueIcon tray;         // the notification icon of a bar without an icon of its own
