@@ -10,6 +10,10 @@
 
 namespace zudav {
 
+// The size of a new bar, in twips: its window's design size, its stored default and the reset's.
+inline constexpr float kDesignWidth = 870;
+inline constexpr float kDesignHeight = 8490;
+
 // A control's place and size, in twips of the window's client area.
 using ControlRect = Geometry;
 

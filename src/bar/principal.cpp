@@ -7,13 +7,6 @@
 #include "platform/paths.h"
 
 namespace zudav {
-namespace {
-
-// Design size of a new bar, in twips.
-constexpr float kDesignWidth = 870;
-constexpr float kDesignHeight = 8490;
-
-}  // namespace
 
 Principal::Principal(Platform& platform, SettingsStore& store, BarWindow& window, LaBarre& module)
     : platform_(platform),

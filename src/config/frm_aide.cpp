@@ -188,8 +188,8 @@ void FrmAide::OnCommand5Click() {
     barreHV = 0;
     bar_.SetLeft(1);
     bar_.SetTop(1);
-    bar_.SetWidth(870);
-    bar_.SetHeight(8490);
+    bar_.SetWidth(kDesignWidth);
+    bar_.SetHeight(kDesignHeight);
 }
 
 void FrmAide::OnCommand6Click() {

@@ -29,9 +29,7 @@ constexpr int kStopImageId = kBarImage2;
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimer1Interval = 2000;
 
-// Design geometry of a new bar, in twips.
-constexpr float kDesignWidth = 870;
-constexpr float kDesignHeight = 8490;
+// The sizes of the icon boxes and of the "Arrêter" image, in twips.
 constexpr float kIconBoxSide = 480;
 constexpr float kStopImageSide = 240;
 
