@@ -44,7 +44,12 @@ FrmAjouteEnleve::FrmAjouteEnleve(Platform& platform,
                                  LaBarre& module,
                                  BarWindow& bar,
                                  EditorWindow& window)
-    : platform_(platform), settings_(settings), module_(module), bar_(bar), window_(window) {}
+    : platform_(platform),
+      settings_(settings),
+      module_(module),
+      bar_(bar),
+      window_(window),
+      slot_(module.IndexCourant.value_or(0)) {}
 
 void FrmAjouteEnleve::Charger() {
     const int n = Slot();
@@ -104,8 +109,9 @@ void FrmAjouteEnleve::OnCommand3Click() {
         return;
     }
     dialogFileName_ = *file;
-    text3 = *file;
-    settings_.WriteItem(keys::kLigne, Slot(), *file);  // kept even if the editor is cancelled
+    // Quoted as a dropped file is, so that a path with blanks reaches the program as one argument.
+    text3 = file->find(L' ') == std::wstring::npos ? *file : L"\"" + *file + L"\"";
+    settings_.WriteItem(keys::kLigne, Slot(), text3);  // kept even if the editor is cancelled
     SuggererInfoBulle();
 }
 

@@ -1,5 +1,6 @@
-// The item editor frmAjouteEnleve: adds, changes or removes the item of slot IndexCourant. Its fields are
-// plain data that the view shows; every step runs on its own and a failed one is skipped without a message.
+// The item editor frmAjouteEnleve: adds, changes or removes the item of the slot that IndexCourant names when the
+// editor opens. Its fields are plain data that the view shows; every step runs on its own and a failed one is skipped
+// without a message.
 #pragma once
 
 #include <array>
@@ -57,7 +58,7 @@ class FrmAjouteEnleve {
     std::wstring icone1Tag;          // the file the preview was made from
 
   private:
-    int Slot() const { return module_.IndexCourant.value_or(0); }
+    int Slot() const { return slot_; }
     void SuggererInfoBulle();
 
     Platform& platform_;
@@ -65,6 +66,9 @@ class FrmAjouteEnleve {
     LaBarre& module_;
     BarWindow& bar_;
     EditorWindow& window_;
+    // Taken once, at the opening: the rebuilds that run while the editor is open (the bar's activation, a refresh
+    // from the notification icon) move IndexCourant to the slots they draw.
+    const int slot_;
     std::wstring dialogFileName_;              // what the shared dialog opens on
     std::optional<std::wstring> droppedIcon_;  // a dropped shortcut's icon picture, stored by the save
 };

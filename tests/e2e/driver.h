@@ -245,6 +245,24 @@ class Scenario : public testing::Test {
         mouse_event(press, 0, 0, 0, 0);
         mouse_event(press << 1, 0, 0, 0, 0);  // the release: each button's flag follows its press's
     }
+    // Real key presses, as from a keyboard: each character by its key and Shift as the keyboard layout has it, or one
+    // key with a modifier held (VK_MENU for an access key).
+    static void type(const std::wstring& text) {
+        for (wchar_t c : text) {
+            const SHORT key = VkKeyScanW(c);
+            press(LOBYTE(key), (key & 0x100) ? VK_SHIFT : 0);
+        }
+    }
+    static void press(WORD key, WORD modifier = 0) {
+        std::vector<INPUT> keys;
+        for (const auto& [vk, up] : {std::pair{modifier, false}, {key, false}, {key, true}, {modifier, true}}) {
+            if (vk != 0) {
+                keys.push_back({INPUT_KEYBOARD, {}});
+                keys.back().ki = {vk, 0, DWORD(up ? KEYEVENTF_KEYUP : 0), 0, 0};
+            }
+        }
+        need(SendInput(UINT(keys.size()), keys.data(), sizeof(INPUT)) == keys.size(), "the keys were not pressed");
+    }
     // Away from the bars, so that no tooltip nor highlight covers what a scenario reads.
     static void parkCursor() {
         const POINT at{GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) / 2};

@@ -1,6 +1,6 @@
 // Files dragged onto the bar from another program, by a real OLE drag and drop (zudav_drag.exe): a program dropped on
-// a free slot opens the item editor on it and saving adds the item; a file dropped on that item starts the program
-// with the file, after which the bar is minimised.
+// a free slot of a bar that holds items opens the item editor on it and saving adds the item there, leaving the others
+// as they were; a file dropped on that item starts the program with the file, after which the bar is minimised.
 #include "driver.h"
 // After windows.h, which driver.h includes.
 #include <ole2.h>
@@ -12,6 +12,9 @@ TEST_F(Scenario, FilesDroppedOnTheBarAddAnItemThenOpenWithIt) {
                                 opened = scratch(L"ouvert.txt");
     std::ofstream(marker) << "@echo %*> \"" << opened.string() << "\"\r\n";
     std::ofstream(letter) << "Ordre du jour\r\n";
+    const Settings held = {
+        {L"Chemin1", L"C:\\windows\\system32\\notepad.exe"}, {L"Chemin2", letter}, {L"FicALancer2", L"1"}};
+    writeSettings(L"Zudav", held);
     HWND bar = startBar();
     const auto drag = [&](int slot, const std::wstring& file) {  // the effect that the drag ended with
         const std::wstring drag = std::filesystem::path(zudav()).replace_filename(L"zudav_drag.exe");
@@ -27,12 +30,13 @@ TEST_F(Scenario, FilesDroppedOnTheBarAddAnItemThenOpenWithIt) {
     HWND editor = waitModal(bar, ids::kEditorWindowClass);
     EXPECT_EQ(textOf(GetDlgItem(editor, ids::kText2)), marker);
     EXPECT_EQ(sendTo(GetDlgItem(editor, ids::kCheck1), BM_GETCHECK), BST_UNCHECKED) << "a program";
-    EXPECT_EQ(readSettings(L"Zudav"), Settings{}) << "stored before the save";
+    EXPECT_EQ(readSettings(L"Zudav"), held) << "stored before the save";
     post(GetDlgItem(editor, ids::kCommand2), BM_CLICK);
     ASSERT_TRUE(gone(editor)) << "\"&Ajouter Modifier\" did not close the editor";
     ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == bar; })) << "the bar did not take the activation back";
-    EXPECT_EQ(readSettings(L"Zudav"),
-              (Settings{{L"Chemin4", marker}, {L"Tool4", L"marqueur"}, {L"Focus4", L"1"}, {L"FicALancer4", L"0"}}));
+    Settings added = held;
+    added.insert({{L"Chemin4", marker}, {L"Tool4", L"marqueur"}, {L"Focus4", L"1"}, {L"FicALancer4", L"0"}});
+    EXPECT_EQ(readSettings(L"Zudav"), added) << "the item went elsewhere than the slot it was dropped on";
     EXPECT_TRUE(slotLooksFree(bar, 4, false));
 
     ASSERT_EQ(drag(4, letter), DWORD(DROPEFFECT_LINK));

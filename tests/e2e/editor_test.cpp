@@ -1,5 +1,6 @@
 // The item editor, opened by a right press on a slot: it adds an item (the slot then shows the program's icon and its
-// tooltip), writes nothing when left without saving, opens the help viewer, shows the item again and removes it.
+// tooltip), takes what is typed at once into the path, writes nothing when left without saving, opens the help viewer,
+// shows the item again and removes it, and saves by its access key.
 #include "driver.h"
 
 namespace e2e {
@@ -33,6 +34,24 @@ TEST_F(Scenario, ItemEditorAddsAndRemovesAnItem) {
     EXPECT_EQ(readSettings(L"Zudav"), added);
     EXPECT_TRUE(IsWindowEnabled(bar));
     slotShows(3, false, L"Bloc-notes");
+
+    // Typed at once, without a click first: the keys go to the path, whose text is selected, and never to a button's
+    // access key (an "e" would press "&Enlever", an "a" "&Ajouter Modifier").
+    const auto typeInto = [&](int slot, const std::wstring& text) {
+        clickOn(bar, slot, true, MOUSEEVENTF_RIGHTDOWN);
+        HWND typedIn = waitModal(bar, ids::kEditorWindowClass);
+        need(waitFor([&] { return GetForegroundWindow() == typedIn; }), "the editor is not in the foreground");
+        type(text);
+        EXPECT_TRUE(waitFor([&] { return !IsWindow(typedIn) || textOf(GetDlgItem(typedIn, ids::kText2)) == text; }));
+        need(IsWindow(typedIn), "a typed key closed the editor");
+        EXPECT_EQ(textOf(GetDlgItem(typedIn, ids::kText2)), text);
+        return typedIn;
+    };
+    window = typeInto(3, L"Internet");
+    EXPECT_EQ(readSettings(L"Zudav"), added);
+    press(VK_ESCAPE);
+    ASSERT_TRUE(gone(window)) << "Escape did not close the editor";
+    EXPECT_EQ(readSettings(L"Zudav"), added);
 
     // Leaving without saving, and help (then Escape) on F1 and on the "Aide" button.
     const auto annuler = [](HWND editor) { post(GetDlgItem(editor, ids::kCommand2 + 1), BM_CLICK); };
@@ -83,6 +102,14 @@ TEST_F(Scenario, ItemEditorAddsAndRemovesAnItem) {
     }
     EXPECT_EQ(readSettings(L"Zudav"), removed) << "the six keys of slot 3, there and empty";
     slotShows(3, true, L"");
+
+    window = typeInto(7, L"C:\\x.exe");
+    EXPECT_EQ(readSettings(L"Zudav"), removed);
+    press('A', VK_MENU);
+    ASSERT_TRUE(gone(window)) << "Alt+A did not close the editor";
+    const Settings saved = readSettings(L"Zudav");
+    EXPECT_EQ(saved.count(L"Chemin7") ? saved.at(L"Chemin7") : L"(none)", L"C:\\x.exe");
+    EXPECT_EQ(saved.count(L"Focus7") ? saved.at(L"Focus7") : L"(none)", L"1");
 }
 
 }  // namespace e2e

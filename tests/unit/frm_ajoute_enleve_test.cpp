@@ -1,5 +1,6 @@
 #include "editor/frm_ajoute_enleve.h"
 
+#include <optional>
 #include <vector>
 
 #include "bar_test.h"
@@ -18,16 +19,26 @@ class Editor : public BarTest {
         Item(keys::kFicALancer, n, L"0");
     }
 
+    // The editor opens at its first use, on the slot that IndexCourant names then.
+    FrmAjouteEnleve& editor() {
+        if (!opened_) {
+            opened_.emplace(platform, principal.Settings(), module, bar, view);
+        }
+        return *opened_;
+    }
+
     FakeEditorWindow view;
-    FrmAjouteEnleve editor{platform, principal.Settings(), module, bar, view};
+
+  private:
+    std::optional<FrmAjouteEnleve> opened_;
 };
 
 TEST_F(Editor, OpensWithTheSlotsStoredValuesWhichTheSaveWritesBack) {
     module.IndexCourant = 9;
     Item(keys::kTool, 9, L"reste");  // only the path decides whether anything is loaded
-    editor.Charger();
-    EXPECT_EQ(editor.text1, L"");
-    EXPECT_EQ(editor.caption, L"Ajouter / Enlever");
+    editor().Charger();
+    EXPECT_EQ(editor().text1, L"");
+    EXPECT_EQ(editor().caption, L"Ajouter / Enlever");
 
     struct Case {
         const wchar_t *focus, *flag;
@@ -64,14 +75,14 @@ TEST_F(Editor, SaveWritesTheFieldsButNotTheIconDropsAnEmptyCommandLineAndRebuild
     Item(keys::kIcone, 3, L"C:\\Images\\rond.ico");
     view.pictureFiles = bar.pictureFiles = {L"C:\\Images\\rond.ico"};
     view.answers = {L"C:\\Prog\\bloc.exe"};
-    editor.Charger();
+    editor().Charger();
     EXPECT_EQ(view.preview, L"picture:C:\\Images\\rond.ico");
-    editor.OnCommand1Click();  // a new program keeps the chosen picture
-    editor.text1 = L"Bloc";
-    editor.text3 = L"C:\\Docs\\a.txt";
-    editor.option1 = 4;
-    editor.check1 = 1;
-    editor.Enregistrer();
+    editor().OnCommand1Click();  // a new program keeps the chosen picture
+    editor().text1 = L"Bloc";
+    editor().text3 = L"C:\\Docs\\a.txt";
+    editor().option1 = 4;
+    editor().check1 = 1;
+    editor().Enregistrer();
     EXPECT_EQ(StoredItem(3),
               (ItemValues{L"C:\\Prog\\bloc.exe", L"Bloc", L"C:\\Images\\rond.ico", L"C:\\Docs\\a.txt", L"4", L"1"}));
     EXPECT_EQ(bar.tooltips[3], L"Bloc");
@@ -110,40 +121,43 @@ TEST(TooltipSuggestion, FileNameWithoutItsExtension) {
 TEST_F(Editor, BrowsingSuggestsATooltipButNeverReplacesOneAndOnlyALowerCaseExeIsAProgram) {
     view.filesWithIcon = {L"C:\\Prog\\Agenda.exe", L"C:\\Prog\\bloc.exe", L"C:\\Prog\\AGENDA.EXE"};
     view.answers = {L"C:\\Prog\\Agenda.exe", L"C:\\Prog\\bloc.exe", std::nullopt, L"C:\\Prog\\AGENDA.EXE"};
-    editor.Charger();
-    editor.OnCommand1Click();
-    EXPECT_EQ(editor.text2, L"C:\\Prog\\Agenda.exe");
-    EXPECT_EQ(editor.text1, L"Agenda");
+    editor().Charger();
+    editor().OnCommand1Click();
+    EXPECT_EQ(editor().text2, L"C:\\Prog\\Agenda.exe");
+    EXPECT_EQ(editor().text1, L"Agenda");
     EXPECT_EQ(view.dialogs[0].filter, kFiltreProgramme);
 
-    editor.text1 = L"Mon agenda";
-    editor.OnCommand1Click();
-    EXPECT_EQ(editor.text1, L"Mon agenda");
+    editor().text1 = L"Mon agenda";
+    editor().OnCommand1Click();
+    EXPECT_EQ(editor().text1, L"Mon agenda");
     EXPECT_EQ(view.dialogs[1].initialName, L"C:\\Prog\\Agenda.exe");  // the name it last returned
 
-    editor.OnCommand1Click();  // cancelled
-    EXPECT_EQ(editor.text2, L"C:\\Prog\\bloc.exe");
+    editor().OnCommand1Click();  // cancelled
+    EXPECT_EQ(editor().text2, L"C:\\Prog\\bloc.exe");
     EXPECT_EQ(view.preview, L"icon:C:\\Prog\\bloc.exe");
-    EXPECT_EQ(editor.icone1Tag, L"C:\\Prog\\bloc.exe");
+    EXPECT_EQ(editor().icone1Tag, L"C:\\Prog\\bloc.exe");
 
-    editor.OnCommand1Click();  // an upper-case EXE is no program to the browse...
+    editor().OnCommand1Click();  // an upper-case EXE is no program to the browse...
     EXPECT_EQ(view.preview, L"placeholder");
-    EXPECT_EQ(editor.icone1Tag, L"C:\\Prog\\bloc.exe");
+    EXPECT_EQ(editor().icone1Tag, L"C:\\Prog\\bloc.exe");
     EXPECT_EQ(store.Changes(), 0);  // browsing writes nothing
 
     Item(keys::kIcone, 0, L"C:\\Autre\\OUTIL.EXE");  // ...but it is to the refresh
-    editor.RafraichirIcone();
+    editor().RafraichirIcone();
     EXPECT_EQ(view.preview, L"icon:C:\\Prog\\AGENDA.EXE");
-    EXPECT_EQ(editor.icone1Tag, L"C:\\Prog\\AGENDA.EXE");
+    EXPECT_EQ(editor().icone1Tag, L"C:\\Prog\\AGENDA.EXE");
 }
 
 TEST_F(Editor, IconAndCommandLineFileChosenAreKeptEvenWhenTheEditorIsCancelled) {
     // The icon dialog opens on the preview's file, unless Check1 says the item is a document.
     struct Case {
         const wchar_t *flag, *picture, *iconDialogName, *preview;
+        const wchar_t *file, *line;  // a file with blanks is quoted, as a dropped one
     } const cases[] = {
-        {L"0", L"C:\\Images\\rond.ico", L"C:\\Prog\\agenda.exe", L"picture:C:\\Images\\rond.ico"},
-        {L"1", L"C:\\Images\\abime.bmp", L"C:\\Docs\\autre.txt", L"icon:C:\\Prog\\agenda.exe"},  // does not load
+        {L"0", L"C:\\Images\\rond.ico", L"C:\\Prog\\agenda.exe", L"picture:C:\\Images\\rond.ico",
+         L"C:\\Docs\\autre.txt", L"C:\\Docs\\autre.txt"},
+        {L"1", L"C:\\Images\\abime.bmp", L"C:\\Docs\\compte rendu.txt", L"icon:C:\\Prog\\agenda.exe",  // does not load
+         L"C:\\Docs\\compte rendu.txt", L"\"C:\\Docs\\compte rendu.txt\""},
     };
     view.filesWithIcon = {L"C:\\Prog\\agenda.exe"};
     view.pictureFiles = {L"C:\\Images\\rond.ico"};
@@ -153,19 +167,18 @@ TEST_F(Editor, IconAndCommandLineFileChosenAreKeptEvenWhenTheEditorIsCancelled) 
         Fill(n);
         Item(keys::kFicALancer, n, c.flag);
         view.dialogs.clear();
-        view.answers = {L"C:\\Docs\\autre.txt", c.picture};
+        view.answers = {c.file, c.picture};
         FrmAjouteEnleve opened{platform, principal.Settings(), module, bar, view};
         opened.Charger();
         opened.OnCommand3Click();
-        EXPECT_EQ(opened.text3, L"C:\\Docs\\autre.txt");
+        EXPECT_EQ(opened.text3, c.line);
         opened.OnIconeClick();
         ASSERT_EQ(view.dialogs.size(), 2u);
         EXPECT_EQ(view.dialogs[1].filter, kFiltreIcone);
         EXPECT_EQ(view.dialogs[1].initialName, c.iconDialogName);
         EXPECT_EQ(view.preview, c.preview);
         opened.Annuler();
-        EXPECT_EQ(StoredItem(n),
-                  (ItemValues{L"C:\\Prog\\agenda.exe", L"Agenda", c.picture, L"C:\\Docs\\autre.txt", {}, c.flag}));
+        EXPECT_EQ(StoredItem(n), (ItemValues{L"C:\\Prog\\agenda.exe", L"Agenda", c.picture, c.line, {}, c.flag}));
         EXPECT_EQ(view.closes, n + 1);
     }
 }
@@ -212,13 +225,46 @@ TEST_F(Editor, AFileDroppedOnAFreeSlotFillsTheFormAsIfBrowsedForAndOnlyTheSaveSt
     }
 }
 
+// The bar's activation rebuilds the slots while the editor is open, which leaves IndexCourant on the last slot that
+// holds an item: the save and the removal still act on the slot the editor was opened for.
+TEST_F(Editor, SavesAndRemovesTheSlotItWasOpenedForWhateverRebuildsRunMeanwhile) {
+    principal.Charger();
+    principal.OnResize();  // a column of 720-twip cells: cell n from 300 + 720 n down
+    Item(keys::kChemin, 1, L"C:\\Prog\\agenda.exe");
+    Item(keys::kChemin, 2, L"C:\\Docs\\lettre.txt");
+    Item(keys::kFicALancer, 2, L"1");
+    const ItemValues program = StoredItem(1), document = StoredItem(2);
+    for (const bool byDrop : {false, true}) {
+        for (const bool save : {true, false}) {
+            SCOPED_TRACE(testing::Message() << (byDrop ? "drop, " : "right press, ") << (save ? "save" : "remove"));
+            bar.duringModal = [&] {
+                FrmAjouteEnleve opened{platform, principal.Settings(), module, bar, view};
+                opened.Charger();
+                opened.OnFileDropped(L"C:\\windows\\notepad.exe");
+                principal.OnActivated(true);
+                save ? opened.Enregistrer() : opened.Enlever();
+            };
+            if (byDrop) {
+                ASSERT_EQ(principal.OnDrop(10, 300 + 720 * 5 + 360, {}, {L"C:\\notepad.exe"}), DropEffect::Copy);
+                principal.AfterDrop();
+            } else {
+                principal.OnRightPress(5);
+            }
+            EXPECT_EQ(Stored(L"Chemin5"), save ? L"C:\\windows\\notepad.exe" : L"");
+            EXPECT_EQ(StoredItem(1), program);
+            EXPECT_EQ(StoredItem(2), document);
+            Item(keys::kChemin, 5, L"");  // free again for the next row
+        }
+    }
+}
+
 TEST_F(Editor, RemovingOneSlotLeavesTheOthersUntouched) {
     for (int n : {3, 5, 4}) {
         Fill(n);
     }
     bar.tooltips[4] = L"Agenda";
-    editor.Charger();
-    editor.Enlever();
+    editor().Charger();
+    editor().Enlever();
     EXPECT_EQ(StoredItem(4), (ItemValues{L"", L"", L"", L"", L"", L""}));
     const ItemValues untouched{L"C:\\Prog\\agenda.exe", L"Agenda", {}, L"C:\\Docs\\rdv.txt", {}, L"0"};
     EXPECT_EQ(StoredItem(3), untouched);

@@ -60,6 +60,10 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
             logic_.OnFileDropped(droppedFile);
         }
         Push();
+        // What the user types at once replaces the path: a plain letter on a button would press the button of that
+        // access key ("&Enlever" for an "e").
+        SendMessageW(text2_, EM_SETSEL, 0, -1);
+        focus_ = text2_;
         RunModal(owner_, window_, platform_);
     }
 
@@ -85,6 +89,15 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
                 return 0;
             case WM_PAINT:
                 PaintFrames();
+                return 0;
+            case WM_ACTIVATE:
+                // As a dialog box does: the control that had the keyboard has it again when the window comes back.
+                if (LOWORD(wParam) == WA_INACTIVE) {
+                    HWND focus = GetFocus();
+                    focus_ = focus != nullptr && IsChild(window_, focus) ? focus : focus_;
+                } else if (HIWORD(wParam) == 0) {
+                    SetFocus(focus_);
+                }
                 return 0;
             default:
                 break;
@@ -273,6 +286,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     HWND text1_ = nullptr;
     HWND text2_ = nullptr;
     HWND text3_ = nullptr;
+    HWND focus_ = nullptr;  // the control that has the keyboard while the window is active
     HWND check1_ = nullptr;
     std::array<HWND, 7> options_{};
     std::array<ChildControl, 4> labels_;  // the step numbers, the hint and the heading
