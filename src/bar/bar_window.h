@@ -83,6 +83,9 @@ class BarWindow {
     // The item editor for slot IndexCourant, filled as if the user had browsed for a file dropped on the slot.
     virtual void ShowItemEditorForFile(const std::wstring& file) = 0;
     virtual void ShowConfiguration() = 0;
+    // Brings the program's modal window that is open over the bar (and the message box or file dialog it shows) to
+    // the front, as the window system does when the user clicks a disabled owner.
+    virtual void BringModalToFront() = 0;
 
     // Closes the window by the same road as the window system's close (exit processing runs).
     virtual void Close() = 0;

@@ -37,6 +37,9 @@ Principal::SlotKind Principal::KindOf(int slot) const {
 // A free slot takes the file as a new item, a program opens the files; each shows its own effect when the drag's
 // source allows it, else the other one.
 DropEffect Principal::DropEffectAt(std::optional<int> slot, AllowedEffects allowed) const {
+    if (openModals_ > 0) {
+        return DropEffect::None;  // a second item editor, or a launch, over a modal window of the bar
+    }
     if (!slot || KindOf(*slot) == SlotKind::Document) {
         return DropEffect::None;  // a document opens with its own program, and the bar's edges take nothing
     }
@@ -90,7 +93,7 @@ void Principal::AfterDrop() {
     switch (KindOf(drop.slot)) {
         case SlotKind::Free:
             module_.IndexCourant = drop.slot;
-            window_.ShowItemEditorForFile(drop.files.front());
+            Modal([&] { window_.ShowItemEditorForFile(drop.files.front()); });
             break;
         case SlotKind::Program:
             Lancer(drop.slot, QuotedArguments(drop.files));

@@ -26,7 +26,9 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments) {
     }
     // Any step below that fails ends the launch with the message.
     auto fail = [&] {
-        platform_.ShowMessage(kErreurFichierTitre, ErreurFichierTexte(module_.SautLigne), MessageIcon::Stop);
+        Modal([&] {
+            platform_.ShowMessage(kErreurFichierTitre, ErreurFichierTexte(module_.SautLigne), MessageIcon::Stop);
+        });
     };
 
     const auto asDocument = ToNumber(settings_.ReadItem(keys::kFicALancer, n, L"0"), settings_.DecimalSeparator());

@@ -25,7 +25,7 @@ void Principal::OnTimer() {
 
 void Principal::OnRightPress(int i) {
     module_.IndexCourant = static_cast<std::int16_t>(i);
-    window_.ShowItemEditor();
+    Modal([this] { window_.ShowItemEditor(); });
 }
 
 void Principal::OnBackgroundPress() {
@@ -44,6 +44,10 @@ void Principal::OnPaint() {
 
 void Principal::OnTrayMessage(std::uint32_t mouseMessage) {
     const TrayAction action = DecodeTrayCode(mouseMessage);
+    if (action != TrayAction::None && openModals_ > 0) {
+        window_.BringModalToFront();  // the bar's commands wait until its modal window closes
+        return;
+    }
     if (trayDispatching_) {
         return;  // a nested loop (About box, menu) of an earlier dispatch is running
     }

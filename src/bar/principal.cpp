@@ -65,11 +65,11 @@ std::optional<float> Principal::ReadTwips(const wchar_t* key, const std::wstring
     return static_cast<float>(*value);
 }
 
-// A side shorter than one cell leaves no room for the bar, which could not be laid out nor seen again: the design
-// size takes its place, and the layout fits it.
-float Principal::AtLeastOneCell(float side, float designSide) {
+// A side shorter than one cell leaves no room for the bar, which could not be laid out nor seen again, and one longer
+// than all the monitors together cannot be used: the design size takes its place, and the layout fits it.
+float Principal::UsableSide(float side, float designSide, float screenSide) {
     constexpr float kOneCell = 720;
-    return side < kOneCell ? designSide : side;
+    return side < kOneCell || (screenSide > 0 && side > screenSide) ? designSide : side;
 }
 
 void Principal::ReadGeometry() {
@@ -80,11 +80,12 @@ void Principal::ReadGeometry() {
     if (auto top = ReadTwips(keys::kTop, L"1")) {
         window_.SetTop(*top + C);
     }
+    const ScreenSize screens = platform_.VirtualScreen();
     if (auto width = ReadTwips(keys::kWidthRead, L"870")) {
-        window_.SetWidth(AtLeastOneCell(*width, kDesignWidth));
+        window_.SetWidth(UsableSide(*width, kDesignWidth, screens.width));
     }
     if (auto height = ReadTwips(keys::kHeightRead, L"8490")) {
-        window_.SetHeight(AtLeastOneCell(*height, kDesignHeight));
+        window_.SetHeight(UsableSide(*height, kDesignHeight, screens.height));
     }
 }
 
@@ -119,8 +120,9 @@ void Principal::ReadLock() {
     for (const auto& [key, member, ownValue] : held) {
         *member = ReadTwips(key).value_or(ownValue);
     }
-    Lar = AtLeastOneCell(Lar, kDesignWidth);
-    Hau = AtLeastOneCell(Hau, kDesignHeight);
+    const ScreenSize screens = platform_.VirtualScreen();
+    Lar = UsableSide(Lar, kDesignWidth, screens.width);
+    Hau = UsableSide(Hau, kDesignHeight, screens.height);
 }
 
 // At start-up, when the monitors change and when the bar comes back from the notification area: a bar that lies on
@@ -161,16 +163,19 @@ void Principal::Rafraichir() {
 }
 
 void Principal::OnMenu(MenuCommand command) {
+    if (openModals_ > 0) {
+        return;  // a second configuration window would overwrite the first one's settings when closed
+    }
     switch (command) {
         case MenuCommand::Configuration:
-            window_.ShowConfiguration();
+            Modal([this] { window_.ShowConfiguration(); });
             Rafraichir();
             break;
         case MenuCommand::Rafraichir:
             Rafraichir();
             break;
         case MenuCommand::Propos:
-            window_.ShowAbout();
+            Modal([this] { window_.ShowAbout(); });
             break;
         case MenuCommand::Quitter:
             window_.Close();

@@ -92,11 +92,19 @@ class Principal {
 
     // A program's item started with these arguments in place of its command line, or a document's opened.
     void Lancer(std::int16_t n, const std::wstring& arguments);
+    // Shows one of the bar's modal windows (item editor, configuration, About box, a message box); while it is
+    // open the bar runs none of its own commands: the notification icon brings that window to the front instead.
+    template <typename ShowWindow>
+    void Modal(ShowWindow show) {
+        ++openModals_;
+        show();
+        --openModals_;
+    }
     SlotKind KindOf(int slot) const;
     DropEffect DropEffectAt(std::optional<int> slot, AllowedEffects allowed) const;
     void HighlightDragSlot(std::optional<int> slot);
     std::optional<float> ReadTwips(const wchar_t* key, const std::wstring& fallback = {}) const;
-    static float AtLeastOneCell(float side, float designSide);
+    static float UsableSide(float side, float designSide, float screenSide);
     void ReadGeometry();
     void KeepOnScreen();
     void ReadWindowIcon();
@@ -112,6 +120,7 @@ class Principal {
     bool trayDispatching_ = false;      // icon events that arrive during a dispatch are not dispatched
     std::optional<int> dragSlot_;       // the cell highlighted under a drag of files
     std::optional<PendingDrop> pendingDrop_;
+    int openModals_ = 0;
 };
 
 }  // namespace zudav

@@ -77,6 +77,13 @@ void FrmAide::Fermer() {
 }
 
 void FrmAide::OnBarreHVPress(int index) {
+    if (index == (principal_.Horizon ? 1 : 0)) {
+        return;  // the bar has that orientation: swapping its sides again would only grow it at every press
+    }
+    Orienter(index);
+}
+
+void FrmAide::Orienter(int index) {
     check2 = 0;
     principal_.Block = false;
     const bool horizontal = index == 1;
@@ -184,7 +191,7 @@ void FrmAide::Unregister() {
 }
 
 void FrmAide::OnCommand5Click() {
-    OnBarreHVPress(0);
+    Orienter(0);  // unlocks and turns the bar upright, whatever its orientation
     barreHV = 0;
     bar_.SetLeft(1);
     bar_.SetTop(1);

@@ -48,7 +48,7 @@ class FrmAide {
     // Every way of closing the window ("&Fermer", the close box, Escape) stores the options.
     void Fermer();
 
-    // A mouse press on BarreHV(index): 0 vertical, 1 horizontal. Also when that option is already selected.
+    // A mouse press on BarreHV(index): 0 vertical, 1 horizontal. The option of the bar's own orientation does nothing.
     void OnBarreHVPress(int index);
     // The pointer moved over Check2: the lock follows the box.
     void OnCheck2PointerMove();
@@ -83,6 +83,8 @@ class FrmAide {
     std::optional<int> selection;  // the first click's position, while an exchange is pending
 
   private:
+    // Unlocks the bar, stores the orientation and swaps the bar's sides, so that its length follows its thickness.
+    void Orienter(int index);
     void Intervertir(int first, int second);
     void Register();
     void Unregister();

@@ -69,6 +69,8 @@ class Platform {
 
     // The primary screen's size.
     virtual ScreenSize Screen() const = 0;
+    // The size of the rectangle that holds every monitor (the virtual screen).
+    virtual ScreenSize VirtualScreen() const = 0;
     // The work area (the screen less the taskbar) of every monitor, in twips of the virtual screen.
     virtual std::vector<Geometry> WorkAreas() const = 0;
 

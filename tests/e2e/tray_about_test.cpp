@@ -34,8 +34,16 @@ TEST_F(Scenario, TrayIconOpensTheAboutBoxAndBringsTheBarBack) {
         for (const auto& [id, text] : texts) {
             EXPECT_EQ(textOf(id ? GetDlgItem(about, id) : about), text) << "control " << id;
         }
-        // A double click while the box is up is not dispatched; the bar meets it before the key that closes the box.
+        // While the box is up, a click on the icon runs no command (no second box, no menu, no refresh): it brings the
+        // box to the front from behind another program's window. The bar meets it before the key that closes the box.
+        HWND other = CreateWindowExW(0, L"STATIC", L"autre", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, 0, 0, 0, 0);
+        SetForegroundWindow(other);
+        EXPECT_TRUE(waitFor([&] { return GetForegroundWindow() == other; }));
+        tray(WM_RBUTTONUP);
         tray(WM_LBUTTONDBLCLK);
+        EXPECT_TRUE(waitFor([&] { return GetForegroundWindow() == about; })) << "the About box did not come forward";
+        EXPECT_EQ(shown(processOf(bar), L"#32768"), nullptr) << "the menu popped up";
+        DestroyWindow(other);
         close(about);
         ASSERT_TRUE(gone(about)) << "the About box did not close";
         sendTo(bar, WM_NULL);

@@ -1,5 +1,6 @@
 #include "bar/principal.h"
 
+#include <functional>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -55,6 +56,9 @@ TEST_F(Startup, StoredValuesThatConvertSetTheWindowOthersLeaveItsDesignValues) {
          true,
          L""},
         {{{L"left", L"-40000"}, {L"top", L"20000"}}, '.', {0, 5310, 870, 8490}, false, true, L""},
+        // Sides longer than all the monitors together (19200 x 14400 here) take the design size too.
+        {{{L"width", L"491505"}, {L"height", L"14401"}}, '.', {1, 1, 870, 8490}, false, true, L""},
+        {{{L"Bloqu\u00e9e", L"1"}, {L"Lar", L"19201"}, {L"Hau", L"14400"}}, '.', {1, 1, 870, 14400}, false, true, L""},
         // A stored file that does not load as an icon leaves the built-in one.
         {{{L"Icone", L"C:\\barre.ico"}}, '.', {1, 1, 870, 8490}, false, true, L"C:\\barre.ico"},
         {{{L"icone", L"C:\\photo.jpg"}}, '.', {1, 1, 870, 8490}, false, true, L"built-in"},
@@ -279,7 +283,9 @@ TEST(TrayCodes, DecodeEachMouseMessage) {
     }
 }
 
-TEST_F(Pointer, TrayIconRestoresTheBarAndIgnoresEventsDuringADispatch) {
+TEST_F(Pointer, TrayIconRestoresTheBarAndOnlyBringsAModalWindowOfTheBarToTheFront) {
+    principal.Charger();
+    principal.OnResize();  // a column of 720-twip cells: cell n from 300 + 720 n down
     bar.minimized = true;
     bar.pictures[0] = L"stale";
     principal.OnTrayMessage(0x201);  // left press: refreshed, restored and shown
@@ -287,20 +293,52 @@ TEST_F(Pointer, TrayIconRestoresTheBarAndIgnoresEventsDuringADispatch) {
     EXPECT_TRUE(bar.shown);
     EXPECT_EQ(bar.pictures[0], L"free");
 
-    // While the About box opened by a double click is up, further clicks on the icon do nothing.
-    bar.duringModal = [&] {
-        principal.OnTrayMessage(0x203);
-        principal.OnTrayMessage(0x205);
+    // While a modal window of the bar is open, a click on the icon runs no command (a second configuration window
+    // would overwrite the first one's settings; "&Quitter" would lose what it holds): it brings that window forward.
+    Item(keys::kChemin, 4, L"C:\\manque.exe");  // its launch fails with the file error's message box
+    const auto middle = [](int slot) { return 300 + 720 * slot + 360.f; };
+    const std::pair<const char*, std::function<void()>> opened[] = {
+        {"About box from the icon", [&] { principal.OnTrayMessage(0x203); }},
+        {"About box from the menu", [&] { principal.OnMenu(MenuCommand::Propos); }},
+        {"configuration", [&] { principal.OnMenu(MenuCommand::Configuration); }},
+        {"item editor", [&] { principal.OnRightPress(6); }},
+        {"item editor of a drop",
+         [&] {
+             principal.OnDrop(10, middle(7), {}, {L"C:\\a.exe"});
+             principal.AfterDrop();
+         }},
+        {"file error", [&] { principal.LancerItem(4); }},
     };
-    principal.OnTrayMessage(0x203);
-    EXPECT_EQ(bar.aboutShown, 1);
-    EXPECT_TRUE(bar.menuPopups.empty());
+    for (const auto& [what, open] : opened) {
+        SCOPED_TRACE(what);
+        int inside = 0;
+        bar.duringModal = platform.duringMessage = [&] {
+            ++inside;
+            const int windows = bar.aboutShown + bar.configurationShown + bar.editorShown,
+                      fronts = bar.modalBroughtToFront;
+            bar.pictures[0] = L"stale";
+            for (std::uint32_t code : {0x201u, 0x202u, 0x203u, 0x205u, 0x200u, 0x204u}) {
+                principal.OnTrayMessage(code);
+            }
+            principal.OnMenu(MenuCommand::Configuration);
+            EXPECT_EQ(principal.OnDragOver(10, middle(8), {}), DropEffect::None);
+            EXPECT_EQ(principal.OnDrop(10, middle(8), {}, {L"C:\\b.exe"}), DropEffect::None);
+            EXPECT_EQ(bar.modalBroughtToFront - fronts, 4);
+            EXPECT_EQ(bar.aboutShown + bar.configurationShown + bar.editorShown, windows);
+            EXPECT_TRUE(bar.menuPopups.empty());
+            EXPECT_EQ(bar.pictures[0], L"stale") << "refreshed under the modal window";
+        };
+        open();
+        EXPECT_EQ(inside, 1);
+    }
 
-    // Once it has closed, the icon answers again: the menu with "A &Propos de ..." as default.
-    bar.duringModal = nullptr;
+    // Once it has closed, the icon answers again: the menu with "A &Propos de ..." as default; during the menu's own
+    // loop, further clicks are not dispatched.
+    bar.duringModal = [&] { principal.OnTrayMessage(0x203); };
     principal.OnTrayMessage(0x205);
     ASSERT_EQ(bar.menuPopups.size(), 1u);
     EXPECT_TRUE(bar.menuPopups[0]);
+    EXPECT_EQ(bar.aboutShown, 2);
 }
 
 using Slots = BarTest;

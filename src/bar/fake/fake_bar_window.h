@@ -51,6 +51,7 @@ class FakeBarWindow : public BarWindow {
     void ShowItemEditor() override;
     void ShowItemEditorForFile(const std::wstring& file) override;
     void ShowConfiguration() override;
+    void BringModalToFront() override { ++modalBroughtToFront; }
     void PopupMenuAide(bool proposIsDefault) override;
     void Close() override { ++closeRequests; }
 
@@ -83,6 +84,7 @@ class FakeBarWindow : public BarWindow {
     int editorShown = 0;
     std::vector<std::wstring> editorFiles;  // the file each editor opened on ("" when opened by a right press)
     int configurationShown = 0;
+    int modalBroughtToFront = 0;
     // Run after each change of the size (not when it stays the same), as the real window lays the bar out on
     // WM_SIZE.
     std::function<void()> onResize;

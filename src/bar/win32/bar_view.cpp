@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <utility>
+
 #include "about/win32/about_view.h"
 #include "bar/win32/bar_ids.h"
 #include "config/win32/config_view.h"
@@ -414,6 +416,41 @@ void BarView::ShowItemEditorForFile(const std::wstring& file) {
 void BarView::ShowConfiguration() {
     if (principal_ != nullptr) {
         ShowConfigWindow(window_, platform_, module_, *principal_, *this, icons_.freeSlot.Get());
+    }
+}
+
+namespace {
+
+// A window the user can act on among those the bar owns, directly or through another: the modal window that is open
+// is enabled and has a caption, while the windows under it are disabled and tooltips have none.
+bool ActsForTheBar(HWND window, HWND bar) {
+    return window != bar && IsWindowVisible(window) && IsWindowEnabled(window) &&
+           (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION &&
+           GetAncestor(window, GA_ROOTOWNER) == bar;
+}
+
+BOOL CALLBACK FindModalWindow(HWND window, LPARAM found) {
+    auto* search = reinterpret_cast<std::pair<HWND, HWND>*>(found);  // the bar, then what was found
+    if (ActsForTheBar(window, search->first)) {
+        search->second = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+// The window system remembers the owned window that was active last (a message box over the configuration window,
+// say); when that one is gone, the enabled one among the bar's windows is the modal window at the top.
+void BarView::BringModalToFront() {
+    HWND modal = GetLastActivePopup(window_);
+    if (!ActsForTheBar(modal, window_)) {
+        std::pair<HWND, HWND> search{window_, nullptr};
+        EnumThreadWindows(GetCurrentThreadId(), FindModalWindow, reinterpret_cast<LPARAM>(&search));
+        modal = search.second;
+    }
+    if (modal != nullptr) {
+        SetForegroundWindow(modal);
     }
 }
 

@@ -69,6 +69,7 @@ class BarView final : public BarWindow, public ControlOwner {
     void ShowItemEditor() override;
     void ShowItemEditorForFile(const std::wstring& file) override;
     void ShowConfiguration() override;
+    void BringModalToFront() override;
     void PopupMenuAide(bool proposIsDefault) override;
     void Close() override;
 

@@ -65,6 +65,9 @@ bool FakePlatform::WriteRunAtLogon(RunScope scope, const std::wstring& name, con
 
 void FakePlatform::ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) {
     messages.push_back({title, text, icon});
+    if (duringMessage) {
+        duringMessage();
+    }
 }
 
 bool FakePlatform::StartProcess(const std::wstring& commandLine, int showCommand) {

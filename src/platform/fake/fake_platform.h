@@ -1,6 +1,7 @@
 // Test double of the platform: it holds state in plain members and records calls.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -29,6 +30,7 @@ class FakePlatform : public Platform {
     void ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
     bool AskYesNo(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
     ScreenSize Screen() const override { return screen; }
+    ScreenSize VirtualScreen() const override { return virtualScreen; }
     std::vector<Geometry> WorkAreas() const override { return workAreas; }
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
     void RemoveRunAtLogon(RunScope scope, const std::wstring& name) override { runAtLogon.erase({scope, name}); }
@@ -63,10 +65,12 @@ class FakePlatform : public Platform {
     std::wstring helpFile;
     int helpShown = 0;
     int beeps = 0;
-    std::vector<Message> messages;  // OK boxes and Yes/No questions, in order
-    std::vector<bool> answers;      // the user's answers to the next questions; none left: No
+    std::vector<Message> messages;        // OK boxes and Yes/No questions, in order
+    std::function<void()> duringMessage;  // run inside each OK box, as its nested message loop would
+    std::vector<bool> answers;            // the user's answers to the next questions; none left: No
     std::vector<std::pair<std::wstring, std::wstring>> copies;  // source, target
     ScreenSize screen{19200, 14400};
+    ScreenSize virtualScreen{19200, 14400};
     std::vector<Geometry> workAreas{{0, 0, 19200, 13800}};
     std::map<std::pair<RunScope, std::wstring>, std::wstring> runAtLogon;
     std::set<RunScope> refusedRunScopes;  // lists that cannot be opened for writing

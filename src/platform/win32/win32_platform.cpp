@@ -244,6 +244,11 @@ ScreenSize Win32Platform::Screen() const {
     return {scale.ToTwips(GetSystemMetrics(SM_CXSCREEN)), scale.ToTwips(GetSystemMetrics(SM_CYSCREEN))};
 }
 
+ScreenSize Win32Platform::VirtualScreen() const {
+    const TwipsScale scale = TwipsScale::ForWindow(nullptr);
+    return {scale.ToTwips(GetSystemMetrics(SM_CXVIRTUALSCREEN)), scale.ToTwips(GetSystemMetrics(SM_CYVIRTUALSCREEN))};
+}
+
 std::vector<Geometry> Win32Platform::WorkAreas() const {
     std::vector<Geometry> areas;
     EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));

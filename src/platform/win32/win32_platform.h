@@ -28,6 +28,7 @@ class Win32Platform : public Platform {
     void ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
     bool AskYesNo(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
     ScreenSize Screen() const override;
+    ScreenSize VirtualScreen() const override;
     std::vector<Geometry> WorkAreas() const override;
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
     void RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
