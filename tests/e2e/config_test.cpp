@@ -100,6 +100,10 @@ TEST_F(Scenario, ConfigurationDocksReordersTurnsAndCopiesTheBar) {
     postPress(control(ids::kConfigBarreHV + 1));
     EXPECT_TRUE(waitFor([&] { return IsWindowVisible(control(ids::kConfigFrame4)); }));
     expectLayout(bar, true, width);
+    // Pressed again, the orientation the bar has changes nothing.
+    postPress(control(ids::kConfigBarreHV + 1));
+    sendTo(config, WM_NULL);
+    expectLayout(bar, true, width);
 
     post(control(ids::kConfigCommand1), BM_CLICK);
     ASSERT_TRUE(gone(config));
