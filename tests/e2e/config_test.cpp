@@ -1,6 +1,7 @@
 // The configuration window, opened from the bar's menu: its captions and the miniature of a vertical bar, a docking
 // preset, an exchange of two items, start with Windows on and off, a new bar, the orientation, and the options
-// stored when it closes, after which the bar shows its items in their new order.
+// stored when it closes, after which the bar shows its items in their new order; docked by its presets at the bottom
+// then at the right edge, the bar opens its item editor and its About box wholly on the screen.
 #include "config/win32/config_ids.h"
 #include "driver.h"
 #include "resources/resource_ids.h"
@@ -121,6 +122,34 @@ TEST_F(Scenario, ConfigurationDocksReordersTurnsAndCopiesTheBar) {
         const std::vector<Picture> after = slotPictures(bar);
         return after[0] == before[4] && after[4] == before[0] && after[0] != after[4];
     })) << "the bar does not show slots 0 and 4 exchanged";
+
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const auto onScreen = [&](const wchar_t* className) {  // the modal window of that class, then closed
+        HWND window = waitModal(bar, className);
+        const RECT r = rectOf(window);
+        EXPECT_TRUE(r.left >= work.left && r.top >= work.top && r.right <= work.right && r.bottom <= work.bottom)
+            << "off the screen: " << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom;
+        post(window, WM_CLOSE);
+        EXPECT_TRUE(gone(window));
+    };
+    for (const auto& [orientation, preset] : {std::pair{1, ids::kConfigCommandB}, {0, ids::kConfigCommand2 + 1}}) {
+        SCOPED_TRACE(orientation ? "at the bottom" : "at the right edge");
+        post(bar, WM_COMMAND, IDM_CONFIGURATION);
+        config = waitModal(bar, ids::kConfigWindowClass);
+        postPress(control(ids::kConfigBarreHV + orientation));
+        post(control(preset), BM_CLICK);
+        post(control(ids::kConfigCommand1), BM_CLICK);
+        ASSERT_TRUE(gone(config));
+        const RECT docked = rectOf(bar);
+        EXPECT_TRUE(orientation ? docked.bottom >= GetSystemMetrics(SM_CYSCREEN) - 40
+                                : docked.right >= GetSystemMetrics(SM_CXSCREEN) - 20)
+            << "not docked: " << docked.right << ", " << docked.bottom;
+        postPress(cell(bar, 2), true);
+        onScreen(ids::kEditorWindowClass);
+        post(bar, WM_COMMAND, IDM_PROPOS);
+        onScreen(ids::kAboutWindowClass);
+    }
 }
 
 }  // namespace e2e

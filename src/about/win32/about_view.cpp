@@ -37,10 +37,9 @@ class AboutView final : public ControlOwner {
         const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
         RegisterWindowClass<AboutView>(instance, kClassName);
         const SIZE size = WindowSizeForClient(owner_, 5940, 5745, kStyle, kExStyle);
-        RECT ownerRect{};
-        GetWindowRect(owner_, &ownerRect);
-        window_ = CreateWindowExW(kExStyle, kClassName, logic_.caption.c_str(), kStyle, ownerRect.left + 40,
-                                  ownerRect.top + 40, size.cx, size.cy, owner_, nullptr, instance, this);
+        const POINT at = PlaceBesideOwner(owner_, size);
+        window_ = CreateWindowExW(kExStyle, kClassName, logic_.caption.c_str(), kStyle, at.x, at.y, size.cx, size.cy,
+                                  owner_, nullptr, instance, this);
         if (window_ == nullptr) {
             return;
         }

@@ -51,14 +51,10 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         RegisterWindowClass<ConfigView>(instance_, kConfigWindowClass,
                                         LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV)));
         const SIZE size = WindowSizeForClient(owner_, 6975, 8835, kStyle, kExStyle);
-        // In the middle of the work area of the bar's monitor.
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        GetMonitorInfoW(MonitorFromWindow(owner_, MONITOR_DEFAULTTONEAREST), &monitor);
-        const RECT& area = monitor.rcWork;
-        window_ = CreateWindowExW(kExStyle, kConfigWindowClass, logic_.caption.c_str(), kStyle,
-                                  (area.left + area.right - size.cx) / 2, (area.top + area.bottom - size.cy) / 2,
-                                  size.cx, size.cy, owner_, nullptr, instance_, this);
+        // Beside the bar, whose docking it changes, so that the bar stays in sight.
+        const POINT at = PlaceBesideOwner(owner_, size);
+        window_ = CreateWindowExW(kExStyle, kConfigWindowClass, logic_.caption.c_str(), kStyle, at.x, at.y, size.cx,
+                                  size.cy, owner_, nullptr, instance_, this);
         if (window_ == nullptr) {
             return;
         }

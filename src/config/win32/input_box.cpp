@@ -20,11 +20,8 @@ class InputBox {
         const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
         RegisterWindowClass<InputBox>(instance, kInputBoxClass);
         const SIZE size = WindowSizeForClient(owner, 4680, 1500, kStyle, kExStyle);
-        RECT ownerRect{};
-        GetWindowRect(owner, &ownerRect);
-        const int left = (ownerRect.left + ownerRect.right - size.cx) / 2;
-        const int top = (ownerRect.top + ownerRect.bottom - size.cy) / 2;
-        if (CreateWindowExW(kExStyle, kInputBoxClass, title.c_str(), kStyle, left, top, size.cx, size.cy, owner,
+        const POINT at = PlaceOverOwner(owner, size);
+        if (CreateWindowExW(kExStyle, kInputBoxClass, title.c_str(), kStyle, at.x, at.y, size.cx, size.cy, owner,
                             nullptr, instance, this) == nullptr) {
             return std::nullopt;
         }

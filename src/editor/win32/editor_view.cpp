@@ -46,10 +46,9 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
         instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
         RegisterWindowClass<EditorView>(instance_, kClassName, LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV)));
         const SIZE size = WindowSizeForClient(owner_, 8955, 3615, kStyle, kExStyle);
-        RECT ownerRect{};
-        GetWindowRect(owner_, &ownerRect);
-        window_ = CreateWindowExW(kExStyle, kClassName, logic_.caption.c_str(), kStyle, ownerRect.right + 8,
-                                  ownerRect.top + 40, size.cx, size.cy, owner_, nullptr, instance_, this);
+        const POINT at = PlaceBesideOwner(owner_, size);
+        window_ = CreateWindowExW(kExStyle, kClassName, logic_.caption.c_str(), kStyle, at.x, at.y, size.cx, size.cy,
+                                  owner_, nullptr, instance_, this);
         if (window_ == nullptr) {
             return;
         }

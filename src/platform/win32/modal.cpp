@@ -1,5 +1,6 @@
 #include "platform/win32/modal.h"
 
+#include "platform/placement.h"
 #include "platform/platform.h"
 #include "platform/win32/twips.h"
 
@@ -41,6 +42,46 @@ SIZE WindowSizeForClient(HWND reference, float clientWidth, float clientHeight, 
     RECT rect{0, 0, scale.ToPixels(clientWidth), scale.ToPixels(clientHeight)};
     AdjustWindowRectEx(&rect, style, FALSE, exStyle);
     return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+namespace {
+
+Geometry ToGeometry(const RECT& r) {
+    return {static_cast<float>(r.left), static_cast<float>(r.top), static_cast<float>(r.right - r.left),
+            static_cast<float>(r.bottom - r.top)};
+}
+
+struct OwnerAndArea {
+    Geometry owner;
+    Geometry area;
+};
+
+OwnerAndArea OwnerAndItsWorkArea(HWND owner) {
+    RECT ownerRect{};
+    GetWindowRect(owner, &ownerRect);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+    return {ToGeometry(ownerRect), ToGeometry(monitor.rcWork)};
+}
+
+POINT ToPoint(const Geometry& g) {
+    return {static_cast<LONG>(g.left), static_cast<LONG>(g.top)};
+}
+
+}  // namespace
+
+POINT PlaceBesideOwner(HWND owner, SIZE size) {
+    const auto [ownerRect, area] = OwnerAndItsWorkArea(owner);
+    return ToPoint(PlaceBeside(ownerRect, {0, 0, static_cast<float>(size.cx), static_cast<float>(size.cy)}, area));
+}
+
+POINT PlaceOverOwner(HWND owner, SIZE size) {
+    const auto [ownerRect, area] = OwnerAndItsWorkArea(owner);
+    const float width = static_cast<float>(size.cx), height = static_cast<float>(size.cy);
+    return ToPoint(KeepInside({ownerRect.left + (ownerRect.width - width) / 2,
+                               ownerRect.top + (ownerRect.height - height) / 2, width, height},
+                              area));
 }
 
 }  // namespace zudav::win32

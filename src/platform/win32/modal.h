@@ -57,4 +57,9 @@ class ModalView {
 // Outer size of a window whose client area has the given size in twips.
 SIZE WindowSizeForClient(HWND reference, float clientWidth, float clientHeight, DWORD style, DWORD exStyle);
 
+// Where a window of that size opens, wholly inside the work area of its owner's monitor: beside the owner, or in the
+// middle of it.
+POINT PlaceBesideOwner(HWND owner, SIZE size);
+POINT PlaceOverOwner(HWND owner, SIZE size);
+
 }  // namespace zudav::win32
