@@ -24,6 +24,8 @@ class BarWindow {
     virtual Geometry Bounds() const = 0;
     // The rectangle the window has when it is not minimised (its normal placement).
     virtual Geometry RestoredBounds() const = 0;
+    // What of the window's rectangle the user does not see: its invisible resize borders (twips).
+    virtual FrameMargins InvisibleFrame() const = 0;
     virtual bool IsMinimized() const = 0;
 
     // Each returns false when the window system refuses the value; the property then keeps its value.
@@ -72,9 +74,18 @@ class BarWindow {
     virtual void Restore() = 0;
     virtual void Show() = 0;
 
-    // The notification-area icon: the window's icon and caption; its mouse codes come back to the logic.
-    virtual void AddTrayIcon() = 0;
+    // The notification-area icon: the window's icon and caption; its mouse codes come back to the logic. Adding
+    // returns false when the notification area refused the icon (as it may while the shell starts at logon).
+    virtual bool AddTrayIcon() = 0;
     virtual void RemoveTrayIcon() = 0;
+    // A timer that asks the logic every two seconds to try the icon again (OnTrayRetry).
+    virtual void SetTrayRetryTimer(bool enabled) = 0;
+
+    // The bar of the same name that already runs is asked to come back (restored, shown, in front); this process may
+    // hand it the foreground.
+    virtual void BringBackRunningCopy(const std::wstring& application) = 0;
+    // Takes the foreground, as the user's own start of the bar allows.
+    virtual void BringToFront() = 0;
 
     // The About box, the item editor (for slot IndexCourant) and the configuration window, modal over the bar;
     // each returns when closed.

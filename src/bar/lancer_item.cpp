@@ -53,7 +53,7 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments) {
     if (!minimise) {
         return fail();  // the program has started all the same
     }
-    if (*minimise == 1) {
+    if (*minimise == 1 && trayIcon_) {
         window_.Minimize();
     }
 }

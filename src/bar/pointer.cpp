@@ -54,10 +54,7 @@ void Principal::OnTrayMessage(std::uint32_t mouseMessage) {
     trayDispatching_ = true;
     switch (action) {
         case TrayAction::RefreshAndRestore:
-            OnMenu(MenuCommand::Rafraichir);
-            window_.Restore();
-            window_.Show();
-            KeepOnScreen();
+            RestoreFromTray();
             break;
         case TrayAction::Show:
             window_.Show();
@@ -74,8 +71,40 @@ void Principal::OnTrayMessage(std::uint32_t mouseMessage) {
     trayDispatching_ = false;
 }
 
+void Principal::RestoreFromTray() {
+    OnMenu(MenuCommand::Rafraichir);
+    window_.Restore();
+    window_.Show();
+    KeepOnScreen();
+}
+
+void Principal::OnStartedAgain() {
+    if (openModals_ > 0) {
+        window_.BringModalToFront();
+        return;
+    }
+    RestoreFromTray();
+    window_.BringToFront();
+}
+
+// The notification area may refuse the icon for a while at logon, as the shell starts: it is tried again every two
+// seconds for about a minute, and again whenever the shell says it has restarted.
+void Principal::AddTrayIcon() {
+    trayIcon_ = window_.AddTrayIcon();
+    trayTries_ = 0;
+    window_.SetTrayRetryTimer(!trayIcon_);
+}
+
+void Principal::OnTrayRetry() {
+    constexpr int kTries = 30;
+    trayIcon_ = window_.AddTrayIcon();
+    if (trayIcon_ || ++trayTries_ >= kTries) {
+        window_.SetTrayRetryTimer(false);
+    }
+}
+
 void Principal::OnShellRestarted() {
-    window_.AddTrayIcon();
+    AddTrayIcon();
 }
 
 }  // namespace zudav

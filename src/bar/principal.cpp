@@ -20,6 +20,7 @@ Principal::LoadResult Principal::Charger() {
     module_.SautLigne = L"\r\n";
 
     if (!platform_.ClaimSingleCopy(settings_.Application())) {
+        window_.BringBackRunningCopy(settings_.Application());
         return LoadResult::AlreadyRunning;
     }
 
@@ -47,7 +48,7 @@ Principal::LoadResult Principal::Charger() {
     Rafraichir();
 
     // A tool window has no taskbar button, so there is no task-list entry to switch off here.
-    window_.AddTrayIcon();
+    AddTrayIcon();
 
     ReadLock();
     KeepOnScreen();
@@ -200,6 +201,8 @@ void Principal::Decharger() {
     settings_.WriteNumber(keys::kWidthWritten, place.width);
     settings_.WriteNumber(keys::kHeightWritten, place.height);
     window_.RemoveTrayIcon();
+    trayIcon_ = false;
+    window_.SetTrayRetryTimer(false);
 }
 
 void Principal::OnResize() {

@@ -66,6 +66,10 @@ class Principal {
     void OnTrayMessage(std::uint32_t mouseMessage);
     // The shell restarted: its notification area is new and empty.
     void OnShellRestarted();
+    // The timer that tries the notification icon again while the notification area refuses it.
+    void OnTrayRetry();
+    // The bar was started again while it runs: it comes back as from its notification icon, and to the front.
+    void OnStartedAgain();
     // The monitors or their resolution changed.
     void OnDisplayChange() { KeepOnScreen(); }
 
@@ -109,6 +113,8 @@ class Principal {
     void KeepOnScreen();
     void ReadWindowIcon();
     void ReadLock();
+    void AddTrayIcon();
+    void RestoreFromTray();
 
     Platform& platform_;
     BarWindow& window_;
@@ -121,6 +127,9 @@ class Principal {
     std::optional<int> dragSlot_;       // the cell highlighted under a drag of files
     std::optional<PendingDrop> pendingDrop_;
     int openModals_ = 0;
+    // Without its icon a minimised bar could not be brought back: a launch then leaves it as it is.
+    bool trayIcon_ = false;
+    int trayTries_ = 0;
 };
 
 }  // namespace zudav

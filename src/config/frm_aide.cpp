@@ -126,7 +126,9 @@ void FrmAide::OnPresetClick(PresetGroup group, int index) {
     // The margins are read as they stand at the click: a text that is not a number is 0.
     const PresetMargins margins{TypedNumber(text3), TypedNumber(text4), TypedNumber(text5), TypedNumber(text6),
                                 TypedNumber(text7)};
-    const PresetPlace place = PlaceForPreset(group, index, bar_.Bounds(), platform_.Screen(), margins);
+    const Geometry bar = bar_.Bounds();
+    const PresetPlace place =
+        PlaceForPreset(group, index, bar, platform_.MonitorAt(bar), margins, bar_.InvisibleFrame());
     if (place.topFirst) {
         bar_.SetTop(place.top);
         bar_.SetLeft(place.left);

@@ -1,5 +1,5 @@
 // The docking presets of the configuration window's screen miniatures: where each button puts the bar, from
-// the bar's size, the screen's size and the margins typed beside the buttons (twips).
+// the bar's size, the monitor it stands on and the margins typed beside the buttons (twips).
 #pragma once
 
 #include "platform/geometry.h"
@@ -28,11 +28,13 @@ struct PresetPlace {
     bool topFirst = false;  // the vertical presets set Top before Left, the horizontal ones Left before Top
 };
 
-// Off-screen results are returned as they are: a large bar may stand partly outside the screen.
+// The bar's edges and margins count from the monitor's edges to what the user sees of the bar: its invisible frame
+// stands beyond them. Off-screen results are returned as they are: a large bar may stand partly outside the monitor.
 PresetPlace PlaceForPreset(PresetGroup group,
                            int index,
                            const Geometry& bar,
-                           ScreenSize screen,
-                           const PresetMargins& margins);
+                           const Geometry& monitor,
+                           const PresetMargins& margins,
+                           const FrameMargins& invisible = {});
 
 }  // namespace zudav

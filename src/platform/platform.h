@@ -67,8 +67,8 @@ class Platform {
     // A modal message box with Yes and No buttons; true when the user answers Yes.
     virtual bool AskYesNo(const std::wstring& title, const std::wstring& text, MessageIcon icon) = 0;
 
-    // The primary screen's size.
-    virtual ScreenSize Screen() const = 0;
+    // The full rectangle of the monitor nearest to a rectangle (twips of the virtual screen, as the work areas).
+    virtual Geometry MonitorAt(const Geometry& rect) const = 0;
     // The size of the rectangle that holds every monitor (the virtual screen).
     virtual ScreenSize VirtualScreen() const = 0;
     // The work area (the screen less the taskbar) of every monitor, in twips of the virtual screen.

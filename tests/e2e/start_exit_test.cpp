@@ -1,5 +1,5 @@
-// Start-up and exit, one bar per executable name: a second start of Zudav leaves at once, a copy named Autre runs
-// beside it with its own store, and each bar saves its own place when it closes.
+// Start-up and exit, one bar per executable name: a second start of Zudav brings the minimised bar back and leaves at
+// once, a copy named Autre runs beside it with its own store, and each bar saves its own place when it closes.
 #include "driver.h"
 
 namespace e2e {
@@ -17,6 +17,8 @@ TEST_F(Scenario, OneBarPerNameEachSavingItsPlace) {
     // The name decides, not the file nor the case of its letters.
     for (const std::wstring& again : {zudav(), copyOf(zudav(), L"ailleurs\\ZUDAV.EXE")}) {
         SCOPED_TRACE(again);
+        post(bar, WM_SYSCOMMAND, SC_MINIMIZE);
+        ASSERT_TRUE(waitFor([&] { return IsIconic(bar); })) << "the bar was not minimised";
         HANDLE second = start(again);
         bool showed = false;
         EXPECT_TRUE(waitFor([&] {
@@ -27,6 +29,7 @@ TEST_F(Scenario, OneBarPerNameEachSavingItsPlace) {
         EXPECT_FALSE(showed) << "another start showed a window";
         EXPECT_EQ(readSettings(L"Zudav"), Settings{}) << "another start wrote to the store";
         EXPECT_TRUE(isRunning(zudavProcess) && IsWindowVisible(bar)) << "the first bar has gone";
+        EXPECT_TRUE(waitFor([&] { return !IsIconic(bar) && GetForegroundWindow() == bar; })) << "the bar is not back";
     }
 
     // Autre opens at its own stored place, away from the default one and from where minimised windows go; closed

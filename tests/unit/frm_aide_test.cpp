@@ -148,14 +148,16 @@ TEST_F(Configuration, LockFollowsThePointerOverTheBoxAndTheClosing) {
     EXPECT_FALSE(principal.Block);
 }
 
-TEST_F(Configuration, PresetsPlaceTheBarFromItsSizeTheScreenAndTheMargins) {
-    platform.screen = {19200, 14400};
+TEST_F(Configuration, PresetsPlaceTheBarFromItsSizeItsMonitorAndTheMargins) {
+    platform.monitors = {{0, 0, 19200, 14400}, {19200, 0, 28800, 21600}};  // a larger one at the right
+    const FrameMargins windows10{105, 0, 105, 105};                        // invisible borders of 7 pixels
     struct {
         PresetGroup group;
         int index;
         Geometry bar;
         const wchar_t* margin;  // replaces every margin text when given
         float left, top;
+        FrameMargins invisible{};
     } const cases[] = {
         {PresetGroup::CommandGx, 1, {0, 0, 870, 8490}, nullptr, 100, 200},
         {PresetGroup::CommandGx, 2, {0, 0, 870, 8490}, nullptr, 970, 200},
@@ -169,6 +171,14 @@ TEST_F(Configuration, PresetsPlaceTheBarFromItsSizeTheScreenAndTheMargins) {
         {PresetGroup::CommandGx, 1, {0, 0, 870, 8490}, L"", 0, 0},
         {PresetGroup::CommandB, 3, {0, 0, 16410, 1220}, L"marge", 2790, 13180},
         {PresetGroup::Command2, 1, {0, 0, 870, 8490}, L" 1 5\t0", 18180, 150},
+        // On the bar's own monitor, from its edges.
+        {PresetGroup::CommandGx, 1, {20000, 0, 870, 8490}, nullptr, 19300, 200},
+        {PresetGroup::Command2, 1, {20000, 0, 870, 8490}, nullptr, 47030, 200},
+        {PresetGroup::CommandB, 3, {20000, 0, 16410, 1220}, nullptr, 31490, 19880},
+        // Against what shows of the bar, its invisible borders beyond the monitor's edges.
+        {PresetGroup::CommandGx, 1, {0, 0, 870, 8490}, nullptr, -5, 200, windows10},
+        {PresetGroup::Command2, 1, {0, 0, 870, 8490}, nullptr, 18335, 200, windows10},
+        {PresetGroup::CommandB, 0, {0, 0, 16410, 1220}, nullptr, -5, 12785, windows10},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.group) * 10 + c.index);
@@ -177,6 +187,7 @@ TEST_F(Configuration, PresetsPlaceTheBarFromItsSizeTheScreenAndTheMargins) {
             form.text3 = form.text4 = form.text5 = form.text6 = form.text7 = c.margin;
         }
         bar.bounds = c.bar;
+        bar.invisibleFrame = c.invisible;
         form.OnPresetClick(c.group, c.index);
         EXPECT_EQ(bar.bounds, (Geometry{c.left, c.top, c.bar.width, c.bar.height}));
     }

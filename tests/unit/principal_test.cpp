@@ -8,8 +8,8 @@
 #include "bar/lancer_item.h"
 #include "bar/layout.h"
 #include "bar/on_screen.h"
-#include "bar/tray.h"
 #include "bar_test.h"
+#include "platform/placement.h"
 
 namespace zudav {
 namespace {
@@ -99,6 +99,7 @@ TEST_F(Startup, ASecondCopyEndsAtOnceACopyUnderAnotherNameShowsItsOwnSlotsAndTra
     EXPECT_EQ(bar.pictures[0], L"");
     EXPECT_EQ(platform.helpFile, L"");
     EXPECT_EQ(store.Changes(), 1);  // only the test's own write
+    EXPECT_EQ(bar.broughtBack, std::vector<std::wstring>{L"Zudav"}) << "the running bar is asked to come back";
 
     platform.executablePath = L"C:\\Outils\\Autre.exe";
     bar.filesWithIcon = {L"C:\\Prog\\bloc.exe"};
@@ -153,6 +154,54 @@ TEST(OnScreen, ABarOnNoMonitorComesIntoTheNearestWorkAreaWithItsSize) {
         EXPECT_EQ(PlaceOnAScreen(c.bar, *c.areas), c.place);
     }
     EXPECT_EQ(PlaceOnAScreen({90000, 0, 870, 870}, {}), std::nullopt) << "no monitor known";
+}
+
+// Pixels: a 1024 x 768 primary monitor with its taskbar below, and a 1280 x 1024 one on either side of it.
+TEST(Placement, WindowsOpenBesideTheBarOnItsSideWithRoomAndWhollyInsideItsMonitorsWorkArea) {
+    const Geometry primary{0, 0, 1024, 738}, right{1024, 0, 1280, 1024}, left{-1280, -200, 1280, 1024};
+    const Geometry editor{0, 0, 600, 250};
+    struct Case {
+        const char* what;
+        Geometry bar, window;
+        const Geometry& area;
+        float left, top;
+    } const cases[] = {
+        {"docked left", {0, 0, 58, 681}, editor, primary, 66, 40},
+        {"docked right", {966, 0, 58, 681}, editor, primary, 358, 40},
+        {"no room on either side", {300, 0, 58, 681}, {0, 0, 800, 250}, primary, 224, 40},
+        {"horizontal, docked at the bottom", {0, 680, 900, 58}, editor, primary, 40, 422},
+        {"horizontal, docked at the top", {0, 0, 900, 58}, editor, primary, 40, 66},
+        {"in the bottom right corner", {966, 600, 58, 681}, editor, primary, 358, 488},
+        {"larger than the area", {0, 0, 58, 681}, {0, 0, 1200, 900}, primary, 0, 0},
+        {"docked right on the right monitor", {2246, 100, 58, 681}, editor, right, 1638, 140},
+        {"docked left on the left monitor", {-1280, -200, 58, 681}, editor, left, -1214, -160},
+        {"horizontal, at the top of the left monitor", {-1280, -200, 1280, 58}, editor, left, -1240, -134},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(PlaceBeside(c.bar, c.window, c.area), (Geometry{c.left, c.top, c.window.width, c.window.height}));
+    }
+}
+
+// A place read on a monitor of one DPI and set back at the next start, when the window may stand on another monitor
+// first, lands at the same pixels: places take the desktop's one factor, sizes the window's own DPI.
+TEST(Placement, PlacesConvertWithTheSystemsDpiAndSizesWithTheWindowsOwn) {
+    struct Case {
+        int systemDpi, windowDpi;
+        PixelRect bar;
+        Geometry twips;
+    } const cases[] = {
+        {96, 96, {100, 50, 158, 731}, {1500, 750, 870, 10215}},
+        {96, 144, {2000, 50, 2087, 1071}, {30000, 750, 870, 10210}},    // a 150 % monitor right of a 100 % one
+        {144, 96, {-1024, 0, -966, 681}, {-10240, 0, 870, 10215}},      // a 100 % monitor left of a 150 % one
+        {96, 192, {3000, 200, 3116, 1562}, {45000, 3000, 870, 10215}},  // a 200 % monitor
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.systemDpi << " / " << c.windowDpi << " dpi");
+        EXPECT_EQ(WindowTwips(c.bar, c.systemDpi, c.windowDpi), c.twips);
+        EXPECT_EQ(TwipsToPixels(c.twips.left, c.systemDpi), c.bar.left);
+        EXPECT_EQ(TwipsToPixels(c.twips.top, c.systemDpi), c.bar.top);
+    }
 }
 
 TEST_F(Startup, MonitorsChangingOrTheBarComingBackBringItOntoAScreenAndItsHeldPlaceWithIt) {
@@ -273,16 +322,6 @@ TEST_F(Pointer, PressesAndSmallControlsActEvenOnALockedBar) {
     EXPECT_EQ(bar.closeRequests, 2);
 }
 
-TEST(TrayCodes, DecodeEachMouseMessage) {
-    EXPECT_EQ(DecodeTrayCode(0x201), TrayAction::RefreshAndRestore);
-    EXPECT_EQ(DecodeTrayCode(0x202), TrayAction::Show);
-    EXPECT_EQ(DecodeTrayCode(0x203), TrayAction::About);
-    EXPECT_EQ(DecodeTrayCode(0x205), TrayAction::Menu);
-    for (std::uint32_t code : {0x200u, 0x204u, 0x206u, 0x207u, 0u, 0x10201u}) {
-        EXPECT_EQ(DecodeTrayCode(code), TrayAction::None) << std::hex << code;
-    }
-}
-
 TEST_F(Pointer, TrayIconRestoresTheBarAndOnlyBringsAModalWindowOfTheBarToTheFront) {
     principal.Charger();
     principal.OnResize();  // a column of 720-twip cells: cell n from 300 + 720 n down
@@ -321,9 +360,9 @@ TEST_F(Pointer, TrayIconRestoresTheBarAndOnlyBringsAModalWindowOfTheBarToTheFron
                 principal.OnTrayMessage(code);
             }
             principal.OnMenu(MenuCommand::Configuration);
-            EXPECT_EQ(principal.OnDragOver(10, middle(8), {}), DropEffect::None);
+            principal.OnStartedAgain();
             EXPECT_EQ(principal.OnDrop(10, middle(8), {}, {L"C:\\b.exe"}), DropEffect::None);
-            EXPECT_EQ(bar.modalBroughtToFront - fronts, 4);
+            EXPECT_EQ(bar.modalBroughtToFront - fronts, 5);
             EXPECT_EQ(bar.aboutShown + bar.configurationShown + bar.editorShown, windows);
             EXPECT_TRUE(bar.menuPopups.empty());
             EXPECT_EQ(bar.pictures[0], L"stale") << "refreshed under the modal window";
@@ -339,6 +378,40 @@ TEST_F(Pointer, TrayIconRestoresTheBarAndOnlyBringsAModalWindowOfTheBarToTheFron
     ASSERT_EQ(bar.menuPopups.size(), 1u);
     EXPECT_TRUE(bar.menuPopups[0]);
     EXPECT_EQ(bar.aboutShown, 2);
+
+    // Started again while it runs, the bar comes back as from its icon, and to the front.
+    bar.minimized = true;
+    bar.pictures[0] = L"stale";
+    principal.OnStartedAgain();
+    EXPECT_TRUE(!bar.minimized && bar.shown && bar.frontRequests == 1 && bar.pictures[0] == L"free");
+}
+
+TEST_F(Pointer, ARefusedTrayIconIsTriedAgainForAMinuteAndTheBarDoesNotMinimiseWithoutIt) {
+    Item(keys::kChemin, 0, L"C:\\Prog\\agenda.exe");
+    platform.startablePrograms = platform.existingFiles = {L"C:\\Prog\\agenda.exe"};
+    bar.trayAccepted = false;  // the shell is still starting, as at logon
+    principal.Charger();
+    EXPECT_TRUE(bar.trayRetryTimer);
+    principal.LancerItem(0);
+    EXPECT_EQ(platform.started.size(), 1u);
+    EXPECT_FALSE(bar.minimized) << "minimised without an icon, the bar could not be brought back";
+    for (int retry = 1; retry < 30; ++retry) {
+        principal.OnTrayRetry();
+    }
+    EXPECT_TRUE(bar.trayRetryTimer);
+    principal.OnTrayRetry();
+    EXPECT_FALSE(bar.trayRetryTimer) << "given up after a minute";
+
+    bar.trayAccepted = true;
+    principal.OnShellRestarted();
+    EXPECT_TRUE(bar.trayIcon && !bar.trayRetryTimer);
+    principal.LancerItem(0);
+    EXPECT_TRUE(bar.minimized);
+    bar.trayAccepted = false;
+    principal.OnShellRestarted();  // refused once after a restart, then taken at the next try
+    bar.trayAccepted = true;
+    principal.OnTrayRetry();
+    EXPECT_TRUE(bar.trayIcon && !bar.trayRetryTimer);
 }
 
 using Slots = BarTest;

@@ -15,6 +15,7 @@ class FakeBarWindow : public BarWindow {
   public:
     Geometry Bounds() const override { return bounds; }
     Geometry RestoredBounds() const override { return restored; }
+    FrameMargins InvisibleFrame() const override { return invisibleFrame; }
     bool IsMinimized() const override { return minimized; }
     bool SetLeft(float twips) override;
     bool SetTop(float twips) override;
@@ -42,10 +43,14 @@ class FakeBarWindow : public BarWindow {
     void Minimize() override { minimized = true; }
     void Restore() override { minimized = false; }
     void Show() override { shown = true; }
-    void AddTrayIcon() override {
+    bool AddTrayIcon() override {
         ++trayAdds;
-        trayIcon = true;
+        trayIcon = trayAccepted;
+        return trayIcon;
     }
+    void SetTrayRetryTimer(bool enabled) override { trayRetryTimer = enabled; }
+    void BringBackRunningCopy(const std::wstring& application) override { broughtBack.push_back(application); }
+    void BringToFront() override { ++frontRequests; }
     void RemoveTrayIcon() override { trayIcon = false; }
     void ShowAbout() override;
     void ShowItemEditor() override;
@@ -58,6 +63,7 @@ class FakeBarWindow : public BarWindow {
     // Design values of a freshly created bar window.
     Geometry bounds{0, 0, 870, 8490};
     Geometry restored{0, 0, 870, 8490};
+    FrameMargins invisibleFrame;
     bool minimized = false;
     std::wstring caption = L" ";
     std::wstring icon = L"built-in";
@@ -79,7 +85,11 @@ class FakeBarWindow : public BarWindow {
     int focusRequests = 0;
     int drags = 0;
     bool trayIcon = false;
+    bool trayAccepted = true;  // false: the notification area refuses the icon
+    bool trayRetryTimer = false;
     int trayAdds = 0;
+    std::vector<std::wstring> broughtBack;  // the running bars asked to come back
+    int frontRequests = 0;
     int aboutShown = 0;
     int editorShown = 0;
     std::vector<std::wstring> editorFiles;  // the file each editor opened on ("" when opened by a right press)

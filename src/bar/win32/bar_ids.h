@@ -15,6 +15,9 @@ inline constexpr UINT kTrayIconId = 1;
 // before and after many refreshes and openings of its windows: a count that grows is a leak.
 inline constexpr wchar_t kLiveHandlesMessage[] = L"Zudav.LiveHandles";
 
+// Registered message: posted by a second start of a bar to the bar of that name that already runs, which comes back.
+inline constexpr wchar_t kStartedAgainMessage[] = L"Zudav.StartedAgain";
+
 // Posted to the bar by its drop target once a drop is answered: the bar then acts on it.
 inline constexpr UINT kAfterDropMessage = WM_APP + 2;
 

@@ -9,6 +9,7 @@
 #include "bar/win32/bar_ids.h"
 #include "config/win32/config_view.h"
 #include "editor/win32/editor_view.h"
+#include "platform/paths.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/system_dlls.h"
@@ -30,6 +31,8 @@ constexpr int kStopImageId = kBarImage2;
 
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimer1Interval = 2000;
+constexpr UINT_PTR kTrayRetryTimer = 2;
+constexpr UINT kTrayRetryInterval = 2000;
 
 // The sizes of the icon boxes and of the "Arrêter" image, in twips.
 constexpr float kIconBoxSide = 480;
@@ -48,7 +51,10 @@ BarView::~BarView() {
 }
 
 bool BarView::Create() {
-    if (!RegisterWindowClass<BarView>(instance_, kClassName, LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV)))) {
+    // Double clicks: the notification area reports a double click on the icon only to a window whose class asks for
+    // them.
+    if (!RegisterWindowClass<BarView>(instance_, kClassName, LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV)),
+                                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), CS_DBLCLKS)) {
         return false;
     }
     const TwipsScale scale = TwipsScale::ForWindow(nullptr);
@@ -60,6 +66,7 @@ bool BarView::Create() {
     menu_.Reset(LoadMenuW(instance_, MAKEINTRESOURCEW(IDM_AIDE)));
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     liveHandlesQuery_ = RegisterWindowMessageW(kLiveHandlesMessage);
+    startedAgain_ = RegisterWindowMessageW(kStartedAgainMessage);
     CreateControls();
     ShowAtDpi(WindowDpi(window_));
     return true;
@@ -165,9 +172,7 @@ void BarView::Discard() {
 Geometry BarView::Bounds() const {
     RECT rect{};
     GetWindowRect(window_, &rect);
-    const TwipsScale scale = TwipsScale::ForWindow(window_);
-    return {scale.ToTwips(rect.left), scale.ToTwips(rect.top), scale.ToTwips(rect.right - rect.left),
-            scale.ToTwips(rect.bottom - rect.top)};
+    return WindowTwips({rect.left, rect.top, rect.right, rect.bottom}, WindowDpi(nullptr), WindowDpi(window_));
 }
 
 Geometry BarView::RestoredBounds() const {
@@ -178,9 +183,23 @@ Geometry BarView::RestoredBounds() const {
         return Bounds();
     }
     const RECT& rect = placement.rcNormalPosition;
-    const TwipsScale scale = TwipsScale::ForWindow(window_);
-    return {scale.ToTwips(rect.left), scale.ToTwips(rect.top), scale.ToTwips(rect.right - rect.left),
-            scale.ToTwips(rect.bottom - rect.top)};
+    return WindowTwips({rect.left, rect.top, rect.right, rect.bottom}, WindowDpi(nullptr), WindowDpi(window_));
+}
+
+// Windows 10 and 11 count invisible resize borders in a window's rectangle; the desktop window manager tells the
+// frame the user sees. Looked up at run time: older systems and Wine have no such borders, or no such call.
+FrameMargins BarView::InvisibleFrame() const {
+    constexpr DWORD kExtendedFrameBounds = 9;  // DWMWA_EXTENDED_FRAME_BOUNDS
+    static const auto getAttribute =
+        SystemFunction<HRESULT WINAPI(HWND, DWORD, PVOID, DWORD)>(L"dwmapi.dll", "DwmGetWindowAttribute");
+    RECT rect{}, visible{};
+    if (getAttribute == nullptr || !GetWindowRect(window_, &rect) ||
+        FAILED(getAttribute(window_, kExtendedFrameBounds, &visible, sizeof visible)) || IsRectEmpty(&visible)) {
+        return {};
+    }
+    const int dpi = WindowDpi(window_);
+    return {PixelsToTwips(visible.left - rect.left, dpi), PixelsToTwips(visible.top - rect.top, dpi),
+            PixelsToTwips(rect.right - visible.right, dpi), PixelsToTwips(rect.bottom - visible.bottom, dpi)};
 }
 
 bool BarView::IsMinimized() const {
@@ -194,7 +213,7 @@ bool BarView::SetLeft(float twips) {
     }
     RECT rect{};
     GetWindowRect(window_, &rect);
-    return SetWindowPos(window_, nullptr, TwipsScale::ForWindow(window_).ToPixels(twips), rect.top, 0, 0,
+    return SetWindowPos(window_, nullptr, TwipsToPixels(twips, WindowDpi(nullptr)), rect.top, 0, 0,
                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
 }
 
@@ -204,7 +223,7 @@ bool BarView::SetTop(float twips) {
     }
     RECT rect{};
     GetWindowRect(window_, &rect);
-    return SetWindowPos(window_, nullptr, rect.left, TwipsScale::ForWindow(window_).ToPixels(twips), 0, 0,
+    return SetWindowPos(window_, nullptr, rect.left, TwipsToPixels(twips, WindowDpi(nullptr)), 0, 0,
                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
 }
 
@@ -377,9 +396,77 @@ NOTIFYICONDATAW BarView::TrayIconData() const {
     return data;
 }
 
-void BarView::AddTrayIcon() {
+// An add that timed out while the shell was busy may still have added the icon: it then takes a change.
+bool BarView::AddTrayIcon() {
     NOTIFYICONDATAW data = TrayIconData();
-    trayIconShown_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+    trayIconShown_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE || Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+    return trayIconShown_;
+}
+
+void BarView::SetTrayRetryTimer(bool enabled) {
+    if (enabled) {
+        SetTimer(window_, kTrayRetryTimer, kTrayRetryInterval, nullptr);
+    } else {
+        KillTimer(window_, kTrayRetryTimer);
+    }
+}
+
+namespace {
+
+// The bar windows of other processes whose executable has this base name.
+struct RunningCopy {
+    std::wstring application;
+    HWND self;
+    HWND found = nullptr;
+};
+
+std::wstring ExecutableOf(DWORD processId) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (process == nullptr) {
+        return {};
+    }
+    std::wstring path(32768, L'\0');
+    DWORD length = static_cast<DWORD>(path.size());
+    path.resize(QueryFullProcessImageNameW(process, 0, path.data(), &length) ? length : 0);
+    CloseHandle(process);
+    return path;
+}
+
+BOOL CALLBACK FindRunningCopy(HWND window, LPARAM search) {
+    auto* copy = reinterpret_cast<RunningCopy*>(search);
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (window == copy->self || lstrcmpW(className, kBarWindowClass) != 0 || processId == GetCurrentProcessId() ||
+        CompareStringOrdinal(BaseName(ExecutableOf(processId)).c_str(), -1, copy->application.c_str(), -1, TRUE) !=
+            CSTR_EQUAL) {
+        return TRUE;
+    }
+    copy->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+// The user started this bar: this process may take the foreground, and hands that right to the bar that runs.
+void BarView::BringBackRunningCopy(const std::wstring& application) {
+    RunningCopy copy{application, window_};
+    EnumWindows(FindRunningCopy, reinterpret_cast<LPARAM>(&copy));
+    if (copy.found == nullptr) {
+        return;
+    }
+    DWORD processId = 0;
+    GetWindowThreadProcessId(copy.found, &processId);
+    AllowSetForegroundWindow(processId);
+    PostMessageW(copy.found, startedAgain_, 0, 0);
+}
+
+void BarView::BringToFront() {
+    SetForegroundWindow(window_);
+    if (topmost_) {
+        MakeTopmost();
+    }
 }
 
 // A new name or icon of the bar (from its configuration) shows on its notification icon at once.
@@ -501,6 +588,12 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         }
         return 0;
     }
+    if (message == startedAgain_ && startedAgain_ != 0) {
+        if (principal_ != nullptr) {
+            principal_->OnStartedAgain();
+        }
+        return 0;
+    }
     if (message == liveHandlesQuery_ && liveHandlesQuery_ != 0) {
         return wParam < static_cast<WPARAM>(HandleKind::Count) ? LiveHandles(static_cast<HandleKind>(wParam)).load()
                                                                : -1;
@@ -538,8 +631,11 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_TIMER:
             if (wParam == kTimer1 && principal_ != nullptr) {
                 principal_->OnTimer();
+            } else if (wParam == kTrayRetryTimer && principal_ != nullptr) {
+                principal_->OnTrayRetry();
             }
             return 0;
+        case WM_LBUTTONDBLCLK:  // the class asks for double clicks; on the background they drag as a press does
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:

@@ -39,6 +39,7 @@ class BarView final : public BarWindow, public ControlOwner {
 
     Geometry Bounds() const override;
     Geometry RestoredBounds() const override;
+    FrameMargins InvisibleFrame() const override;
     bool IsMinimized() const override;
     bool SetLeft(float twips) override;
     bool SetTop(float twips) override;
@@ -63,8 +64,11 @@ class BarView final : public BarWindow, public ControlOwner {
     void Minimize() override;
     void Restore() override;
     void Show() override;
-    void AddTrayIcon() override;
+    bool AddTrayIcon() override;
     void RemoveTrayIcon() override;
+    void SetTrayRetryTimer(bool enabled) override;
+    void BringBackRunningCopy(const std::wstring& application) override;
+    void BringToFront() override;
     void ShowAbout() override;
     void ShowItemEditor() override;
     void ShowItemEditorForFile(const std::wstring& file) override;
@@ -102,6 +106,7 @@ class BarView final : public BarWindow, public ControlOwner {
     bool topmost_ = false;     // the bar asked to stay above other windows
     UINT taskbarCreated_ = 0;  // the shell's broadcast after it restarts
     UINT liveHandlesQuery_ = 0;
+    UINT startedAgain_ = 0;  // a second start of this bar asks it to come back
 
     std::array<ChildControl, keys::kItemCount> pictures_;                 // Picture1(0..12)
     std::array<ChildControl, keys::kItemCount> cells_;                    // CoolBar(0..12)

@@ -63,6 +63,16 @@ bool FakePlatform::WriteRunAtLogon(RunScope scope, const std::wstring& name, con
     return true;
 }
 
+Geometry FakePlatform::MonitorAt(const Geometry& rect) const {
+    for (const Geometry& monitor : monitors) {
+        if (rect.left >= monitor.left && rect.left < monitor.left + monitor.width && rect.top >= monitor.top &&
+            rect.top < monitor.top + monitor.height) {
+            return monitor;
+        }
+    }
+    return monitors.front();
+}
+
 void FakePlatform::ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) {
     messages.push_back({title, text, icon});
     if (duringMessage) {

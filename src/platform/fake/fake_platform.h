@@ -29,7 +29,7 @@ class FakePlatform : public Platform {
     void Beep() override { ++beeps; }
     void ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
     bool AskYesNo(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
-    ScreenSize Screen() const override { return screen; }
+    Geometry MonitorAt(const Geometry& rect) const override;
     ScreenSize VirtualScreen() const override { return virtualScreen; }
     std::vector<Geometry> WorkAreas() const override { return workAreas; }
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
@@ -69,7 +69,7 @@ class FakePlatform : public Platform {
     std::function<void()> duringMessage;  // run inside each OK box, as its nested message loop would
     std::vector<bool> answers;            // the user's answers to the next questions; none left: No
     std::vector<std::pair<std::wstring, std::wstring>> copies;  // source, target
-    ScreenSize screen{19200, 14400};
+    std::vector<Geometry> monitors{{0, 0, 19200, 14400}};       // the first one stands in for any rectangle on none
     ScreenSize virtualScreen{19200, 14400};
     std::vector<Geometry> workAreas{{0, 0, 19200, 13800}};
     std::map<std::pair<RunScope, std::wstring>, std::wstring> runAtLogon;

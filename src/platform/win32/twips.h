@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include <cmath>
+#include "platform/geometry.h"
 
 namespace zudav::win32 {
 
@@ -12,21 +12,14 @@ int WindowDpi(HWND window);
 
 class TwipsScale {
   public:
-    explicit TwipsScale(int dpi) : twipsPerPixel_(1440.0f / static_cast<float>(dpi > 0 ? dpi : 96)) {}
+    explicit TwipsScale(int dpi) : dpi_(dpi) {}
     static TwipsScale ForWindow(HWND window) { return TwipsScale(WindowDpi(window)); }
 
-    // Held within the window system's coordinates: a far-off value (a typed margin of 1e30) must not overflow.
-    int ToPixels(float twips) const {
-        constexpr float kFarthest = 1 << 30;
-        const float pixels = twips / twipsPerPixel_;
-        return static_cast<int>(std::lround(pixels < -kFarthest  ? -kFarthest
-                                            : pixels > kFarthest ? kFarthest
-                                                                 : pixels));
-    }
-    float ToTwips(int pixels) const { return static_cast<float>(pixels) * twipsPerPixel_; }
+    int ToPixels(float twips) const { return TwipsToPixels(twips, dpi_); }
+    float ToTwips(int pixels) const { return PixelsToTwips(pixels, dpi_); }
 
   private:
-    float twipsPerPixel_;
+    int dpi_;
 };
 
 }  // namespace zudav::win32

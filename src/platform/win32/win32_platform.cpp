@@ -239,9 +239,15 @@ bool Win32Platform::CopyFileTo(const std::wstring& source, const std::wstring& t
     return CopyFileW(source.c_str(), target.c_str(), TRUE) != FALSE;
 }
 
-ScreenSize Win32Platform::Screen() const {
-    const TwipsScale scale = TwipsScale::ForWindow(nullptr);
-    return {scale.ToTwips(GetSystemMetrics(SM_CXSCREEN)), scale.ToTwips(GetSystemMetrics(SM_CYSCREEN))};
+Geometry Win32Platform::MonitorAt(const Geometry& rect) const {
+    const int dpi = WindowDpi(nullptr);
+    const RECT pixels{TwipsToPixels(rect.left, dpi), TwipsToPixels(rect.top, dpi),
+                      TwipsToPixels(rect.left + rect.width, dpi), TwipsToPixels(rect.top + rect.height, dpi)};
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(MonitorFromRect(&pixels, MONITOR_DEFAULTTONEAREST), &info);
+    const RECT& m = info.rcMonitor;
+    return WindowTwips({m.left, m.top, m.right, m.bottom}, dpi, dpi);
 }
 
 ScreenSize Win32Platform::VirtualScreen() const {

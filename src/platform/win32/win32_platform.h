@@ -27,7 +27,7 @@ class Win32Platform : public Platform {
     void Beep() override;
     void ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
     bool AskYesNo(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
-    ScreenSize Screen() const override;
+    Geometry MonitorAt(const Geometry& rect) const override;
     ScreenSize VirtualScreen() const override;
     std::vector<Geometry> WorkAreas() const override;
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;

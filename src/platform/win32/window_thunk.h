@@ -31,9 +31,11 @@ template <typename Owner>
 bool RegisterWindowClass(HINSTANCE instance,
                          const wchar_t* name,
                          HICON icon = nullptr,
-                         HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)) {
+                         HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                         UINT style = 0) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
+    windowClass.style = style;
     windowClass.lpfnWndProc = WindowThunk<Owner>;
     windowClass.hInstance = instance;
     windowClass.hIcon = icon;
