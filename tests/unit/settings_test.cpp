@@ -5,6 +5,7 @@
 #include "bar/settings/memory_store.h"
 #include "bar/settings/stored_text.h"
 #include "platform/paths.h"
+#include "platform/slow_files.h"
 
 namespace zudav {
 namespace {
@@ -135,6 +136,30 @@ TEST(Paths, BaseNameFolderAndJoin) {
     EXPECT_EQ(FolderOf(L"C:\\Zudav.exe"), L"C:\\");
     EXPECT_EQ(JoinPath(L"C:\\Outils", L"Zudav.chm"), L"C:\\Outils\\Zudav.chm");
     EXPECT_EQ(JoinPath(L"C:\\", L"Zudav.chm"), L"C:\\Zudav.chm");
+}
+
+// Icons of files on shares and in the cloud are read away from the window: one read of a file at a time, and what
+// comes goes to the boxes that still wait for it.
+TEST(SlowFiles, SharesAndOnlineOnlyFilesAreReadOnceForTheBoxesStillWaiting) {
+    for (const wchar_t* share : {L"\\\\serveur\\outils\\a.exe", L"\\\\?\\UNC\\serveur\\a.exe", L"//serveur/a.exe"}) {
+        EXPECT_TRUE(IsSharePath(share)) << share;
+    }
+    for (const wchar_t* local : {L"C:\\a.exe", L"\\\\?\\C:\\a.exe", L"\\\\.\\pipe\\a", L"a.exe", L"\\\\"}) {
+        EXPECT_FALSE(IsSharePath(local)) << local;
+    }
+    EXPECT_TRUE(IsOnlineOnly(0x400000 | 0x20) && IsOnlineOnly(0x40000) && IsOnlineOnly(0x1000));
+    EXPECT_FALSE(IsOnlineOnly(0x20 | 0x80 | 0x800));  // archive, normal, compressed
+
+    PendingReads reads;
+    EXPECT_TRUE(reads.Ask(1, L"\\\\s\\a.exe"));
+    EXPECT_FALSE(reads.Ask(1, L"\\\\s\\a.exe")) << "a refresh while it is read: no second read";
+    EXPECT_FALSE(reads.Ask(4, L"\\\\s\\a.exe"));
+    EXPECT_TRUE(reads.Ask(2, L"\\\\s\\b.exe"));
+    reads.Forget(4);                             // slot 4 shows another item now
+    EXPECT_TRUE(reads.Ask(2, L"\\\\s\\c.exe"));  // and slot 2 another file
+    EXPECT_EQ(reads.Arrived(L"\\\\s\\a.exe"), std::vector<int>{1});
+    EXPECT_EQ(reads.Arrived(L"\\\\s\\b.exe"), std::vector<int>{});
+    EXPECT_TRUE(reads.Ask(1, L"\\\\s\\a.exe")) << "read again at the next refresh";
 }
 
 }  // namespace

@@ -20,6 +20,9 @@ inline constexpr wchar_t kStartedAgainMessage[] = L"Zudav.StartedAgain";
 
 // Posted to the bar by its drop target once a drop is answered: the bar then acts on it.
 inline constexpr UINT kAfterDropMessage = WM_APP + 2;
+// Posted to the bar when the icon of a file that is slow to read has been read away from it
+// (platform/win32/slow_icons).
+inline constexpr UINT kSlowIconMessage = WM_APP + 3;
 
 // Picture1(i) is kPicture1 + i, CoolBar(i) is kCoolBar + i.
 inline constexpr int kPicture1 = 1000;

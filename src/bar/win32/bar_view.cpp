@@ -12,6 +12,7 @@
 #include "platform/paths.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/pictures.h"
+#include "platform/win32/slow_icons.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/window_thunk.h"
@@ -310,20 +311,46 @@ void BarView::ShowControls(const BarControls& controls) {
     PlaceControl(stopImage_, stop.left, stop.top, stop.width, stop.height);
 }
 
+// A file on a share that does not answer would hold the bar for the network's time-out at every activation, and an
+// online-only cloud file would be downloaded: their icons are read away from the window and shown when they come.
 IconLookup BarView::DrawFirstIcon(int box, const std::wstring& path) {
+    if (SlowToRead(path)) {
+        if (slowReads_.Ask(box, path)) {
+            ReadIconAway(window_, kSlowIconMessage, path);
+        }
+        return IconLookup::Drawn;
+    }
+    slowReads_.Forget(box);
     return ShowFirstIcon(pictures_[box], instance_, path);
 }
 
+// Each box that still waits for the file shows its icon, or the placeholder when the file gave none.
+void BarView::ShowReadIcon(LPARAM result) {
+    const std::unique_ptr<ReadIcon> read = TakeReadIcon(result);
+    const bool iconKind = read->icon != reinterpret_cast<HICON>(1);
+    const UniqueIcon icon(iconKind ? read->icon : nullptr);
+    for (int box : slowReads_.Arrived(read->path)) {
+        if (icon) {
+            pictures_[box].ShowOwnedIcon(UniqueIcon(CopyIcon(icon.Get())));
+        } else if (iconKind) {
+            pictures_[box].ShowSharedIcon(icons_.placeholder.Get());
+        }
+    }
+}
+
 bool BarView::LoadPicture(int box, const std::wstring& path) {
+    slowReads_.Forget(box);
     return ShowPictureFile(pictures_[box], path);
 }
 
 void BarView::ShowBuiltInPicture(int box, BuiltInPicture picture) {
+    slowReads_.Forget(box);
     pictures_[box].ShowSharedIcon(picture == BuiltInPicture::Placeholder ? icons_.placeholder.Get()
                                                                          : icons_.freeSlot.Get());
 }
 
 void BarView::ClearPicture(int box) {
+    slowReads_.Forget(box);
     pictures_[box].ClearPicture();
 }
 
@@ -699,6 +726,9 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 closed_ = true;
                 principal_->Decharger();
             }
+            return 0;
+        case kSlowIconMessage:
+            ShowReadIcon(lParam);
             return 0;
         case kAfterDropMessage:
             if (principal_ != nullptr) {

@@ -15,6 +15,7 @@
 #include "bar/principal.h"
 #include "bar/settings/keys.h"
 #include "bar/win32/bar_drop_target.h"
+#include "platform/slow_files.h"
 #include "platform/win32/child_control.h"
 #include "platform/win32/handles.h"
 
@@ -91,6 +92,7 @@ class BarView final : public BarWindow, public ControlOwner {
     NOTIFYICONDATAW TrayIconData() const;
     void UpdateTrayIcon();
     bool Resize(int width, int height);
+    void ShowReadIcon(LPARAM result);
     // The built-in pictures and the "Action" label at the size for the window's DPI, shown where the old ones were.
     void ShowAtDpi(int dpi);
 
@@ -113,6 +115,7 @@ class BarView final : public BarWindow, public ControlOwner {
     ChildControl label_;                                                  // Label1, "Action"
     ChildControl stopImage_;                                              // Image2, "Arrêter"
     std::array<std::optional<std::wstring>, keys::kItemCount> slotTips_;  // what each slot's tools show
+    PendingReads slowReads_;  // icons of files on shares or in the cloud, read away from the window
 
     struct BuiltInIcons {
         UniqueIcon tray;         // the notification icon of a bar without an icon of its own
