@@ -12,10 +12,14 @@ int WindowDpi(HWND window) {
             return static_cast<int>(dpi);
         }
     }
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    // The system's DPI is set for the process when it starts: read once.
+    static const int systemDpi = [] {
+        HDC screen = GetDC(nullptr);
+        const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+        ReleaseDC(nullptr, screen);
+        return dpi;
+    }();
+    return systemDpi;
 }
 
 }  // namespace zudav::win32
