@@ -14,7 +14,7 @@ TEST_F(Scenario, InstalledForTheUserItMakesABarAndItsUninstallKeepsTheSettings) 
     const std::filesystem::path folder = std::wstring(_wgetenv(L"LOCALAPPDATA")) + L"\\Programs\\Zudav";
     auto link = std::filesystem::path(_wgetenv(L"APPDATA")) / L"Microsoft\\Windows\\Start Menu\\Programs\\Zudav.lnk";
     msiexec(L"/x"), std::filesystem::remove_all(folder);  // what an interrupted run may have left
-    ASSERT_TRUE(msiexec(L"/i"));
+    ASSERT_TRUE(std::filesystem::exists(msi) && msiexec(L"/i")) << "no installer beside this program";
     EXPECT_TRUE(exists(link) && std::distance(std::filesystem::directory_iterator(folder), {}) == 4);
 
     HWND bar = startBar(folder / L"Zudav.exe"), input = nullptr;
