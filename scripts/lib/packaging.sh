@@ -56,7 +56,7 @@ zudav_package() {
     rm -rf "$out"
     mkdir -p "$out/winget"
     stage=$(mktemp -d)
-    # The files keep the time of the last commit, so that two releases of one commit zip the same bytes.
+    # The zipped files are dated by the last commit, the release's own date, not by the time they were built.
     epoch=$(git -C "$ZUDAV_ROOT" log -1 --format=%ct 2>/dev/null || date +%s)
     for arch in win64 win32; do
         build=$build64
