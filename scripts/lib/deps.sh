@@ -21,13 +21,22 @@ ZUDAV_PACKAGES=(
     "fp-utils:chmcmd"
     "clang-format:clang-format"
     "python3:python3"
+    "python3-yaml:/usr/lib/python3/dist-packages/yaml/__init__.py"
+    "wixl:wixl"
+    "msitools:msiinfo"
+    "zip:zip"
+    "unzip:unzip"
 )
 
+# Usage: zudav_missing_packages [PACKAGE...]: of the given packages (default: all of them), those not installed.
 zudav_missing_packages() {
     local entry package probe
     for entry in "${ZUDAV_PACKAGES[@]}"; do
         package=${entry%%:*}
         probe=${entry#*:}
+        if (($# > 0)) && [[ " $* " != *" $package "* ]]; then
+            continue
+        fi
         if [[ $probe == /* ]]; then
             [[ -e $probe ]] && continue
         else
@@ -37,9 +46,10 @@ zudav_missing_packages() {
     done
 }
 
+# Usage: zudav_ensure_deps [PACKAGE...]: installs those of the given packages (default: all) that are missing.
 zudav_ensure_deps() {
     local missing
-    mapfile -t missing < <(zudav_missing_packages)
+    mapfile -t missing < <(zudav_missing_packages "$@")
     if ((${#missing[@]} == 0)); then
         return 0
     fi
@@ -52,7 +62,7 @@ zudav_ensure_deps() {
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -q
     apt-get install -y -q "${missing[@]}"
-    mapfile -t missing < <(zudav_missing_packages)
+    mapfile -t missing < <(zudav_missing_packages "$@")
     if ((${#missing[@]} != 0)); then
         zudav_die "still missing after apt-get install: ${missing[*]}"
     fi

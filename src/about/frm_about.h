@@ -30,8 +30,9 @@ class FrmAbout {
     std::wstring lblDescription = L"Description de l'application";
     const std::wstring label2 = L"Envoyer un coucou \u00e0 l'auteur...";
     const std::wstring lblDisclaimer =
-        L"Avertissement: ce programme est fourni tel quel, sans aucune garantie. Vous pouvez le copier et le "
-        L"donner librement, pourvu que ce texte l'accompagne et qu'il ne soit pas vendu.";
+        L"Avertissement: ce programme est fourni tel quel, sans aucune garantie. C'est un logiciel libre sous "
+        L"licence MIT : vous pouvez l'utiliser, le copier, le modifier, le donner et le vendre, pourvu que sa "
+        L"licence (fichier LICENSE) l'accompagne.";
     const std::wstring label1 = kAdresseSiteWeb;
     const std::wstring cmdOK = L"Retour";
 

@@ -1,0 +1,287 @@
+# shellcheck shell=bash
+# The release for Windows users, made from the x64 and x86 builds: a portable zip of each, the per-user installer of
+# the x64 build, their SHA256SUMS, and the manifests of the Windows Package Manager (winget) and of Scoop filled with
+# the real hashes. `scripts/release` makes it into dist/; `scripts/test` makes it into build/dist from the builds it has
+# just made and checks it (zudav_check_release), in seconds.
+# Sourced, never run. The version is the one CMakeLists.txt states; the site is the one the About box shows.
+
+# What the release needs besides a shell: the builds' tools, the help compiler, the installer's and the zips' tools,
+# and Python with YAML to write and read the manifests (entries of ZUDAV_PACKAGES in deps.sh).
+ZUDAV_RELEASE_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix fp-utils wixl msitools zip
+    unzip python3 python3-yaml)
+
+# The files of a portable bar, in the zips and in the installation folder.
+ZUDAV_RELEASE_FILES=(Zudav.exe Zudav.chm LICENSE LISEZMOI.txt)
+
+ZUDAV_WINGET_ID=Zudav.Zudav
+ZUDAV_PUBLISHER="The Zudav authors"
+
+zudav_project_version() {
+    sed -n 's/^project(Zudav VERSION \([0-9.]*\) .*/\1/p' "$ZUDAV_ROOT/CMakeLists.txt"
+}
+
+zudav_site_address() {
+    sed -n 's/.*kAdresseSiteWeb = L"\([^"]*\)".*/\1/p' "$ZUDAV_ROOT/src/about/frm_about.h"
+}
+
+# A text of an executable's version information (UTF-16 strings: the name, then its value).
+zudav_version_text() {
+    x86_64-w64-mingw32-strings -el "$1" | grep -A1 -x "$2" | sed -n 2p
+}
+
+# The names of the release's files, for a version.
+zudav_release_names() {
+    printf '%s\n' "Zudav-$1-win64.zip" "Zudav-$1-win32.zip" "Zudav-$1-win64.msi"
+}
+
+# A text file as Windows' Notepad reads it best: CRLF line ends, and UTF-8 said by a byte order mark.
+zudav_windows_text() {
+    printf '\xef\xbb\xbf'
+    sed 's/$/\r/' "$1"
+}
+
+# Usage: zudav_package WIN64_BUILD WIN32_BUILD OUT_DIR [DOWNLOAD_URL]
+# DOWNLOAD_URL is where the release's files will be downloaded from (default: the site's /releases/VERSION/); it must
+# hold the version, so that Scoop can find the later releases by the same pattern.
+zudav_package() {
+    local build64=$1 build32=$2 out version site url stage arch build found epoch product upgrade
+    out=$(realpath -m "$3")
+    version=$(zudav_project_version)
+    site=$(zudav_site_address)
+    [[ -n $version && -n $site ]] || zudav_die "no version in CMakeLists.txt or no site in src/about/frm_about.h"
+    url=${4:-$site/releases/$version/}
+    [[ $url == */ ]] || url+=/
+    [[ $url == *"/$version/"* ]] || zudav_die "the download address $url does not hold the version $version"
+
+    rm -rf "$out"
+    mkdir -p "$out/winget"
+    stage=$(mktemp -d)
+    # The zipped files are dated by the last commit, the release's own date, not by the time they were built.
+    epoch=$(git -C "$ZUDAV_ROOT" log -1 --format=%ct 2>/dev/null || date +%s)
+    for arch in win64 win32; do
+        build=$build64
+        [[ $arch == win32 ]] && build=$build32
+        found=$(zudav_version_text "$build/Zudav.exe" ProductVersion)
+        [[ $found == "$version" ]] || zudav_die "$build/Zudav.exe is version '$found', not $version: build it again"
+        mkdir "$stage/$arch"
+        cp "$build/Zudav.exe" "$build/Zudav.chm" "$stage/$arch/"
+        zudav_windows_text "$ZUDAV_ROOT/LICENSE" >"$stage/$arch/LICENSE"
+        zudav_windows_text "$ZUDAV_ROOT/packaging/LISEZMOI.txt" >"$stage/$arch/LISEZMOI.txt"
+        touch -d "@$epoch" "$stage/$arch"/*
+        (cd "$stage/$arch" && zip -q -X "$out/Zudav-$version-$arch.zip" "${ZUDAV_RELEASE_FILES[@]}")
+    done
+
+    # The installer's product code is made from its upgrade code and the version: the same at each build of a version.
+    upgrade=$(sed -n 's/.*UpgradeCode="\([^"]*\)".*/\1/p' "$ZUDAV_ROOT/packaging/Zudav.wxs")
+    product=$(python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2])).upper())' \
+        "$upgrade" "Zudav $version x64")
+    cp "$ZUDAV_ROOT/src/resources/icons/zudav.ico" "$stage/win64/"
+    (cd "$stage/win64" && wixl --arch x64 -D "Version=$version" -D "ProductCode=$product" -D "Site=$site" \
+        -o "$out/Zudav-$version-win64.msi" "$ZUDAV_ROOT/packaging/Zudav.wxs") ||
+        zudav_die "wixl could not build the installer"
+    rm -rf "$stage"
+
+    local -a names
+    mapfile -t names < <(zudav_release_names "$version")
+    (cd "$out" && sha256sum "${names[@]}" >SHA256SUMS)
+    local zip_hash msi_hash
+    zip_hash=$(sha256sum "$out/${names[0]}" | cut -d' ' -f1)
+    msi_hash=$(sha256sum "$out/${names[2]}" | cut -d' ' -f1)
+    zudav_winget_manifests "$out/winget" "$version" "$site" "$url${names[2]}" "${msi_hash^^}" "{$product}" "{$upgrade}"
+    zudav_scoop_manifest "$out/zudav.json" "$version" "$site" "$url" "${names[0]}" "$zip_hash"
+    zudav_note "$(cd "$out" && du -b "${names[@]}" | awk '{ printf "%s%s %d KB", sep, $2, ($1 + 1023) / 1024; sep = ", " }')"
+}
+
+# Usage: zudav_winget_manifests FOLDER VERSION SITE INSTALLER_URL SHA256 PRODUCT_CODE UPGRADE_CODE
+zudav_winget_manifests() {
+    local folder=$1 version=$2 site=$3 installer=$4 hash=$5 product=$6 upgrade=$7 schema=1.6.0
+    local head="PackageIdentifier: $ZUDAV_WINGET_ID
+PackageVersion: $version"
+    cat >"$folder/$ZUDAV_WINGET_ID.yaml" <<EOF
+# yaml-language-server: \$schema=https://aka.ms/winget-manifest.version.$schema.schema.json
+$head
+DefaultLocale: en-US
+ManifestType: version
+ManifestVersion: $schema
+EOF
+    cat >"$folder/$ZUDAV_WINGET_ID.installer.yaml" <<EOF
+# yaml-language-server: \$schema=https://aka.ms/winget-manifest.installer.$schema.schema.json
+$head
+InstallerLocale: fr-FR
+InstallerType: msi
+Scope: user
+InstallModes:
+  - interactive
+  - silent
+  - silentWithProgress
+UpgradeBehavior: install
+ProductCode: '$product'
+AppsAndFeaturesEntries:
+  - DisplayName: Zudav
+    Publisher: $ZUDAV_PUBLISHER
+    DisplayVersion: $version
+    ProductCode: '$product'
+    UpgradeCode: '$upgrade'
+InstallationMetadata:
+  DefaultInstallLocation: '%LOCALAPPDATA%\Programs\Zudav'
+Installers:
+  - Architecture: x64
+    InstallerUrl: $installer
+    InstallerSha256: $hash
+ManifestType: installer
+ManifestVersion: $schema
+EOF
+    cat >"$folder/$ZUDAV_WINGET_ID.locale.en-US.yaml" <<EOF
+# yaml-language-server: \$schema=https://aka.ms/winget-manifest.defaultLocale.$schema.schema.json
+$head
+PackageLocale: en-US
+Publisher: $ZUDAV_PUBLISHER
+PublisherUrl: $site
+PackageName: Zudav
+PackageUrl: $site
+License: MIT
+Copyright: Copyright (c) 2026 $ZUDAV_PUBLISHER
+ShortDescription: A small launcher bar for the Windows desktop, with a French user interface.
+Description: |-
+  Zudav is a narrow window, always on top, with thirteen slots from which programs are started and documents
+  opened in one click. Several bars can run side by side, each a copy of Zudav.exe under another name, with its
+  own items, place and options, kept in the user's registry. It is installed for the current user only, without
+  an administrator.
+Moniker: zudav
+Tags:
+  - launcher
+  - toolbar
+  - dock
+  - shortcuts
+ManifestType: defaultLocale
+ManifestVersion: $schema
+EOF
+    cat >"$folder/$ZUDAV_WINGET_ID.locale.fr-FR.yaml" <<EOF
+# yaml-language-server: \$schema=https://aka.ms/winget-manifest.locale.$schema.schema.json
+$head
+PackageLocale: fr-FR
+Publisher: $ZUDAV_PUBLISHER
+PublisherUrl: $site
+PackageName: Zudav
+PackageUrl: $site
+License: MIT
+Copyright: Copyright (c) 2026 $ZUDAV_PUBLISHER
+ShortDescription: Une petite barre de lancement pour le bureau de Windows.
+Description: |-
+  Zudav est une petite fenêtre toujours visible, avec treize emplacements : un clic lance un programme ou ouvre
+  un document. Plusieurs barres peuvent tourner côte à côte, chacune copie de Zudav.exe sous un autre nom, avec
+  ses éléments, sa place et ses options, rangés dans le registre de l'utilisateur. Elle s'installe pour
+  l'utilisateur seul, sans administrateur.
+Tags:
+  - lanceur
+  - barre-d-outils
+  - raccourcis
+ManifestType: locale
+ManifestVersion: $schema
+EOF
+}
+
+# Usage: zudav_scoop_manifest FILE VERSION SITE DOWNLOAD_URL ZIP_NAME SHA256
+# A portable app without persisted folders: the bar keeps its settings in the registry. Scoop fills the later
+# releases in from the same address with the version changed, and takes their hashes from their SHA256SUMS.
+zudav_scoop_manifest() {
+    local file=$1 version=$2 site=$3 url=$4 zip=$5 hash=$6
+    local pattern=${url//$version/\$version} listing=${url%"$version/"}
+    cat >"$file" <<EOF
+{
+    "version": "$version",
+    "description": "A small launcher bar for the Windows desktop, with a French user interface.",
+    "homepage": "$site",
+    "license": "MIT",
+    "notes": [
+        "Zudav keeps each bar's settings in HKCU\\\\Software\\\\VB and VBA Program Settings.",
+        "A new bar is a copy of Zudav.exe made beside it, in this version's folder: make it again after an update (its settings are kept)."
+    ],
+    "architecture": {
+        "64bit": {
+            "url": "$url$zip",
+            "hash": "$hash"
+        }
+    },
+    "shortcuts": [
+        [
+            "Zudav.exe",
+            "Zudav"
+        ]
+    ],
+    "checkver": {
+        "url": "$listing",
+        "regex": "Zudav-([\\\\d.]+)-win64\\\\.zip"
+    },
+    "autoupdate": {
+        "architecture": {
+            "64bit": {
+                "url": "${pattern}Zudav-\$version-win64.zip"
+            }
+        },
+        "hash": {
+            "url": "\$baseurl/SHA256SUMS"
+        }
+    }
+}
+EOF
+}
+
+# Checks a release made by zudav_package: each zip holds exactly the files of a portable bar, for its architecture;
+# SHA256SUMS lists the three files and `sha256sum -c` agrees; the installer is the project's version, for one user
+# without an administrator; the manifests parse and carry the files' real hashes, names and product code.
+# Usage: zudav_check_release OUT_DIR
+zudav_check_release() {
+    local out=$1 version name arch listed expected
+    version=$(zudav_project_version)
+    local -a names
+    mapfile -t names < <(zudav_release_names "$version")
+    expected=$(printf '%s\n' "${ZUDAV_RELEASE_FILES[@]}" | sort)
+    for arch in win64:x86-64 win32:i386; do
+        name="Zudav-$version-${arch%%:*}.zip"
+        listed=$(unzip -Z1 "$out/$name" | sort) || zudav_die "$name cannot be read"
+        [[ $listed == "$expected" ]] || zudav_die "$name holds ${listed//$'\n'/ }, not ${expected//$'\n'/ }"
+        unzip -p "$out/$name" Zudav.exe >"$out/.Zudav.exe"
+        x86_64-w64-mingw32-objdump -f "$out/.Zudav.exe" | grep -q "file format pei-${arch#*:}" ||
+            zudav_die "the Zudav.exe of $name is not built for ${arch#*:}"
+        rm -f "$out/.Zudav.exe"
+    done
+    [[ $(cut -d' ' -f3 "$out/SHA256SUMS" | sort) == $(printf '%s\n' "${names[@]}" | sort) ]] ||
+        zudav_die "SHA256SUMS does not list exactly ${names[*]}"
+    (cd "$out" && sha256sum -c --quiet SHA256SUMS) || zudav_die "the files do not match SHA256SUMS"
+
+    local msi="$out/${names[2]}" properties source
+    properties=$(msiinfo export "$msi" Property | tr -d '\r') || zudav_die "${names[2]} cannot be read"
+    [[ $(awk -F'\t' '$1 == "ProductVersion" { print $2 }' <<<"$properties") == "$version" ]] ||
+        zudav_die "${names[2]} is not version $version"
+    # Installed for one user: no ALLUSERS, and the summary's "no elevated privileges" bit (Word Count, 8).
+    ! grep -q '^ALLUSERS' <<<"$properties" || zudav_die "${names[2]} installs for all users"
+    source=$(msiinfo suminfo "$msi" | sed -n 's/^Source: \([0-9]*\).*/\1/p')
+    ((source & 8)) || zudav_die "${names[2]} asks for an administrator (summary Source $source)"
+    for name in "${ZUDAV_RELEASE_FILES[@]}"; do
+        msiinfo export "$msi" File | cut -f3 | grep -qx "$name" || zudav_die "${names[2]} does not install $name"
+    done
+
+    local product
+    product=$(awk -F'\t' '$1 == "ProductCode" { print $2 }' <<<"$properties")
+    /usr/bin/python3 - "$out" "$version" "$product" "${names[@]}" <<'EOF' || zudav_die "the manifests are wrong"
+import hashlib, json, pathlib, sys, yaml
+out, version, product, zip64, _, msi = pathlib.Path(sys.argv[1]), *sys.argv[2:]
+sha = {name: hashlib.sha256((out / name).read_bytes()).hexdigest() for name in (zip64, msi)}
+winget = {path.name: yaml.safe_load(path.read_text(encoding="utf-8")) for path in (out / "winget").glob("*.yaml")}
+kinds = sorted(manifest["ManifestType"] for manifest in winget.values())
+assert kinds == ["defaultLocale", "installer", "locale", "version"], kinds
+assert all(m["PackageVersion"] == version for m in winget.values()), "a winget manifest of another version"
+installer = next(m for m in winget.values() if m["ManifestType"] == "installer")
+(entry,) = installer["Installers"]
+assert entry["InstallerSha256"].lower() == sha[msi] and entry["InstallerUrl"].endswith("/" + msi), entry
+assert installer["ProductCode"] == product and installer["Scope"] == "user", installer
+scoop = json.loads((out / "zudav.json").read_text(encoding="utf-8"))
+assert scoop["version"] == version and "bin" not in scoop and "persist" not in scoop, scoop
+arch = scoop["architecture"]["64bit"]
+assert arch["hash"] == sha[zip64] and arch["url"].endswith("/" + zip64), arch
+assert scoop["shortcuts"][0][0] == "Zudav.exe" and "$version" in scoop["autoupdate"]["architecture"]["64bit"]["url"]
+print("    manifests: winget (%s) and Scoop carry the installer's and the zip's hashes" % ", ".join(sorted(winget)))
+EOF
+    zudav_note "release $version in $out: zips, installer (per user) and SHA256SUMS as they should be"
+}
