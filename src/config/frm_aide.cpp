@@ -148,7 +148,8 @@ void FrmAide::OnCommand3Click() {
             return;  // nothing to start
         }
         constexpr int kNormalWithFocus = 1;
-        if (!platform_.StartProcess(L"\"" + target + L"\"", kNormalWithFocus)) {
+        // The new bar starts in its own folder.
+        if (platform_.StartProcess(L"\"" + target + L"\"", kNormalWithFocus, folder) != StartResult::Started) {
             // The copy stays; the user can start it from its folder.
         }
         return;

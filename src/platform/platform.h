@@ -16,6 +16,27 @@ enum class MessageIcon { None, Stop, Information, Exclamation };
 // Where a program to run at logon is registered: for every user of the machine, or for the current one.
 enum class RunScope { Machine, User };
 
+// How a start ended: the program runs, or why it does not.
+enum class StartResult {
+    Started,
+    ElevationRequired,  // the program asks for administrator rights, which only the shell's prompt can give
+    NotAProgram,        // a file that is no program (a shortcut, a document, a folder)
+    NotFound,           // no such file, folder or program
+    Cancelled,          // the user declined the administrator prompt
+    Other,
+};
+
+// What the shell is asked to start, as the Run box or Explorer would: a program, a document, a folder, a shortcut,
+// an address or a shell: path, with a verb ("open", "runas" for administrator), its arguments, a working folder and
+// the window state of its first window.
+struct ShellStart {
+    std::wstring verb;
+    std::wstring file;
+    std::wstring arguments;
+    std::wstring folder;
+    int showCommand = 1;
+};
+
 struct ScreenSize {
     float width = 0;  // twips
     float height = 0;
@@ -44,10 +65,14 @@ class Platform {
     virtual void SetHelpFile(const std::wstring& path) = 0;
     virtual void ShowHelp() = 0;
 
-    // Starts a command line as a new process whose first window takes showCommand; false when it cannot start.
-    virtual bool StartProcess(const std::wstring& commandLine, int showCommand) = 0;
+    // Starts a command line as a new process whose first window takes showCommand, with folder as its working folder.
+    virtual StartResult StartProcess(const std::wstring& commandLine, int showCommand, const std::wstring& folder) = 0;
+    // Starts through the shell, without the shell's own error message; Cancelled when the user declines its prompt.
+    virtual StartResult StartWithShell(const ShellStart& start) = 0;
     // Opens a file or address with the program associated with it; the result is not reported.
     virtual void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) = 0;
+    // The text with each %NAME% of the environment replaced by its value; an unknown %NAME% stays as it is.
+    virtual std::wstring ExpandEnvironment(const std::wstring& text) const = 0;
     // Hands the window events that are pending to their handlers.
     virtual void DoEvents() = 0;
     // Names compare without regard to case, as the file system does.

@@ -195,6 +195,8 @@ TEST_F(Reordering, TwoClicksMoveOrExchangeWholeItems) {
     Fill(0, L"C:\\a.exe", L"3", L"0");
     Fill(2, L"C:\\lettre.doc", L"6", L"1");
     Fill(4, L"C:\\b.exe", L"2", L"0");
+    Item(keys::kIcone, 2, L"%SystemDrive%\\i2.ico");  // drawn expanded, moved as typed
+    platform.environment = {{L"SystemDrive", L"C:"}};
     view.pictureFiles = {L"C:\\i0.ico", L"C:\\i2.ico", L"C:\\i4.ico"};
     aide.Charger();
     const auto item0 = StoredItem(0), item2 = StoredItem(2), item4 = StoredItem(4), free7 = StoredItem(7);
@@ -244,8 +246,9 @@ TEST_F(Configuration, NewBarAsksForAFreeNameThenCopiesAndStartsIt) {
     ASSERT_EQ(platform.copies.size(), 1u);
     EXPECT_EQ(platform.copies[0].second, L"C:\\Outils\\Jeux \u00e9t\u00e9.exe");
     ASSERT_EQ(platform.started.size(), 1u) << "the copy is started, in a normal window";
-    EXPECT_EQ(platform.started[0].commandLine + std::to_wstring(platform.started[0].showCommand),
-              L"\"C:\\Outils\\Jeux \u00e9t\u00e9.exe\"1");
+    EXPECT_EQ(
+        platform.started[0].commandLine + std::to_wstring(platform.started[0].showCommand) + platform.started[0].folder,
+        L"\"C:\\Outils\\Jeux \u00e9t\u00e9.exe\"1C:\\Outils");
     EXPECT_TRUE(IsPlainFileName(L"COM10") && IsPlainFileName(L"console"));
 
     // Cancelled, or confirmed empty: nothing.

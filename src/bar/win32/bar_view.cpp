@@ -446,7 +446,10 @@ void BarView::OnControlPointer(int id, PointerEvent event) {
         if (event == PointerEvent::Move) {
             principal_->Survol(slot);
         } else if (event == launch) {
-            principal_->LancerItem(static_cast<std::int16_t>(slot));
+            // Ctrl+Shift+click starts the program as administrator, as on the taskbar. The keys as they were when
+            // the pointer's message was sent.
+            const bool asAdministrator = GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) < 0;
+            principal_->LancerItem(static_cast<std::int16_t>(slot), asAdministrator);
         } else if (event == PointerEvent::RightDown) {
             principal_->OnRightPress(slot);
         }

@@ -1,5 +1,6 @@
 #include "platform/fake/fake_platform.h"
 
+#include <algorithm>
 #include <cwctype>
 
 namespace zudav {
@@ -67,7 +68,7 @@ void FakePlatform::ShowMessage(const std::wstring& title, const std::wstring& te
     messages.push_back({title, text, icon});
 }
 
-bool FakePlatform::StartProcess(const std::wstring& commandLine, int showCommand) {
+StartResult FakePlatform::StartProcess(const std::wstring& commandLine, int showCommand, const std::wstring& folder) {
     // The program is the quoted path, or the text up to the first blank.
     std::wstring program;
     if (!commandLine.empty() && commandLine[0] == L'"') {
@@ -75,11 +76,39 @@ bool FakePlatform::StartProcess(const std::wstring& commandLine, int showCommand
     } else {
         program = commandLine.substr(0, commandLine.find(L' '));
     }
-    if (startablePrograms.count(program) == 0) {
-        return false;
+    const StartResult result = startablePrograms.count(program) > 0 ? StartResult::Started : otherPrograms;
+    started.push_back({commandLine, showCommand, folder, result});
+    return result;
+}
+
+StartResult FakePlatform::StartWithShell(const ShellStart& start) {
+    shellStarts.push_back(start);
+    return shellAnswer;
+}
+
+// As Windows does: names without regard to case, and an unknown %NAME% left as it is, its second % free to open
+// the next name.
+std::wstring FakePlatform::ExpandEnvironment(const std::wstring& text) const {
+    std::wstring expanded;
+    std::size_t at = 0;
+    for (std::size_t open; (open = text.find(L'%', at)) != std::wstring::npos;) {
+        const std::size_t close = text.find(L'%', open + 1);
+        if (close == std::wstring::npos) {
+            break;
+        }
+        expanded += text.substr(at, open - at);
+        const std::wstring name = Lower(text.substr(open + 1, close - open - 1));
+        auto value = std::find_if(environment.begin(), environment.end(),
+                                  [&](const auto& variable) { return Lower(variable.first) == name; });
+        if (value != environment.end() && !name.empty()) {
+            expanded += value->second;
+            at = close + 1;
+        } else {
+            expanded += text.substr(open, close - open);
+            at = close;
+        }
     }
-    started.push_back({commandLine, showCommand});
-    return true;
+    return expanded + text.substr(at);
 }
 
 void FakePlatform::ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) {

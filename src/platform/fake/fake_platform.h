@@ -17,8 +17,10 @@ class FakePlatform : public Platform {
     wchar_t DecimalSeparator() const override { return decimalSeparator; }
     void SetHelpFile(const std::wstring& path) override { helpFile = path; }
     void ShowHelp() override { ++helpShown; }
-    bool StartProcess(const std::wstring& commandLine, int showCommand) override;
+    StartResult StartProcess(const std::wstring& commandLine, int showCommand, const std::wstring& folder) override;
+    StartResult StartWithShell(const ShellStart& start) override;
     void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) override;
+    std::wstring ExpandEnvironment(const std::wstring& text) const override;
     void DoEvents() override { ++eventPasses; }
     bool FileExists(const std::wstring& path) const override;
     bool FolderExists(const std::wstring& path) const override;
@@ -42,6 +44,8 @@ class FakePlatform : public Platform {
     struct Started {
         std::wstring commandLine;
         int showCommand;
+        std::wstring folder;
+        StartResult result;
     };
     struct Opened {
         std::wstring verb;
@@ -54,7 +58,12 @@ class FakePlatform : public Platform {
     std::set<std::wstring> existingFolders;
     std::map<std::wstring, Shortcut> shortcuts;  // shortcut files and what they hold
     std::set<std::wstring> startablePrograms;    // commands whose first word (or quoted path) starts
-    std::vector<Started> started;
+    std::vector<Started> started;                // every process start asked for, and its answer
+
+    StartResult otherPrograms = StartResult::NotFound;  // the answer for any other command
+    StartResult shellAnswer = StartResult::NotFound;    // how a start asked of the shell ends
+    std::vector<ShellStart> shellStarts;                // every start asked of the shell
+    std::map<std::wstring, std::wstring> environment;   // the variables %NAME% expands
     std::vector<Opened> opened;
     int eventPasses = 0;
     std::map<std::wstring, std::wstring> versionInfo;

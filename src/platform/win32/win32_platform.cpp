@@ -51,12 +51,41 @@ UINT IconStyle(MessageIcon icon) {
     return 0;
 }
 
-// Environment variables (%SystemRoot%) in a path stored by a shortcut, expanded.
+// Environment variables (%SystemRoot%) expanded; an unknown one stays as it is, and so does a text that cannot be
+// expanded.
 std::wstring Expanded(const wchar_t* text) {
-    std::wstring expanded(32768, L'\0');
-    const DWORD length = ExpandEnvironmentStringsW(text, expanded.data(), static_cast<DWORD>(expanded.size()));
-    expanded.resize(length > 0 && length <= expanded.size() ? length - 1 : 0);
+    const DWORD size = ExpandEnvironmentStringsW(text, nullptr, 0);
+    std::wstring expanded(size, L'\0');
+    const DWORD length = ExpandEnvironmentStringsW(text, expanded.data(), size);
+    if (length == 0 || length > size) {
+        return text;
+    }
+    expanded.resize(length - 1);
     return expanded;
+}
+
+// "The requested operation requires elevation" (ERROR_ELEVATION_REQUIRED), which MinGW's headers do not name.
+constexpr DWORD kElevationRequired = 740;
+
+// Why a start failed, in the program's terms.
+StartResult StartFailure(DWORD error) {
+    switch (error) {
+        case kElevationRequired:
+            return StartResult::ElevationRequired;
+        case ERROR_CANCELLED:
+            return StartResult::Cancelled;
+        case ERROR_BAD_EXE_FORMAT:
+        case ERROR_NO_ASSOCIATION:
+        case ERROR_ACCESS_DENIED:  // a folder
+            return StartResult::NotAProgram;
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_NETPATH:
+            return StartResult::NotFound;
+        default:
+            return StartResult::Other;
+    }
 }
 
 }  // namespace
@@ -110,7 +139,7 @@ void Win32Platform::ShowHelp() {
     }
 }
 
-bool Win32Platform::StartProcess(const std::wstring& commandLine, int showCommand) {
+StartResult Win32Platform::StartProcess(const std::wstring& commandLine, int showCommand, const std::wstring& folder) {
     std::vector<wchar_t> writable(commandLine.begin(), commandLine.end());
     writable.push_back(L'\0');
     STARTUPINFOW startup{};
@@ -118,17 +147,37 @@ bool Win32Platform::StartProcess(const std::wstring& commandLine, int showComman
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showCommand);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-        return false;
+    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &process)) {
+        return StartFailure(GetLastError());
     }
     // The started program runs on its own; the bar never waits for it.
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return true;
+    return StartResult::Started;
+}
+
+// Synchronous (the answer is known when it returns, after the administrator prompt if there is one) and without the
+// shell's own error box: the bar says what failed in its own words.
+StartResult Win32Platform::StartWithShell(const ShellStart& start) {
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    info.hwnd = DialogOwner();
+    info.lpVerb = start.verb.c_str();
+    info.lpFile = start.file.c_str();
+    info.lpParameters = start.arguments.empty() ? nullptr : start.arguments.c_str();
+    info.lpDirectory = start.folder.empty() ? nullptr : start.folder.c_str();
+    info.nShow = start.showCommand;
+    return ShellExecuteExW(&info) ? StartResult::Started : StartFailure(GetLastError());
 }
 
 void Win32Platform::ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) {
     ShellExecuteW(DialogOwner(), verb.c_str(), file.c_str(), L"", folder.c_str(), SW_SHOWNORMAL);
+}
+
+std::wstring Win32Platform::ExpandEnvironment(const std::wstring& text) const {
+    return text.find(L'%') == std::wstring::npos ? text : Expanded(text.c_str());
 }
 
 void Win32Platform::DoEvents() {

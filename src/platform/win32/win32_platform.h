@@ -16,8 +16,10 @@ class Win32Platform : public Platform {
     wchar_t DecimalSeparator() const override;
     void SetHelpFile(const std::wstring& path) override { helpFile_ = path; }
     void ShowHelp() override;
-    bool StartProcess(const std::wstring& commandLine, int showCommand) override;
+    StartResult StartProcess(const std::wstring& commandLine, int showCommand, const std::wstring& folder) override;
+    StartResult StartWithShell(const ShellStart& start) override;
     void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) override;
+    std::wstring ExpandEnvironment(const std::wstring& text) const override;
     void DoEvents() override;
     bool FileExists(const std::wstring& path) const override;
     bool FolderExists(const std::wstring& path) const override;
