@@ -37,6 +37,9 @@ struct ShellStart {
     int showCommand = 1;
 };
 
+// How a copy of a file ended.
+enum class CopyResult { Copied, TargetExists, AccessDenied, NameTooLong, Other };
+
 struct ScreenSize {
     float width = 0;  // twips
     float height = 0;
@@ -80,9 +83,10 @@ class Platform {
     virtual bool FolderExists(const std::wstring& path) const = 0;
     // Reads a shortcut file, without looking for a target that has moved; nothing when the file is not one.
     virtual std::optional<Shortcut> ReadShortcut(const std::wstring& path) const = 0;
-    // Copies a file; an existing target is not replaced. False when nothing was copied. (Not CopyFile: a
-    // Windows macro.)
-    virtual bool CopyFileTo(const std::wstring& source, const std::wstring& target) = 0;
+    // Copies a file; an existing target is not replaced. (Not CopyFile: a Windows macro.)
+    virtual CopyResult CopyFileTo(const std::wstring& source, const std::wstring& target) = 0;
+    // Deletes a file; false when it stays.
+    virtual bool RemoveFile(const std::wstring& path) = 0;
     // An entry of the program's version information ("FileDescription", "Comments").
     virtual std::wstring VersionText(const std::wstring& entry) const = 0;
 
@@ -98,9 +102,10 @@ class Platform {
     virtual std::vector<Geometry> WorkAreas() const = 0;
 
     // The value `name` of the list of programs run at logon. Writing returns false when the list cannot be
-    // opened for writing (the machine's list needs an administrator); removing a value that is absent is fine.
+    // opened for writing (the machine's list needs an administrator). Removing returns false when the value is there
+    // and may not be removed; a value that is absent is fine.
     virtual bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) = 0;
-    virtual void RemoveRunAtLogon(RunScope scope, const std::wstring& name) = 0;
+    virtual bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) = 0;
 };
 
 }  // namespace zudav

@@ -37,13 +37,31 @@ bool FakePlatform::FolderExists(const std::wstring& path) const {
     return HoldsName(existingFolders, path);
 }
 
-bool FakePlatform::CopyFileTo(const std::wstring& source, const std::wstring& target) {
-    if (!FileExists(source) || FileExists(target)) {
+CopyResult FakePlatform::CopyFileTo(const std::wstring& source, const std::wstring& target) {
+    if (!FileExists(source)) {
+        return CopyResult::Other;
+    }
+    if (FileExists(target)) {
+        return CopyResult::TargetExists;
+    }
+    if (copyAnswer == CopyResult::Copied) {
+        copies.emplace_back(source, target);
+        existingFiles.insert(target);
+    }
+    return copyAnswer;
+}
+
+bool FakePlatform::RemoveFile(const std::wstring& path) {
+    if (HoldsName(lockedFiles, path)) {
         return false;
     }
-    copies.emplace_back(source, target);
-    existingFiles.insert(target);
-    return true;
+    for (auto it = existingFiles.begin(); it != existingFiles.end(); ++it) {
+        if (Lower(*it) == Lower(path)) {
+            existingFiles.erase(it);
+            return true;
+        }
+    }
+    return false;
 }
 
 bool FakePlatform::AskYesNo(const std::wstring& title, const std::wstring& text, MessageIcon icon) {
@@ -109,6 +127,14 @@ std::wstring FakePlatform::ExpandEnvironment(const std::wstring& text) const {
         }
     }
     return expanded + text.substr(at);
+}
+
+bool FakePlatform::RemoveRunAtLogon(RunScope scope, const std::wstring& name) {
+    if (runAtLogon.count({scope, name}) > 0 && protectedRunValues.count({scope, name}) > 0) {
+        return false;
+    }
+    runAtLogon.erase({scope, name});
+    return true;
 }
 
 void FakePlatform::ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) {

@@ -25,7 +25,8 @@ class FakePlatform : public Platform {
     bool FileExists(const std::wstring& path) const override;
     bool FolderExists(const std::wstring& path) const override;
     std::optional<Shortcut> ReadShortcut(const std::wstring& path) const override;
-    bool CopyFileTo(const std::wstring& source, const std::wstring& target) override;
+    CopyResult CopyFileTo(const std::wstring& source, const std::wstring& target) override;
+    bool RemoveFile(const std::wstring& path) override;
     std::wstring VersionText(const std::wstring& entry) const override;
     void Beep() override { ++beeps; }
     void ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
@@ -33,7 +34,7 @@ class FakePlatform : public Platform {
     ScreenSize Screen() const override { return screen; }
     std::vector<Geometry> WorkAreas() const override { return workAreas; }
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
-    void RemoveRunAtLogon(RunScope scope, const std::wstring& name) override { runAtLogon.erase({scope, name}); }
+    bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
 
     struct Message {
         std::wstring title;
@@ -79,6 +80,10 @@ class FakePlatform : public Platform {
     std::vector<Geometry> workAreas{{0, 0, 19200, 13800}};
     std::map<std::pair<RunScope, std::wstring>, std::wstring> runAtLogon;
     std::set<RunScope> refusedRunScopes;  // lists that cannot be opened for writing
+
+    CopyResult copyAnswer = CopyResult::Copied;  // of a copy whose source exists and target does not
+    std::set<std::wstring> lockedFiles;          // files that cannot be deleted
+    std::set<std::pair<RunScope, std::wstring>> protectedRunValues;  // values this user may not remove
 };
 
 }  // namespace zudav

@@ -284,8 +284,29 @@ bool Win32Platform::AskYesNo(const std::wstring& title, const std::wstring& text
     return MessageBoxW(DialogOwner(), text.c_str(), title.c_str(), MB_YESNO | IconStyle(icon)) == IDYES;
 }
 
-bool Win32Platform::CopyFileTo(const std::wstring& source, const std::wstring& target) {
-    return CopyFileW(source.c_str(), target.c_str(), TRUE) != FALSE;
+// Without the long-path opt-in a path holds MAX_PATH characters with its terminating zero.
+CopyResult Win32Platform::CopyFileTo(const std::wstring& source, const std::wstring& target) {
+    if (target.size() >= MAX_PATH) {
+        return CopyResult::NameTooLong;
+    }
+    if (CopyFileW(source.c_str(), target.c_str(), TRUE)) {
+        return CopyResult::Copied;
+    }
+    switch (GetLastError()) {
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return CopyResult::TargetExists;
+        case ERROR_ACCESS_DENIED:
+            return CopyResult::AccessDenied;
+        case ERROR_FILENAME_EXCED_RANGE:
+            return CopyResult::NameTooLong;
+        default:
+            return CopyResult::Other;
+    }
+}
+
+bool Win32Platform::RemoveFile(const std::wstring& path) {
+    return DeleteFileW(path.c_str()) != FALSE;
 }
 
 ScreenSize Win32Platform::Screen() const {
@@ -310,14 +331,20 @@ bool Win32Platform::WriteRunAtLogon(RunScope scope, const std::wstring& name, co
                           bytes) == ERROR_SUCCESS;
 }
 
-void Win32Platform::RemoveRunAtLogon(RunScope scope, const std::wstring& name) {
+bool Win32Platform::RemoveRunAtLogon(RunScope scope, const std::wstring& name) {
     UniqueKey key;
-    if (RegOpenKeyExW(RunRoot(scope), kRunKey, 0, KEY_SET_VALUE, key.Put()) != ERROR_SUCCESS) {
-        return;  // no list, or not ours to change: nothing registered there by this user
+    const LSTATUS opened = RegOpenKeyExW(RunRoot(scope), kRunKey, 0, KEY_SET_VALUE, key.Put());
+    if (opened == ERROR_FILE_NOT_FOUND) {
+        return true;  // no list, so nothing registered there
     }
-    if (RegDeleteValueW(key.Get(), name.c_str()) != ERROR_SUCCESS) {
-        // Not registered there: nothing to remove.
+    if (opened != ERROR_SUCCESS) {
+        // Not ours to change (the machine's list, for a user who is not an administrator): a failure only when the
+        // bar is registered there.
+        return RegGetValueW(RunRoot(scope), kRunKey, name.c_str(), RRF_RT_ANY, nullptr, nullptr, nullptr) ==
+               ERROR_FILE_NOT_FOUND;
     }
+    const LSTATUS removed = RegDeleteValueW(key.Get(), name.c_str());
+    return removed == ERROR_SUCCESS || removed == ERROR_FILE_NOT_FOUND;
 }
 
 }  // namespace zudav::win32

@@ -24,7 +24,8 @@ class Win32Platform : public Platform {
     bool FileExists(const std::wstring& path) const override;
     bool FolderExists(const std::wstring& path) const override;
     std::optional<Shortcut> ReadShortcut(const std::wstring& path) const override;
-    bool CopyFileTo(const std::wstring& source, const std::wstring& target) override;
+    CopyResult CopyFileTo(const std::wstring& source, const std::wstring& target) override;
+    bool RemoveFile(const std::wstring& path) override;
     std::wstring VersionText(const std::wstring& entry) const override;
     void Beep() override;
     void ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
@@ -32,7 +33,7 @@ class Win32Platform : public Platform {
     ScreenSize Screen() const override;
     std::vector<Geometry> WorkAreas() const override;
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
-    void RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
+    bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
 
     // The window that owns message boxes and the help viewer.
     void SetOwner(HWND owner) { owner_ = owner; }
