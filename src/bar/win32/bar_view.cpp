@@ -11,6 +11,7 @@
 #include "platform/win32/pictures.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
+#include "platform/win32/win32_platform.h"
 #include "platform/win32/window_thunk.h"
 #include "resources/resource_ids.h"
 
@@ -58,6 +59,13 @@ bool BarView::Create() {
     menu_.Reset(LoadMenuW(instance_, MAKEINTRESOURCEW(IDM_AIDE)));
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     liveHandlesQuery_ = RegisterWindowMessageW(kLiveHandlesMessage);
+    if (RunsElevated()) {
+        // The shell runs at a lower level than an elevated bar, whose window would otherwise not hear the
+        // notification icon's clicks nor the shell's restart.
+        for (UINT fromShell : {kTrayMessage, taskbarCreated_}) {
+            ChangeWindowMessageFilterEx(window_, fromShell, MSGFLT_ALLOW, nullptr);
+        }
+    }
     CreateControls();
     ShowAtDpi(WindowDpi(window_));
     return true;

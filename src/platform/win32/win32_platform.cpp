@@ -347,4 +347,15 @@ bool Win32Platform::RemoveRunAtLogon(RunScope scope, const std::wstring& name) {
     return removed == ERROR_SUCCESS || removed == ERROR_FILE_NOT_FOUND;
 }
 
+bool RunsElevated() {
+    UniqueHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Put())) {
+        return false;
+    }
+    TOKEN_ELEVATION elevation{};
+    DWORD size = 0;
+    return GetTokenInformation(token.Get(), TokenElevation, &elevation, sizeof elevation, &size) &&
+           elevation.TokenIsElevated != 0;
+}
+
 }  // namespace zudav::win32

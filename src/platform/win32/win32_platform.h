@@ -49,4 +49,7 @@ class Win32Platform : public Platform {
     UniqueModule htmlHelp_;
 };
 
+// True when the program runs with an administrator's full rights, above the shell's integrity level.
+bool RunsElevated();
+
 }  // namespace zudav::win32
