@@ -285,20 +285,19 @@ TEST_F(Configuration, StartWithWindowsFallsBackToTheUsersListAndNonRemovesBoth) 
 // What the user is told when a new bar cannot be made (a protected folder, a name too long, a copy that does not
 // start) or a start-up value cannot be removed (the machine's, written by a bar that ran as administrator).
 TEST_F(Configuration, ANewBarOrAStartUpValueThatCannotBeDoneSaysWhyAndLeavesNoCopy) {
-    platform.executablePath = L"C:\\Programmes\\Zudav.exe";
-    const std::wstring copy = L"C:\\Programmes\\Jeux.exe",
-                       cannot = L"Impossible de cr\u00e9er la barre \u00ab Jeux \u00bb : ";
+    platform.executablePath = L"C:\\P\\Zudav.exe";
+    const std::wstring copy = L"C:\\P\\Jeux.exe", cannot = L"Impossible de cr\u00e9er la barre \u00ab Jeux \u00bb : ";
     const std::wstring noStart = L"La nouvelle barre \u00ab Jeux \u00bb ne peut pas d\u00e9marrer";
     struct Case {
-        CopyResult copy;  // Copied with no texts to type: "Non", answered Yes
+        CopyResult copy;  // Copied, and the copy starting: "Non", answered Yes
         bool starts, locked;
         std::wstring message;
     } const cases[] = {
         {CopyResult::AccessDenied, true, false,
          cannot +
-             L"vous n'avez pas le droit d'\u00e9crire dans le dossier\r\nC:\\Programmes.\r\n\r\nCopiez Zudav dans un "
-             L"dossier \u00e0 vous pour y cr\u00e9er des barres."},
-        {CopyResult::NameTooLong, true, false, cannot + L"le nom est trop long pour le dossier\r\nC:\\Programmes."},
+             L"vous n'avez pas le droit d'\u00e9crire dans le dossier\r\nC:\\P.\r\n\r\nCopiez Zudav dans un dossier "
+             L"\u00e0 vous pour y cr\u00e9er des barres."},
+        {CopyResult::NameTooLong, true, false, cannot + L"le nom est trop long pour le dossier\r\nC:\\P."},
         {CopyResult::Copied, false, false, noStart + L" : sa copie a \u00e9t\u00e9 retir\u00e9e."},
         {CopyResult::Copied, false, true, noStart + L", et sa copie n'a pas pu \u00eatre retir\u00e9e :\r\n" + copy},
         {CopyResult::Copied, true, false, kAnnulationReservee},
@@ -314,7 +313,7 @@ TEST_F(Configuration, ANewBarOrAStartUpValueThatCannotBeDoneSaysWhyAndLeavesNoCo
         platform.protectedRunValues = {{RunScope::Machine, L"Zudav"}};
         view.texts = {L"Jeux"};
         platform.answers = {true};
-        c.starts&& c.copy == CopyResult::Copied ? aide.OnCommand4Click(1) : aide.OnCommand3Click();
+        (c.starts && c.copy == CopyResult::Copied) ? aide.OnCommand4Click(1) : aide.OnCommand3Click();
         ASSERT_FALSE(platform.messages.empty());
         EXPECT_EQ(platform.messages.back().text, c.message);
         EXPECT_EQ(platform.messages.back().icon, MessageIcon::Exclamation);

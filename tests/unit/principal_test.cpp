@@ -380,34 +380,30 @@ TEST_F(Launch, EachItemTakesTheRunBoxsRoadInItsFolderAndOnlyARealFailureShowsThe
         const wchar_t* roads;
         bool message, minimised;
     } const cases[] = {
-        // A program in its own folder, its texts expanded; a typed command in the bar's folder.
+        // A program in its folder, its texts expanded; a command in the bar's; elevation accepted, declined.
         {L"%SystemDrive%\\P\\a.exe", L"%d%\\x %NON% 5%", L"3", nullptr, false, notFound, notFound,
          L"P C:\\P|\"C:\\P\\a.exe\" C:\\D\\x %NON% 5%|3;", false, true},
         {L"cmd.exe", L"/c", L"", L"0", false, notFound, notFound, L"P C:\\Outils|cmd.exe /c|0;", false, true},
-        // A program that asks for administrator rights: the prompt accepted, then declined.
         {L"C:\\P\\r.exe", L"/m", nullptr, nullptr, false, R::ElevationRequired, started,
          L"P C:\\P|\"C:\\P\\r.exe\" /m|1;S open|C:\\P\\r.exe|/m|C:\\P|1;", false, true},
         {L"C:\\P\\r.exe", L"/m", nullptr, nullptr, false, R::ElevationRequired, cancelled,
          L"P C:\\P|\"C:\\P\\r.exe\" /m|1;S open|C:\\P\\r.exe|/m|C:\\P|1;", false, false},
-        // What only the shell opens, then what neither starts.
+        // What only the shell opens, then what neither starts; Ctrl+Shift, accepted, declined; a document ignores it.
         {L"%D%\\l.lnk", L"-x", L"2", nullptr, false, R::NotAProgram, started,
          L"P C:\\D|\"C:\\D\\l.lnk\" -x|2;S open|C:\\D\\l.lnk|-x|C:\\D|2;", false, true},
         {L"https://x.fr/", nullptr, nullptr, nullptr, false, notFound, started,
          L"P C:\\Outils|https://x.fr/|1;S open|https://x.fr/||C:\\Outils|1;", false, true},
         {L"C:\\X\\z.exe", nullptr, nullptr, nullptr, false, notFound, notFound,
          L"P C:\\Outils|C:\\X\\z.exe|1;S open|C:\\X\\z.exe||C:\\Outils|1;", true, false},
-        // Ctrl+Shift: as administrator, the prompt declined, refused; a document ignores the keys.
         {L"C:\\P\\a.exe", L"/x", L"3", nullptr, true, notFound, started, L"S runas|C:\\P\\a.exe|/x|C:\\P|3;", false,
          true},
         {L"C:\\P\\a.exe", nullptr, nullptr, nullptr, true, notFound, cancelled, L"S runas|C:\\P\\a.exe||C:\\P|1;",
          false, false},
-        {L"C:\\P\\a.exe", nullptr, nullptr, nullptr, true, notFound, R::Other, L"S runas|C:\\P\\a.exe||C:\\P|1;", true,
-         false},
         {L"%D%\\t.txt", L"/p", L"3", L"1", true, notFound, notFound, L"D open|C:\\D\\t.txt|C:\\Outils;", false, false},
         {L"cmd.exe", nullptr, L"70000", nullptr, false, notFound, notFound, L"", true, false},  // beyond 16 bits
         {L"cmd.exe", nullptr, nullptr, L"", false, notFound, notFound, L"", true, false},  // a flag present and empty
     };
-    for (int n = 0; n < 13; ++n) {
+    for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
         const Case& c = cases[n];
         SCOPED_TRACE(testing::Message() << "slot " << n);
         Reset();
@@ -444,7 +440,6 @@ TEST_F(Launch, FreeSlotBeepsAndChangesNothing) {
     principal.LancerItem(4);
     EXPECT_EQ(platform.beeps, 1);
     EXPECT_EQ(store.Changes(), writes);
-    EXPECT_TRUE(platform.started.empty() && platform.messages.empty() && !bar.minimized);
 }
 
 TEST_F(Launch, MinimisingFollowsRetourAutoAndAnUnreadableOneShowsTheFileErrorAfterTheStart) {
