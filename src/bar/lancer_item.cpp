@@ -59,8 +59,8 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdm
         if (result != StartResult::Started) {
             // What the Run box would start and a process cannot be: a program that asks for administrator rights
             // (the shell shows the prompt), a shortcut, a document, a folder, an address, a shell: path, a name
-            // that only the shell's App Paths know.
-            result = platform_.StartWithShell({L"open", path, arguments, folder, *state});
+            // that only the shell's App Paths know. The shell's default verb, as the Run box and a double click.
+            result = platform_.StartWithShell({L"", path, arguments, folder, *state});
         }
     }
     if (result == StartResult::Cancelled) {

@@ -27,8 +27,8 @@ enum class StartResult {
 };
 
 // What the shell is asked to start, as the Run box or Explorer would: a program, a document, a folder, a shortcut,
-// an address or a shell: path, with a verb ("open", "runas" for administrator), its arguments, a working folder and
-// the window state of its first window.
+// an address or a shell: path, with a verb (empty: the default one; "runas": as administrator), its arguments, a
+// working folder and the window state of its first window.
 struct ShellStart {
     std::wstring verb;
     std::wstring file;

@@ -164,7 +164,7 @@ StartResult Win32Platform::StartWithShell(const ShellStart& start) {
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
     info.hwnd = DialogOwner();
-    info.lpVerb = start.verb.c_str();
+    info.lpVerb = start.verb.empty() ? nullptr : start.verb.c_str();
     info.lpFile = start.file.c_str();
     info.lpParameters = start.arguments.empty() ? nullptr : start.arguments.c_str();
     info.lpDirectory = start.folder.empty() ? nullptr : start.folder.c_str();
