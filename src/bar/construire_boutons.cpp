@@ -25,15 +25,15 @@ void DessinerIconeBarre(LaBarre& module, BarWindow& window, const std::wstring& 
     }
 }
 
-void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& window) {
+void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& window, const Platform& platform) {
     for (int n = 0; n < keys::kItemCount; ++n) {
         module.IconeAbsente = false;
-        const std::wstring path = settings.ReadItem(keys::kChemin, n);
+        const std::wstring path = platform.ExpandEnvironment(settings.ReadItem(keys::kChemin, n));
         std::wstring icon;
         if (!path.empty()) {
             window.SetSlotTooltips(n, settings.ReadItem(keys::kTool, n));
             module.IndexCourant = static_cast<std::int16_t>(n);
-            icon = settings.ReadItem(keys::kIcone, n);
+            icon = platform.ExpandEnvironment(settings.ReadItem(keys::kIcone, n));
             if (IconFromItemFile(icon)) {
                 DessinerIconeBarre(module, window, path);
             } else if (!window.LoadPicture(n, icon)) {

@@ -7,11 +7,13 @@
 #include "bar/bar_window.h"
 #include "bar/labarre.h"
 #include "bar/settings/bar_settings.h"
+#include "platform/platform.h"
 
 namespace zudav {
 
-// Rebuilds every slot. Clearing the boxes beforehand is the caller's (start-up, refresh).
-void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& window);
+// Rebuilds every slot; an item's path and picture are read with their environment variables expanded. Clearing the
+// boxes beforehand is the caller's (start-up, refresh).
+void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& window, const Platform& platform);
 
 // Draws the first icon of a file into the slot IndexCourant; sets IconeAbsente when the file has none.
 void DessinerIconeBarre(LaBarre& module, BarWindow& window, const std::wstring& path);

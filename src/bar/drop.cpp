@@ -25,9 +25,10 @@ std::wstring QuotedArguments(const std::vector<std::wstring>& files) {
     return arguments;
 }
 
-// A document is an item whose flag reads as 1, as a launch reads it; any other item is a program.
+// A document is an item whose flag reads as 1, as a launch reads it; any other item is a program. A path that
+// expands to nothing is a free slot, as for a launch.
 Principal::SlotKind Principal::KindOf(int slot) const {
-    if (settings_.ReadItem(keys::kChemin, slot).empty()) {
+    if (platform_.ExpandEnvironment(settings_.ReadItem(keys::kChemin, slot)).empty()) {
         return SlotKind::Free;
     }
     const auto flag = ToNumber(settings_.ReadItem(keys::kFicALancer, slot, L"0"), settings_.DecimalSeparator());

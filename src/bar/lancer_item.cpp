@@ -18,8 +18,13 @@ std::wstring ErreurFichierTexte(const std::wstring& sautLigne) {
            sautLigne + L"Impossible de charger ce fichier.";
 }
 
-void Principal::Lancer(std::int16_t n, const std::wstring& arguments) {
-    const std::wstring path = settings_.ReadItem(keys::kChemin, n);
+void Principal::LancerItem(std::int16_t n, bool asAdministrator) {
+    Lancer(n, platform_.ExpandEnvironment(settings_.ReadItem(keys::kLigne, n)), asAdministrator);
+}
+
+void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdministrator) {
+    // Environment variables are the item's own text until it is used, as in a shortcut.
+    const std::wstring path = platform_.ExpandEnvironment(settings_.ReadItem(keys::kChemin, n));
     if (path.empty()) {
         platform_.Beep();
         return;
@@ -31,21 +36,39 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments) {
         });
     };
 
+    const std::wstring barFolder = FolderOf(platform_.ExecutablePath());
     const auto asDocument = ToNumber(settings_.ReadItem(keys::kFicALancer, n, L"0"), settings_.DecimalSeparator());
     if (!asDocument) {
         return fail();
     }
     if (*asDocument == 1) {
-        // A document: no window state, no arguments, no minimising.
-        platform_.ShellOpen(L"open", path, FolderOf(platform_.ExecutablePath()));
+        // A document: no window state, no arguments, no minimising, no administrator.
+        platform_.ShellOpen(L"open", path, barFolder);
         return;
     }
     const auto state = RoundToInteger16(LeadingNumber(settings_.ReadItem(keys::kFocus, n, L"1")));
     if (!state) {
         return fail();
     }
-    const std::wstring command = CommandLine(path, arguments, platform_.FileExists(path));
-    if (!platform_.StartProcess(command, *state)) {
+    // A program starts in its own folder, as from Explorer or a shortcut; a typed command in the bar's folder.
+    const bool isFile = platform_.FileExists(path);
+    const std::wstring folder = isFile && !FolderOf(path).empty() ? FolderOf(path) : barFolder;
+    StartResult result = StartResult::Other;
+    if (asAdministrator) {
+        result = platform_.StartWithShell({L"runas", path, arguments, folder, *state});
+    } else {
+        result = platform_.StartProcess(CommandLine(path, arguments, isFile), *state, folder);
+        if (result != StartResult::Started) {
+            // What the Run box would start and a process cannot be: a program that asks for administrator rights
+            // (the shell shows the prompt), a shortcut, a document, a folder, an address, a shell: path, a name
+            // that only the shell's App Paths know. The shell's default verb, as the Run box and a double click.
+            result = platform_.StartWithShell({L"", path, arguments, folder, *state});
+        }
+    }
+    if (result == StartResult::Cancelled) {
+        return;  // the user said no to the administrator prompt: nothing to report
+    }
+    if (result != StartResult::Started) {
         return fail();
     }
     platform_.DoEvents();

@@ -160,7 +160,7 @@ void Principal::Rafraichir() {
     for (int box = 0; box < keys::kItemCount; ++box) {
         window_.ClearPicture(box);
     }
-    ConstruireBoutons(module_, settings_, window_);
+    ConstruireBoutons(module_, settings_, window_, platform_);
 }
 
 void Principal::OnMenu(MenuCommand command) {

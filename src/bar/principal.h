@@ -40,8 +40,9 @@ class Principal {
 
     // Every change of the window's size lays the bar out (while ResizeOK and not Block).
     void OnResize();
-    // Starts the item of slot n: its program with arguments and window state, or its document.
-    void LancerItem(std::int16_t n) { Lancer(n, settings_.ReadItem(keys::kLigne, n)); }
+    // Starts the item of slot n: its program with arguments and window state (as administrator when asked: the
+    // Ctrl+Shift click), or its document.
+    void LancerItem(std::int16_t n, bool asAdministrator = false);
 
     // Files dragged over the bar, at a point of its client area (twips): the cell under the point is highlighted,
     // and the answer says what a drop there would do, among the effects that the drag's source allows.
@@ -95,7 +96,7 @@ class Principal {
     };
 
     // A program's item started with these arguments in place of its command line, or a document's opened.
-    void Lancer(std::int16_t n, const std::wstring& arguments);
+    void Lancer(std::int16_t n, const std::wstring& arguments, bool asAdministrator = false);
     // Shows one of the bar's modal windows (item editor, configuration, About box, a message box); while it is
     // open the bar runs none of its own commands: the notification icon brings that window to the front instead.
     template <typename ShowWindow>

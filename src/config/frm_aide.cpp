@@ -15,6 +15,30 @@ void ReadCheckBox(const BarSettings& settings, const wchar_t* key, const wchar_t
 
 }  // namespace
 
+std::wstring CopieImpossible(CopyResult copy,
+                             const std::wstring& name,
+                             const std::wstring& folder,
+                             const std::wstring& sautLigne) {
+    const std::wstring start = L"Impossible de cr\u00e9er la barre \u00ab " + name + L" \u00bb : ";
+    switch (copy) {
+        case CopyResult::AccessDenied:
+            return start + L"vous n'avez pas le droit d'\u00e9crire dans le dossier" + sautLigne + folder + L"." +
+                   sautLigne + sautLigne + L"Copiez Zudav dans un dossier \u00e0 vous pour y cr\u00e9er des barres.";
+        case CopyResult::NameTooLong:
+            return start + L"le nom est trop long pour le dossier" + sautLigne + folder + L".";
+        default:
+            return start + L"la copie de Zudav n'a pas pu \u00eatre faite dans le dossier" + sautLigne + folder + L".";
+    }
+}
+
+std::wstring DemarrageImpossible(const std::wstring& name,
+                                 const std::wstring& copyLeft,
+                                 const std::wstring& sautLigne) {
+    const std::wstring start = L"La nouvelle barre \u00ab " + name + L" \u00bb ne peut pas d\u00e9marrer";
+    return copyLeft.empty() ? start + L" : sa copie a \u00e9t\u00e9 retir\u00e9e."
+                            : start + L", et sa copie n'a pas pu \u00eatre retir\u00e9e :" + sautLigne + copyLeft;
+}
+
 FrmAide::FrmAide(Platform& platform, LaBarre& module, Principal& principal, BarWindow& bar, ConfigWindow& window)
     : platform_(platform),
       module_(module),
@@ -149,16 +173,24 @@ void FrmAide::OnCommand3Click() {
         }
         const std::wstring target = JoinPath(folder, *name + L".exe");
         // A name that could not stand for a file in the bar's folder is refused like one already taken.
-        if (!IsPlainFileName(*name) || platform_.FileExists(target)) {
+        const CopyResult copy = !IsPlainFileName(*name) || platform_.FileExists(target)
+                                    ? CopyResult::TargetExists
+                                    : platform_.CopyFileTo(source, target);
+        if (copy == CopyResult::TargetExists) {
             platform_.ShowMessage(BaseName(executable), kFichierExistant, MessageIcon::None);
             continue;
         }
-        if (!platform_.CopyFileTo(source, target)) {
-            return;  // nothing to start
+        if (copy != CopyResult::Copied) {
+            platform_.ShowMessage(kTitreCreation, CopieImpossible(copy, *name, folder, module_.SautLigne),
+                                  MessageIcon::Exclamation);
+            return;
         }
+        // The new bar starts in its own folder; a copy that cannot start is not left behind.
         constexpr int kNormalWithFocus = 1;
-        if (!platform_.StartProcess(L"\"" + target + L"\"", kNormalWithFocus)) {
-            // The copy stays; the user can start it from its folder.
+        if (platform_.StartProcess(L"\"" + target + L"\"", kNormalWithFocus, folder) != StartResult::Started) {
+            const bool removed = platform_.RemoveFile(target);
+            platform_.ShowMessage(kTitreCreation, DemarrageImpossible(*name, removed ? L"" : target, module_.SautLigne),
+                                  MessageIcon::Exclamation);
         }
         return;
     }
@@ -186,10 +218,15 @@ void FrmAide::Register() {
     }
 }
 
+// A value in the machine's list, written by a bar that ran as administrator, is not this user's to remove.
 void FrmAide::Unregister() {
     const std::wstring name = BaseName(platform_.ExecutablePath());
-    platform_.RemoveRunAtLogon(RunScope::Machine, name);
-    platform_.RemoveRunAtLogon(RunScope::User, name);
+    const bool machine = platform_.RemoveRunAtLogon(RunScope::Machine, name);
+    const bool user = platform_.RemoveRunAtLogon(RunScope::User, name);
+    if (!machine || !user) {
+        platform_.ShowMessage(kTitreDemarrage, machine ? kAnnulationImpossible : kAnnulationReservee,
+                              MessageIcon::Exclamation);
+    }
 }
 
 void FrmAide::OnCommand5Click() {

@@ -28,6 +28,19 @@ inline constexpr const wchar_t* kInvite = L"Titre de la nouvelle barre";
 inline constexpr const wchar_t* kTitreCreation = L"Cr\u00e9ation d'une barre";
 inline constexpr const wchar_t* kFichierExistant = L"Fichier existant, choisissez un autre nom.";
 inline constexpr const wchar_t* kFiltreIconeBarre = L"Images (*.bmp;*.ico)|*.bmp;*.ico";
+inline constexpr const wchar_t* kAnnulationReservee =
+    L"Le lancement automatique de cette barre n'a pas pu \u00eatre annul\u00e9 : il est inscrit pour tous les "
+    L"utilisateurs de l'ordinateur, et seul un administrateur peut le retirer.";
+inline constexpr const wchar_t* kAnnulationImpossible =
+    L"Le lancement automatique de cette barre n'a pas pu \u00eatre annul\u00e9.";
+
+// Why a new bar was not made: its copy failed (the folder is protected, the name too long), or the copy could not
+// start and was removed (copyLeft empty) or stays where it was made.
+std::wstring CopieImpossible(CopyResult copy,
+                             const std::wstring& name,
+                             const std::wstring& folder,
+                             const std::wstring& sautLigne);
+std::wstring DemarrageImpossible(const std::wstring& name, const std::wstring& copyLeft, const std::wstring& sautLigne);
 
 // One position of the item column, as the store holds it: Pro (path and command line), NomIco (icon source),
 // TTT (tooltip), and the launch window state and document flag, which travel with the item (absent stays absent).

@@ -24,10 +24,11 @@ void FrmAide::RemplirIcones() {
         }
         item.tool = settings_.ReadItem(keys::kTool, i);
         item.chemin = chemin;
+        // Drawn from the expanded texts; the item keeps them as typed.
         const std::wstring icone = settings_.ReadItem(keys::kIcone, i);
-        if (IconFromItemFile(icone)) {
-            DessinerIconeConfig(window_, chemin, i);
-        } else if (!window_.LoadPicture(i, icone)) {
+        if (IconFromItemFile(platform_.ExpandEnvironment(icone))) {
+            DessinerIconeConfig(window_, platform_.ExpandEnvironment(chemin), i);
+        } else if (!window_.LoadPicture(i, platform_.ExpandEnvironment(icone))) {
             // A picture that does not load leaves the box empty.
         }
         item.icone = icone;

@@ -186,7 +186,7 @@ void FrmAjouteEnleve::Enregistrer() {
     }
     bar_.SetSlotTooltips(n, text1);
     bar_.ClearPicture(n);
-    ConstruireBoutons(module_, settings_, bar_);
+    ConstruireBoutons(module_, settings_, bar_, platform_);
     window_.Close();
 }
 

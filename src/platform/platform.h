@@ -16,6 +16,30 @@ enum class MessageIcon { None, Stop, Information, Exclamation };
 // Where a program to run at logon is registered: for every user of the machine, or for the current one.
 enum class RunScope { Machine, User };
 
+// How a start ended: the program runs, or why it does not.
+enum class StartResult {
+    Started,
+    ElevationRequired,  // the program asks for administrator rights, which only the shell's prompt can give
+    NotAProgram,        // a file that is no program (a shortcut, a document, a folder)
+    NotFound,           // no such file, folder or program
+    Cancelled,          // the user declined the administrator prompt
+    Other,
+};
+
+// What the shell is asked to start, as the Run box or Explorer would: a program, a document, a folder, a shortcut,
+// an address or a shell: path, with a verb (empty: the default one; "runas": as administrator), its arguments, a
+// working folder and the window state of its first window.
+struct ShellStart {
+    std::wstring verb;
+    std::wstring file;
+    std::wstring arguments;
+    std::wstring folder;
+    int showCommand = 1;
+};
+
+// How a copy of a file ended.
+enum class CopyResult { Copied, TargetExists, AccessDenied, NameTooLong, Other };
+
 struct ScreenSize {
     float width = 0;  // twips
     float height = 0;
@@ -44,10 +68,14 @@ class Platform {
     virtual void SetHelpFile(const std::wstring& path) = 0;
     virtual void ShowHelp() = 0;
 
-    // Starts a command line as a new process whose first window takes showCommand; false when it cannot start.
-    virtual bool StartProcess(const std::wstring& commandLine, int showCommand) = 0;
+    // Starts a command line as a new process whose first window takes showCommand, with folder as its working folder.
+    virtual StartResult StartProcess(const std::wstring& commandLine, int showCommand, const std::wstring& folder) = 0;
+    // Starts through the shell, without the shell's own error message; Cancelled when the user declines its prompt.
+    virtual StartResult StartWithShell(const ShellStart& start) = 0;
     // Opens a file or address with the program associated with it; the result is not reported.
     virtual void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) = 0;
+    // The text with each %NAME% of the environment replaced by its value; an unknown %NAME% stays as it is.
+    virtual std::wstring ExpandEnvironment(const std::wstring& text) const = 0;
     // Hands the window events that are pending to their handlers.
     virtual void DoEvents() = 0;
     // Names compare without regard to case, as the file system does.
@@ -55,9 +83,10 @@ class Platform {
     virtual bool FolderExists(const std::wstring& path) const = 0;
     // Reads a shortcut file, without looking for a target that has moved; nothing when the file is not one.
     virtual std::optional<Shortcut> ReadShortcut(const std::wstring& path) const = 0;
-    // Copies a file; an existing target is not replaced. False when nothing was copied. (Not CopyFile: a
-    // Windows macro.)
-    virtual bool CopyFileTo(const std::wstring& source, const std::wstring& target) = 0;
+    // Copies a file; an existing target is not replaced. (Not CopyFile: a Windows macro.)
+    virtual CopyResult CopyFileTo(const std::wstring& source, const std::wstring& target) = 0;
+    // Deletes a file; false when it stays.
+    virtual bool RemoveFile(const std::wstring& path) = 0;
     // An entry of the program's version information ("FileDescription", "Comments").
     virtual std::wstring VersionText(const std::wstring& entry) const = 0;
 
@@ -75,9 +104,10 @@ class Platform {
     virtual std::vector<Geometry> WorkAreas() const = 0;
 
     // The value `name` of the list of programs run at logon. Writing returns false when the list cannot be
-    // opened for writing (the machine's list needs an administrator); removing a value that is absent is fine.
+    // opened for writing (the machine's list needs an administrator). Removing returns false when the value is there
+    // and may not be removed; a value that is absent is fine.
     virtual bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) = 0;
-    virtual void RemoveRunAtLogon(RunScope scope, const std::wstring& name) = 0;
+    virtual bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) = 0;
 };
 
 }  // namespace zudav

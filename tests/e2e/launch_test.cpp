@@ -1,19 +1,34 @@
-// Launching from the slots of one bar: programs with their arguments and window state (cmd.exe writing a file), after
-// which the bar is minimised unless RetourAuto is 0; a document opened with its associated program; the "Erreur de
-// fichier" message; a free slot that starts, shows and writes nothing.
+// Launching from the slots of one bar: programs with their arguments, window state and environment variables (cmd.exe,
+// a marker of its working folder, Ctrl+Shift+click), then the bar minimised unless RetourAuto is 0; a document opened,
+// also when stored as a program; the "Erreur de fichier" message; a free slot that starts, shows and writes nothing.
 #include "driver.h"
 
 namespace e2e {
+
+// A copy of this program started as "outil avec blancs.exe" is the marker that slots start: it writes "ok" to the file
+// its argument names when it runs in its own folder, else the folder it runs in.
+[[maybe_unused]] static const bool kMarker = __argc == 2 && std::strstr(__argv[0], "outil avec blancs") && [] {
+    std::wstring self(32768, L'\0');
+    self.resize(GetModuleFileNameW(nullptr, self.data(), DWORD(self.size())));
+    const std::filesystem::path folder = std::filesystem::current_path();
+    std::ofstream(__argv[1]) << (folder == std::filesystem::path(self).parent_path() ? "ok" : folder.u8string())
+                             << "\n";
+    ExitProcess(0);
+    return true;
+}();
 
 TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
     const std::wstring cmd = L"C:\\windows\\system32\\cmd.exe", document = scratch(L"compte rendu.ini");
     // Wine opens .ini files (and not .txt files) with notepad; a path cut at its first blank would start Dossier.exe.
     std::ofstream(std::filesystem::path(document)) << "[Ordre du jour]\r\n";
     copyOf(L"C:\\windows\\system32\\notepad.exe", L"Dossier.exe");
-    const std::wstring blanks = copyOf(cmd, L"Dossier Propri\u00e9taire\\outil avec blancs.exe");
-    writeSettings(L"Zudav", {{L"Chemin4", cmd}, {L"Focus4", L"0"}, {L"Chemin0", blanks}, {L"Focus0", L"0"}});
+    const std::wstring blanks = copyOf(std::filesystem::path(zudav()).replace_filename(L"zudav_e2e.exe"),
+                                       L"Dossier Propri\u00e9taire\\outil avec blancs.exe");
+    // The marker's path and argument hold variables that the bar expands (the marker does not expand its own).
+    writeSettings(L"Zudav", {{L"Chemin4", cmd}, {L"Focus4", L"0"}, {L"Chemin0", L"%SystemDrive%" + blanks.substr(2)}});
     writeSettings(L"Zudav", {{L"Chemin6", document}, {L"FicALancer6", L"1"}, {L"Chemin1", scratch(L"absent.exe")}});
-    writeSettings(L"Zudav", {{L"Ligne1", L"/x"}});
+    writeSettings(L"Zudav", {{L"Ligne1", L"/x"}, {L"Chemin7", document}});
+    need(blanks.rfind(L"C:", 0) == 0 && SetEnvironmentVariableW(L"ZUDAV_SORTIE", scratch(L"").c_str()), "no C:");
     HWND bar = startBar();
     const DWORD zudavId = processOf(bar);
     const Twips place = twipsOf(bar);
@@ -29,14 +44,22 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
          true},
         {"a click on the icon box, RetourAuto 1", L"1", 4, scratch(L"deux.txt"),
          [](HWND bar) { clickOn(bar, 4, false); }, true},
-        {"a path with blanks and accents", nullptr, 0, scratch(L"Dossier Propri\u00e9taire\\trois.txt"),
+        {"a path with blanks, accents and variables, in its own folder", nullptr, 0, scratch(L"trois.txt"),
          [](HWND bar) { postPress(cell(bar, 0)); }, true},
         {"a press on the icon box, RetourAuto 0", L"0", 4, scratch(L"quatre.txt"),
          [](HWND bar) { postPress(iconBox(bar, 4)); }, false},
+        {"Ctrl+Shift+click", L"1", 0, scratch(L"cinq.txt"),
+         [](HWND bar) {
+             keybd_event(VK_CONTROL, 0, 0, 0), keybd_event(VK_SHIFT, 0, 0, 0), clickOn(bar, 0, false);
+             keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0), keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+         },
+         true},
     };
     for (const auto& [what, retourAuto, slot, output, press, minimised] : launches) {
         SCOPED_TRACE(what);
-        writeSettings(L"Zudav", {{L"Ligne" + std::to_wstring(slot), L"/c echo ok> \"" + output + L"\""}});
+        const auto ligne =
+            slot == 4 ? L"/c echo ok> \"" + output : L"\"%ZUDAV_SORTIE%" + output.substr(scratch(L"").size());
+        writeSettings(L"Zudav", {{L"Ligne" + std::to_wstring(slot), ligne + L"\""}});
         if (retourAuto) {
             writeSettings(L"Zudav", {{L"RetourAuto", retourAuto}});
         }
@@ -61,7 +84,8 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
     EXPECT_TRUE(waitFor([&] {  // a window of the associated program, titled after the document
         for (DWORD id : processes()) {
             for (HWND window : windowsOf(id)) {
-                if (IsWindowVisible(window) && textOf(window).find(L"compte rendu") != std::wstring::npos) {
+                wchar_t title[256] = L"";  // read without a message, from a window that may be closing
+                if (IsWindowVisible(window) && GetWindowTextW(window, title, 256) && wcsstr(title, L"compte rendu")) {
                     return true;
                 }
             }
@@ -69,8 +93,14 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
         return false;
     })) << "the document did not open";
     expectBarStayed();
-
     std::set<DWORD> running = processes();
+    postPress(cell(bar, 7));  // the same document stored as a program: the shell opens it, and the bar is minimised
+    EXPECT_TRUE(waitFor([&] { return IsIconic(bar) && processes().size() > running.size(); })) << "nothing opened";
+    post(bar, WM_SYSCOMMAND, SC_RESTORE);
+    ASSERT_TRUE(back(bar, place));
+    expectBarStayed();
+
+    running = processes();
     postPress(iconBox(bar, 1));  // a program that is not there
     HWND box = nullptr;
     ASSERT_TRUE(waitFor([&] { return (box = shown(zudavId, L"#32770")) != nullptr; })) << "no message box";

@@ -15,14 +15,15 @@ TEST_F(Drop, EachSlotAnswersAndActsOnlyOnceTheDragIsOverWithoutMovingALockedBar)
     principal.OnResize();  // a column of 720-twip cells: cell n from 300 + 720 n down, 0 to 720 across
     principal.Block = true;
     const Geometry held = bar.bounds;
-    Item(keys::kChemin, 2, L"C:\\p.exe");
+    Item(keys::kChemin, 2, L"%C%\\p.exe");  // expanded, unlike a dropped file's name
+    platform.environment = {{L"C", L"C:"}};
     Item(keys::kLigne, 2, L"/agenda");  // the dropped files take the command line's place
     Item(keys::kFocus, 2, L"3");
     Item(keys::kChemin, 3, L"C:\\lettre.txt");
     Item(keys::kFicALancer, 3, L"1");
     platform.existingFiles = platform.startablePrograms = {L"C:\\p.exe"};
     const auto middle = [](int slot) { return 300 + 720 * slot + 360.f; };
-    const std::vector<std::wstring> one{L"C:\\a.txt"}, two{L"C:\\\u00e9 1", L"D:\\b"};
+    const std::vector<std::wstring> one{L"C:\\a.txt"}, two{L"C:\\\u00e9 1", L"D:\\%C%"};
     const DropEffect none = DropEffect::None, copy = DropEffect::Copy, link = DropEffect::Link;
     struct Case {
         const char* what;
@@ -37,7 +38,7 @@ TEST_F(Drop, EachSlotAnswersAndActsOnlyOnceTheDragIsOverWithoutMovingALockedBar)
         {"free slot", 10, middle(7), {}, two, copy, 7, L"1", L"editor 7 C:\\\u00e9 1"},
         {"linking source", 710, middle(12), {false, true}, one, link, 12, L"1", L"editor 12 C:\\a.txt"},
         {"program", 360, middle(2), {}, one, link, 2, L"1", L"start 3 \"C:\\p.exe\" \"C:\\a.txt\" minimised"},
-        {"RetourAuto 0", 9, middle(2), {}, two, link, 2, L"0", L"start 3 \"C:\\p.exe\" \"C:\\\u00e9 1\" \"D:\\b\""},
+        {"RetourAuto 0", 9, middle(2), {}, two, link, 2, L"0", L"start 3 \"C:\\p.exe\" \"C:\\\u00e9 1\" \"D:\\%C%\""},
         {"copying source", 9, middle(2), {true, false}, one, copy, 2, L"0", L"start 3 \"C:\\p.exe\" \"C:\\a.txt\""},
         {"source allowing neither", 360, middle(2), {false, false}, one, none, 2, L"1", L""},
         {"document", 360, middle(3), {}, one, none, 3, L"1", L""},

@@ -214,6 +214,8 @@ TEST_F(Reordering, TwoClicksMoveOrExchangeWholeItems) {
     Fill(0, L"C:\\a.exe", L"3", L"0");
     Fill(2, L"C:\\lettre.doc", L"6", L"1");
     Fill(4, L"C:\\b.exe", L"2", L"0");
+    Item(keys::kIcone, 2, L"%SystemDrive%\\i2.ico");  // drawn expanded, moved as typed
+    platform.environment = {{L"SystemDrive", L"C:"}};
     view.pictureFiles = {L"C:\\i0.ico", L"C:\\i2.ico", L"C:\\i4.ico"};
     aide.Charger();
     const auto item0 = StoredItem(0), item2 = StoredItem(2), item4 = StoredItem(4), free7 = StoredItem(7);
@@ -263,8 +265,9 @@ TEST_F(Configuration, NewBarAsksForAFreeNameThenCopiesAndStartsIt) {
     ASSERT_EQ(platform.copies.size(), 1u);
     EXPECT_EQ(platform.copies[0].second, L"C:\\Outils\\Jeux \u00e9t\u00e9.exe");
     ASSERT_EQ(platform.started.size(), 1u) << "the copy is started, in a normal window";
-    EXPECT_EQ(platform.started[0].commandLine + std::to_wstring(platform.started[0].showCommand),
-              L"\"C:\\Outils\\Jeux \u00e9t\u00e9.exe\"1");
+    EXPECT_EQ(
+        platform.started[0].commandLine + std::to_wstring(platform.started[0].showCommand) + platform.started[0].folder,
+        L"\"C:\\Outils\\Jeux \u00e9t\u00e9.exe\"1C:\\Outils");
     EXPECT_TRUE(IsPlainFileName(L"COM10") && IsPlainFileName(L"console"));
 
     // Cancelled, or confirmed empty: nothing.
@@ -296,6 +299,46 @@ TEST_F(Configuration, StartWithWindowsFallsBackToTheUsersListAndNonRemovesBoth) 
     EXPECT_TRUE(platform.runAtLogon.empty());
     EXPECT_TRUE(platform.messages.back().text == kQuestionAnnulation &&
                 platform.messages.back().icon == MessageIcon::Exclamation);
+}
+
+// What the user is told when a new bar cannot be made (a protected folder, a name too long, a copy that does not
+// start) or a start-up value cannot be removed (the machine's, written by a bar that ran as administrator).
+TEST_F(Configuration, ANewBarOrAStartUpValueThatCannotBeDoneSaysWhyAndLeavesNoCopy) {
+    platform.executablePath = L"C:\\P\\Zudav.exe";
+    const std::wstring copy = L"C:\\P\\Jeux.exe", cannot = L"Impossible de cr\u00e9er la barre \u00ab Jeux \u00bb : ";
+    const std::wstring noStart = L"La nouvelle barre \u00ab Jeux \u00bb ne peut pas d\u00e9marrer";
+    struct Case {
+        CopyResult copy;  // Copied, and the copy starting: "Non", answered Yes
+        bool starts, locked;
+        std::wstring message;
+    } const cases[] = {
+        {CopyResult::AccessDenied, true, false,
+         cannot +
+             L"vous n'avez pas le droit d'\u00e9crire dans le dossier\r\nC:\\P.\r\n\r\nCopiez Zudav dans un dossier "
+             L"\u00e0 vous pour y cr\u00e9er des barres."},
+        {CopyResult::NameTooLong, true, false, cannot + L"le nom est trop long pour le dossier\r\nC:\\P."},
+        {CopyResult::Copied, false, false, noStart + L" : sa copie a \u00e9t\u00e9 retir\u00e9e."},
+        {CopyResult::Copied, false, true, noStart + L", et sa copie n'a pas pu \u00eatre retir\u00e9e :\r\n" + copy},
+        {CopyResult::Copied, true, false, kAnnulationReservee},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.message);
+        platform.messages.clear();
+        platform.existingFiles = {platform.executablePath};
+        platform.startablePrograms = {c.starts ? copy : L""};
+        platform.copyAnswer = c.copy;
+        platform.lockedFiles = {c.locked ? copy : L""};
+        platform.runAtLogon = {{{RunScope::Machine, L"Zudav"}, L"m"}, {{RunScope::User, L"Zudav"}, L"u"}};
+        platform.protectedRunValues = {{RunScope::Machine, L"Zudav"}};
+        view.texts = {L"Jeux"};
+        platform.answers = {true};
+        (c.starts && c.copy == CopyResult::Copied) ? aide.OnCommand4Click(1) : aide.OnCommand3Click();
+        ASSERT_FALSE(platform.messages.empty());
+        EXPECT_EQ(platform.messages.back().text, c.message);
+        EXPECT_EQ(platform.messages.back().icon, MessageIcon::Exclamation);
+        EXPECT_EQ(platform.FileExists(copy), c.locked) << "a copy is left only when it cannot be removed";
+    }
+    EXPECT_EQ(platform.runAtLogon.size(), 1u) << "the user's value is removed all the same";
 }
 
 TEST_F(Configuration, ResetHelpAndTheBarsIcon) {

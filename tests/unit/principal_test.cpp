@@ -420,12 +420,13 @@ TEST_F(Slots, EachSlotShowsItsIconItsPictureThePlaceholderOrTheFreeSlotPicture) 
     bar.filesWithIcon = {L"C:\\Prog\\agenda.exe", L"C:\\Prog\\calc.exe"};
     bar.filesWithoutIconKind = {L"C:\\Docs\\lisez-moi.txt"};
     bar.pictureFiles = {L"C:\\Images\\carre.bmp"};
+    platform.environment = {{L"PROG", L"C:\\Prog"}, {L"IMAGES", L"C:\\Images"}};
     struct Case {
         const wchar_t *chemin, *icone, *ficALancer, *shown;
     } const cases[] = {
-        {L"C:\\Prog\\agenda.exe", nullptr, nullptr, L"icon:C:\\Prog\\agenda.exe"},
+        {L"%PROG%\\agenda.exe", nullptr, nullptr, L"icon:C:\\Prog\\agenda.exe"},  // environment variables expanded
         {L"C:\\Prog\\agenda.exe", L"C:\\Prog\\CALC.EXE", nullptr, L"icon:C:\\Prog\\agenda.exe"},  // the item's own
-        {L"C:\\Prog\\agenda.exe", L"C:\\Images\\carre.bmp", nullptr, L"picture:C:\\Images\\carre.bmp"},
+        {L"C:\\Prog\\agenda.exe", L"%images%\\carre.bmp", nullptr, L"picture:C:\\Images\\carre.bmp"},
         {L"C:\\Prog\\agenda.exe", L"C:\\Images\\disparue.ico", nullptr, L""},  // a picture that no longer exists
         {L"C:\\Prog\\agenda.exe", L"C:\\Prog\\outilexe", nullptr, L"icon:C:\\Prog\\agenda.exe"},
         // A program without an icon: only a flag that reads as a number other than 1 spares the placeholder.
@@ -464,74 +465,92 @@ class Launch : public BarTest {
   protected:
     void SetUp() override {
         principal.Charger();
-        platform.startablePrograms = {L"C:\\Prog\\agenda.exe", L"cmd.exe", L"C:\\Program Files\\Outil\\outil.exe"};
-        platform.existingFiles = {L"C:\\Prog\\agenda.exe", L"C:\\Program Files\\Outil\\outil.exe"};
+        platform.startablePrograms = {L"C:\\P\\a.exe", L"cmd.exe"};
+        platform.existingFiles = {L"C:\\P\\a.exe", L"C:\\P\\r.exe", L"C:\\D\\l.lnk"};
+        platform.environment = {{L"SystemDrive", L"C:"}, {L"D", L"C:\\D"}};
     }
     void Reset() {
         platform.started.clear();
+        platform.shellStarts.clear();
+        platform.opened.clear();
         platform.messages.clear();
         platform.eventPasses = 0;
         bar.minimized = false;
     }
 };
 
-TEST_F(Launch, ProgramStartsWithItsArgumentsAndWindowStateThenTheBarMinimises) {
+// Each kind of item against what Windows answers, with and without Ctrl+Shift: each start asked for ("P folder|command
+// line|state", "S verb|file|arguments|folder|state", "D verb|file|folder" for a document), the message, the minimising.
+TEST_F(Launch, EachItemTakesTheRunBoxsRoadInItsFolderAndOnlyARealFailureShowsTheMessage) {
+    using R = StartResult;
+    const R notFound = R::NotFound, started = R::Started, cancelled = R::Cancelled;
     struct Case {
         const wchar_t *chemin, *ligne, *focus, *ficALancer;
-        const wchar_t* command;  // nullptr: nothing starts, the file error shows and the bar stays
-        int state;
+        bool asAdministrator;
+        R process, shell;  // the answers for a program that is not startable, and of the shell
+        const wchar_t* roads;
+        bool message, minimised;
     } const cases[] = {
-        // cmd.exe is not a file path here: the command stays as typed.
-        {L"cmd.exe", L"/c echo ok > sortie.txt", L"3", nullptr, L"cmd.exe /c echo ok > sortie.txt", 3},
-        // An existing path with blanks is quoted, so that it is not read as "C:\Program" with arguments.
-        {L"C:\\Program Files\\Outil\\outil.exe", L"C:\\Docs\\lettre.txt", nullptr, nullptr,
-         L"\"C:\\Program Files\\Outil\\outil.exe\" C:\\Docs\\lettre.txt", 1},
-        // The window state reads as a leading number, and must fit 16 bits.
-        {L"C:\\Prog\\agenda.exe", nullptr, L"", nullptr, L"\"C:\\Prog\\agenda.exe\"", 0},
-        {L"C:\\Prog\\agenda.exe", nullptr, L"4 (inactive)", nullptr, L"\"C:\\Prog\\agenda.exe\"", 4},
-        {L"C:\\Prog\\agenda.exe", nullptr, L"2.5", nullptr, L"\"C:\\Prog\\agenda.exe\"", 2},
-        {L"C:\\Prog\\agenda.exe", nullptr, L"70000", nullptr, nullptr, 0},
-        {L"C:\\Ancien\\parti.exe", nullptr, nullptr, nullptr, nullptr, 0},  // a program that is gone
-        {L"cmd.exe", nullptr, nullptr, L"", nullptr, 0},                    // a flag present and empty
+        // A program in its folder, its texts expanded; a command in the bar's; elevation accepted, declined.
+        {L"%SystemDrive%\\P\\a.exe", L"%d%\\x %NON% 5%", L"3", nullptr, false, notFound, notFound,
+         L"P C:\\P|\"C:\\P\\a.exe\" C:\\D\\x %NON% 5%|3;", false, true},
+        {L"cmd.exe", L"/c", L"", L"0", false, notFound, notFound, L"P C:\\Outils|cmd.exe /c|0;", false, true},
+        {L"C:\\P\\r.exe", L"/m", nullptr, nullptr, false, R::ElevationRequired, started,
+         L"P C:\\P|\"C:\\P\\r.exe\" /m|1;S |C:\\P\\r.exe|/m|C:\\P|1;", false, true},
+        {L"C:\\P\\r.exe", L"/m", nullptr, nullptr, false, R::ElevationRequired, cancelled,
+         L"P C:\\P|\"C:\\P\\r.exe\" /m|1;S |C:\\P\\r.exe|/m|C:\\P|1;", false, false},
+        // What only the shell opens, then what neither starts; Ctrl+Shift, accepted, declined; a document ignores it.
+        {L"%D%\\l.lnk", L"-x", L"2", nullptr, false, R::NotAProgram, started,
+         L"P C:\\D|\"C:\\D\\l.lnk\" -x|2;S |C:\\D\\l.lnk|-x|C:\\D|2;", false, true},
+        {L"https://x.fr/", nullptr, nullptr, nullptr, false, notFound, started,
+         L"P C:\\Outils|https://x.fr/|1;S |https://x.fr/||C:\\Outils|1;", false, true},
+        {L"C:\\X\\z.exe", nullptr, nullptr, nullptr, false, notFound, notFound,
+         L"P C:\\Outils|C:\\X\\z.exe|1;S |C:\\X\\z.exe||C:\\Outils|1;", true, false},
+        {L"C:\\P\\a.exe", L"/x", L"3", nullptr, true, notFound, started, L"S runas|C:\\P\\a.exe|/x|C:\\P|3;", false,
+         true},
+        {L"C:\\P\\a.exe", nullptr, nullptr, nullptr, true, notFound, cancelled, L"S runas|C:\\P\\a.exe||C:\\P|1;",
+         false, false},
+        {L"%D%\\t.txt", L"/p", L"3", L"1", true, notFound, notFound, L"D open|C:\\D\\t.txt|C:\\Outils;", false, false},
+        {L"cmd.exe", nullptr, L"70000", nullptr, false, notFound, notFound, L"", true, false},  // beyond 16 bits
+        {L"cmd.exe", nullptr, nullptr, L"", false, notFound, notFound, L"", true, false},  // a flag present and empty
     };
     for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
         const Case& c = cases[n];
         SCOPED_TRACE(testing::Message() << "slot " << n);
         Reset();
-        Item(keys::kChemin, n, c.chemin);
-        Item(keys::kLigne, n, c.ligne);
-        Item(keys::kFocus, n, c.focus);
-        Item(keys::kFicALancer, n, c.ficALancer);
-        principal.LancerItem(static_cast<std::int16_t>(n));
-        EXPECT_EQ(bar.minimized, c.command != nullptr);
-        EXPECT_EQ(platform.messages.size(), c.command ? 0u : 1u);
-        EXPECT_EQ(platform.started.size(), c.command ? 1u : 0u);
-        if (c.command != nullptr && !platform.started.empty()) {
-            EXPECT_EQ(platform.started[0].commandLine, c.command);
-            EXPECT_EQ(platform.started[0].showCommand, c.state);
-            EXPECT_EQ(platform.eventPasses, 1);
+        for (auto [prefix, value] : {std::pair{keys::kChemin, c.chemin},
+                                     {keys::kLigne, c.ligne},
+                                     {keys::kFocus, c.focus},
+                                     {keys::kFicALancer, c.ficALancer}}) {
+            Item(prefix, n, value);
         }
+        platform.otherPrograms = c.process;
+        platform.shellAnswer = c.shell;
+        principal.LancerItem(static_cast<std::int16_t>(n), c.asAdministrator);
+        std::wstring roads;
+        for (const auto& p : platform.started) {
+            roads += L"P " + p.folder + L"|" + p.commandLine + L"|" + std::to_wstring(p.showCommand) + L";";
+        }
+        for (const auto& s : platform.shellStarts) {
+            roads += L"S " + s.verb + L"|" + s.file + L"|" + s.arguments + L"|" + s.folder + L"|" +
+                     std::to_wstring(s.showCommand) + L";";
+        }
+        for (const auto& d : platform.opened) {
+            roads += L"D " + d.verb + L"|" + d.file + L"|" + d.folder + L";";
+        }
+        EXPECT_EQ(roads, c.roads);
+        EXPECT_EQ(platform.messages.size(), c.message ? 1u : 0u);
+        EXPECT_EQ(bar.minimized, c.minimised);
+        EXPECT_EQ(platform.eventPasses, c.minimised ? 1 : 0);
     }
+    EXPECT_EQ(StoredItem(0)[0], L"%SystemDrive%\\P\\a.exe") << "the item keeps its text as typed";
 }
 
-TEST_F(Launch, FreeSlotBeepsAndDocumentOpensInTheBarsFolderWithoutStateArgumentsOrMinimising) {
+TEST_F(Launch, FreeSlotBeepsAndChangesNothing) {
     const int writes = store.Changes();
     principal.LancerItem(4);
     EXPECT_EQ(platform.beeps, 1);
     EXPECT_EQ(store.Changes(), writes);
-
-    Item(keys::kChemin, 5, L"C:\\Docs\\lettre.txt");
-    Item(keys::kFicALancer, 5, L"1");
-    Item(keys::kLigne, 5, L"/p");
-    Item(keys::kFocus, 5, L"3");
-    principal.LancerItem(5);
-    ASSERT_EQ(platform.opened.size(), 1u);
-    EXPECT_EQ(platform.opened[0].verb, L"open");
-    EXPECT_EQ(platform.opened[0].file, L"C:\\Docs\\lettre.txt");
-    EXPECT_EQ(platform.opened[0].folder, L"C:\\Outils");
-    EXPECT_TRUE(platform.started.empty());
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_FALSE(bar.minimized);
 }
 
 TEST_F(Launch, MinimisingFollowsRetourAutoAndAnUnreadableOneShowsTheFileErrorAfterTheStart) {

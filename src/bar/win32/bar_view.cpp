@@ -15,6 +15,7 @@
 #include "platform/win32/slow_icons.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
+#include "platform/win32/win32_platform.h"
 #include "platform/win32/window_thunk.h"
 #include "resources/resource_ids.h"
 
@@ -68,6 +69,13 @@ bool BarView::Create() {
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     liveHandlesQuery_ = RegisterWindowMessageW(kLiveHandlesMessage);
     startedAgain_ = RegisterWindowMessageW(kStartedAgainMessage);
+    if (RunsElevated()) {
+        // The shell, and a second start of the bar by the user, run at a lower level than an elevated bar, whose
+        // window would otherwise not hear the notification icon's clicks, the shell's restart nor the second start.
+        for (UINT fromShell : {kTrayMessage, taskbarCreated_, startedAgain_}) {
+            ChangeWindowMessageFilterEx(window_, fromShell, MSGFLT_ALLOW, nullptr);
+        }
+    }
     CreateControls();
     ShowAtDpi(WindowDpi(window_));
     return true;
@@ -597,7 +605,10 @@ void BarView::OnControlPointer(int id, PointerEvent event) {
         if (event == PointerEvent::Move) {
             principal_->Survol(slot);
         } else if (event == launch) {
-            principal_->LancerItem(static_cast<std::int16_t>(slot));
+            // Ctrl+Shift+click starts the program as administrator, as on the taskbar. The keys as they were when
+            // the pointer's message was sent.
+            const bool asAdministrator = GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) < 0;
+            principal_->LancerItem(static_cast<std::int16_t>(slot), asAdministrator);
         } else if (event == PointerEvent::RightDown) {
             principal_->OnRightPress(slot);
         }

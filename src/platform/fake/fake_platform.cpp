@@ -1,5 +1,6 @@
 #include "platform/fake/fake_platform.h"
 
+#include <algorithm>
 #include <cwctype>
 
 namespace zudav {
@@ -36,13 +37,31 @@ bool FakePlatform::FolderExists(const std::wstring& path) const {
     return HoldsName(existingFolders, path);
 }
 
-bool FakePlatform::CopyFileTo(const std::wstring& source, const std::wstring& target) {
-    if (!FileExists(source) || FileExists(target)) {
+CopyResult FakePlatform::CopyFileTo(const std::wstring& source, const std::wstring& target) {
+    if (!FileExists(source)) {
+        return CopyResult::Other;
+    }
+    if (FileExists(target)) {
+        return CopyResult::TargetExists;
+    }
+    if (copyAnswer == CopyResult::Copied) {
+        copies.emplace_back(source, target);
+        existingFiles.insert(target);
+    }
+    return copyAnswer;
+}
+
+bool FakePlatform::RemoveFile(const std::wstring& path) {
+    if (HoldsName(lockedFiles, path)) {
         return false;
     }
-    copies.emplace_back(source, target);
-    existingFiles.insert(target);
-    return true;
+    for (auto it = existingFiles.begin(); it != existingFiles.end(); ++it) {
+        if (Lower(*it) == Lower(path)) {
+            existingFiles.erase(it);
+            return true;
+        }
+    }
+    return false;
 }
 
 bool FakePlatform::AskYesNo(const std::wstring& title, const std::wstring& text, MessageIcon icon) {
@@ -80,7 +99,7 @@ void FakePlatform::ShowMessage(const std::wstring& title, const std::wstring& te
     }
 }
 
-bool FakePlatform::StartProcess(const std::wstring& commandLine, int showCommand) {
+StartResult FakePlatform::StartProcess(const std::wstring& commandLine, int showCommand, const std::wstring& folder) {
     // The program is the quoted path, or the text up to the first blank.
     std::wstring program;
     if (!commandLine.empty() && commandLine[0] == L'"') {
@@ -88,10 +107,46 @@ bool FakePlatform::StartProcess(const std::wstring& commandLine, int showCommand
     } else {
         program = commandLine.substr(0, commandLine.find(L' '));
     }
-    if (startablePrograms.count(program) == 0) {
+    const StartResult result = startablePrograms.count(program) > 0 ? StartResult::Started : otherPrograms;
+    started.push_back({commandLine, showCommand, folder, result});
+    return result;
+}
+
+StartResult FakePlatform::StartWithShell(const ShellStart& start) {
+    shellStarts.push_back(start);
+    return shellAnswer;
+}
+
+// As Windows does: names without regard to case, and an unknown %NAME% left as it is, its second % free to open
+// the next name.
+std::wstring FakePlatform::ExpandEnvironment(const std::wstring& text) const {
+    std::wstring expanded;
+    std::size_t at = 0;
+    for (std::size_t open; (open = text.find(L'%', at)) != std::wstring::npos;) {
+        const std::size_t close = text.find(L'%', open + 1);
+        if (close == std::wstring::npos) {
+            break;
+        }
+        expanded += text.substr(at, open - at);
+        const std::wstring name = Lower(text.substr(open + 1, close - open - 1));
+        auto value = std::find_if(environment.begin(), environment.end(),
+                                  [&](const auto& variable) { return Lower(variable.first) == name; });
+        if (value != environment.end() && !name.empty()) {
+            expanded += value->second;
+            at = close + 1;
+        } else {
+            expanded += text.substr(open, close - open);
+            at = close;
+        }
+    }
+    return expanded + text.substr(at);
+}
+
+bool FakePlatform::RemoveRunAtLogon(RunScope scope, const std::wstring& name) {
+    if (runAtLogon.count({scope, name}) > 0 && protectedRunValues.count({scope, name}) > 0) {
         return false;
     }
-    started.push_back({commandLine, showCommand});
+    runAtLogon.erase({scope, name});
     return true;
 }
 

@@ -18,13 +18,16 @@ class FakePlatform : public Platform {
     wchar_t DecimalSeparator() const override { return decimalSeparator; }
     void SetHelpFile(const std::wstring& path) override { helpFile = path; }
     void ShowHelp() override { ++helpShown; }
-    bool StartProcess(const std::wstring& commandLine, int showCommand) override;
+    StartResult StartProcess(const std::wstring& commandLine, int showCommand, const std::wstring& folder) override;
+    StartResult StartWithShell(const ShellStart& start) override;
     void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) override;
+    std::wstring ExpandEnvironment(const std::wstring& text) const override;
     void DoEvents() override { ++eventPasses; }
     bool FileExists(const std::wstring& path) const override;
     bool FolderExists(const std::wstring& path) const override;
     std::optional<Shortcut> ReadShortcut(const std::wstring& path) const override;
-    bool CopyFileTo(const std::wstring& source, const std::wstring& target) override;
+    CopyResult CopyFileTo(const std::wstring& source, const std::wstring& target) override;
+    bool RemoveFile(const std::wstring& path) override;
     std::wstring VersionText(const std::wstring& entry) const override;
     void Beep() override { ++beeps; }
     void ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
@@ -33,7 +36,7 @@ class FakePlatform : public Platform {
     ScreenSize VirtualScreen() const override { return virtualScreen; }
     std::vector<Geometry> WorkAreas() const override { return workAreas; }
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
-    void RemoveRunAtLogon(RunScope scope, const std::wstring& name) override { runAtLogon.erase({scope, name}); }
+    bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
 
     struct Message {
         std::wstring title;
@@ -44,6 +47,8 @@ class FakePlatform : public Platform {
     struct Started {
         std::wstring commandLine;
         int showCommand;
+        std::wstring folder;
+        StartResult result;
     };
     struct Opened {
         std::wstring verb;
@@ -56,7 +61,12 @@ class FakePlatform : public Platform {
     std::set<std::wstring> existingFolders;
     std::map<std::wstring, Shortcut> shortcuts;  // shortcut files and what they hold
     std::set<std::wstring> startablePrograms;    // commands whose first word (or quoted path) starts
-    std::vector<Started> started;
+    std::vector<Started> started;                // every process start asked for, and its answer
+
+    StartResult otherPrograms = StartResult::NotFound;  // the answer for any other command
+    StartResult shellAnswer = StartResult::NotFound;    // how a start asked of the shell ends
+    std::vector<ShellStart> shellStarts;                // every start asked of the shell
+    std::map<std::wstring, std::wstring> environment;   // the variables %NAME% expands
     std::vector<Opened> opened;
     int eventPasses = 0;
     std::map<std::wstring, std::wstring> versionInfo;
@@ -74,6 +84,10 @@ class FakePlatform : public Platform {
     std::vector<Geometry> workAreas{{0, 0, 19200, 13800}};
     std::map<std::pair<RunScope, std::wstring>, std::wstring> runAtLogon;
     std::set<RunScope> refusedRunScopes;  // lists that cannot be opened for writing
+
+    CopyResult copyAnswer = CopyResult::Copied;  // of a copy whose source exists and target does not
+    std::set<std::wstring> lockedFiles;          // files that cannot be deleted
+    std::set<std::pair<RunScope, std::wstring>> protectedRunValues;  // values this user may not remove
 };
 
 }  // namespace zudav

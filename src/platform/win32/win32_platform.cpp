@@ -51,12 +51,41 @@ UINT IconStyle(MessageIcon icon) {
     return 0;
 }
 
-// Environment variables (%SystemRoot%) in a path stored by a shortcut, expanded.
+// Environment variables (%SystemRoot%) expanded; an unknown one stays as it is, and so does a text that cannot be
+// expanded.
 std::wstring Expanded(const wchar_t* text) {
-    std::wstring expanded(32768, L'\0');
-    const DWORD length = ExpandEnvironmentStringsW(text, expanded.data(), static_cast<DWORD>(expanded.size()));
-    expanded.resize(length > 0 && length <= expanded.size() ? length - 1 : 0);
+    const DWORD size = ExpandEnvironmentStringsW(text, nullptr, 0);
+    std::wstring expanded(size, L'\0');
+    const DWORD length = ExpandEnvironmentStringsW(text, expanded.data(), size);
+    if (length == 0 || length > size) {
+        return text;
+    }
+    expanded.resize(length - 1);
     return expanded;
+}
+
+// "The requested operation requires elevation" (ERROR_ELEVATION_REQUIRED), which MinGW's headers do not name.
+constexpr DWORD kElevationRequired = 740;
+
+// Why a start failed, in the program's terms.
+StartResult StartFailure(DWORD error) {
+    switch (error) {
+        case kElevationRequired:
+            return StartResult::ElevationRequired;
+        case ERROR_CANCELLED:
+            return StartResult::Cancelled;
+        case ERROR_BAD_EXE_FORMAT:
+        case ERROR_NO_ASSOCIATION:
+        case ERROR_ACCESS_DENIED:  // a folder
+            return StartResult::NotAProgram;
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_NETPATH:
+            return StartResult::NotFound;
+        default:
+            return StartResult::Other;
+    }
 }
 
 }  // namespace
@@ -110,7 +139,7 @@ void Win32Platform::ShowHelp() {
     }
 }
 
-bool Win32Platform::StartProcess(const std::wstring& commandLine, int showCommand) {
+StartResult Win32Platform::StartProcess(const std::wstring& commandLine, int showCommand, const std::wstring& folder) {
     std::vector<wchar_t> writable(commandLine.begin(), commandLine.end());
     writable.push_back(L'\0');
     STARTUPINFOW startup{};
@@ -118,17 +147,37 @@ bool Win32Platform::StartProcess(const std::wstring& commandLine, int showComman
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showCommand);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-        return false;
+    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &process)) {
+        return StartFailure(GetLastError());
     }
     // The started program runs on its own; the bar never waits for it.
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return true;
+    return StartResult::Started;
+}
+
+// Synchronous (the answer is known when it returns, after the administrator prompt if there is one) and without the
+// shell's own error box: the bar says what failed in its own words.
+StartResult Win32Platform::StartWithShell(const ShellStart& start) {
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    info.hwnd = DialogOwner();
+    info.lpVerb = start.verb.empty() ? nullptr : start.verb.c_str();
+    info.lpFile = start.file.c_str();
+    info.lpParameters = start.arguments.empty() ? nullptr : start.arguments.c_str();
+    info.lpDirectory = start.folder.empty() ? nullptr : start.folder.c_str();
+    info.nShow = start.showCommand;
+    return ShellExecuteExW(&info) ? StartResult::Started : StartFailure(GetLastError());
 }
 
 void Win32Platform::ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) {
     ShellExecuteW(DialogOwner(), verb.c_str(), file.c_str(), L"", folder.c_str(), SW_SHOWNORMAL);
+}
+
+std::wstring Win32Platform::ExpandEnvironment(const std::wstring& text) const {
+    return text.find(L'%') == std::wstring::npos ? text : Expanded(text.c_str());
 }
 
 void Win32Platform::DoEvents() {
@@ -235,8 +284,29 @@ bool Win32Platform::AskYesNo(const std::wstring& title, const std::wstring& text
     return MessageBoxW(DialogOwner(), text.c_str(), title.c_str(), MB_YESNO | IconStyle(icon)) == IDYES;
 }
 
-bool Win32Platform::CopyFileTo(const std::wstring& source, const std::wstring& target) {
-    return CopyFileW(source.c_str(), target.c_str(), TRUE) != FALSE;
+// Without the long-path opt-in a path holds MAX_PATH characters with its terminating zero.
+CopyResult Win32Platform::CopyFileTo(const std::wstring& source, const std::wstring& target) {
+    if (target.size() >= MAX_PATH) {
+        return CopyResult::NameTooLong;
+    }
+    if (CopyFileW(source.c_str(), target.c_str(), TRUE)) {
+        return CopyResult::Copied;
+    }
+    switch (GetLastError()) {
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return CopyResult::TargetExists;
+        case ERROR_ACCESS_DENIED:
+            return CopyResult::AccessDenied;
+        case ERROR_FILENAME_EXCED_RANGE:
+            return CopyResult::NameTooLong;
+        default:
+            return CopyResult::Other;
+    }
+}
+
+bool Win32Platform::RemoveFile(const std::wstring& path) {
+    return DeleteFileW(path.c_str()) != FALSE;
 }
 
 Geometry Win32Platform::MonitorAt(const Geometry& rect) const {
@@ -272,14 +342,31 @@ bool Win32Platform::WriteRunAtLogon(RunScope scope, const std::wstring& name, co
                           bytes) == ERROR_SUCCESS;
 }
 
-void Win32Platform::RemoveRunAtLogon(RunScope scope, const std::wstring& name) {
+bool Win32Platform::RemoveRunAtLogon(RunScope scope, const std::wstring& name) {
     UniqueKey key;
-    if (RegOpenKeyExW(RunRoot(scope), kRunKey, 0, KEY_SET_VALUE, key.Put()) != ERROR_SUCCESS) {
-        return;  // no list, or not ours to change: nothing registered there by this user
+    const LSTATUS opened = RegOpenKeyExW(RunRoot(scope), kRunKey, 0, KEY_SET_VALUE, key.Put());
+    if (opened == ERROR_FILE_NOT_FOUND) {
+        return true;  // no list, so nothing registered there
     }
-    if (RegDeleteValueW(key.Get(), name.c_str()) != ERROR_SUCCESS) {
-        // Not registered there: nothing to remove.
+    if (opened != ERROR_SUCCESS) {
+        // Not ours to change (the machine's list, for a user who is not an administrator): a failure only when the
+        // bar is registered there.
+        return RegGetValueW(RunRoot(scope), kRunKey, name.c_str(), RRF_RT_ANY, nullptr, nullptr, nullptr) ==
+               ERROR_FILE_NOT_FOUND;
     }
+    const LSTATUS removed = RegDeleteValueW(key.Get(), name.c_str());
+    return removed == ERROR_SUCCESS || removed == ERROR_FILE_NOT_FOUND;
+}
+
+bool RunsElevated() {
+    UniqueHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Put())) {
+        return false;
+    }
+    TOKEN_ELEVATION elevation{};
+    DWORD size = 0;
+    return GetTokenInformation(token.Get(), TokenElevation, &elevation, sizeof elevation, &size) &&
+           elevation.TokenIsElevated != 0;
 }
 
 }  // namespace zudav::win32

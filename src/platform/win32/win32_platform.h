@@ -16,13 +16,16 @@ class Win32Platform : public Platform {
     wchar_t DecimalSeparator() const override;
     void SetHelpFile(const std::wstring& path) override { helpFile_ = path; }
     void ShowHelp() override;
-    bool StartProcess(const std::wstring& commandLine, int showCommand) override;
+    StartResult StartProcess(const std::wstring& commandLine, int showCommand, const std::wstring& folder) override;
+    StartResult StartWithShell(const ShellStart& start) override;
     void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) override;
+    std::wstring ExpandEnvironment(const std::wstring& text) const override;
     void DoEvents() override;
     bool FileExists(const std::wstring& path) const override;
     bool FolderExists(const std::wstring& path) const override;
     std::optional<Shortcut> ReadShortcut(const std::wstring& path) const override;
-    bool CopyFileTo(const std::wstring& source, const std::wstring& target) override;
+    CopyResult CopyFileTo(const std::wstring& source, const std::wstring& target) override;
+    bool RemoveFile(const std::wstring& path) override;
     std::wstring VersionText(const std::wstring& entry) const override;
     void Beep() override;
     void ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) override;
@@ -31,7 +34,7 @@ class Win32Platform : public Platform {
     ScreenSize VirtualScreen() const override;
     std::vector<Geometry> WorkAreas() const override;
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
-    void RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
+    bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
 
     // The window that owns message boxes and the help viewer.
     void SetOwner(HWND owner) { owner_ = owner; }
@@ -46,5 +49,8 @@ class Win32Platform : public Platform {
     UniqueHandle singleCopyLock_;
     UniqueModule htmlHelp_;
 };
+
+// True when the program runs with an administrator's full rights, above the shell's integrity level.
+bool RunsElevated();
 
 }  // namespace zudav::win32
