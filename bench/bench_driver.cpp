@@ -14,6 +14,7 @@
 
 #include "about/win32/about_ids.h"
 #include "bar/win32/bar_ids.h"
+#include "bar_places.h"
 #include "editor/win32/editor_ids.h"
 #include "platform/win32/handles.h"
 #include "resources/resource_ids.h"
@@ -142,8 +143,8 @@ double CpuMs(HANDLE process) {
 }
 
 using zudav::win32::HandleKind;
-constexpr const wchar_t* kKindNames[] = {L"keys",  L"icons",  L"fonts",   L"bitmaps",    L"pens",
-                                         L"menus", L"kernel", L"modules", L"COM objects"};
+constexpr const wchar_t* kKindNames[] = {L"keys",  L"icons",  L"fonts",   L"bitmaps",     L"pens",
+                                         L"menus", L"kernel", L"modules", L"COM objects", L"device contexts"};
 static_assert(sizeof kKindNames / sizeof kKindNames[0] == static_cast<size_t>(HandleKind::Count));
 
 // The handles of each kind that the bar's wrappers hold now (-1: no answer).
@@ -176,9 +177,9 @@ HWND WaitShown(DWORD process, const wchar_t* windowClass) {
 // click), and closes it with Escape; false when it did not show or did not close.
 bool OpenAndClose(const Run& bar, bool editor) {
     if (editor) {
-        HWND cell = GetDlgItem(bar.window, zudav::win32::kCoolBar);
-        PostMessageW(cell, WM_RBUTTONDOWN, MK_RBUTTON, 0);
-        PostMessageW(cell, WM_RBUTTONUP, 0, 0);
+        const POINT at = zudav_tools::OnCell(zudav_tools::BarPlaces(bar.window), 0);
+        PostMessageW(bar.window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
+        PostMessageW(bar.window, WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
     } else {
         PostMessageW(bar.window, zudav::win32::kTrayMessage, zudav::win32::kTrayIconId, WM_LBUTTONDBLCLK);
     }

@@ -25,13 +25,29 @@ void DessinerIconeBarre(LaBarre& module, BarWindow& window, const std::wstring& 
     }
 }
 
+namespace {
+
+// The kind of a slot that holds an item.
+SlotKind ItemKind(const BarSettings& settings, int slot) {
+    const auto flag = ToNumber(settings.ReadItem(keys::kFicALancer, slot, L"0"), settings.DecimalSeparator());
+    return flag && *flag == 1 ? SlotKind::Document : SlotKind::Program;
+}
+
+}  // namespace
+
+SlotKind ReadSlotKind(const BarSettings& settings, int slot) {
+    return settings.ReadItem(keys::kChemin, slot).empty() ? SlotKind::Free : ItemKind(settings, slot);
+}
+
 void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& window) {
     for (int n = 0; n < keys::kItemCount; ++n) {
         module.IconeAbsente = false;
         const std::wstring path = settings.ReadItem(keys::kChemin, n);
         std::wstring icon;
+        SlotItem item;
         if (!path.empty()) {
-            window.SetSlotTooltips(n, settings.ReadItem(keys::kTool, n));
+            item = {ItemKind(settings, n), path, settings.ReadItem(keys::kTool, n)};
+            window.SetSlotTooltips(n, item.tooltip);
             module.IndexCourant = static_cast<std::int16_t>(n);
             icon = settings.ReadItem(keys::kIcone, n);
             if (IconFromItemFile(icon)) {
@@ -51,6 +67,7 @@ void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& 
         if (path.empty() && icon.empty()) {
             window.ShowBuiltInPicture(n, BuiltInPicture::FreeSlot);
         }
+        window.ShowSlotItem(n, item);
     }
 }
 

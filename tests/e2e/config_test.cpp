@@ -100,11 +100,11 @@ TEST_F(Scenario, ConfigurationDocksReordersTurnsAndCopiesTheBar) {
     // Horizontal: the bar lies down, its thickness the width it had, its length that of its thirteen cells.
     postPress(control(ids::kConfigBarreHV + 1));
     EXPECT_TRUE(waitFor([&] { return IsWindowVisible(control(ids::kConfigFrame4)); }));
-    expectLayout(bar, true, width);
+    expectLayout(bar, true, width, {0, 4});
     // Pressed again, the orientation the bar has changes nothing.
     postPress(control(ids::kConfigBarreHV + 1));
     sendTo(config, WM_NULL);
-    expectLayout(bar, true, width);
+    expectLayout(bar, true, width, {0, 4});
 
     post(control(ids::kConfigCommand1), BM_CLICK);
     ASSERT_TRUE(gone(config));
@@ -145,7 +145,7 @@ TEST_F(Scenario, ConfigurationDocksReordersTurnsAndCopiesTheBar) {
         EXPECT_TRUE(orientation ? docked.bottom >= GetSystemMetrics(SM_CYSCREEN) - 40
                                 : docked.right >= GetSystemMetrics(SM_CXSCREEN) - 20)
             << "not docked: " << docked.right << ", " << docked.bottom;
-        postPress(cell(bar, 2), true);
+        postPress(bar, cell(bar, 2), true);
         onScreen(ids::kEditorWindowClass);
         post(bar, WM_COMMAND, IDM_PROPOS);
         onScreen(ids::kAboutWindowClass);

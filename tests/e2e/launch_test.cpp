@@ -30,9 +30,9 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
         {"a click on the icon box, RetourAuto 1", L"1", 4, scratch(L"deux.txt"),
          [](HWND bar) { clickOn(bar, 4, false); }, true},
         {"a path with blanks and accents", nullptr, 0, scratch(L"Dossier Propri\u00e9taire\\trois.txt"),
-         [](HWND bar) { postPress(cell(bar, 0)); }, true},
+         [](HWND bar) { postPress(bar, cell(bar, 0)); }, true},
         {"a press on the icon box, RetourAuto 0", L"0", 4, scratch(L"quatre.txt"),
-         [](HWND bar) { postPress(iconBox(bar, 4)); }, false},
+         [](HWND bar) { postPress(bar, iconBox(bar, 4)); }, false},
     };
     for (const auto& [what, retourAuto, slot, output, press, minimised] : launches) {
         SCOPED_TRACE(what);
@@ -57,7 +57,7 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
     }
 
     writeSettings(L"Zudav", {{L"RetourAuto", L"1"}});
-    postPress(cell(bar, 6));
+    postPress(bar, cell(bar, 6));
     EXPECT_TRUE(waitFor([&] {  // a window of the associated program, titled after the document
         for (DWORD id : processes()) {
             for (HWND window : windowsOf(id)) {
@@ -71,7 +71,7 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
     expectBarStayed();
 
     std::set<DWORD> running = processes();
-    postPress(iconBox(bar, 1));  // a program that is not there
+    postPress(bar, iconBox(bar, 1));  // a program that is not there
     HWND box = nullptr;
     ASSERT_TRUE(waitFor([&] { return (box = shown(zudavId, L"#32770")) != nullptr; })) << "no message box";
     EXPECT_EQ(textOf(box), L"Erreur de fichier");
@@ -96,8 +96,8 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
     const Settings stored = readSettings(L"Zudav");
     const std::vector<HWND> known = windowsOf(zudavId);
     running = processes();
-    postPress(iconBox(bar, 8));
-    postPress(cell(bar, 8));
+    postPress(bar, iconBox(bar, 8));
+    postPress(bar, cell(bar, 8));
     post(bar, WM_SYSCOMMAND, SC_MINIMIZE);
     ASSERT_TRUE(waitFor([&] { return IsIconic(bar); }));
     post(bar, WM_SYSCOMMAND, SC_RESTORE);
