@@ -215,10 +215,12 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             }
             return 0;
         }
-        case WM_SETTINGCHANGE:
+        case WM_SETTINGCHANGE:  // sent for many settings: the bar paints again only when its theme changes
+            ShowHighContrast(HighContrastOn());
+            break;
         case WM_SYSCOLORCHANGE:
             ShowHighContrast(HighContrastOn());
-            InvalidateRect(window, nullptr, FALSE);  // the system's colours may have changed too
+            InvalidateAll();
             break;
         case WM_SIZE:
             if (principal_ != nullptr) {

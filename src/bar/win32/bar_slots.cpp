@@ -36,7 +36,7 @@ void BarView::ShowAtDpi(int dpi) {
         labelFont_.Reset(CreateFontIndirectW(&font));
     }
     PlaceParts(InPixels(places_, dpi));
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateAll();
 }
 
 void BarView::ShowControls(const BarControls& controls) {
@@ -59,12 +59,27 @@ void BarView::PlaceParts(const BarPixels& parts) {
         tool.rect = place;
         SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));  // a tool not yet added: none
     }
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateAll();
 }
 
+// Asking the window system to paint again costs a round trip to it under Wine, and a refresh changes every icon box
+// twice: a part is asked for alone, a second one with the whole window, and what is already to be painted not again.
 void BarView::InvalidatePart(const PixelRect& rect) {
-    const RECT part{rect.left, rect.top, rect.right, rect.bottom};
+    RECT part{rect.left, rect.top, rect.right, rect.bottom}, both{};
+    if (IsRectEmpty(&part) || (UnionRect(&both, &toPaint_, &part) && EqualRect(&both, &toPaint_))) {
+        return;
+    }
+    if (!IsRectEmpty(&toPaint_)) {
+        InvalidateAll();
+        return;
+    }
+    toPaint_ = part;
     InvalidateRect(window_, &part, FALSE);
+}
+
+void BarView::InvalidateAll() {
+    GetClientRect(window_, &toPaint_);
+    InvalidateRect(window_, nullptr, FALSE);
 }
 
 // Each slot's tool covers its cell and its icon box, "Arrêter"'s its picture.
@@ -159,7 +174,7 @@ void BarView::SetCellBorder(int cell, bool border) {
 void BarView::ShowHighContrast(bool on) {
     if (highContrast_ != on) {
         highContrast_ = on;
-        InvalidateRect(window_, nullptr, FALSE);
+        InvalidateAll();
     }
 }
 
@@ -177,6 +192,7 @@ void BarView::Paint() {
                          {icons_.placeholder.Get(), icons_.freeSlot.Get()}};
     PaintBar(dc, paint.rcPaint, scene);
     EndPaint(window_, &paint);
+    toPaint_ = {};
 }
 
 }  // namespace zudav::win32

@@ -121,6 +121,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void PlaceParts(const BarPixels& parts);
     void SetTooltip(UINT_PTR tool, const std::wstring& text);
     void InvalidatePart(const PixelRect& rect);
+    void InvalidateAll();
     void ShowReadIcon(LPARAM result);
     void Paint();
     // bar_shell.cpp: the notification icon.
@@ -160,6 +161,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     std::array<SlotItem, keys::kItemCount> items_;                        // for the slots' accessible names
     PendingReads slowReads_;  // icons of files on shares or in the cloud, read away from the window
     bool highContrast_ = false;
+    RECT toPaint_{};  // what the window was asked to paint since it last painted (client pixels)
 
     std::optional<BarHit> pressed_;  // the part that the left button went down on, until it comes up
     int focus_ = SlotElement(0);     // the element the keyboard acts on
