@@ -9,6 +9,7 @@ namespace zudav::win32 {
 namespace {
 
 constexpr wchar_t kOleacc[] = L"oleacc.dll";
+// From the interface's declaration: a program that also links oleacc's import library finds another IID_IAccessible.
 
 // Child ids: CHILDID_SELF (0) is the bar, element e is child e + 1.
 VARIANT ChildId(std::optional<int> element) {
@@ -45,7 +46,7 @@ std::wstring WindowText(HWND window) {
 
 LRESULT BarAccessible::Answer(WPARAM wParam) {
     static const auto lresultFromObject = SystemFunction<decltype(::LresultFromObject)>(kOleacc, "LresultFromObject");
-    const LRESULT result = lresultFromObject != nullptr ? lresultFromObject(IID_IAccessible, wParam, this) : 0;
+    const LRESULT result = lresultFromObject != nullptr ? lresultFromObject(__uuidof(IAccessible), wParam, this) : 0;
     return result > 0 ? result : 0;  // an error code is no answer
 }
 
@@ -53,7 +54,7 @@ HRESULT BarAccessible::QueryInterface(REFIID iid, void** object) {
     if (object == nullptr) {
         return E_POINTER;
     }
-    *object = iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible ? this : nullptr;
+    *object = iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(IAccessible) ? this : nullptr;
     if (*object == nullptr) {
         return E_NOINTERFACE;
     }
