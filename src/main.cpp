@@ -4,6 +4,8 @@
 // After windows.h, which it needs.
 #include <ole2.h>
 
+#include <cstdlib>
+#include <exception>
 #include <string>
 #include <utility>
 
@@ -16,6 +18,16 @@
 #include "editor/win32/editor_view.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/win32_platform.h"
+
+#if defined(__GLIBCXX__)
+// A program without a console has nowhere to print an uncaught exception: the library's handler, which would print its
+// name and brings the C++ name demangler (some 45 KB) into Zudav.exe, is replaced by one that only ends the program.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+    std::abort();
+}
+}  // namespace __gnu_cxx
+#endif
 
 namespace {
 
