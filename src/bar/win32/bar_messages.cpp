@@ -123,7 +123,7 @@ bool BarView::OnPointer(UINT message, LPARAM lParam) {
 
 // Tab and the arrows go from element to element, Home and End to the first and the last; Enter and Space act as a
 // click on the element, the context key (Shift+F10, the Menu key) as a right press on a slot.
-bool BarView::OnKey(WPARAM key) {
+bool BarView::OnKey(WPARAM key, bool repeated) {
     const bool back = key == VK_LEFT || key == VK_UP || (key == VK_TAB && GetKeyState(VK_SHIFT) < 0);
     switch (key) {
         case VK_TAB:
@@ -140,7 +140,9 @@ bool BarView::OnKey(WPARAM key) {
         case VK_RETURN:
         case VK_SPACE:
             focusShown_ = true;
-            Activate(focus_);
+            if (!repeated) {  // a key held down starts its item once
+                Activate(focus_);
+            }
             return true;
         default:
             return false;
@@ -262,7 +264,7 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             pressed_.reset();
             return 0;
         case WM_KEYDOWN:
-            if (OnKey(wParam)) {
+            if (OnKey(wParam, (lParam & (1 << 30)) != 0)) {
                 return 0;
             }
             break;

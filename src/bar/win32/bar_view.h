@@ -134,7 +134,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     bool OnPointer(UINT message, LPARAM lParam);
     void OnPartPointer(const BarHit& hit, PointerEvent event);
     void LaunchSlot(int slot);
-    bool OnKey(WPARAM key);
+    bool OnKey(WPARAM key, bool repeated);
     void MoveFocus(int element);
     void Activate(int element);
     LRESULT AnswerAccessibility(WPARAM wParam, LPARAM lParam);
