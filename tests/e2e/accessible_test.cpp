@@ -12,6 +12,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -129,13 +130,14 @@ TEST(AccessibleBar, ReadersFindNamedButtonsWhereTheBarDrawsThem) {
     zudav::MemoryStore store;
     zudav::LaBarre module;
     const std::wstring self = zudav::BaseName(platform.ExecutablePath());
-    const std::pair<const wchar_t*, const wchar_t*> items[] = {{L"Chemin0", L"C:\\windows\\system32\\notepad.exe"},
-                                                               {L"Tool0", L"Bloc-notes"},
-                                                               {L"Chemin1", L"C:\\windows\\regedit.exe"},
-                                                               {L"Chemin2", L"C:\\windows\\win.ini"},
-                                                               {L"FicALancer2", L"1"},
-                                                               {L"Tool2", L"R\u00e9glages"},
-                                                               {L"Chemin3", L"C:\\absent\\disparu.exe"}};
+    const wchar_t* const items[][2] = {
+        {L"Chemin0", L"C:\\windows\\system32\\notepad.exe"},
+        {L"Tool0", L"Bloc-notes"},
+        {L"Chemin1", L"C:\\windows\\regedit.exe"},
+        {L"Chemin2", L"C:\\windows\\win.ini"},
+        {L"FicALancer2", L"1"},
+        {L"Tool2", L"R\u00e9glages"},
+        {L"Chemin3", L"C:\\absent\\disparu.exe"}};  // a program, one without a tooltip, a document, a missing program
     for (const auto& [key, value] : items) {
         store.Write(self, L"Donnees", key, value);
     }
@@ -162,25 +164,17 @@ TEST(AccessibleBar, ReadersFindNamedButtonsWhereTheBarDrawsThem) {
     EXPECT_EQ(Number(bar, &IAccessible::get_accRole, CHILDID_SELF), ROLE_SYSTEM_TOOLBAR);
     EXPECT_EQ(Read(bar, &IAccessible::get_accName, CHILDID_SELF), self);
 
-    struct Expected {
-        std::wstring name;
-        LONG role;
-        std::wstring action;
-    };
-    std::vector<Expected> expected = {{L"Action", ROLE_SYSTEM_BUTTONMENU, L"Ouvrir"},
-                                      {L"Bloc-notes", ROLE_SYSTEM_PUSHBUTTON, L"Lancer"},
-                                      {L"regedit.exe", ROLE_SYSTEM_PUSHBUTTON, L"Lancer"},
-                                      {L"R\u00e9glages", ROLE_SYSTEM_PUSHBUTTON, L"Ouvrir"},
-                                      {L"disparu.exe", ROLE_SYSTEM_PUSHBUTTON, L"Lancer"}};
-    for (int slot = 4; slot < 13; ++slot) {
-        expected.push_back({L"Emplacement libre " + std::to_wstring(slot + 1), ROLE_SYSTEM_PUSHBUTTON, L"(none)"});
-    }
-    expected.push_back({L"Arr\u00eater", ROLE_SYSTEM_PUSHBUTTON, L"Appuyer"});
-    for (LONG id = 1; id <= 15; ++id) {
+    constexpr LONG kButton = ROLE_SYSTEM_PUSHBUTTON;
+    const std::tuple<LONG, const wchar_t*, LONG, const wchar_t*> elements[] = {
+        {1, L"Action", ROLE_SYSTEM_BUTTONMENU, L"Ouvrir"}, {2, L"Bloc-notes", kButton, L"Lancer"},
+        {3, L"regedit.exe", kButton, L"Lancer"},           {4, L"R\u00e9glages", kButton, L"Ouvrir"},
+        {5, L"disparu.exe", kButton, L"Lancer"},           {6, L"Emplacement libre 5", kButton, L"(none)"},
+        {14, L"Emplacement libre 13", kButton, L"(none)"}, {15, L"Arr\u00eater", kButton, L"Appuyer"}};
+    for (const auto& [id, name, role, action] : elements) {
         SCOPED_TRACE(id);
-        EXPECT_EQ(Read(bar, &IAccessible::get_accName, id), expected[id - 1].name);
-        EXPECT_EQ(Number(bar, &IAccessible::get_accRole, id), expected[id - 1].role);
-        EXPECT_EQ(Read(bar, &IAccessible::get_accDefaultAction, id), expected[id - 1].action);
+        EXPECT_EQ(Read(bar, &IAccessible::get_accName, id), name);
+        EXPECT_EQ(Number(bar, &IAccessible::get_accRole, id), role);
+        EXPECT_EQ(Read(bar, &IAccessible::get_accDefaultAction, id), action);
         EXPECT_TRUE(Number(bar, &IAccessible::get_accState, id) & STATE_SYSTEM_FOCUSABLE);
     }
 
@@ -189,10 +183,7 @@ TEST(AccessibleBar, ReadersFindNamedButtonsWhereTheBarDrawsThem) {
     // is drawn in the text colour. Saved as a picture when ZUDAV_SCREENSHOTS names a folder.
     const int colours[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_HIGHLIGHT};
     const COLORREF theme[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 235, 255)};
-    COLORREF saved[3];
-    for (int i = 0; i < 3; ++i) {
-        saved[i] = GetSysColor(colours[i]);
-    }
+    const COLORREF saved[] = {GetSysColor(colours[0]), GetSysColor(colours[1]), GetSysColor(colours[2])};
     SetSysColors(3, colours, theme);
     Pump();
     view.ShowHighContrast(true);
@@ -228,8 +219,8 @@ TEST(AccessibleBar, ReadersFindNamedButtonsWhereTheBarDrawsThem) {
             const RECT place = Place(bar, window, slot + 2), cell = Cell(window, horizontal, slot);
             EXPECT_TRUE(EqualRect(&place, &cell)) << "slot " << slot << " at " << place.left << ", " << place.top;
         }
-        POINT middle{(Cell(window, horizontal, 5).left + Cell(window, horizontal, 5).right) / 2,
-                     Cell(window, horizontal, 5).bottom - 2};
+        const RECT five = Cell(window, horizontal, 5);
+        POINT middle{(five.left + five.right) / 2, five.bottom - 2};
         ClientToScreen(window, &middle);
         VARIANT hit;
         EXPECT_EQ(bar->accHitTest(middle.x, middle.y, &hit), S_OK);
