@@ -1,8 +1,8 @@
-// Measures the bar under the running Windows (or Wine): the time from process start to the bar shown with
-// thirteen items drawn, against a bare window program; one refresh of the thirteen slots, against an empty
-// message round trip; the private memory of both; and what days of use leave behind (each 1,000 refreshes and 100
-// openings of the item editor and of the About box): the bar's private memory, and the handles of each kind that its
-// wrappers hold, as the bar reports them (GetGuiResources reads 0 under Wine).
+// Measures the bar under the running Windows (or Wine): the time from process start to the bar shown with thirteen
+// items drawn, against a bare window program; one refresh of the thirteen slots, against an empty message round trip;
+// the private memory of both, and of ten bars at once against ten floors; and what days of use leave behind (each 1,000
+// refreshes and 100 openings of the item editor and of the About box): the bar's private memory, and the handles of
+// each kind that its wrappers hold, as the bar reports them (GetGuiResources reads 0 under Wine).
 #include <windows.h>
 
 #include <psapi.h>
@@ -14,6 +14,7 @@
 
 #include "about/win32/about_ids.h"
 #include "bar/win32/bar_ids.h"
+#include "bar_places.h"
 #include "editor/win32/editor_ids.h"
 #include "platform/win32/handles.h"
 #include "resources/resource_ids.h"
@@ -142,8 +143,8 @@ double CpuMs(HANDLE process) {
 }
 
 using zudav::win32::HandleKind;
-constexpr const wchar_t* kKindNames[] = {L"keys",  L"icons",  L"fonts",   L"bitmaps",    L"pens",
-                                         L"menus", L"kernel", L"modules", L"COM objects"};
+constexpr const wchar_t* kKindNames[] = {L"keys",  L"icons",  L"fonts",   L"bitmaps",     L"pens",
+                                         L"menus", L"kernel", L"modules", L"COM objects", L"device contexts"};
 static_assert(sizeof kKindNames / sizeof kKindNames[0] == static_cast<size_t>(HandleKind::Count));
 
 // The handles of each kind that the bar's wrappers hold now (-1: no answer).
@@ -176,9 +177,9 @@ HWND WaitShown(DWORD process, const wchar_t* windowClass) {
 // click), and closes it with Escape; false when it did not show or did not close.
 bool OpenAndClose(const Run& bar, bool editor) {
     if (editor) {
-        HWND cell = GetDlgItem(bar.window, zudav::win32::kCoolBar);
-        PostMessageW(cell, WM_RBUTTONDOWN, MK_RBUTTON, 0);
-        PostMessageW(cell, WM_RBUTTONUP, 0, 0);
+        const POINT at = zudav_tools::OnCell(zudav_tools::BarPlaces(bar.window), 0);
+        PostMessageW(bar.window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
+        PostMessageW(bar.window, WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
     } else {
         PostMessageW(bar.window, zudav::win32::kTrayMessage, zudav::win32::kTrayIconId, WM_LBUTTONDBLCLK);
     }
@@ -240,10 +241,13 @@ double Median(std::vector<double> values) {
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
-// Thirteen of Wine's programs; the fourth shows a picture file of its own (Icone3), the program's free-slot picture.
-void StoreThirteenItems(const std::wstring& picture) {
-    const std::wstring section = std::wstring(L"Software\\VB and VBA Program Settings\\") + kBenchBar + L"\\Donnees";
-    RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(L"Software\\VB and VBA Program Settings\\") + kBenchBar).c_str());
+const std::wstring kStore = L"Software\\VB and VBA Program Settings\\";
+
+// Thirteen of Wine's programs for the bar of that name; the fourth shows a picture file of its own (Icone3), the
+// program's free-slot picture.
+void StoreThirteenItems(const std::wstring& bar, const std::wstring& picture) {
+    const std::wstring section = kStore + bar + L"\\Donnees";
+    RegDeleteTreeW(HKEY_CURRENT_USER, (kStore + bar).c_str());
     HKEY key = nullptr;
     RegCreateKeyExW(HKEY_CURRENT_USER, section.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
     wchar_t system[MAX_PATH];
@@ -262,6 +266,44 @@ void StoreThirteenItems(const std::wstring& picture) {
     RegCloseKey(key);
 }
 
+// Ten bars running at once, copies under names of their own, each with the thirteen items, then ten floors at once: the
+// private memory of the ten together once all are shown. False when one did not show.
+constexpr int kTogether = 10;
+bool TenAtOnce(const std::wstring& bar,
+               const std::wstring& floor,
+               const std::wstring& picture,
+               SIZE_T& bars,
+               SIZE_T& floors) {
+    const std::wstring folder = bar.substr(0, bar.find_last_of(L"\\/") + 1);
+    std::vector<Run> running(kTogether);
+    bool shown = true;
+    for (int program = 0; program < 2; ++program) {
+        SIZE_T& total = program == 0 ? bars : floors;
+        total = 0;
+        for (int i = 0; i < kTogether && shown; ++i) {
+            const std::wstring name = kBenchBar + std::to_wstring(i), copy = folder + name + L".exe";
+            if (program == 0) {
+                StoreThirteenItems(name, picture);
+                shown = CopyFileW(bar.c_str(), copy.c_str(), FALSE) && Start(copy, running[i]);
+            } else {
+                shown = Start(floor, running[i], kBenchBar);
+            }
+        }
+        for (int i = 0; i < kTogether; ++i) {
+            total += running[i].process.hProcess != nullptr ? PrivateBytes(running[i].process.hProcess) : 0;
+            if (running[i].process.hProcess != nullptr) {
+                Stop(running[i]);
+            }
+            running[i] = Run{};
+            if (program == 0) {
+                DeleteFileW((folder + kBenchBar + std::to_wstring(i) + L".exe").c_str());
+                RegDeleteTreeW(HKEY_CURRENT_USER, (kStore + kBenchBar + std::to_wstring(i)).c_str());
+            }
+        }
+    }
+    return shown;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -278,7 +320,8 @@ int wmain(int argc, wchar_t** argv) {
         std::fwprintf(stderr, L"cannot copy %ls\n", bar.c_str());
         return 1;
     }
-    StoreThirteenItems(folder + L"..\\..\\src\\resources\\icons\\image1.ico");  // from build/<preset>
+    const std::wstring picture = folder + L"..\\..\\src\\resources\\icons\\image1.ico";  // from build/<preset>
+    StoreThirteenItems(kBenchBar, picture);
 
     std::vector<double> barStart, bareStart, floorStart, refresh, refreshCommand, roundTrip, floorRefresh;
     SIZE_T barMemory = 0, bareMemory = 0, floorMemory = 0, barWorkingSet = 0, bareWorkingSet = 0;
@@ -336,8 +379,13 @@ int wmain(int argc, wchar_t** argv) {
         }
         Stop(zudav);
     }
+    SIZE_T tenBars = 0, tenFloors = 0;
+    if (!TenAtOnce(bar, argv[3], picture, tenBars, tenFloors)) {
+        std::fwprintf(stderr, L"one of ten bars or floors did not show\n");
+        return 1;
+    }
     DeleteFileW(copy.c_str());
-    RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(L"Software\\VB and VBA Program Settings\\") + kBenchBar).c_str());
+    RegDeleteTreeW(HKEY_CURRENT_USER, (kStore + kBenchBar).c_str());
     WIN32_FILE_ATTRIBUTE_DATA file{};
     GetFileAttributesExW(bar.c_str(), GetFileExInfoStandard, &file);
 
@@ -356,6 +404,9 @@ int wmain(int argc, wchar_t** argv) {
                  kb(barMemory) - kb(bareMemory));
     std::wprintf(L"%-40ls %9.0f KB %9.0f KB                      (a bare window program)\n",
                  L"working set after start-up", kb(barWorkingSet), kb(bareWorkingSet));
+    std::wprintf(L"%-40ls %9.0f KB %9.0f KB %+6.0f KB  <= +%d KB (ten floors at once)\n",
+                 L"private memory of ten bars at once", kb(tenBars), kb(tenFloors), kb(tenBars) - kb(tenFloors),
+                 kTogether * 1024);
     std::wprintf(
         L"%-40ls %9.2f ms %9.2f ms %8.2fx  <= 1.3x   (floor: 13 ExtractIconW, DrawIconEx, "
         L"DestroyIcon)\n",

@@ -1,15 +1,33 @@
-// Zudav: a launcher bar. Wires the Win32 platform, the registry store and the bar window together and runs
-// the message loop; F1 in any window of the program opens its help file.
+// Zudav: a launcher bar. Wires the Win32 platform, the registry store, the bar window and the windows it opens
+// together and runs the message loop; F1 in any window of the program opens its help file.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <ole2.h>
 
+#include <cstdlib>
+#include <exception>
+#include <string>
+#include <utility>
+
+#include "about/win32/about_view.h"
 #include "bar/labarre.h"
 #include "bar/principal.h"
 #include "bar/settings/win32/registry_store.h"
 #include "bar/win32/bar_view.h"
+#include "config/win32/config_view.h"
+#include "editor/win32/editor_view.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/win32_platform.h"
+
+#if defined(__GLIBCXX__)
+// A program without a console has nowhere to print an uncaught exception: the library's handler, which would print its
+// name and brings the C++ name demangler (some 45 KB) into Zudav.exe, is replaced by one that only ends the program.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+    std::abort();
+}
+}  // namespace __gnu_cxx
+#endif
 
 namespace {
 
@@ -40,13 +58,22 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     zudav::win32::RegistryStore store;
     zudav::LaBarre module;
 
-    zudav::win32::BarView view(instance, platform, module);
+    zudav::win32::BarView view(instance);
     if (!view.Create()) {
         return 1;
     }
     platform.SetOwner(view.Handle());
     zudav::Principal principal(platform, store, view, module);
-    view.Attach(principal);
+    zudav::win32::BarDialogs dialogs;
+    dialogs.about = [&] { zudav::win32::ShowAboutBox(view.Handle(), platform, module.SautLigne); };
+    dialogs.editor = [&](const std::wstring& droppedFile) {
+        zudav::win32::ShowEditor(view.Handle(), platform, principal.Settings(), module, view, view.PlaceholderPicture(),
+                                 droppedFile);
+    };
+    dialogs.configuration = [&] {
+        zudav::win32::ShowConfigWindow(view.Handle(), platform, module, principal, view, view.FreeSlotPicture());
+    };
+    view.Attach(principal, std::move(dialogs));
 
     if (principal.Charger() == zudav::Principal::LoadResult::AlreadyRunning) {
         view.Discard();  // another copy of this bar runs: end silently

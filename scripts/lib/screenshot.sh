@@ -104,8 +104,8 @@ zudav_bar_screenshot() {
     zudav_screenshot "$out/bar.png"
     zudav_crop "$out/bar.png" "$out/bar-cropped.png" 24 "$ZUDAV_SHOT_PLACE"
 
-    # The editor of slot 0 (Picture1(0) is control 1000).
-    zudav_wine "$probe" press-right ZudavPrincipal 30000 1000 </dev/null ||
+    # The editor of slot 0.
+    zudav_wine "$probe" press-right ZudavPrincipal 30000 0 </dev/null ||
         zudav_die "could not open the item editor"
     zudav_wine "$probe" wait ZudavAjouteEnleve 30000 </dev/null >/dev/null ||
         zudav_die "the item editor did not show within 30 s"
@@ -122,10 +122,10 @@ zudav_bar_screenshot() {
     zudav_wine "$probe" close ZudavConfiguration 30000 </dev/null ||
         zudav_die "the configuration window did not close within 30 s"
 
-    # A file dragged from another program and held over the free slot 4 (CoolBar(4) is control 1104) for 4 s:
-    # the cell is highlighted while the drag lasts, then the drag is given up.
+    # A file dragged from another program and held over the free slot 4 for 4 s: the cell is highlighted while the drag
+    # lasts, then the drag is given up.
     local drag
-    zudav_wine "$build/zudav_drag.exe" ZudavPrincipal 1104 4000 cancel 'C:\windows\win.ini' </dev/null >/dev/null 2>&1 &
+    zudav_wine "$build/zudav_drag.exe" ZudavPrincipal 4 4000 cancel 'C:\windows\win.ini' </dev/null >/dev/null 2>&1 &
     drag=$!
     sleep 2
     zudav_screenshot "$out/drop.png"

@@ -1,7 +1,8 @@
-// zudav_drag CLASS ID HOLD_MS drop|cancel FILE...: drags files as a program of the desktop does, with a real OLE
+// zudav_drag CLASS SLOT HOLD_MS drop|cancel FILE...: drags files as a program of the desktop does, with a real OLE
 // drag and drop (the shell's data object for the files, carrying CF_HDROP) and the pointer moved by SendInput, from 400
-// pixels right of the middle of control ID of the shown window of CLASS to that middle; holds there HOLD_MS, then drops
-// or gives up. Its exit code is the effect of the drag (DROPEFFECT_*), or 100 and more when it could not drag.
+// pixels right of the middle of the cell of slot SLOT of the shown bar of CLASS to that middle; holds there HOLD_MS,
+// then drops or gives up. Its exit code is the effect of the drag (DROPEFFECT_*), or 100 and more when it could not
+// drag.
 #include <windows.h>
 // After windows.h, which they need.
 #include <ole2.h>
@@ -13,6 +14,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "bar_places.h"
 
 // Hand-written COM objects stay out of anonymous namespaces: GCC miscompiles calls through them otherwise. This one
 // lives on the stack of wmain, which outlives the drag: it keeps no count.
@@ -64,9 +67,9 @@ void PumpUntil(Condition condition) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    RECT target{};
     HWND window = argc > 5 ? FindWindowW(argv[1], nullptr) : nullptr;
-    if (!window || !GetWindowRect(GetDlgItem(window, _wtoi(argv[2])), &target) || FAILED(OleInitialize(nullptr))) {
+    const int slot = argc > 5 ? _wtoi(argv[2]) : -1;
+    if (!window || slot < 0 || slot > 12 || FAILED(OleInitialize(nullptr))) {
         return 100;
     }
     // The shell's data object for the files (of one folder), as Explorer hands it to a drag, CF_HDROP among its
@@ -94,7 +97,8 @@ int wmain(int argc, wchar_t** argv) {
     Hand hand;
     // The press lands on a window of this program, in the foreground, as a drag starts from the program's own window.
     // Under Wine the pointer may still jump back to where earlier input left it: press and release say where they are.
-    const POINT to{(target.left + target.right) / 2, (target.top + target.bottom) / 2};
+    POINT to = zudav_tools::Middle(zudav_tools::BarPlaces(window).cells[slot]);
+    ClientToScreen(window, &to);
     const POINT from{std::min(to.x + 400L, GetSystemMetrics(SM_CXSCREEN) - 2L), to.y};
     HWND source = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE | SS_NOTIFY,
                                   from.x, from.y, 1, 1, nullptr, nullptr, nullptr, nullptr);  // one pixel: out of sight

@@ -1,12 +1,14 @@
 // zudav_probe wait|close|press-right|command CLASS TIMEOUT_MS [ID], for the scripts, once a window of that class is
 // shown: "wait" lets it paint and prints its rectangle (left top width height, pixels); "close" posts WM_CLOSE and
-// waits until it is gone; "press-right" posts a right press on its control ID (a slot's, on the bar, opens the item
+// waits until it is gone; "press-right" posts a right press on the cell of slot ID of the bar (which opens its item
 // editor); "command" posts the menu command ID (on the bar, 201 opens the configuration window). Exit code 0 on
 // success, 1 when the time ran out, 2 on a usage error.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
+
+#include "bar_places.h"
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argc == 4 || argc == 5 ? argv[1] : L"";
@@ -27,9 +29,13 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     if (command == L"press-right") {  // posted: the press opens a modal window, whose loop would hold a sent message
-        HWND control = GetDlgItem(window, std::stoi(argv[4]));
-        return control && PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, 0) &&
-                       PostMessageW(control, WM_RBUTTONUP, 0, 0)
+        const int slot = std::stoi(argv[4]);
+        if (slot < 0 || slot > 12) {
+            return 2;
+        }
+        const POINT at = zudav_tools::OnCell(zudav_tools::BarPlaces(window), slot);
+        return PostMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y)) &&
+                       PostMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y))
                    ? 0
                    : 1;
     }

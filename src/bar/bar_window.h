@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "bar/accessible_names.h"
 #include "bar/layout.h"
 #include "platform/geometry.h"
 #include "platform/icon_lookup.h"
@@ -61,6 +62,8 @@ class BarWindow {
     virtual void ClearPicture(int box) = 0;
     // The tooltip of icon box Picture1(slot), then of cell CoolBar(slot).
     virtual void SetSlotTooltips(int slot, const std::wstring& text) = 0;
+    // What the slot holds, for screen readers (its name, role and action), at each rebuild.
+    virtual void ShowSlotItem(int slot, const SlotItem& item) = 0;
 
     // The hover highlight of cell CoolBar(cell).
     virtual void SetCellBorder(int cell, bool border) = 0;

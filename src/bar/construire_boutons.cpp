@@ -25,13 +25,32 @@ void DessinerIconeBarre(LaBarre& module, BarWindow& window, const std::wstring& 
     }
 }
 
+namespace {
+
+// The kind of a slot that holds an item, from its flag (absent: a program), as a launch reads it.
+SlotKind ItemKind(const std::optional<std::wstring>& flagText, wchar_t decimalSeparator) {
+    const auto flag = ToNumber(flagText.value_or(L"0"), decimalSeparator);
+    return flag && *flag == 1 ? SlotKind::Document : SlotKind::Program;
+}
+
+}  // namespace
+
+SlotKind ReadSlotKind(const BarSettings& settings, int slot) {
+    return settings.ReadItem(keys::kChemin, slot).empty()
+               ? SlotKind::Free
+               : ItemKind(settings.FindItem(keys::kFicALancer, slot), settings.DecimalSeparator());
+}
+
 void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& window, const Platform& platform) {
     for (int n = 0; n < keys::kItemCount; ++n) {
         module.IconeAbsente = false;
         const std::wstring path = platform.ExpandEnvironment(settings.ReadItem(keys::kChemin, n));
         std::wstring icon;
+        SlotItem item;
         if (!path.empty()) {
-            window.SetSlotTooltips(n, settings.ReadItem(keys::kTool, n));
+            const std::optional<std::wstring> flagText = settings.FindItem(keys::kFicALancer, n);
+            item = {ItemKind(flagText, settings.DecimalSeparator()), path, settings.ReadItem(keys::kTool, n)};
+            window.SetSlotTooltips(n, item.tooltip);
             module.IndexCourant = static_cast<std::int16_t>(n);
             icon = platform.ExpandEnvironment(settings.ReadItem(keys::kIcone, n));
             if (IconFromItemFile(icon)) {
@@ -41,7 +60,7 @@ void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& 
             }
             if (module.IconeAbsente) {
                 // Only a flag that reads as a number other than 1 spares the placeholder.
-                const auto flag = ToNumber(settings.ReadItem(keys::kFicALancer, n), settings.DecimalSeparator());
+                const auto flag = ToNumber(flagText.value_or(L""), settings.DecimalSeparator());
                 if (!flag || *flag == 1) {
                     window.ShowBuiltInPicture(n, BuiltInPicture::Placeholder);
                 }
@@ -51,6 +70,7 @@ void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& 
         if (path.empty() && icon.empty()) {
             window.ShowBuiltInPicture(n, BuiltInPicture::FreeSlot);
         }
+        window.ShowSlotItem(n, item);
     }
 }
 

@@ -18,6 +18,9 @@ void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& 
 // Draws the first icon of a file into the slot IndexCourant; sets IconeAbsente when the file has none.
 void DessinerIconeBarre(LaBarre& module, BarWindow& window, const std::wstring& path);
 
+// A free slot, a document (its flag reads as 1, as a launch reads it) or a program.
+SlotKind ReadSlotKind(const BarSettings& settings, int slot);
+
 // True when the item's icon is to be taken from its own file: no picture chosen, or one ending in "exe".
 bool IconFromItemFile(const std::wstring& icone);
 

@@ -2,6 +2,7 @@
 // slot, and what the drop does once the program the files came from has been let go.
 #include "bar/drop.h"
 
+#include "bar/construire_boutons.h"
 #include "bar/lancer_item.h"
 #include "bar/principal.h"
 
@@ -25,14 +26,12 @@ std::wstring QuotedArguments(const std::vector<std::wstring>& files) {
     return arguments;
 }
 
-// A document is an item whose flag reads as 1, as a launch reads it; any other item is a program. A path that
-// expands to nothing is a free slot, as for a launch.
-Principal::SlotKind Principal::KindOf(int slot) const {
+// A path that expands to nothing is a free slot, as for a launch.
+SlotKind Principal::KindOf(int slot) const {
     if (platform_.ExpandEnvironment(settings_.ReadItem(keys::kChemin, slot)).empty()) {
         return SlotKind::Free;
     }
-    const auto flag = ToNumber(settings_.ReadItem(keys::kFicALancer, slot, L"0"), settings_.DecimalSeparator());
-    return flag && *flag == 1 ? SlotKind::Document : SlotKind::Program;
+    return ReadSlotKind(settings_, slot);
 }
 
 // A free slot takes the file as a new item, a program opens the files; each shows its own effect when the drag's

@@ -22,6 +22,7 @@ struct BarControls {
     std::array<ControlRect, keys::kItemCount> cells{};     // CoolBar(0..12)
     std::array<ControlRect, keys::kItemCount> pictures{};  // Picture1(0..12)
     ControlRect stopImage{0, 0, 240, 240};                 // Image2
+    ControlRect label{0, 15, 450, 195};                    // Label1, "Action": the layout never moves it
     BarControls() {
         for (auto& picture : pictures) {
             picture.width = picture.height = 480;

@@ -89,7 +89,6 @@ class Principal {
     bool Block = false;     // the bar is locked
 
   private:
-    enum class SlotKind { Free, Program, Document };
     struct PendingDrop {
         std::int16_t slot;
         std::vector<std::wstring> files;

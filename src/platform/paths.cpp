@@ -50,6 +50,16 @@ std::wstring BaseName(const std::wstring& path) {
     return name;
 }
 
+std::wstring FileNameOf(const std::wstring& path) {
+    const size_t end = path.find_last_not_of(L"\\/");
+    if (end == std::wstring::npos) {
+        return path;  // only separators: nothing shorter to show
+    }
+    const size_t separator = path.find_last_of(L"\\/", end);
+    const size_t start = separator == std::wstring::npos ? 0 : separator + 1;
+    return path.substr(start, end + 1 - start);
+}
+
 std::wstring FolderOf(const std::wstring& path) {
     const size_t separator = LastSeparator(path);
     if (separator == std::wstring::npos) {

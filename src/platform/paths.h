@@ -7,6 +7,8 @@ namespace zudav {
 
 // "C:\Outils\Zudav.exe" -> "Zudav": no folder, no extension.
 std::wstring BaseName(const std::wstring& path);
+// "C:\Outils\Zudav.exe" -> "Zudav.exe"; a folder's path with its trailing backslash ("C:\Lettres\") -> "Lettres".
+std::wstring FileNameOf(const std::wstring& path);
 // "C:\Outils\Zudav.exe" -> "C:\Outils"; a file at the root keeps its backslash ("C:\").
 std::wstring FolderOf(const std::wstring& path);
 // folder + "\" + name, without doubling a trailing backslash.

@@ -145,7 +145,7 @@ TEST_F(Scenario, ConfigurationDocksReordersTurnsAndCopiesTheBar) {
         EXPECT_TRUE(orientation ? docked.bottom >= GetSystemMetrics(SM_CYSCREEN) - 40
                                 : docked.right >= GetSystemMetrics(SM_CXSCREEN) - 20)
             << "not docked: " << docked.right << ", " << docked.bottom;
-        postPress(cell(bar, 2), true);
+        postPress(bar, cell(bar, 2), true);
         onScreen(ids::kEditorWindowClass);
         post(bar, WM_COMMAND, IDM_PROPOS);
         onScreen(ids::kAboutWindowClass);

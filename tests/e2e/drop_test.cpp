@@ -18,8 +18,8 @@ TEST_F(Scenario, FilesDroppedOnTheBarAddAnItemThenOpenWithIt) {
     HWND bar = startBar();
     const auto drag = [&](int slot, const std::wstring& file) {  // the effect that the drag ended with
         const std::wstring drag = std::filesystem::path(zudav()).replace_filename(L"zudav_drag.exe");
-        HANDLE dragging = start(drag, std::wstring(ids::kBarWindowClass) + L" " +
-                                          std::to_wstring(ids::kCoolBar + slot) + L" 300 drop \"" + file + L"\"");
+        HANDLE dragging = start(
+            drag, std::wstring(ids::kBarWindowClass) + L" " + std::to_wstring(slot) + L" 300 drop \"" + file + L"\"");
         DWORD effect = 0;
         need(WaitForSingleObject(dragging, kTimeoutMs) == WAIT_OBJECT_0 && GetExitCodeProcess(dragging, &effect),
              "the drag did not end");

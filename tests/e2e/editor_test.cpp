@@ -10,8 +10,7 @@ TEST_F(Scenario, ItemEditorAddsAndRemovesAnItem) {
     HWND bar = startBar();
     const auto slotShows = [&](int slot, bool free, const std::wstring& tooltip) {
         EXPECT_TRUE(slotLooksFree(bar, slot, free)) << "slot " << slot << (free ? " is not free" : " is free");
-        const auto tips = tooltips(bar);
-        EXPECT_EQ(tips.count(iconBox(bar, slot)) ? tips.at(iconBox(bar, slot)) : L"(none)", tooltip);
+        EXPECT_EQ(tipAt(tooltips(bar), iconBox(bar, slot)), tooltip);
     };
     const auto editor = [&](const std::wstring& caption) {  // modal over the bar, titled after the item
         HWND window = waitModal(bar, ids::kEditorWindowClass);
@@ -65,7 +64,7 @@ TEST_F(Scenario, ItemEditorAddsAndRemovesAnItem) {
     };
     for (const auto& [how, slot, leave] : ways) {
         SCOPED_TRACE(how);
-        postPress(cell(bar, slot), true);
+        postPress(bar, cell(bar, slot), true);
         window = editor(slot == 3 ? notepad : empty);
         // Texts of each way's own, so that a save by one way cannot pass for another's.
         const std::wstring mark(how, how + std::strlen(how));
@@ -87,7 +86,7 @@ TEST_F(Scenario, ItemEditorAddsAndRemovesAnItem) {
         EXPECT_TRUE(IsWindowEnabled(bar));
     }
 
-    postPress(iconBox(bar, 3), true);
+    postPress(bar, iconBox(bar, 3), true);
     window = editor(notepad);
     for (const auto& [id, text] : {std::pair{ids::kText2, notepad}, {ids::kText1, L"Bloc-notes"}, {ids::kText3, L""}}) {
         EXPECT_EQ(textOf(GetDlgItem(window, id)), text) << "control " << id;

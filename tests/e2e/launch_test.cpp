@@ -45,9 +45,9 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
         {"a click on the icon box, RetourAuto 1", L"1", 4, scratch(L"deux.txt"),
          [](HWND bar) { clickOn(bar, 4, false); }, true},
         {"a path with blanks, accents and variables, in its own folder", nullptr, 0, scratch(L"trois.txt"),
-         [](HWND bar) { postPress(cell(bar, 0)); }, true},
+         [](HWND bar) { postPress(bar, cell(bar, 0)); }, true},
         {"a press on the icon box, RetourAuto 0", L"0", 4, scratch(L"quatre.txt"),
-         [](HWND bar) { postPress(iconBox(bar, 4)); }, false},
+         [](HWND bar) { postPress(bar, iconBox(bar, 4)); }, false},
         {"Ctrl+Shift+click", L"1", 0, scratch(L"cinq.txt"),
          [](HWND bar) {
              keybd_event(VK_CONTROL, 0, 0, 0), keybd_event(VK_SHIFT, 0, 0, 0), clickOn(bar, 0, false);
@@ -80,7 +80,7 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
     }
 
     writeSettings(L"Zudav", {{L"RetourAuto", L"1"}});
-    postPress(cell(bar, 6));
+    postPress(bar, cell(bar, 6));
     EXPECT_TRUE(waitFor([&] {  // a window of the associated program, titled after the document
         for (DWORD id : processes()) {
             for (HWND window : windowsOf(id)) {
@@ -94,14 +94,15 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
     })) << "the document did not open";
     expectBarStayed();
     std::set<DWORD> running = processes();
-    postPress(cell(bar, 7));  // the same document stored as a program: the shell opens it, and the bar is minimised
+    postPress(bar,
+              cell(bar, 7));  // the same document stored as a program: the shell opens it, and the bar is minimised
     EXPECT_TRUE(waitFor([&] { return IsIconic(bar) && processes().size() > running.size(); })) << "nothing opened";
     post(bar, WM_SYSCOMMAND, SC_RESTORE);
     ASSERT_TRUE(back(bar, place));
     expectBarStayed();
 
     running = processes();
-    postPress(iconBox(bar, 1));  // a program that is not there
+    postPress(bar, iconBox(bar, 1));  // a program that is not there
     HWND box = nullptr;
     ASSERT_TRUE(waitFor([&] { return (box = shown(zudavId, L"#32770")) != nullptr; })) << "no message box";
     EXPECT_EQ(textOf(box), L"Erreur de fichier");
@@ -126,8 +127,8 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
     const Settings stored = readSettings(L"Zudav");
     const std::vector<HWND> known = windowsOf(zudavId);
     running = processes();
-    postPress(iconBox(bar, 8));
-    postPress(cell(bar, 8));
+    postPress(bar, iconBox(bar, 8));
+    postPress(bar, cell(bar, 8));
     post(bar, WM_SYSCOMMAND, SC_MINIMIZE);
     ASSERT_TRUE(waitFor([&] { return IsIconic(bar); }));
     post(bar, WM_SYSCOMMAND, SC_RESTORE);

@@ -20,7 +20,7 @@ TEST_F(Scenario, RefreshesAndOpeningsGiveTheirHandlesBack) {
     EXPECT_EQ(liveHandles(bar), before) << "after 100 refreshes";
 
     const std::pair<const wchar_t*, void (*)(HWND bar)> openings[] = {
-        {ids::kEditorWindowClass, [](HWND bar) { postPress(cell(bar, 0), true); }},
+        {ids::kEditorWindowClass, [](HWND bar) { postPress(bar, cell(bar, 0), true); }},
         {ids::kAboutWindowClass, [](HWND bar) { post(bar, ids::kTrayMessage, ids::kTrayIconId, WM_LBUTTONDBLCLK); }},
     };
     for (const auto& [windowClass, open] : openings) {

@@ -42,12 +42,18 @@ TEST_F(Scenario, SlotsShowTheirItemsInAColumnOrARow) {
     }
     EXPECT_NE(pictures[0], pictures[9]) << "each program shows its own icon";
 
-    // A tool on the icon box and one on the cell of each item, none on a free slot, and the stop image's own.
-    std::map<HWND, std::wstring> tips = {{GetDlgItem(bar, ids::kBarImage2), L"Arr\u00eater"}};
+    // Each item's tooltip over its icon box and its cell, none on a free slot, and the stop image's own.
+    std::vector<std::wstring> tips(13, L"(none)");
     for (const auto& [slot, chemin, tool, ficALancer, shows] : items) {
-        tips[iconBox(bar, slot)] = tips[cell(bar, slot)] = tool;
+        tips[slot] = tool;
     }
-    EXPECT_EQ(tooltips(bar), tips);
+    const Tools tools = tooltips(bar);
+    EXPECT_EQ(tools.size(), std::size(items) + 1);
+    for (int slot = 0; slot < 13; ++slot) {
+        EXPECT_EQ(tipAt(tools, iconBox(bar, slot)), tips[slot]) << "slot " << slot;
+        EXPECT_EQ(tipAt(tools, cell(bar, slot)), tips[slot]) << "slot " << slot;
+    }
+    EXPECT_EQ(tipAt(tools, zudav_tools::Middle(zudav_tools::BarPlaces(bar).stop)), L"Arr\u00eater");
 
     expectLayout(bar, false, 930);
     // 1220 twips high, the row is longer than the 1024-pixel screen: it keeps the length of its thirteen cells.

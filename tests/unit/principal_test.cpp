@@ -421,23 +421,25 @@ TEST_F(Slots, EachSlotShowsItsIconItsPictureThePlaceholderOrTheFreeSlotPicture) 
     bar.filesWithoutIconKind = {L"C:\\Docs\\lisez-moi.txt"};
     bar.pictureFiles = {L"C:\\Images\\carre.bmp"};
     platform.environment = {{L"PROG", L"C:\\Prog"}, {L"IMAGES", L"C:\\Images"}};
+    constexpr SlotKind kProgram = SlotKind::Program, kDocument = SlotKind::Document;
     struct Case {
         const wchar_t *chemin, *icone, *ficALancer, *shown;
+        SlotKind kind;  // what the view is told the slot holds, for its name and action
     } const cases[] = {
-        {L"%PROG%\\agenda.exe", nullptr, nullptr, L"icon:C:\\Prog\\agenda.exe"},  // environment variables expanded
-        {L"C:\\Prog\\agenda.exe", L"C:\\Prog\\CALC.EXE", nullptr, L"icon:C:\\Prog\\agenda.exe"},  // the item's own
-        {L"C:\\Prog\\agenda.exe", L"%images%\\carre.bmp", nullptr, L"picture:C:\\Images\\carre.bmp"},
-        {L"C:\\Prog\\agenda.exe", L"C:\\Images\\disparue.ico", nullptr, L""},  // a picture that no longer exists
-        {L"C:\\Prog\\agenda.exe", L"C:\\Prog\\outilexe", nullptr, L"icon:C:\\Prog\\agenda.exe"},
+        {L"%PROG%\\agenda.exe", nullptr, nullptr, L"icon:C:\\Prog\\agenda.exe", kProgram},  // variables expanded
+        {L"C:\\Prog\\agenda.exe", L"C:\\Prog\\CALC.EXE", nullptr, L"icon:C:\\Prog\\agenda.exe", kProgram},  // its own
+        {L"C:\\Prog\\agenda.exe", L"%images%\\carre.bmp", nullptr, L"picture:C:\\Images\\carre.bmp", kProgram},
+        {L"C:\\Prog\\agenda.exe", L"C:\\Images\\disparue.ico", nullptr, L"", kProgram},  // a picture no longer there
+        {L"C:\\Prog\\agenda.exe", L"C:\\Prog\\outilexe", nullptr, L"icon:C:\\Prog\\agenda.exe", kProgram},
         // A program without an icon: only a flag that reads as a number other than 1 spares the placeholder.
-        {L"C:\\Prog\\disparu.exe", nullptr, nullptr, L"placeholder"},
-        {L"C:\\Prog\\disparu.exe", nullptr, L"", L"placeholder"},
-        {L"C:\\Prog\\disparu.exe", nullptr, L"1", L"placeholder"},
-        {L"C:\\Prog\\disparu.exe", nullptr, L"oui", L"placeholder"},
-        {L"C:\\Prog\\disparu.exe", nullptr, L"0", L""},
-        {L"C:\\Prog\\disparu.exe", nullptr, L"2", L""},
-        {L"C:\\Docs\\lisez-moi.txt", nullptr, nullptr, L""},  // a kind of file without icons
-        {L"", L"", L"", L"free"},                             // an item the editor removed
+        {L"C:\\Prog\\disparu.exe", nullptr, nullptr, L"placeholder", kProgram},
+        {L"C:\\Prog\\disparu.exe", nullptr, L"", L"placeholder", kProgram},
+        {L"C:\\Prog\\disparu.exe", nullptr, L"1", L"placeholder", kDocument},
+        {L"C:\\Prog\\disparu.exe", nullptr, L"oui", L"placeholder", kProgram},
+        {L"C:\\Prog\\disparu.exe", nullptr, L"0", L"", kProgram},
+        {L"C:\\Prog\\disparu.exe", nullptr, L"2", L"", kProgram},
+        {L"C:\\Docs\\lisez-moi.txt", nullptr, nullptr, L"", kProgram},  // a kind of file without icons
+        {L"", L"", L"", L"free", SlotKind::Free},                       // an item the editor removed
     };
     for (int n = 0; n < 13; ++n) {
         Item(keys::kChemin, n, cases[n].chemin);
@@ -449,8 +451,11 @@ TEST_F(Slots, EachSlotShowsItsIconItsPictureThePlaceholderOrTheFreeSlotPicture) 
     principal.Rafraichir();
     for (int n = 0; n < 13; ++n) {
         EXPECT_EQ(bar.pictures[n], cases[n].shown) << "slot " << n;
+        EXPECT_EQ(bar.items[n].kind, cases[n].kind) << "slot " << n;
+        EXPECT_EQ(bar.items[n].path, n == 0 ? L"C:\\Prog\\agenda.exe" : cases[n].chemin) << "slot " << n;  // expanded
     }
     EXPECT_EQ(bar.tooltips[0], L"Agenda");
+    EXPECT_EQ(bar.items[0].tooltip, L"Agenda");
     EXPECT_EQ(bar.tooltips[12], L"Ancien");  // a free slot keeps its tooltips
     EXPECT_EQ(module.IndexCourant, 11);      // the last slot that holds an item
     EXPECT_FALSE(module.IconeAbsente);       // the flag is the last slot's own

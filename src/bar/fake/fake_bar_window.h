@@ -36,6 +36,7 @@ class FakeBarWindow : public BarWindow {
     void ShowBuiltInPicture(int box, BuiltInPicture picture) override;
     void ClearPicture(int box) override { pictures[box].clear(); }
     void SetSlotTooltips(int slot, const std::wstring& text) override { tooltips[slot] = text; }
+    void ShowSlotItem(int slot, const SlotItem& item) override { items[slot] = item; }
     void SetCellBorder(int cell, bool border) override { borders[cell] = border; }
     void SetTimerEnabled(bool enabled) override { timerEnabled = enabled; }
     void TakeFocus() override { ++focusRequests; }
@@ -79,6 +80,7 @@ class FakeBarWindow : public BarWindow {
     // What each icon box shows: "" (clear), "icon:<path>", "picture:<path>", "placeholder", "free".
     std::array<std::wstring, 13> pictures;
     std::array<std::wstring, 13> tooltips;
+    std::array<SlotItem, 13> items;
     std::array<bool, 13> borders{};
     BarControls controls;
     bool timerEnabled = false;

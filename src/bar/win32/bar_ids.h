@@ -1,5 +1,5 @@
-// The bar window's class, control ids and messages: the view creates them, and other programs (the shell,
-// the end-to-end tests, the benchmarks) find the bar and its controls by them.
+// The bar window's class and messages: the view creates them, and other programs (the shell, the end-to-end tests,
+// the benchmarks) find the bar by them.
 #pragma once
 
 #include <windows.h>
@@ -24,10 +24,8 @@ inline constexpr UINT kAfterDropMessage = WM_APP + 2;
 // (platform/win32/slow_icons).
 inline constexpr UINT kSlowIconMessage = WM_APP + 3;
 
-// Picture1(i) is kPicture1 + i, CoolBar(i) is kCoolBar + i.
-inline constexpr int kPicture1 = 1000;
-inline constexpr int kCoolBar = 1100;
-inline constexpr int kBarLabel1 = 1200;  // "Action"
-inline constexpr int kBarImage2 = 1201;  // "Arrêter"
+// Posted to the bar by its accessible object: wParam is the element (bar/slot_geometry.h) whose default action a screen
+// reader asked for, done as a click on it once the reader's call has returned.
+inline constexpr UINT kDefaultActionMessage = WM_APP + 4;
 
 }  // namespace zudav::win32

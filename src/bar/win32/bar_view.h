@@ -1,5 +1,6 @@
-// The Win32 window of the bar Principal: a sizable tool window with its thirteen cells and icon boxes,
-// the "Action" label, the "Arrêter" image and the pop-up menu. It shows the logic's state and forwards events.
+// The Win32 window of the bar Principal: a sizable tool window that draws its thirteen cells and icon boxes, "Action"
+// and "Arrêter" itself, hit-tests the pointer against them, and shows them to screen readers. It shows the logic's
+// state and forwards events; the modal windows it opens are handed to it by main.cpp.
 #pragma once
 
 #include <windows.h>
@@ -7,36 +8,54 @@
 #include <shellapi.h>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "bar/accessible_names.h"
 #include "bar/bar_window.h"
-#include "bar/labarre.h"
 #include "bar/principal.h"
 #include "bar/settings/keys.h"
+#include "bar/slot_geometry.h"
+#include "bar/win32/bar_accessible.h"
 #include "bar/win32/bar_drop_target.h"
 #include "platform/slow_files.h"
 #include "platform/win32/child_control.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/picture.h"
 
 namespace zudav::win32 {
 
-class BarView final : public BarWindow, public ControlOwner {
+// What opens the bar's modal windows, each over the bar, returning when it is closed: the bar's view does not know the
+// windows that know the bar.
+struct BarDialogs {
+    std::function<void()> about;
+    // The item editor for slot IndexCourant, filled from a file dropped on it when one is given.
+    std::function<void(const std::wstring& droppedFile)> editor;
+    std::function<void()> configuration;
+};
+
+class BarView final : public BarWindow, public AccessibleBarView {
   public:
-    BarView(HINSTANCE instance, Platform& platform, LaBarre& module);
+    explicit BarView(HINSTANCE instance);
     ~BarView();
     BarView(const BarView&) = delete;
     BarView& operator=(const BarView&) = delete;
 
     // Creates the window, hidden, with its design values.
     bool Create();
-    // Binds the logic, which from now on also answers files dragged over the window.
-    void Attach(Principal& principal);
+    // Binds the logic, which from now on also answers files dragged over the window, and what opens its windows.
+    void Attach(Principal& principal, BarDialogs dialogs);
     HWND Handle() const { return window_; }
     // Shows and activates the window once start-up has run.
     void ShowLoaded();
     // Destroys the window without exit processing (a second copy that ends at once).
     void Discard();
+    // The built-in pictures of a placeholder and of a free slot, at the window's DPI, for the windows that show them.
+    HICON PlaceholderPicture() const { return icons_.placeholder.Get(); }
+    HICON FreeSlotPicture() const { return icons_.freeSlot.Get(); }
+    // Draws the bar as a high-contrast theme has it (the system reports the theme, and its changes, by itself).
+    void ShowHighContrast(bool on);
 
     Geometry Bounds() const override;
     Geometry RestoredBounds() const override;
@@ -58,6 +77,7 @@ class BarView final : public BarWindow, public ControlOwner {
     void ShowBuiltInPicture(int box, BuiltInPicture picture) override;
     void ClearPicture(int box) override;
     void SetSlotTooltips(int slot, const std::wstring& text) override;
+    void ShowSlotItem(int slot, const SlotItem& item) override;
     void SetCellBorder(int cell, bool border) override;
     void SetTimerEnabled(bool enabled) override;
     void TakeFocus() override;
@@ -78,30 +98,53 @@ class BarView final : public BarWindow, public ControlOwner {
     void PopupMenuAide(bool proposIsDefault) override;
     void Close() override;
 
-    void OnControlPointer(int id, PointerEvent event) override;
+    HWND Window() const override { return window_; }
+    AccessibleElement Element(int element) const override;
+    RECT ElementPlace(int element) const override;
+    std::optional<int> ElementAt(POINT client) const override;
+    std::optional<int> KeyboardFocus() const override;
+    void FocusElement(int element) override;
+    void PostDefaultAction(int element) override;
 
     // For the window procedure.
     void Bind(HWND window) { window_ = window; }
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    void CreateControls();
-    void PlaceControl(const ChildControl& control, float left, float top, float width, float height);
-    void SetTooltip(const ChildControl& control, const std::wstring& text);
-    void ShowIcon(HICON icon);
+    // The tools of the tooltip control: one per slot (its number), and "Arrêter".
+    static constexpr UINT_PTR kStopTool = keys::kItemCount;
+    static constexpr UINT_PTR kTimer1 = 1;
+    static constexpr UINT_PTR kTrayRetryTimer = 2;
+
+    // bar_slots.cpp: what the slots show.
+    void ShowAtDpi(int dpi);
+    void PlaceParts(const BarPixels& parts);
+    void SetTooltip(UINT_PTR tool, const std::wstring& text);
+    void InvalidatePart(const PixelRect& rect);
+    void InvalidateAll();
+    void ShowReadIcon(LPARAM result);
+    void Paint();
+    // bar_shell.cpp: the notification icon.
     NOTIFYICONDATAW TrayIconData() const;
     void UpdateTrayIcon();
+    // bar_view.cpp
+    void ShowIcon(HICON icon);
     bool Resize(int width, int height);
-    void ShowReadIcon(LPARAM result);
-    // The built-in pictures and the "Action" label at the size for the window's DPI, shown where the old ones were.
-    void ShowAtDpi(int dpi);
+    // bar_messages.cpp: the pointer and the keyboard.
+    bool OnPointer(UINT message, LPARAM lParam);
+    void OnPartPointer(const BarHit& hit, PointerEvent event);
+    void LaunchSlot(int slot);
+    bool OnKey(WPARAM key, bool repeated);
+    void MoveFocus(int element);
+    void Activate(int element);
+    LRESULT AnswerAccessibility(WPARAM wParam, LPARAM lParam);
+    static bool HighContrastOn();
 
     HINSTANCE instance_;
-    Platform& platform_;
-    LaBarre& module_;
     HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
     Principal* principal_ = nullptr;
+    BarDialogs dialogs_;
     bool closed_ = false;
     bool timerRunning_ = false;
     bool trayIconShown_ = false;
@@ -110,12 +153,20 @@ class BarView final : public BarWindow, public ControlOwner {
     UINT liveHandlesQuery_ = 0;
     UINT startedAgain_ = 0;  // a second start of this bar asks it to come back
 
-    std::array<ChildControl, keys::kItemCount> pictures_;                 // Picture1(0..12)
-    std::array<ChildControl, keys::kItemCount> cells_;                    // CoolBar(0..12)
-    ChildControl label_;                                                  // Label1, "Action"
-    ChildControl stopImage_;                                              // Image2, "Arrêter"
-    std::array<std::optional<std::wstring>, keys::kItemCount> slotTips_;  // what each slot's tools show
+    BarControls places_;                                                  // in twips, as the layout placed them
+    BarPixels parts_;                                                     // the same at the window's DPI
+    std::array<Picture, keys::kItemCount> pictures_;                      // Picture1(0..12)
+    std::array<bool, keys::kItemCount> borders_{};                        // CoolBar(0..12)
+    std::array<std::optional<std::wstring>, keys::kItemCount> slotTips_;  // what each slot's tool shows
+    std::array<SlotItem, keys::kItemCount> items_;                        // for the slots' accessible names
     PendingReads slowReads_;  // icons of files on shares or in the cloud, read away from the window
+    bool highContrast_ = false;
+    RECT toPaint_{};  // what the window was asked to paint since it last painted (client pixels)
+
+    std::optional<BarHit> pressed_;  // the part that the left button went down on, until it comes up
+    int focus_ = SlotElement(0);     // the element the keyboard acts on
+    bool focusShown_ = false;        // shown once the keyboard has been used
+    bool menuAtFocus_ = false;       // the menu "Fichier" pops up under "Action", not at the pointer
 
     struct BuiltInIcons {
         UniqueIcon tray;         // the notification icon of a bar without an icon of its own
@@ -128,6 +179,7 @@ class BarView final : public BarWindow, public ControlOwner {
     UniqueIcon loadedIcon_;  // the icon loaded from the stored file, while the window shows it
     UniqueMenu menu_;
     UniqueCom<BarDropTarget> dropTarget_;  // registered with OLE while the window lives
+    UniqueCom<BarAccessible> accessible_;  // made when a screen reader first asks for it
 };
 
 }  // namespace zudav::win32

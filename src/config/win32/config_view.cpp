@@ -66,9 +66,11 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
 
     // ConfigWindow
     IconLookup DrawFirstIcon(int position, const std::wstring& path) override {
-        return ShowFirstIcon(ico_[position], instance_, path);
+        return ShowFirstIcon(ico_[position].EditPicture(), instance_, path);
     }
-    bool LoadPicture(int position, const std::wstring& path) override { return ShowPictureFile(ico_[position], path); }
+    bool LoadPicture(int position, const std::wstring& path) override {
+        return ShowPictureFile(ico_[position].EditPicture(), path);
+    }
     void ShowFreeSlotPicture(int position) override { ico_[position].ShowSharedIcon(freeSlot_.Get()); }
     void ClearPicture(int position) override { ico_[position].ClearPicture(); }
     void ShowSelection(int position) override { image2_.ShowCopyOf(ico_[position]); }
@@ -85,7 +87,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
             image1_.ClearPicture();
         }
     }
-    bool LoadApplicationIcon(const std::wstring& path) override { return ShowPictureFile(image1_, path); }
+    bool LoadApplicationIcon(const std::wstring& path) override { return ShowPictureFile(image1_.EditPicture(), path); }
     std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) override {
         return AskOpenFileName(window_, filter, initialName);
     }

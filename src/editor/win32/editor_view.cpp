@@ -67,8 +67,10 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     }
 
     // EditorWindow
-    IconLookup DrawFirstIcon(const std::wstring& path) override { return ShowFirstIcon(icone1_, instance_, path); }
-    bool LoadPicture(const std::wstring& path) override { return ShowPictureFile(icone1_, path); }
+    IconLookup DrawFirstIcon(const std::wstring& path) override {
+        return ShowFirstIcon(icone1_.EditPicture(), instance_, path);
+    }
+    bool LoadPicture(const std::wstring& path) override { return ShowPictureFile(icone1_.EditPicture(), path); }
     void ShowPlaceholder() override { icone1_.ShowSharedIcon(placeholder_.Get()); }
     void ClearPicture() override { icone1_.ClearPicture(); }
     std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) override {

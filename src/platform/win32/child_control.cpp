@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 #include "platform/win32/drawing.h"
 #include "platform/win32/window_thunk.h"
 
@@ -32,47 +34,37 @@ void ChildControl::SetText(const std::wstring& text, HFONT font, COLORREF color)
 }
 
 void ChildControl::ShowSharedIcon(HICON icon) {
-    ClearPicture();
-    icon_ = icon;
-    InvalidateRect(window_, nullptr, TRUE);
+    EditPicture().ShowSharedIcon(icon);
 }
 
 void ChildControl::ShowOwnedIcon(UniqueIcon icon) {
-    ClearPicture();
-    ownedIcon_ = std::move(icon);
-    icon_ = ownedIcon_.Get();
-    InvalidateRect(window_, nullptr, TRUE);
+    EditPicture().ShowOwnedIcon(std::move(icon));
 }
 
 void ChildControl::ShowOwnedBitmap(UniqueBitmap bitmap) {
-    ClearPicture();
-    bitmap_ = std::move(bitmap);
-    InvalidateRect(window_, nullptr, TRUE);
+    EditPicture().ShowOwnedBitmap(std::move(bitmap));
 }
 
 void ChildControl::SwapSharedIcon(HICON from, HICON to) {
-    if (from != nullptr && icon_ == from && !ownedIcon_) {
-        ShowSharedIcon(to);
+    if (picture_.SwapSharedIcon(from, to)) {
+        InvalidateRect(window_, nullptr, TRUE);
     }
 }
 
 void ChildControl::ShowCopyOf(const ChildControl& other) {
-    if (other.bitmap_) {
-        ShowOwnedBitmap(UniqueBitmap(static_cast<HBITMAP>(CopyImage(other.bitmap_.Get(), IMAGE_BITMAP, 0, 0, 0))));
-    } else if (other.icon_ != nullptr) {
-        ShowOwnedIcon(UniqueIcon(CopyIcon(other.icon_)));
-    } else {
-        ClearPicture();
-    }
+    EditPicture().ShowCopyOf(other.picture_);
 }
 
 void ChildControl::ClearPicture() {
-    icon_ = nullptr;
-    ownedIcon_.Reset();
-    bitmap_.Reset();
+    picture_.Clear();
     if (window_ != nullptr) {
         InvalidateRect(window_, nullptr, TRUE);
     }
+}
+
+Picture& ChildControl::EditPicture() {
+    InvalidateRect(window_, nullptr, TRUE);
+    return picture_;
 }
 
 void ChildControl::SetBorder(bool border) {
@@ -138,18 +130,7 @@ void ChildControl::Paint() {
     GetClientRect(window_, &area);
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
 
-    if (bitmap_) {
-        // At its own size from the top-left corner, cut off at the control's edges.
-        BITMAP info{};
-        GetObjectW(bitmap_.Get(), sizeof info, &info);
-        HDC memory = CreateCompatibleDC(dc);
-        HGDIOBJ previous = SelectObject(memory, bitmap_.Get());
-        BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, previous);
-        DeleteDC(memory);
-    } else if (icon_ != nullptr) {
-        DrawIconEx(dc, 0, 0, icon_, 0, 0, 0, nullptr, DI_NORMAL);
-    }
+    picture_.Draw(dc, area);
 
     if (!text_.empty()) {
         HGDIOBJ previousFont = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));

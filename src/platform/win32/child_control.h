@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/picture.h"
 
 namespace zudav::win32 {
 
@@ -40,6 +41,8 @@ class ChildControl {
     // A copy of what another control shows now, which stays when that control changes.
     void ShowCopyOf(const ChildControl& other);
     void ClearPicture();
+    // The picture, to change: the control paints it again.
+    Picture& EditPicture();
     void SetBorder(bool border);
     // DrawText flags for the caption (left-aligned and wrapped unless told otherwise).
     void SetTextFormat(UINT format) { textFormat_ = format; }
@@ -58,9 +61,7 @@ class ChildControl {
     std::wstring text_;
     HFONT font_ = nullptr;
     COLORREF textColor_ = 0;
-    HICON icon_ = nullptr;
-    UniqueIcon ownedIcon_;
-    UniqueBitmap bitmap_;
+    Picture picture_;
     bool border_ = false;
     UINT textFormat_ = DT_LEFT | DT_TOP | DT_WORDBREAK;
     HCURSOR pointer_ = nullptr;

@@ -9,7 +9,7 @@
 namespace zudav::win32 {
 
 // The kinds of handle that the wrappers below hold.
-enum class HandleKind { Key, Icon, Font, Bitmap, Pen, Menu, Kernel, Module, Com, Count };
+enum class HandleKind { Key, Icon, Font, Bitmap, Pen, Menu, Kernel, Module, Com, DeviceContext, Count };
 
 // How many handles of each kind the wrappers hold at this moment: taken when a wrapper receives a handle, given back
 // when it releases one. The running bar reports them (kLiveHandlesMessage in bar/win32/bar_ids.h), so that a leak on
@@ -96,6 +96,11 @@ struct MenuReleaser {
     static constexpr HandleKind kKind = HandleKind::Menu;
     void operator()(HMENU menu) const { DestroyMenu(menu); }
 };
+// A memory device context (CreateCompatibleDC), not one borrowed from a window.
+struct DcReleaser {
+    static constexpr HandleKind kKind = HandleKind::DeviceContext;
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
 struct KernelReleaser {
     static constexpr HandleKind kKind = HandleKind::Kernel;
     void operator()(HANDLE handle) const { CloseHandle(handle); }
@@ -119,6 +124,7 @@ using UniqueFont = Unique<HFONT, GdiReleaser<HandleKind::Font>>;
 using UniqueBitmap = Unique<HBITMAP, GdiReleaser<HandleKind::Bitmap>>;
 using UniquePen = Unique<HPEN, GdiReleaser<HandleKind::Pen>>;
 using UniqueMenu = Unique<HMENU, MenuReleaser>;
+using UniqueDc = Unique<HDC, DcReleaser>;
 using UniqueHandle = Unique<HANDLE, KernelReleaser>;
 using UniqueModule = Unique<HMODULE, ModuleReleaser>;
 // A COM interface pointer that holds one reference.

@@ -24,7 +24,7 @@ bool MayHoldIcons(const std::wstring& path) {
 
 }  // namespace
 
-IconLookup ShowFirstIcon(ChildControl& control, HINSTANCE instance, const std::wstring& path) {
+IconLookup ShowFirstIcon(Picture& picture, HINSTANCE instance, const std::wstring& path) {
     HICON icon = ExtractIconW(instance, path.c_str(), 0);
     if (icon == nullptr) {
         // Some shells answer "no icon" for a document too; a document is a file of a kind without icons.
@@ -33,21 +33,21 @@ IconLookup ShowFirstIcon(ChildControl& control, HINSTANCE instance, const std::w
     if (icon == reinterpret_cast<HICON>(1)) {
         return IconLookup::NotIconKind;  // not an executable, a library or an icon file
     }
-    // The control keeps the icon while it shows it and releases it when its picture changes.
-    control.ShowOwnedIcon(UniqueIcon(icon));
+    // The picture keeps the icon while it shows it and releases it when it changes.
+    picture.ShowOwnedIcon(UniqueIcon(icon));
     return IconLookup::Drawn;
 }
 
-bool ShowPictureFile(ChildControl& control, const std::wstring& path) {
+bool ShowPictureFile(Picture& picture, const std::wstring& path) {
     if (UniqueIcon icon(static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
         icon) {
-        control.ShowOwnedIcon(std::move(icon));
+        picture.ShowOwnedIcon(std::move(icon));
         return true;
     }
     if (UniqueBitmap bitmap(static_cast<HBITMAP>(
             LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
         bitmap) {
-        control.ShowOwnedBitmap(std::move(bitmap));
+        picture.ShowOwnedBitmap(std::move(bitmap));
         return true;
     }
     return false;

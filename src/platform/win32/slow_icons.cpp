@@ -2,21 +2,44 @@
 
 #include <shellapi.h>
 
+#include <cwctype>
+#include <map>
 #include <thread>
 
 #include "platform/slow_files.h"
 
 namespace zudav::win32 {
 
+namespace {
+
+// Under Wine a drive's type is asked of the mount manager, a millisecond each time: a refresh, which looks at every
+// item's drive, asks once per drive. A drive mapped to a share since is known as one two seconds later at most.
+bool RemoteDrive(wchar_t letter) {
+    constexpr ULONGLONG kValidMs = 2000;
+    struct Known {
+        bool remote;
+        ULONGLONG at;
+    };
+    static std::map<wchar_t, Known> known;  // the window's thread only
+    const ULONGLONG now = GetTickCount64();
+    const auto found = known.find(letter);
+    if (found != known.end() && now - found->second.at < kValidMs) {
+        return found->second.remote;
+    }
+    const wchar_t root[] = {letter, L':', L'\\', L'\0'};
+    const bool remote = GetDriveTypeW(root) == DRIVE_REMOTE;
+    known[letter] = {remote, now};
+    return remote;
+}
+
+}  // namespace
+
 bool SlowToRead(const std::wstring& path) {
     if (IsSharePath(path)) {
         return true;
     }
-    if (path.size() >= 2 && path[1] == L':') {
-        const wchar_t root[] = {path[0], L':', L'\\', L'\0'};
-        if (GetDriveTypeW(root) == DRIVE_REMOTE) {
-            return true;
-        }
+    if (path.size() >= 2 && path[1] == L':' && RemoteDrive(static_cast<wchar_t>(std::towupper(path[0])))) {
+        return true;
     }
     WIN32_FILE_ATTRIBUTE_DATA data{};
     return GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) && IsOnlineOnly(data.dwFileAttributes);

@@ -45,25 +45,23 @@ void RegistryStore::Forget(const std::wstring& application, const std::wstring& 
 std::optional<std::wstring> RegistryStore::Find(const std::wstring& application,
                                                 const std::wstring& section,
                                                 const std::wstring& key) const {
-    // The value may change between the size query and the read (another bar writes): try again then.
+    // Most values fit the first buffer and take one call; a longer one is read again at its size. The value may change
+    // between two calls (another bar writes): try again then.
+    std::vector<unsigned char> bytes(512);
     for (int attempt = 0; attempt < 4; ++attempt) {
         HKEY sectionKey = Section(application, section, false);
         if (sectionKey == nullptr) {
             return std::nullopt;
         }
         DWORD type = 0;
-        DWORD size = 0;
-        LSTATUS result = RegQueryValueExW(sectionKey, key.c_str(), nullptr, &type, nullptr, &size);
+        DWORD size = static_cast<DWORD>(bytes.size());
+        const LSTATUS result = RegQueryValueExW(sectionKey, key.c_str(), nullptr, &type, bytes.data(), &size);
         if (result == ERROR_KEY_DELETED) {
             Forget(application, section);
             continue;
         }
-        if (result != ERROR_SUCCESS) {
-            return std::nullopt;
-        }
-        std::vector<unsigned char> bytes(size);
-        result = RegQueryValueExW(sectionKey, key.c_str(), nullptr, &type, bytes.data(), &size);
         if (result == ERROR_MORE_DATA) {
+            bytes.resize(size);
             continue;
         }
         if (result != ERROR_SUCCESS) {

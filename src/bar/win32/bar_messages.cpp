@@ -1,0 +1,385 @@
+// The bar window's messages: the pointer, hit-tested against the drawn parts and handed to the logic as each control
+// of the bar would hand it; the keyboard, which goes through the elements; the notification icon, the timers, the
+// screen readers and the window system's own.
+#include "bar/win32/bar_view.h"
+// After bar_view.h, which includes windows.h.
+#include <windowsx.h>
+
+#include <utility>
+
+#include "bar/win32/bar_ids.h"
+#include "resources/resource_ids.h"
+
+namespace zudav::win32 {
+
+bool BarView::HighContrastOn() {
+    HIGHCONTRASTW theme{};
+    theme.cbSize = sizeof theme;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof theme, &theme, 0) &&
+           (theme.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+AccessibleElement BarView::Element(int element) const {
+    return DescribeElement(element, items_);
+}
+
+RECT BarView::ElementPlace(int element) const {
+    const PixelRect place = ElementRect(parts_, element);
+    return {place.left, place.top, place.right, place.bottom};
+}
+
+std::optional<int> BarView::ElementAt(POINT client) const {
+    return ElementOf(HitTest(parts_, client.x, client.y));
+}
+
+std::optional<int> BarView::KeyboardFocus() const {
+    return GetFocus() == window_ ? std::optional<int>(focus_) : std::nullopt;
+}
+
+void BarView::FocusElement(int element) {
+    SetFocus(window_);
+    MoveFocus(element);
+}
+
+void BarView::PostDefaultAction(int element) {
+    PostMessageW(window_, kDefaultActionMessage, static_cast<WPARAM>(element), 0);
+}
+
+// A left click on a slot's cell, or a left press on its icon box, starts its item.
+// Ctrl+Shift with a click (or Enter) starts the program as administrator, as on the taskbar: the keys as they were
+// when the input's message was sent.
+void BarView::LaunchSlot(int slot) {
+    const bool asAdministrator = GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) < 0;
+    principal_->LancerItem(static_cast<std::int16_t>(slot), asAdministrator);
+}
+
+void BarView::OnPartPointer(const BarHit& hit, PointerEvent event) {
+    if (hit.part == BarPart::Icon || hit.part == BarPart::Cell) {
+        // The icon box launches on the press, the cell on a click; both hover and open the editor alike.
+        const PointerEvent launch = hit.part == BarPart::Icon ? PointerEvent::LeftDown : PointerEvent::Click;
+        if (event == PointerEvent::Move) {
+            principal_->Survol(hit.slot);
+        } else if (event == launch) {
+            LaunchSlot(hit.slot);
+        } else if (event == PointerEvent::RightDown) {
+            principal_->OnRightPress(hit.slot);
+        }
+    } else if (hit.part == BarPart::Action && event == PointerEvent::Click) {
+        principal_->OnActionLabelClick();
+    } else if (hit.part == BarPart::Stop && event == PointerEvent::Click) {
+        principal_->OnStopImageClick();
+    }
+}
+
+// Each press reaches the part under the pointer, a press on the background drags the bar; while the left button is
+// down, the part it went down on has the pointer (as a control that captured it), and a release over that part is
+// its click.
+bool BarView::OnPointer(UINT message, LPARAM lParam) {
+    if (principal_ == nullptr) {
+        return false;
+    }
+    const int x = GET_X_LPARAM(lParam);
+    const int y = GET_Y_LPARAM(lParam);
+    const BarHit hit = HitTest(parts_, x, y);
+    const bool background = hit.part == BarPart::Background;
+    switch (message) {
+        case WM_MOUSEMOVE:
+            OnPartPointer(pressed_.value_or(hit), PointerEvent::Move);
+            return true;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:  // the class asks for double clicks: the second press of one is a press all the same
+            if (background) {
+                principal_->OnBackgroundPress();
+                return true;
+            }
+            pressed_ = hit;
+            SetCapture(window_);
+            OnPartPointer(hit, PointerEvent::LeftDown);
+            return true;
+        case WM_LBUTTONUP: {
+            const std::optional<BarHit> pressed = std::exchange(pressed_, std::nullopt);
+            if (GetCapture() == window_) {
+                ReleaseCapture();
+            }
+            if (pressed && Contains(PartRect(parts_, *pressed), x, y)) {
+                OnPartPointer(*pressed, PointerEvent::Click);
+            }
+            return true;
+        }
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+            if (!background) {
+                OnPartPointer(hit, PointerEvent::RightDown);
+            } else if (message == WM_RBUTTONDOWN) {
+                principal_->OnBackgroundPress();
+            }
+            return true;
+        case WM_MBUTTONDOWN:
+            if (background) {
+                principal_->OnBackgroundPress();
+            }
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Tab and the arrows go from element to element, Home and End to the first and the last; Enter and Space act as a
+// click on the element, the context key (Shift+F10, the Menu key) as a right press on a slot.
+bool BarView::OnKey(WPARAM key, bool repeated) {
+    const bool back = key == VK_LEFT || key == VK_UP || (key == VK_TAB && GetKeyState(VK_SHIFT) < 0);
+    switch (key) {
+        case VK_TAB:
+        case VK_RIGHT:
+        case VK_DOWN:
+        case VK_LEFT:
+        case VK_UP:
+            MoveFocus((focus_ + (back ? kElementCount - 1 : 1)) % kElementCount);
+            return true;
+        case VK_HOME:
+        case VK_END:
+            MoveFocus(key == VK_HOME ? kActionElement : kStopElement);
+            return true;
+        case VK_RETURN:
+        case VK_SPACE:
+            focusShown_ = true;
+            if (!repeated) {  // a key held down starts its item once
+                Activate(focus_);
+            }
+            return true;
+        default:
+            return false;
+    }
+}
+
+void BarView::MoveFocus(int element) {
+    const bool shown = std::exchange(focusShown_, true);
+    if (element == focus_ && shown) {
+        return;
+    }
+    InvalidatePart(ElementRect(parts_, focus_));
+    focus_ = element;
+    InvalidatePart(ElementRect(parts_, focus_));
+    if (GetFocus() == window_) {
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, window_, OBJID_CLIENT, focus_ + 1);
+    }
+}
+
+void BarView::Activate(int element) {
+    if (principal_ == nullptr) {
+        return;
+    }
+    if (const auto slot = SlotOf(element)) {
+        LaunchSlot(*slot);
+    } else if (element == kActionElement) {
+        menuAtFocus_ = true;
+        principal_->OnActionLabelClick();
+        menuAtFocus_ = false;
+    } else {
+        principal_->OnStopImageClick();
+    }
+}
+
+LRESULT BarView::AnswerAccessibility(WPARAM wParam, LPARAM lParam) {
+    if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) {
+        return 0;  // the frame, the caption and the rest are the window system's
+    }
+    if (!accessible_) {
+        accessible_.Reset(new BarAccessible(*this));
+    }
+    return accessible_.Get()->Answer(wParam);
+}
+
+LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+        if (principal_ != nullptr) {
+            principal_->OnShellRestarted();
+        }
+        return 0;
+    }
+    if (message == startedAgain_ && startedAgain_ != 0) {
+        if (principal_ != nullptr) {
+            principal_->OnStartedAgain();
+        }
+        return 0;
+    }
+    if (message == liveHandlesQuery_ && liveHandlesQuery_ != 0) {
+        return wParam < static_cast<WPARAM>(HandleKind::Count) ? LiveHandles(static_cast<HandleKind>(wParam)).load()
+                                                               : -1;
+    }
+    switch (message) {
+        case WM_DPICHANGED: {
+            // Twips stay, pixels follow: the suggested rectangle keeps the bar's size in twips at the new DPI, and the
+            // controls go back to their places in twips, also on a locked bar, which does not lay itself out.
+            ShowAtDpi(LOWORD(wParam));
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                         suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            if (principal_ != nullptr) {
+                ShowControls(principal_->Controls());
+            }
+            return 0;
+        }
+        case WM_SETTINGCHANGE:  // sent for many settings: the bar paints again only when its theme changes
+            ShowHighContrast(HighContrastOn());
+            break;
+        case WM_SYSCOLORCHANGE:
+            ShowHighContrast(HighContrastOn());
+            InvalidateAll();
+            break;
+        case WM_SIZE:
+            if (principal_ != nullptr) {
+                principal_->OnResize();
+            }
+            return 0;
+        case WM_DISPLAYCHANGE:
+            if (principal_ != nullptr) {
+                principal_->OnDisplayChange();
+            }
+            return 0;
+        case WM_PAINT:
+            Paint();
+            if (principal_ != nullptr) {
+                principal_->OnPaint();
+            }
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // the paint covers it all
+        case WM_TIMER:
+            if (wParam == kTimer1 && principal_ != nullptr) {
+                principal_->OnTimer();
+            } else if (wParam == kTrayRetryTimer && principal_ != nullptr) {
+                principal_->OnTrayRetry();
+            }
+            return 0;
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+            if (OnPointer(message, lParam)) {
+                return 0;
+            }
+            break;
+        case WM_CAPTURECHANGED:
+            pressed_.reset();
+            return 0;
+        case WM_KEYDOWN:
+            if (OnKey(wParam, (lParam & (1 << 30)) != 0)) {
+                return 0;
+            }
+            break;
+        case WM_CONTEXTMENU:
+            if (lParam == -1 && principal_ != nullptr) {  // from the keyboard: on the focused element
+                focusShown_ = true;
+                if (const auto slot = SlotOf(focus_)) {
+                    principal_->OnRightPress(*slot);
+                } else {
+                    Activate(focus_);
+                }
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+            InvalidatePart(ElementRect(parts_, focus_));
+            NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, focus_ + 1);
+            return 0;
+        case WM_KILLFOCUS:
+            InvalidatePart(ElementRect(parts_, focus_));
+            return 0;
+        case WM_GETOBJECT:
+            if (const LRESULT answer = AnswerAccessibility(wParam, lParam)) {
+                return answer;
+            }
+            break;
+        case kDefaultActionMessage:
+            if (wParam < static_cast<WPARAM>(kElementCount)) {
+                Activate(static_cast<int>(wParam));
+            }
+            return 0;
+        case kTrayMessage:
+            if (wParam == kTrayIconId && principal_ != nullptr) {
+                principal_->OnTrayMessage(static_cast<std::uint32_t>(LOWORD(lParam)));
+            }
+            return 0;
+        case WM_GETMINMAXINFO: {
+            // The bar is narrower than the window system's minimum tracking size for a captioned window, and
+            // a horizontal bar may be longer than the screen (its length follows from its thickness).
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+            limits->ptMinTrackSize = POINT{1, 1};
+            limits->ptMaxTrackSize = POINT{32767, 32767};
+            return 0;
+        }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE && principal_ != nullptr) {
+                const auto previous = reinterpret_cast<HWND>(lParam);
+                DWORD previousProcess = 0;
+                if (previous != nullptr) {
+                    GetWindowThreadProcessId(previous, &previousProcess);
+                }
+                principal_->OnActivated(previousProcess == GetCurrentProcessId());
+            }
+            break;
+        case WM_COMMAND:
+            if (principal_ != nullptr && HIWORD(wParam) == 0) {
+                switch (LOWORD(wParam)) {
+                    case IDM_CONFIGURATION:
+                        principal_->OnMenu(MenuCommand::Configuration);
+                        return 0;
+                    case IDM_RAFRAICHIR:
+                        principal_->OnMenu(MenuCommand::Rafraichir);
+                        return 0;
+                    case IDM_PROPOS:
+                        principal_->OnMenu(MenuCommand::Propos);
+                        return 0;
+                    case IDM_QUITTER:
+                        principal_->OnMenu(MenuCommand::Quitter);
+                        return 0;
+                    default:
+                        break;
+                }
+            }
+            break;
+        case WM_CLOSE:
+            if (!closed_ && principal_ != nullptr) {
+                principal_->Decharger();
+            }
+            closed_ = true;
+            DestroyWindow(window);
+            return 0;
+        case WM_ENDSESSION:
+            // The session ends (log off, shut down): the process will not see a WM_CLOSE.
+            if (wParam != FALSE && !closed_ && principal_ != nullptr) {
+                closed_ = true;
+                principal_->Decharger();
+            }
+            return 0;
+        case kSlowIconMessage:
+            ShowReadIcon(lParam);
+            return 0;
+        case kAfterDropMessage:
+            if (principal_ != nullptr) {
+                principal_->AfterDrop();
+            }
+            return 0;
+        case WM_DESTROY:
+            if (accessible_) {
+                accessible_.Get()->Detach();
+                accessible_.Reset();
+            }
+            if (dropTarget_) {
+                RevokeDragDrop(window);
+                dropTarget_.Get()->Detach();
+                dropTarget_.Reset();
+            }
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace zudav::win32

@@ -1,0 +1,123 @@
+#include "bar/win32/bar_painting.h"
+
+#include <algorithm>
+
+#include "platform/win32/drawing.h"
+#include "platform/win32/handles.h"
+
+namespace zudav::win32 {
+namespace {
+
+RECT ToRect(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+bool Meets(const RECT& area, const PixelRect& rect) {
+    RECT common{};
+    const RECT part = ToRect(rect);
+    return IntersectRect(&common, &area, &part) != FALSE;
+}
+
+// A frame `width` pixels wide just inside the rectangle.
+void Frame(HDC dc, const RECT& rect, int width, COLORREF colour) {
+    const UniquePen pen(CreatePen(PS_INSIDEFRAME, width, colour));
+    const HGDIOBJ previousPen = SelectObject(dc, pen.Get());
+    const HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+    SelectObject(dc, previousBrush);
+    SelectObject(dc, previousPen);
+}
+
+void PaintCells(HDC dc, const RECT& area, const BarScene& scene) {
+    for (int slot = 0; slot < keys::kItemCount; ++slot) {
+        const PixelRect& cell = scene.parts.cells[slot];
+        if (!Meets(area, cell)) {
+            continue;
+        }
+        if (!scene.highContrast) {
+            if (scene.borders[slot]) {
+                DrawOutline(dc, ToRect(cell));
+            }
+            continue;
+        }
+        // Every cell framed in the text colour, so that each slot shows as a button; the hovered one in the
+        // highlight's colour, twice as wide.
+        Frame(dc, ToRect(cell), scene.borders[slot] ? 2 : 1,
+              GetSysColor(scene.borders[slot] ? COLOR_HIGHLIGHT : COLOR_BTNTEXT));
+    }
+}
+
+void PaintLabel(HDC dc, const BarScene& scene) {
+    RECT label = ToRect(scene.parts.action);
+    const HGDIOBJ previousFont = SelectObject(dc, scene.labelFont);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    DrawTextW(dc, L"Action", -1, &label, DT_LEFT | DT_TOP | DT_WORDBREAK);
+    SelectObject(dc, previousFont);
+}
+
+void PaintIconBox(HDC dc, int slot, const BarScene& scene) {
+    const RECT box = ToRect(scene.parts.icons[slot]);
+    const Picture& picture = scene.pictures[slot];
+    // The box covers what lies under it, as a window above its cell would.
+    FillRect(dc, &box, GetSysColorBrush(COLOR_BTNFACE));
+    const auto builtIn = std::find_if(scene.builtIn.begin(), scene.builtIn.end(),
+                                      [&](HICON icon) { return picture.ShowsSharedIcon(icon); });
+    if (scene.highContrast && builtIn != scene.builtIn.end()) {
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
+        DrawStateW(dc, GetSysColorBrush(COLOR_BTNTEXT), nullptr, reinterpret_cast<LPARAM>(*builtIn), 0, box.left,
+                   box.top, 0, 0, DST_ICON | DSS_MONO);
+        RestoreDC(dc, saved);
+        return;
+    }
+    picture.Draw(dc, box);
+}
+
+void PaintScene(HDC dc, const RECT& area, const BarScene& scene) {
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    PaintCells(dc, area, scene);
+    if (Meets(area, scene.parts.action)) {
+        PaintLabel(dc, scene);
+    }
+    if (Meets(area, scene.parts.stop)) {
+        const PixelRect& stop = scene.parts.stop;
+        DrawIconEx(dc, stop.left, stop.top, scene.stop, 0, 0, 0, nullptr, DI_NORMAL);
+    }
+    // In reverse: where boxes overlap, the box of the lower slot lies on top, as it is hit first.
+    for (int slot = keys::kItemCount - 1; slot >= 0; --slot) {
+        if (Meets(area, scene.parts.icons[slot])) {
+            PaintIconBox(dc, slot, scene);
+        }
+    }
+    if (scene.focus) {
+        RECT focus = ToRect(*scene.focus);
+        InflateRect(&focus, -2, -2);
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+}  // namespace
+
+void PaintBar(HDC dc, const RECT& area, const BarScene& scene) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    const UniqueDc buffer(CreateCompatibleDC(dc));
+    const UniqueBitmap pixels(CreateCompatibleBitmap(dc, width, height));
+    if (!buffer || !pixels) {
+        PaintScene(dc, area, scene);  // no memory for a buffer: straight onto the window
+        return;
+    }
+    const HGDIOBJ previous = SelectObject(buffer.Get(), pixels.Get());
+    SetViewportOrgEx(buffer.Get(), -area.left, -area.top, nullptr);
+    PaintScene(buffer.Get(), area, scene);
+    BitBlt(dc, area.left, area.top, width, height, buffer.Get(), area.left, area.top, SRCCOPY);
+    SelectObject(buffer.Get(), previous);
+}
+
+}  // namespace zudav::win32

@@ -1,0 +1,32 @@
+// Paints the bar in one pass, into a back buffer copied to the window at once: the background, the cells' borders,
+// "Action", the "Arrêter" picture, then each icon box above its cell, its picture at its top-left corner at its own
+// size. With a high-contrast theme, every colour is one of the system's pairs and the built-in pictures are drawn in
+// the text colour, so that they show on any background.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <optional>
+
+#include "bar/settings/keys.h"
+#include "bar/slot_geometry.h"
+#include "platform/win32/picture.h"
+
+namespace zudav::win32 {
+
+struct BarScene {
+    const BarPixels& parts;
+    const std::array<Picture, keys::kItemCount>& pictures;
+    const std::array<bool, keys::kItemCount>& borders;  // the hover's highlight
+    HICON stop;
+    HFONT labelFont;
+    std::optional<PixelRect> focus;  // the keyboard's focus, once the keyboard has been used
+    bool highContrast;
+    std::array<HICON, 2> builtIn;  // the placeholder and the free-slot picture
+};
+
+// Paints `area` (client pixels) of the window into `dc`.
+void PaintBar(HDC dc, const RECT& area, const BarScene& scene);
+
+}  // namespace zudav::win32

@@ -1,0 +1,178 @@
+// The bar among the shell's windows: its notification icon, the running copy of the same bar that a second start
+// brings back, the modal window that comes to the front, and the menu "Fichier".
+#include "bar/win32/bar_view.h"
+
+#include <utility>
+
+#include "bar/win32/bar_ids.h"
+#include "platform/paths.h"
+#include "resources/resource_ids.h"
+
+namespace zudav::win32 {
+namespace {
+
+constexpr UINT kTrayRetryInterval = 2000;
+
+}  // namespace
+
+// The notification icon shows the window's icon (the built-in one when the bar has none, which would leave an
+// empty, unfindable place) and its caption as tip.
+NOTIFYICONDATAW BarView::TrayIconData() const {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window_;
+    data.uID = kTrayIconId;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayMessage;
+    data.hIcon = reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, ICON_BIG, 0));
+    if (data.hIcon == nullptr) {
+        data.hIcon = icons_.tray.Get();
+    }
+    // The tip field holds 64 characters with its terminating NUL.
+    lstrcpynW(data.szTip, Caption().c_str(), 64);
+    return data;
+}
+
+// An add that timed out while the shell was busy may still have added the icon: it then takes a change.
+bool BarView::AddTrayIcon() {
+    NOTIFYICONDATAW data = TrayIconData();
+    trayIconShown_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE || Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+    return trayIconShown_;
+}
+
+void BarView::SetTrayRetryTimer(bool enabled) {
+    if (enabled) {
+        SetTimer(window_, kTrayRetryTimer, kTrayRetryInterval, nullptr);
+    } else {
+        KillTimer(window_, kTrayRetryTimer);
+    }
+}
+
+namespace {
+
+// The bar windows of other processes whose executable has this base name.
+struct RunningCopy {
+    std::wstring application;
+    HWND self;
+    HWND found = nullptr;
+};
+
+std::wstring ExecutableOf(DWORD processId) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (process == nullptr) {
+        return {};
+    }
+    std::wstring path(32768, L'\0');
+    DWORD length = static_cast<DWORD>(path.size());
+    path.resize(QueryFullProcessImageNameW(process, 0, path.data(), &length) ? length : 0);
+    CloseHandle(process);
+    return path;
+}
+
+BOOL CALLBACK FindRunningCopy(HWND window, LPARAM search) {
+    auto* copy = reinterpret_cast<RunningCopy*>(search);
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (window == copy->self || lstrcmpW(className, kBarWindowClass) != 0 || processId == GetCurrentProcessId() ||
+        CompareStringOrdinal(BaseName(ExecutableOf(processId)).c_str(), -1, copy->application.c_str(), -1, TRUE) !=
+            CSTR_EQUAL) {
+        return TRUE;
+    }
+    copy->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+// The user started this bar: this process may take the foreground, and hands that right to the bar that runs.
+void BarView::BringBackRunningCopy(const std::wstring& application) {
+    RunningCopy copy{application, window_};
+    EnumWindows(FindRunningCopy, reinterpret_cast<LPARAM>(&copy));
+    if (copy.found == nullptr) {
+        return;
+    }
+    DWORD processId = 0;
+    GetWindowThreadProcessId(copy.found, &processId);
+    AllowSetForegroundWindow(processId);
+    PostMessageW(copy.found, startedAgain_, 0, 0);
+}
+
+void BarView::BringToFront() {
+    SetForegroundWindow(window_);
+    if (topmost_) {
+        MakeTopmost();
+    }
+}
+
+// A new name or icon of the bar (from its configuration) shows on its notification icon at once.
+void BarView::UpdateTrayIcon() {
+    if (trayIconShown_) {
+        NOTIFYICONDATAW data = TrayIconData();
+        Shell_NotifyIconW(NIM_MODIFY, &data);
+    }
+}
+
+void BarView::RemoveTrayIcon() {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window_;
+    data.uID = kTrayIconId;
+    Shell_NotifyIconW(NIM_DELETE, &data);
+    trayIconShown_ = false;
+}
+
+namespace {
+
+// A window the user can act on among those the bar owns, directly or through another: the modal window that is open
+// is enabled and has a caption, while the windows under it are disabled and tooltips have none.
+bool ActsForTheBar(HWND window, HWND bar) {
+    return window != bar && IsWindowVisible(window) && IsWindowEnabled(window) &&
+           (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION &&
+           GetAncestor(window, GA_ROOTOWNER) == bar;
+}
+
+BOOL CALLBACK FindModalWindow(HWND window, LPARAM found) {
+    auto* search = reinterpret_cast<std::pair<HWND, HWND>*>(found);  // the bar, then what was found
+    if (ActsForTheBar(window, search->first)) {
+        search->second = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+// The window system remembers the owned window that was active last (a message box over the configuration window,
+// say); when that one is gone, the enabled one among the bar's windows is the modal window at the top.
+void BarView::BringModalToFront() {
+    HWND modal = GetLastActivePopup(window_);
+    if (!ActsForTheBar(modal, window_)) {
+        std::pair<HWND, HWND> search{window_, nullptr};
+        EnumThreadWindows(GetCurrentThreadId(), FindModalWindow, reinterpret_cast<LPARAM>(&search));
+        modal = search.second;
+    }
+    if (modal != nullptr) {
+        SetForegroundWindow(modal);
+    }
+}
+
+void BarView::PopupMenuAide(bool proposIsDefault) {
+    HMENU popup = GetSubMenu(menu_.Get(), 0);
+    SetMenuDefaultItem(popup, proposIsDefault ? IDM_PROPOS : static_cast<UINT>(-1), FALSE);
+    POINT at{};
+    if (std::exchange(menuAtFocus_, false)) {
+        const RECT action = ElementPlace(kActionElement);  // opened from the keyboard: under "Action"
+        at = {action.left, action.bottom};
+        ClientToScreen(window_, &at);
+    } else {
+        GetCursorPos(&at);
+    }
+    // Without the foreground the menu would not close when the user clicks elsewhere.
+    SetForegroundWindow(window_);
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+    PostMessageW(window_, WM_NULL, 0, 0);
+}
+
+}  // namespace zudav::win32

@@ -1,0 +1,198 @@
+// What the bar's slots show: their places at the window's DPI, their pictures, tooltips, hover borders and names, and
+// the one pass that paints them.
+#include "bar/win32/bar_view.h"
+// After bar_view.h, which includes windows.h.
+#include <commctrl.h>
+
+#include <utility>
+
+#include "bar/win32/bar_ids.h"
+#include "bar/win32/bar_painting.h"
+#include "platform/win32/pictures.h"
+#include "platform/win32/slow_icons.h"
+#include "platform/win32/twips.h"
+#include "resources/resource_ids.h"
+
+namespace zudav::win32 {
+
+void BarView::ShowAtDpi(int dpi) {
+    BuiltInIcons icons{
+        LoadResourceIcon(instance_, IDI_ZUDAV, 16, dpi), LoadResourceIcon(instance_, IDI_IMARIEN, 32, dpi),
+        LoadResourceIcon(instance_, IDI_IMAGE1, 32, dpi), LoadResourceIcon(instance_, IDI_ARRETER, 16, dpi)};
+    for (Picture& box : pictures_) {
+        box.SwapSharedIcon(icons_.placeholder.Get(), icons.placeholder.Get());
+        box.SwapSharedIcon(icons_.freeSlot.Get(), icons.freeSlot.Get());
+    }
+    std::swap(icons_, icons);  // the old pictures go once nothing shows them
+    UpdateTrayIcon();
+
+    // The stock dialog font is made for the system's DPI; a monitor with another one gets it scaled.
+    const auto stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    const int systemDpi = WindowDpi(nullptr);
+    LOGFONTW font{};
+    labelFont_.Reset();
+    if (dpi != systemDpi && GetObjectW(stock, sizeof font, &font) != 0) {
+        font.lfHeight = MulDiv(font.lfHeight, dpi, systemDpi);
+        labelFont_.Reset(CreateFontIndirectW(&font));
+    }
+    PlaceParts(InPixels(places_, dpi));
+    InvalidateAll();
+}
+
+void BarView::ShowControls(const BarControls& controls) {
+    places_ = controls;
+    PlaceParts(InPixels(places_, WindowDpi(window_)));
+}
+
+// The layout runs at every change of the bar's size, several times while it starts: parts already where they belong
+// are not painted again.
+void BarView::PlaceParts(const BarPixels& parts) {
+    if (parts == parts_) {
+        return;
+    }
+    parts_ = parts;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    for (tool.uId = 0; tool.uId <= kStopTool; ++tool.uId) {
+        const RECT place = ElementPlace(tool.uId == kStopTool ? kStopElement : SlotElement(static_cast<int>(tool.uId)));
+        tool.rect = place;
+        SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));  // a tool not yet added: none
+    }
+    InvalidateAll();
+}
+
+// Asking the window system to paint again costs a round trip to it under Wine, and a refresh changes every icon box
+// twice: a part is asked for alone, a second one with the whole window, and what is already to be painted not again.
+void BarView::InvalidatePart(const PixelRect& rect) {
+    RECT part{rect.left, rect.top, rect.right, rect.bottom}, both{};
+    if (IsRectEmpty(&part) || (UnionRect(&both, &toPaint_, &part) && EqualRect(&both, &toPaint_))) {
+        return;
+    }
+    if (!IsRectEmpty(&toPaint_)) {
+        InvalidateAll();
+        return;
+    }
+    toPaint_ = part;
+    InvalidateRect(window_, &part, FALSE);
+}
+
+void BarView::InvalidateAll() {
+    GetClientRect(window_, &toPaint_);
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+// Each slot's tool covers its cell and its icon box, "Arrêter"'s its picture.
+void BarView::SetTooltip(UINT_PTR id, const std::wstring& text) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    tool.uId = id;
+    // The refresh sets the tooltips at every activation: add each tool once, then only change its text.
+    const bool known = SendMessageW(tooltip_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.rect = ElementPlace(id == kStopTool ? kStopElement : SlotElement(static_cast<int>(id)));
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(tooltip_, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// A file on a share that does not answer would hold the bar for the network's time-out at every activation, and an
+// online-only cloud file would be downloaded: their icons are read away from the window and shown when they come.
+IconLookup BarView::DrawFirstIcon(int box, const std::wstring& path) {
+    if (SlowToRead(path)) {
+        if (slowReads_.Ask(box, path)) {
+            ReadIconAway(window_, kSlowIconMessage, path);
+        }
+        return IconLookup::Drawn;
+    }
+    slowReads_.Forget(box);
+    const IconLookup lookup = ShowFirstIcon(pictures_[box], instance_, path);
+    InvalidatePart(parts_.icons[box]);
+    return lookup;
+}
+
+// Each box that still waits for the file shows its icon, or the placeholder when the file gave none.
+void BarView::ShowReadIcon(LPARAM result) {
+    const std::unique_ptr<ReadIcon> read = TakeReadIcon(result);
+    const bool iconKind = read->icon != reinterpret_cast<HICON>(1);
+    const UniqueIcon icon(iconKind ? read->icon : nullptr);
+    for (int box : slowReads_.Arrived(read->path)) {
+        if (icon) {
+            pictures_[box].ShowOwnedIcon(UniqueIcon(CopyIcon(icon.Get())));
+        } else if (iconKind) {
+            pictures_[box].ShowSharedIcon(icons_.placeholder.Get());
+        }
+        InvalidatePart(parts_.icons[box]);
+    }
+}
+
+bool BarView::LoadPicture(int box, const std::wstring& path) {
+    slowReads_.Forget(box);
+    InvalidatePart(parts_.icons[box]);
+    return ShowPictureFile(pictures_[box], path);
+}
+
+void BarView::ShowBuiltInPicture(int box, BuiltInPicture picture) {
+    slowReads_.Forget(box);
+    pictures_[box].ShowSharedIcon(picture == BuiltInPicture::Placeholder ? icons_.placeholder.Get()
+                                                                         : icons_.freeSlot.Get());
+    InvalidatePart(parts_.icons[box]);
+}
+
+void BarView::ClearPicture(int box) {
+    slowReads_.Forget(box);
+    pictures_[box].Clear();
+    InvalidatePart(parts_.icons[box]);
+}
+
+// The refresh sets every item's tooltips at each activation; a text the tool already shows is not sent again.
+void BarView::SetSlotTooltips(int slot, const std::wstring& text) {
+    if (slotTips_[slot] != text) {
+        SetTooltip(static_cast<UINT_PTR>(slot), text);
+        slotTips_[slot] = text;
+    }
+}
+
+void BarView::ShowSlotItem(int slot, const SlotItem& item) {
+    if (items_[slot] == item) {
+        return;
+    }
+    const std::wstring before = Element(SlotElement(slot)).name;
+    items_[slot] = item;
+    if (Element(SlotElement(slot)).name != before) {
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, SlotElement(slot) + 1);
+    }
+}
+
+void BarView::SetCellBorder(int cell, bool border) {
+    if (cell >= 0 && cell < keys::kItemCount && borders_[cell] != border) {
+        borders_[cell] = border;
+        InvalidatePart(parts_.cells[cell]);
+    }
+}
+
+void BarView::ShowHighContrast(bool on) {
+    if (highContrast_ != on) {
+        highContrast_ = on;
+        InvalidateAll();
+    }
+}
+
+void BarView::Paint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    const std::optional<int> focus = KeyboardFocus();
+    const BarScene scene{parts_,
+                         pictures_,
+                         borders_,
+                         icons_.stop.Get(),
+                         labelFont_ ? labelFont_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
+                         focus && focusShown_ ? std::optional<PixelRect>(ElementRect(parts_, *focus)) : std::nullopt,
+                         highContrast_,
+                         {icons_.placeholder.Get(), icons_.freeSlot.Get()}};
+    PaintBar(dc, paint.rcPaint, scene);
+    EndPaint(window_, &paint);
+    toPaint_ = {};
+}
+
+}  // namespace zudav::win32

@@ -1,0 +1,97 @@
+// The drawn bar's plain logic: which part of the bar a point falls on, in both orientations, and what a screen reader
+// is told of each element.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "bar/accessible_names.h"
+#include "bar/slot_geometry.h"
+
+namespace zudav {
+namespace {
+
+BarPixels LaidOut(bool horizontal, float width, float height) {
+    BarControls controls;
+    const WindowLength length = LayOut(horizontal, width, height, controls);
+    PlaceStopImage(length.horizontal ? length.value : width, controls);
+    return InPixels(controls, 96);
+}
+
+TEST(DrawnBar, PointsFallOnTheIconAboveItsCellThenOnActionStopTheCellOrTheBackground) {
+    const BarPixels column = LaidOut(false, 870, 8490);  // cells of 48 pixels from y 20, icons 8 pixels inside
+    const BarPixels row = LaidOut(true, 16410, 1220);    // cells of 48 pixels at x 33, 115, ..., y 3
+    const BarPixels thin = LaidOut(true, 16410, 870);    // cells of 25 pixels under icons of 32, which stick out
+    const std::optional<int> none;
+    struct Case {
+        const char* what;
+        const BarPixels& bar;
+        int x, y;
+        BarPart part;
+        int slot;
+        std::optional<int> element;
+    } const cases[] = {
+        {"column: icon 0", column, 24, 44, BarPart::Icon, 0, 1},
+        {"column: icon 0's last pixel", column, 39, 59, BarPart::Icon, 0, 1},
+        {"column: cell 3 beside its icon", column, 2, 166, BarPart::Cell, 3, 4},
+        {"column: cell 12's last pixel", column, 47, 643, BarPart::Cell, 12, 13},
+        {"column: right of the cells", column, 48, 100, BarPart::Background, -1, none},
+        {"column: below the last cell", column, 20, 644, BarPart::Background, -1, none},
+        {"column: between Action and cell 0", column, 10, 17, BarPart::Background, -1, none},
+        {"column: Action", column, 5, 5, BarPart::Action, -1, 0},
+        {"column: Arrêter", column, 40, 8, BarPart::Stop, -1, 14},
+        {"row: icon 0", row, 60, 26, BarPart::Icon, 0, 1},
+        {"row: cell 0 beside its icon", row, 34, 4, BarPart::Cell, 0, 1},
+        {"row: cell 1", row, 115, 50, BarPart::Cell, 1, 2},
+        {"row: between cells 0 and 1", row, 100, 20, BarPart::Background, -1, none},
+        {"row: Action", row, 5, 5, BarPart::Action, -1, 0},
+        {"row: Arrêter at the far end", row, 1075, 5, BarPart::Stop, -1, 14},
+        {"thin row: icon 0 left of its cell", thin, 31, 15, BarPart::Icon, 0, 1},
+        {"thin row: icon 0 past its cell", thin, 60, 30, BarPart::Icon, 0, 1},
+        {"thin row: Action beside icon 0", thin, 29, 5, BarPart::Action, -1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const BarHit hit = HitTest(c.bar, c.x, c.y);
+        EXPECT_EQ(hit.part, c.part);
+        EXPECT_EQ(hit.slot, c.slot);
+        EXPECT_EQ(ElementOf(hit), c.element);
+    }
+    // A slot stands for its cell and its icon box together: the icon's box where it sticks out of the cell.
+    EXPECT_EQ(ElementRect(thin, SlotElement(0)), thin.icons[0]);
+    EXPECT_EQ(ElementRect(column, SlotElement(0)), column.cells[0]);
+}
+
+TEST(DrawnBar, ScreenReadersHearEachSlotByItsTooltipItsFilesNameOrItsNumber) {
+    std::array<SlotItem, keys::kItemCount> slots;
+    slots[0] = {SlotKind::Program, L"C:\\Windows\\notepad.exe", L"Bloc-notes"};
+    slots[1] = {SlotKind::Program, L"C:\\Windows\\notepad.exe", L""};
+    slots[2] = {SlotKind::Document, L"C:\\Docs\\lettre.txt", L"Lettre"};
+    slots[3] = {SlotKind::Document, L"C:\\Docs\\Lettres\\", L""};   // a folder, opened as a document
+    slots[4] = {SlotKind::Program, L"C:\\Prog\\disparu.exe", L""};  // shows the placeholder
+    const struct {
+        int element;
+        const wchar_t* name;
+        ElementRole role;
+        const wchar_t* action;
+    } cases[] = {
+        {kActionElement, L"Action", ElementRole::MenuButton, L"Ouvrir"},
+        {SlotElement(0), L"Bloc-notes", ElementRole::PushButton, L"Lancer"},
+        {SlotElement(1), L"notepad.exe", ElementRole::PushButton, L"Lancer"},
+        {SlotElement(2), L"Lettre", ElementRole::PushButton, L"Ouvrir"},
+        {SlotElement(3), L"Lettres", ElementRole::PushButton, L"Ouvrir"},
+        {SlotElement(4), L"disparu.exe", ElementRole::PushButton, L"Lancer"},
+        {SlotElement(5), L"Emplacement libre 6", ElementRole::PushButton, L""},  // a click only beeps
+        {SlotElement(12), L"Emplacement libre 13", ElementRole::PushButton, L""},
+        {kStopElement, L"Arr\u00eater", ElementRole::PushButton, L"Appuyer"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.element);
+        const AccessibleElement element = DescribeElement(c.element, slots);
+        EXPECT_EQ(element.name, c.name);
+        EXPECT_EQ(element.role, c.role);
+        EXPECT_EQ(element.defaultAction, c.action);
+    }
+}
+
+}  // namespace
+}  // namespace zudav
