@@ -87,6 +87,39 @@ void Principal::OnStartedAgain() {
     window_.BringToFront();
 }
 
+// A combination that is not complete yet (modifiers without their key, as the hot-key control shows it while the user
+// types) changes nothing.
+bool Principal::ChangeHotKey(std::uint16_t value) {
+    if (value == hotKey_ || (value != 0 && (value & 0xFF) == 0)) {
+        return true;
+    }
+    if (!window_.SetHotKey(value)) {
+        window_.SetHotKey(hotKey_);
+        return false;
+    }
+    hotKey_ = value;
+    return true;
+}
+
+void Principal::OnHotKey() {
+    if (openModals_ > 0) {
+        window_.BringModalToFront();
+    } else if (window_.HasKeyboard()) {
+        window_.GiveKeyboardBack();
+    } else {
+        if (window_.IsMinimized()) {
+            window_.Restore();
+        }
+        window_.Show();
+        ComeToTheKeyboard();
+    }
+}
+
+void Principal::ComeToTheKeyboard() {
+    window_.BringToFront();
+    window_.TakeKeyboard();
+}
+
 // The notification area may refuse the icon for a while at logon, as the shell starts: it is tried again every two
 // seconds for about a minute, and again whenever the shell says it has restarted.
 void Principal::AddTrayIcon() {

@@ -386,6 +386,40 @@ TEST_F(Pointer, TrayIconRestoresTheBarAndOnlyBringsAModalWindowOfTheBarToTheFron
     EXPECT_TRUE(!bar.minimized && bar.shown && bar.frontRequests == 1 && bar.pictures[0] == L"free");
 }
 
+TEST_F(Startup, TheStoredHotKeyIsRegisteredUnlessItIsNoneUnreadableOrHeldByAnotherProgram) {
+    const std::pair<const wchar_t*, std::uint16_t> cases[] = {
+        {nullptr, 0}, {L"0", 0}, {L"1602", 1602}, {L"abc", 0}, {L"-5", 0}, {L"1620", 0},  // 1620: held elsewhere
+    };
+    for (const auto& [stored, registered] : cases) {
+        SCOPED_TRACE(stored ? stored : L"absent");
+        MemoryStore fresh;
+        if (stored != nullptr) {
+            fresh.Write(L"Zudav", L"Donnees", L"Raccourci", stored);
+        }
+        FakePlatform machine;
+        FakeBarWindow window;
+        window.takenHotKeys = {1620};
+        Principal started{machine, fresh, window, module};
+        started.Charger();
+        EXPECT_EQ(window.hotKey, registered);
+        EXPECT_EQ(started.HotKey(), registered);
+    }
+}
+
+TEST_F(Pointer, TheHotKeyBringsTheBarToTheKeyboardThenGivesItBackAndOnlyBringsAModalWindowForward) {
+    principal.Charger();
+    bar.minimized = true;
+    bar.shown = false;
+    principal.OnHotKey();
+    EXPECT_TRUE(!bar.minimized && bar.shown && bar.keyboard && bar.frontRequests == 1);
+    principal.OnHotKey();
+    EXPECT_FALSE(bar.keyboard);
+    bar.duringModal = [&] { principal.OnHotKey(); };
+    principal.OnRightPress(2);
+    EXPECT_EQ(bar.modalBroughtToFront, 1);
+    EXPECT_FALSE(bar.keyboard);
+}
+
 TEST_F(Pointer, ARefusedTrayIconIsTriedAgainForAMinuteAndTheBarDoesNotMinimiseWithoutIt) {
     Item(keys::kChemin, 0, L"C:\\Prog\\agenda.exe");
     platform.startablePrograms = platform.existingFiles = {L"C:\\Prog\\agenda.exe"};
