@@ -42,8 +42,13 @@ void Principal::OnPaint() {
     window_.SetHeight(Hau);
 }
 
-void Principal::OnTrayMessage(std::uint32_t mouseMessage) {
-    const TrayAction action = DecodeTrayCode(mouseMessage);
+void Principal::OnTrayMessage(std::uint32_t code) {
+    const TrayAction action = DecodeTrayCode(code, trayLastButton_);
+    if (code >= 0x201 && code <= 0x209) {  // the buttons' codes, not the pointer's moves
+        trayLastButton_ = code;
+    } else if (code == kTraySelect || code == kTrayKeySelect || code == kTrayContextMenu) {
+        trayLastButton_ = 0;
+    }
     if (action != TrayAction::None && openModals_ > 0) {
         window_.BringModalToFront();  // the bar's commands wait until its modal window closes
         return;
@@ -64,6 +69,10 @@ void Principal::OnTrayMessage(std::uint32_t mouseMessage) {
             break;
         case TrayAction::Menu:
             window_.PopupMenuAide(true);
+            break;
+        case TrayAction::Keyboard:
+            RestoreFromTray();
+            ComeToTheKeyboard();
             break;
         case TrayAction::None:
             break;

@@ -63,8 +63,8 @@ class Principal {
     void OnBackgroundPress();
     // A locked bar takes its held place and size back at every repaint.
     void OnPaint();
-    // A mouse code of the notification icon.
-    void OnTrayMessage(std::uint32_t mouseMessage);
+    // A code of the notification icon (bar/tray.h).
+    void OnTrayMessage(std::uint32_t code);
     // The shell restarted: its notification area is new and empty.
     void OnShellRestarted();
     // The timer that tries the notification icon again while the notification area refuses it.
@@ -139,6 +139,7 @@ class Principal {
     bool trayIcon_ = false;
     int trayTries_ = 0;
     std::uint16_t hotKey_ = 0;
+    std::uint32_t trayLastButton_ = 0;  // the icon's button code that came last
 };
 
 }  // namespace zudav

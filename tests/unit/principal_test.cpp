@@ -420,6 +420,37 @@ TEST_F(Pointer, TheHotKeyBringsTheBarToTheKeyboardThenGivesItBackAndOnlyBringsAM
     EXPECT_FALSE(bar.keyboard);
 }
 
+TEST_F(Pointer, TheTrayIconChosenFromTheKeyboardGivesTheBarTheKeyboardAndAClickActsOnce) {
+    principal.Charger();
+    const struct {
+        const char* what;
+        std::vector<std::uint32_t> codes;
+        bool keyboard;
+        size_t menus;
+    } cases[] = {
+        {"a click, then NIN_SELECT", {0x201, 0x202, 0x400}, false, 0},
+        {"a double click", {0x201, 0x202, 0x400, 0x203, 0x202, 0x400}, false, 0},
+        {"a right click, then WM_CONTEXTMENU", {0x204, 0x205, 0x7B}, false, 1},
+        {"Enter: NIN_KEYSELECT, twice as Windows sends it", {0x401, 0x401}, true, 0},
+        {"Space: NIN_SELECT alone", {0x200, 0x400}, true, 0},
+        {"Shift+F10 after a right click", {0x204, 0x205, 0x7B, 0x7B}, false, 2},
+    };
+    bar.duringModal = [] {};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        bar.keyboard = false;
+        bar.minimized = true;
+        bar.menuPopups.clear();
+        for (std::uint32_t code : c.codes) {
+            principal.OnTrayMessage(code);
+        }
+        EXPECT_EQ(bar.keyboard, c.keyboard);
+        EXPECT_EQ(bar.menuPopups.size(), c.menus);
+        EXPECT_EQ(bar.minimized, c.codes[0] == 0x204) << "a left press or the keyboard restores the bar";
+    }
+    EXPECT_EQ(bar.aboutShown, 1);  // the double click
+}
+
 TEST_F(Pointer, ARefusedTrayIconIsTriedAgainForAMinuteAndTheBarDoesNotMinimiseWithoutIt) {
     Item(keys::kChemin, 0, L"C:\\Prog\\agenda.exe");
     platform.startablePrograms = platform.existingFiles = {L"C:\\Prog\\agenda.exe"};

@@ -355,7 +355,10 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             }
             return 0;
         case kTrayMessage:
-            if (wParam == kTrayIconId && principal_ != nullptr) {
+            // Version 4: the code and the icon's id in lParam (wParam is where the icon is); a shell that refused the
+            // version sends the id in wParam and the mouse code alone.
+            if (principal_ != nullptr &&
+                (HIWORD(lParam) == kTrayIconId || (HIWORD(lParam) == 0 && wParam == kTrayIconId))) {
                 principal_->OnTrayMessage(static_cast<std::uint32_t>(LOWORD(lParam)));
             }
             return 0;
