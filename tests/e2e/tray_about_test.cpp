@@ -1,6 +1,6 @@
 // The notification icon's codes, as the shell reports them to the bar (version 4): a double click opens the About box
 // (once, modal over the bar), which Escape, Enter, its button and closing all close; a left press brings a minimised
-// bar back, refreshed; a left release shows a hidden bar; Enter on the icon brings the bar back with the keyboard.
+// bar back, refreshed; a left release shows a hidden bar.
 #include "driver.h"
 
 namespace e2e {
@@ -63,15 +63,6 @@ TEST_F(Scenario, TrayIconOpensTheAboutBoxAndBringsTheBarBack) {
         EXPECT_TRUE(back(bar, place)) << "not back where it was: " << testing::PrintToString(twipsOf(bar));
         EXPECT_TRUE(hide || slotLooksFree(bar, 3, false)) << "slot 3 still looks free: the bar was not refreshed";
     }
-    ShowWindowAsync(bar, SW_MINIMIZE);
-    ASSERT_TRUE(waitFor([&] { return IsIconic(bar); }));
-    tray(WM_USER + 1);  // NIN_KEYSELECT: Enter on the icon
-    EXPECT_TRUE(waitFor([&] {
-        GUITHREADINFO thread{};
-        thread.cbSize = sizeof thread;
-        return !IsIconic(bar) && GetGUIThreadInfo(GetWindowThreadProcessId(bar, nullptr), &thread) &&
-               thread.hwndFocus == bar && GetForegroundWindow() == bar;
-    })) << "NIN_KEYSELECT did not bring the bar back with the keyboard";
 }
 
 }  // namespace e2e
