@@ -2,6 +2,7 @@
 // The Win32 view implements it; the fake records what the logic asked for.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "bar/accessible_names.h"
@@ -70,6 +71,15 @@ class BarWindow {
     // Timer1 (2000 ms). Enabling a running timer does not restart its interval.
     virtual void SetTimerEnabled(bool enabled) = 0;
     virtual void TakeFocus() = 0;
+    // The hot key that brings the bar to the keyboard, as the hot-key control holds it (0: none), in place of the one
+    // it had. False when another program holds the combination: the bar then has none.
+    virtual bool SetHotKey(std::uint16_t value) = 0;
+    // Whether the bar has the keyboard now.
+    virtual bool HasKeyboard() const = 0;
+    // Takes the foreground and the keyboard, the focus shown on the first slot.
+    virtual void TakeKeyboard() = 0;
+    // The keyboard goes back to the window that had it before the bar took it.
+    virtual void GiveKeyboardBack() = 0;
     // Moves the window with the pointer as if its caption were dragged, until the button is released.
     virtual void BeginDrag() = 0;
 

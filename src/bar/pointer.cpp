@@ -42,8 +42,13 @@ void Principal::OnPaint() {
     window_.SetHeight(Hau);
 }
 
-void Principal::OnTrayMessage(std::uint32_t mouseMessage) {
-    const TrayAction action = DecodeTrayCode(mouseMessage);
+void Principal::OnTrayMessage(std::uint32_t code) {
+    const TrayAction action = DecodeTrayCode(code, trayLastButton_);
+    if (code >= 0x201 && code <= 0x209) {  // the buttons' codes, not the pointer's moves
+        trayLastButton_ = code;
+    } else if (code == kTraySelect || code == kTrayKeySelect || code == kTrayContextMenu) {
+        trayLastButton_ = 0;
+    }
     if (action != TrayAction::None && openModals_ > 0) {
         window_.BringModalToFront();  // the bar's commands wait until its modal window closes
         return;
@@ -65,6 +70,10 @@ void Principal::OnTrayMessage(std::uint32_t mouseMessage) {
         case TrayAction::Menu:
             window_.PopupMenuAide(true);
             break;
+        case TrayAction::Keyboard:
+            RestoreFromTray();
+            ComeToTheKeyboard();
+            break;
         case TrayAction::None:
             break;
     }
@@ -85,6 +94,39 @@ void Principal::OnStartedAgain() {
     }
     RestoreFromTray();
     window_.BringToFront();
+}
+
+// A combination that is not complete yet (modifiers without their key, as the hot-key control shows it while the user
+// types) changes nothing.
+bool Principal::ChangeHotKey(std::uint16_t value) {
+    if (value == hotKey_ || (value != 0 && (value & 0xFF) == 0)) {
+        return true;
+    }
+    if (!window_.SetHotKey(value)) {
+        window_.SetHotKey(hotKey_);
+        return false;
+    }
+    hotKey_ = value;
+    return true;
+}
+
+void Principal::OnHotKey() {
+    if (openModals_ > 0) {
+        window_.BringModalToFront();
+    } else if (window_.HasKeyboard()) {
+        window_.GiveKeyboardBack();
+    } else {
+        if (window_.IsMinimized()) {
+            window_.Restore();
+        }
+        window_.Show();
+        ComeToTheKeyboard();
+    }
+}
+
+void Principal::ComeToTheKeyboard() {
+    window_.BringToFront();
+    window_.TakeKeyboard();
 }
 
 // The notification area may refuse the icon for a while at logon, as the shell starts: it is tried again every two

@@ -52,6 +52,9 @@ Principal::LoadResult Principal::Charger() {
 
     ReadLock();
     KeepOnScreen();
+    if (const auto hotKey = settings_.ReadInteger16(keys::kRaccourci, L"0"); hotKey && *hotKey > 0) {
+        ChangeHotKey(static_cast<std::uint16_t>(*hotKey));  // one that another program holds is left out
+    }
     return LoadResult::Running;
 }
 

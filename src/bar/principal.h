@@ -63,14 +63,21 @@ class Principal {
     void OnBackgroundPress();
     // A locked bar takes its held place and size back at every repaint.
     void OnPaint();
-    // A mouse code of the notification icon.
-    void OnTrayMessage(std::uint32_t mouseMessage);
+    // A code of the notification icon (bar/tray.h).
+    void OnTrayMessage(std::uint32_t code);
     // The shell restarted: its notification area is new and empty.
     void OnShellRestarted();
     // The timer that tries the notification icon again while the notification area refuses it.
     void OnTrayRetry();
     // The bar was started again while it runs: it comes back as from its notification icon, and to the front.
     void OnStartedAgain();
+    // The hot key (key Raccourci, registered at start-up) was pressed: the bar comes to the keyboard, or gives it back
+    // when it has it.
+    void OnHotKey();
+    std::uint16_t HotKey() const { return hotKey_; }
+    // A hot key chosen in the configuration window, registered at once (0: none). False when another program holds
+    // it: the bar keeps the one it had.
+    bool ChangeHotKey(std::uint16_t value);
     // The monitors or their resolution changed.
     void OnDisplayChange() { KeepOnScreen(); }
 
@@ -115,6 +122,7 @@ class Principal {
     void ReadLock();
     void AddTrayIcon();
     void RestoreFromTray();
+    void ComeToTheKeyboard();
 
     Platform& platform_;
     BarWindow& window_;
@@ -130,6 +138,8 @@ class Principal {
     // Without its icon a minimised bar could not be brought back: a launch then leaves it as it is.
     bool trayIcon_ = false;
     int trayTries_ = 0;
+    std::uint16_t hotKey_ = 0;
+    std::uint32_t trayLastButton_ = 0;  // the icon's button code that came last
 };
 
 }  // namespace zudav

@@ -2,8 +2,8 @@
 
 namespace zudav {
 
-TrayAction DecodeTrayCode(std::uint32_t mouseMessage) {
-    switch (mouseMessage) {
+TrayAction DecodeTrayCode(std::uint32_t code, std::uint32_t lastButtonCode) {
+    switch (code) {
         case 0x201:  // WM_LBUTTONDOWN
             return TrayAction::RefreshAndRestore;
         case 0x202:  // WM_LBUTTONUP
@@ -12,6 +12,12 @@ TrayAction DecodeTrayCode(std::uint32_t mouseMessage) {
             return TrayAction::About;
         case 0x205:  // WM_RBUTTONUP
             return TrayAction::Menu;
+        case kTraySelect:
+            return lastButtonCode == 0x202 ? TrayAction::None : TrayAction::Keyboard;
+        case kTrayKeySelect:
+            return TrayAction::Keyboard;
+        case kTrayContextMenu:
+            return lastButtonCode == 0x205 ? TrayAction::None : TrayAction::Menu;
         default:  // the right button down (0x204) included
             return TrayAction::None;
     }

@@ -62,7 +62,15 @@ void FrmAide::Charger() {
     ReadCheckBox(settings_, keys::kRetourAuto, L"1", check1[2]);
     ReadCheckBox(settings_, keys::kBloquee, L"0", check2);
     label1 = kConsigneAjout + module_.SautLigne + module_.SautLigne;
+    raccourci = principal_.HotKey();
     RemplirIcones();
+}
+
+void FrmAide::OnRaccourciChange() {
+    if (!principal_.ChangeHotKey(raccourci)) {
+        platform_.ShowMessage(kTitreRaccourci, kRaccourciPris, MessageIcon::Exclamation);
+        raccourci = principal_.HotKey();
+    }
 }
 
 // Closing. The lock itself is not switched here: a box ticked without the pointer over it locks the bar
@@ -76,6 +84,7 @@ void FrmAide::Fermer() {
     settings_.Write(keys::kBloquee, std::to_wstring(check2));
     settings_.WriteShared(keys::kMargeHt, text3);
     settings_.WriteShared(keys::kMargeDx, text4);
+    settings_.Write(keys::kRaccourci, std::to_wstring(principal_.HotKey()));
     if (check2 == 1) {
         const Geometry place = bar_.Bounds();
         principal_.GranX = place.left;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -33,6 +34,10 @@ inline constexpr const wchar_t* kAnnulationReservee =
     L"utilisateurs de l'ordinateur, et seul un administrateur peut le retirer.";
 inline constexpr const wchar_t* kAnnulationImpossible =
     L"Le lancement automatique de cette barre n'a pas pu \u00eatre annul\u00e9.";
+
+inline constexpr const wchar_t* kTitreRaccourci = L"Raccourci clavier";
+inline constexpr const wchar_t* kRaccourciPris =
+    L"Ce raccourci clavier est d\u00e9j\u00e0 pris par un autre programme. Choisissez-en un autre.";
 
 // Why a new bar was not made: its copy failed (the folder is protected, the name too long), or the copy could not
 // start and was removed (copyLeft empty) or stays where it was made.
@@ -76,6 +81,9 @@ class FrmAide {
     void OnCommand5Click();           // "Reset"
     void OnCommand6Click();           // "Aide"
     void OnImage1Click();             // the bar's icon
+    // The hot-key box changed: the bar takes the new key at once; one that another program holds is refused, and the
+    // box shows the bar's key again.
+    void OnRaccourciChange();
 
     // What the window shows.
     std::wstring caption = L"Configuration";
@@ -89,9 +97,10 @@ class FrmAide {
     std::wstring text5 = L"500";
     std::wstring text6 = L"100";
     std::wstring text7 = L"100";
-    int barreHV = 0;             // the selected orientation option
-    bool frame3Visible = false;  // the vertical miniature
-    bool frame4Visible = false;  // the horizontal miniature
+    std::uint16_t raccourci = 0;  // the hot-key box: the bar's hot key, as the hot-key control holds it
+    int barreHV = 0;              // the selected orientation option
+    bool frame3Visible = false;   // the vertical miniature
+    bool frame4Visible = false;   // the horizontal miniature
     std::array<ConfigItem, 13> items;
     std::optional<int> selection;  // the first click's position, while an exchange is pending
 

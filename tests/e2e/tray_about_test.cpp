@@ -1,4 +1,4 @@
-// The notification icon's mouse codes, as the shell reports them to the bar: a double click opens the About box
+// The notification icon's codes, as the shell reports them to the bar (version 4): a double click opens the About box
 // (once, modal over the bar), which Escape, Enter, its button and closing all close; a left press brings a minimised
 // bar back, refreshed; a left release shows a hidden bar.
 #include "driver.h"
@@ -8,7 +8,7 @@ namespace e2e {
 TEST_F(Scenario, TrayIconOpensTheAboutBoxAndBringsTheBarBack) {
     HWND bar = startBar();
     const Twips place = twipsOf(bar);
-    const auto tray = [&](UINT mouseMessage) { post(bar, ids::kTrayMessage, ids::kTrayIconId, mouseMessage); };
+    const auto tray = [&](UINT code) { post(bar, ids::kTrayMessage, 0, MAKELPARAM(code, ids::kTrayIconId)); };
     const std::pair<const char*, void (*)(HWND about)> closings[] = {
         {"Escape", [](HWND about) { post(about, WM_KEYDOWN, VK_ESCAPE); }},
         {"Enter", [](HWND about) { post(about, WM_KEYDOWN, VK_RETURN); }},

@@ -70,6 +70,22 @@ TEST_F(Configuration, ClosingStoresTheOptionsAndTheTopmostBandFollowsAtOnce) {
     EXPECT_TRUE(bar.topmost) << "a ticked box takes the bar into the band at once";
 }
 
+TEST_F(Configuration, AHotKeyIsTakenAtOnceRefusedWhenHeldElsewhereStoredOnClosing) {
+    bar.takenHotKeys = {0x0654};
+    aide.Charger();
+    // Typed, then what the box shows: Ctrl+Alt+B; Ctrl alone, while the user types; Ctrl+Alt+T, held elsewhere.
+    for (const auto& [typed, shown] : {std::pair{0x0642, 0x0642}, {0x0200, 0x0200}, {0x0654, 0x0642}}) {
+        aide.raccourci = static_cast<std::uint16_t>(typed);
+        aide.OnRaccourciChange();
+        EXPECT_EQ(aide.raccourci, shown);
+        EXPECT_EQ(bar.hotKey, 0x0642);
+    }
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, kRaccourciPris);
+    aide.Fermer();
+    EXPECT_EQ(Stored(L"Raccourci"), L"1602");  // read back at start-up: the end-to-end scenario of the keyboard
+}
+
 TEST_F(Configuration, CorrectionIsStoredAsTypedAndTakenAsANearbyWholeNumber) {
     struct {
         const wchar_t* typed;

@@ -40,6 +40,13 @@ class FakeBarWindow : public BarWindow {
     void SetCellBorder(int cell, bool border) override { borders[cell] = border; }
     void SetTimerEnabled(bool enabled) override { timerEnabled = enabled; }
     void TakeFocus() override { ++focusRequests; }
+    bool SetHotKey(std::uint16_t value) override {
+        hotKey = takenHotKeys.count(value) ? 0 : value;
+        return hotKey == value;
+    }
+    bool HasKeyboard() const override { return keyboard; }
+    void TakeKeyboard() override { keyboard = true; }
+    void GiveKeyboardBack() override { keyboard = false; }
     void BeginDrag() override { ++drags; }
     void Minimize() override { minimized = true; }
     void Restore() override { minimized = false; }
@@ -85,6 +92,9 @@ class FakeBarWindow : public BarWindow {
     BarControls controls;
     bool timerEnabled = false;
     int focusRequests = 0;
+    std::uint16_t hotKey = 0;              // registered
+    std::set<std::uint16_t> takenHotKeys;  // held by other programs
+    bool keyboard = false;                 // the bar has the keyboard, its focus shown
     int drags = 0;
     bool trayIcon = false;
     bool trayAccepted = true;  // false: the notification area refuses the icon

@@ -28,6 +28,8 @@ inline constexpr const wchar_t* kGranX = L"GranX";
 inline constexpr const wchar_t* kGranY = L"GranY";
 inline constexpr const wchar_t* kLar = L"Lar";
 inline constexpr const wchar_t* kHau = L"Hau";
+// The hot key that brings the bar to the keyboard: the hot-key control's value in decimal; absent or 0, none.
+inline constexpr const wchar_t* kRaccourci = L"Raccourci";
 
 // Shared by every bar, under kSharedApplication.
 inline constexpr const wchar_t* kMargeHt = L"MargeHt";

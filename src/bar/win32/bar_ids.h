@@ -7,7 +7,8 @@
 namespace zudav::win32 {
 
 inline constexpr wchar_t kBarWindowClass[] = L"ZudavPrincipal";
-// The notification icon's callback: wParam is the icon's id, lParam the mouse message (WM_LBUTTONDBLCLK...).
+// The notification icon's callback (version 4): lParam's low word is the code (WM_LBUTTONDBLCLK..., NIN_KEYSELECT,
+// WM_CONTEXTMENU), its high word the icon's id; wParam is where the icon is.
 inline constexpr UINT kTrayMessage = WM_APP + 1;
 inline constexpr UINT kTrayIconId = 1;
 // Registered message: wParam is a HandleKind (platform/win32/handles.h); the bar answers how many handles of that kind

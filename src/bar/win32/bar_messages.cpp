@@ -7,6 +7,7 @@
 
 #include <utility>
 
+#include "bar/keyboard.h"
 #include "bar/win32/bar_ids.h"
 #include "resources/resource_ids.h"
 
@@ -46,10 +47,13 @@ void BarView::PostDefaultAction(int element) {
 }
 
 // A left click on a slot's cell, or a left press on its icon box, starts its item.
-// Ctrl+Shift with a click (or Enter) starts the program as administrator, as on the taskbar: the keys as they were
-// when the input's message was sent.
-void BarView::LaunchSlot(int slot) {
-    const bool asAdministrator = GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) < 0;
+// Ctrl+Shift with a click starts the program as administrator, as on the taskbar: the keys as they were when the
+// input's message was sent.
+bool BarView::AdministratorKeysDown() {
+    return GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) < 0;
+}
+
+void BarView::LaunchSlot(int slot, bool asAdministrator) {
     principal_->LancerItem(static_cast<std::int16_t>(slot), asAdministrator);
 }
 
@@ -60,7 +64,7 @@ void BarView::OnPartPointer(const BarHit& hit, PointerEvent event) {
         if (event == PointerEvent::Move) {
             principal_->Survol(hit.slot);
         } else if (event == launch) {
-            LaunchSlot(hit.slot);
+            LaunchSlot(hit.slot, AdministratorKeysDown());
         } else if (event == PointerEvent::RightDown) {
             principal_->OnRightPress(hit.slot);
         }
@@ -124,31 +128,70 @@ bool BarView::OnPointer(UINT message, LPARAM lParam) {
     }
 }
 
-// Tab and the arrows go from element to element, Home and End to the first and the last; Enter and Space act as a
-// click on the element, the context key (Shift+F10, the Menu key) as a right press on a slot.
+// The keys act through the elements (bar/keyboard.h). The context key is left to the window system, which answers it
+// with WM_CONTEXTMENU; Alt alone opens the menu by the window system's SC_KEYMENU.
 bool BarView::OnKey(WPARAM key, bool repeated) {
-    const bool back = key == VK_LEFT || key == VK_UP || (key == VK_TAB && GetKeyState(VK_SHIFT) < 0);
-    switch (key) {
-        case VK_TAB:
-        case VK_RIGHT:
-        case VK_DOWN:
-        case VK_LEFT:
-        case VK_UP:
-            MoveFocus((focus_ + (back ? kElementCount - 1 : 1)) % kElementCount);
+    const KeyModifiers modifiers{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0};
+    const KeyAction action = KeyToAction(static_cast<unsigned>(key), modifiers, focus_);
+    switch (action.intent) {
+        case KeyIntent::Focus:
+            MoveFocus(action.element);
             return true;
-        case VK_HOME:
-        case VK_END:
-            MoveFocus(key == VK_HOME ? kActionElement : kStopElement);
-            return true;
-        case VK_RETURN:
-        case VK_SPACE:
-            focusShown_ = true;
+        case KeyIntent::Activate:
+        case KeyIntent::AsAdministrator:
+        case KeyIntent::Menu:
+            MoveFocus(action.element);
             if (!repeated) {  // a key held down starts its item once
-                Activate(focus_);
+                Activate(action.element, action.intent == KeyIntent::AsAdministrator);
             }
+            return true;
+        case KeyIntent::GiveBack:
+            GiveKeyboardBack();
             return true;
         default:
             return false;
+    }
+}
+
+// The hot key: Windows 7 and later take MOD_NOREPEAT, so that a key held down does not come and go; a window system
+// that does not know the flag refuses it for an invalid parameter.
+bool BarView::SetHotKey(std::uint16_t value) {
+    UnregisterHotKey(window_, kHotKeyId);
+    if (value == 0) {
+        return true;
+    }
+    const HotKeyCombination combination = ToHotKeyCombination(value);
+    if (RegisterHotKey(window_, kHotKeyId, combination.modifiers | MOD_NOREPEAT, combination.key)) {
+        return true;
+    }
+    return GetLastError() != ERROR_HOTKEY_ALREADY_REGISTERED &&
+           RegisterHotKey(window_, kHotKeyId, combination.modifiers, combination.key);
+}
+
+bool BarView::HasKeyboard() const {
+    return GetForegroundWindow() == window_ && GetFocus() == window_;
+}
+
+// The window in front keeps the right to the foreground that a hot key gives the program it belongs to.
+void BarView::RememberForeground() {
+    HWND foreground = GetForegroundWindow();
+    if (foreground != nullptr && GetAncestor(foreground, GA_ROOTOWNER) != window_) {
+        previousWindow_ = foreground;
+    }
+}
+
+void BarView::TakeKeyboard() {
+    RememberForeground();
+    SetForegroundWindow(window_);
+    SetFocus(window_);
+    focusShown_ = false;  // shown and heard again, also on the slot that had it
+    MoveFocus(SlotElement(0));
+}
+
+// The window that had the keyboard before the bar took it, when it is still there.
+void BarView::GiveKeyboardBack() {
+    if (previousWindow_ != nullptr && IsWindow(previousWindow_) && previousWindow_ != window_) {
+        SetForegroundWindow(previousWindow_);
     }
 }
 
@@ -165,12 +208,12 @@ void BarView::MoveFocus(int element) {
     }
 }
 
-void BarView::Activate(int element) {
+void BarView::Activate(int element, bool asAdministrator) {
     if (principal_ == nullptr) {
         return;
     }
     if (const auto slot = SlotOf(element)) {
-        LaunchSlot(*slot);
+        LaunchSlot(*slot, asAdministrator);
     } else if (element == kActionElement) {
         menuAtFocus_ = true;
         principal_->OnActionLabelClick();
@@ -271,6 +314,18 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 return 0;
             }
             break;
+        case WM_SYSKEYDOWN:  // F10 opens the menu; Shift+F10 is the window system's context key
+            if (wParam == VK_F10 && OnKey(wParam, (lParam & (1 << 30)) != 0)) {
+                return 0;
+            }
+            break;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == 0 && principal_ != nullptr) {  // Alt pressed alone
+                MoveFocus(kActionElement);
+                Activate(kActionElement);
+                return 0;
+            }
+            break;
         case WM_CONTEXTMENU:
             if (lParam == -1 && principal_ != nullptr) {  // from the keyboard: on the focused element
                 focusShown_ = true;
@@ -300,8 +355,17 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             }
             return 0;
         case kTrayMessage:
-            if (wParam == kTrayIconId && principal_ != nullptr) {
+            // Version 4: the code and the icon's id in lParam (wParam is where the icon is); a shell that refused the
+            // version sends the id in wParam and the mouse code alone.
+            if (principal_ != nullptr &&
+                (HIWORD(lParam) == kTrayIconId || (HIWORD(lParam) == 0 && wParam == kTrayIconId))) {
                 principal_->OnTrayMessage(static_cast<std::uint32_t>(LOWORD(lParam)));
+            }
+            return 0;
+        case WM_HOTKEY:
+            if (wParam == kHotKeyId && principal_ != nullptr) {
+                RememberForeground();  // before the bar comes back, which activates it
+                principal_->OnHotKey();
             }
             return 0;
         case WM_GETMINMAXINFO: {
@@ -315,6 +379,9 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE && principal_ != nullptr) {
                 const auto previous = reinterpret_cast<HWND>(lParam);
+                if (previous != nullptr && IsWindowVisible(previous) && GetAncestor(previous, GA_ROOTOWNER) != window) {
+                    previousWindow_ = previous;  // where Escape gives the keyboard back
+                }
                 DWORD previousProcess = 0;
                 if (previous != nullptr) {
                     GetWindowThreadProcessId(previous, &previousProcess);

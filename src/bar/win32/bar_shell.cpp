@@ -33,10 +33,15 @@ NOTIFYICONDATAW BarView::TrayIconData() const {
     return data;
 }
 
-// An add that timed out while the shell was busy may still have added the icon: it then takes a change.
+// An add that timed out while the shell was busy may still have added the icon: it then takes a change. Version 4
+// adds the keyboard's codes (NIN_KEYSELECT, WM_CONTEXTMENU) to the mouse's.
 bool BarView::AddTrayIcon() {
     NOTIFYICONDATAW data = TrayIconData();
     trayIconShown_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE || Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+    if (trayIconShown_) {
+        data.uVersion = NOTIFYICON_VERSION_4;
+        Shell_NotifyIconW(NIM_SETVERSION, &data);
+    }
     return trayIconShown_;
 }
 

@@ -81,6 +81,10 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void SetCellBorder(int cell, bool border) override;
     void SetTimerEnabled(bool enabled) override;
     void TakeFocus() override;
+    bool SetHotKey(std::uint16_t value) override;
+    bool HasKeyboard() const override;
+    void TakeKeyboard() override;
+    void GiveKeyboardBack() override;
     void BeginDrag() override;
     void Minimize() override;
     void Restore() override;
@@ -115,6 +119,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     static constexpr UINT_PTR kStopTool = keys::kItemCount;
     static constexpr UINT_PTR kTimer1 = 1;
     static constexpr UINT_PTR kTrayRetryTimer = 2;
+    static constexpr int kHotKeyId = 1;
 
     // bar_slots.cpp: what the slots show.
     void ShowAtDpi(int dpi);
@@ -133,10 +138,12 @@ class BarView final : public BarWindow, public AccessibleBarView {
     // bar_messages.cpp: the pointer and the keyboard.
     bool OnPointer(UINT message, LPARAM lParam);
     void OnPartPointer(const BarHit& hit, PointerEvent event);
-    void LaunchSlot(int slot);
+    static bool AdministratorKeysDown();
+    void LaunchSlot(int slot, bool asAdministrator);
     bool OnKey(WPARAM key, bool repeated);
+    void RememberForeground();
     void MoveFocus(int element);
-    void Activate(int element);
+    void Activate(int element, bool asAdministrator = false);
     LRESULT AnswerAccessibility(WPARAM wParam, LPARAM lParam);
     static bool HighContrastOn();
 
@@ -167,6 +174,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     int focus_ = SlotElement(0);     // the element the keyboard acts on
     bool focusShown_ = false;        // shown once the keyboard has been used
     bool menuAtFocus_ = false;       // the menu "Fichier" pops up under "Action", not at the pointer
+    HWND previousWindow_ = nullptr;  // the window that was active before the bar, for Escape
 
     struct BuiltInIcons {
         UniqueIcon tray;         // the notification icon of a bar without an icon of its own

@@ -25,6 +25,7 @@ inline constexpr int kConfigCommandHt = 180;  // elements 0 to 5
 inline constexpr int kConfigCommandB = 190;   // elements 0 to 5
 inline constexpr int kConfigIco = 200;        // elements 0 to 12
 inline constexpr int kConfigTTT = 220;        // elements 0 to 12
+inline constexpr int kConfigRaccourci = 240;  // the bar's hot key
 
 // The input box: its prompt, its text box, and the buttons IDOK and IDCANCEL.
 inline constexpr wchar_t kInputBoxClass[] = L"ZudavSaisie";

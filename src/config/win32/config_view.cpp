@@ -50,7 +50,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
         RegisterWindowClass<ConfigView>(instance_, kConfigWindowClass,
                                         LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV)));
-        const SIZE size = WindowSizeForClient(owner_, 6975, 8835, kStyle, kExStyle);
+        const SIZE size = WindowSizeForClient(owner_, 6975, 9315, kStyle, kExStyle);
         // Beside the bar, whose docking it changes, so that the bar stays in sight.
         const POINT at = PlaceBesideOwner(owner_, size);
         window_ = CreateWindowExW(kExStyle, kConfigWindowClass, logic_.caption.c_str(), kStyle, at.x, at.y, size.cx,
@@ -100,6 +100,10 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         switch (message) {
             case WM_COMMAND:
                 if (HIWORD(wParam) == BN_CLICKED && OnClick(LOWORD(wParam))) {
+                    return 0;
+                }
+                if (HIWORD(wParam) == EN_CHANGE && LOWORD(wParam) == kConfigRaccourci) {
+                    Run([this] { logic_.OnRaccourciChange(); });
                     return 0;
                 }
                 break;
@@ -193,6 +197,12 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
                        {button.left, 8070, button.width, 705});
         }
 
+        // Under the buttons, in the room the window gained for it: the hot key that brings the bar to the keyboard. A
+        // key without Ctrl or Alt would be taken from every program: the box adds Ctrl+Alt to it.
+        client.Add(L"STATIC", L"Raccourci clavier de la barre :", 0, 0, {150, 8925, 2640, 270});
+        hotKey_ = client.Add(HOTKEY_CLASSW, L"", tab | WS_BORDER, kConfigRaccourci, {2820, 8880, 2070, 345});
+        SendMessageW(hotKey_, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+
         for (int i = 0; i < keys::kItemCount; ++i) {
             client.Place(ico_[i], kConfigIco + i, *this, {5115, IcoTop(i), 520, 520});
             ttt_[i] = client.Add(L"STATIC", L"Info Bulle", SS_NOPREFIX, kConfigTTT + i, {5730, IcoTop(i), 1140, 555});
@@ -265,6 +275,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         logic_.check1[2] = CheckOf(check1_[2]);
         logic_.check2 = CheckOf(check2_);
         logic_.barreHV = CheckOf(barreHV_[1]);
+        logic_.raccourci = LOWORD(SendMessageW(hotKey_, HKM_GETHOTKEY, 0, 0));
     }
 
     // The logic's fields -> the controls, after it.
@@ -284,6 +295,9 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         SetCheck(check2_, logic_.check2);
         SetCheck(barreHV_[0], logic_.barreHV == 0 ? 1 : 0);
         SetCheck(barreHV_[1], logic_.barreHV == 1 ? 1 : 0);
+        if (LOWORD(SendMessageW(hotKey_, HKM_GETHOTKEY, 0, 0)) != logic_.raccourci) {
+            SendMessageW(hotKey_, HKM_SETHOTKEY, logic_.raccourci, 0);
+        }
         ShowFrame(frame3_, logic_.frame3Visible);
         ShowFrame(frame4_, logic_.frame4Visible);
         for (int i = 0; i < keys::kItemCount; ++i) {
@@ -375,6 +389,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
     std::array<HWND, 7> texts_{};   // Text1 ... Text7
     std::array<HWND, 3> check1_{};  // Check1(0) and Check1(2)
     HWND check2_ = nullptr;
+    HWND hotKey_ = nullptr;
     std::array<HWND, 2> barreHV_{};
     std::vector<HWND> frame3_;  // the controls of each miniature, shown and hidden together
     std::vector<HWND> frame4_;

@@ -22,6 +22,14 @@ void RunModal(HWND owner, HWND window, Platform& platform) {
             platform.ShowHelp();
             continue;
         }
+        // Enter presses the push button that has the focus, as in a dialog box; elsewhere it is the default button's.
+        HWND focus = GetFocus();
+        if (inWindow && message.message == WM_KEYDOWN && message.wParam == VK_RETURN && focus != nullptr &&
+            IsChild(window, focus) &&
+            (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0) {
+            SendMessageW(focus, BM_CLICK, 0, 0);
+            continue;
+        }
         if (inWindow && message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
             PostMessageW(window, WM_COMMAND, message.wParam == VK_RETURN ? IDOK : IDCANCEL, 0);
             continue;

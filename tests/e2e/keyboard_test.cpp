@@ -1,0 +1,56 @@
+// The bar from the keyboard alone, with real key presses: its hot key (stored before it starts) brings it back from
+// minimised with the focus on its first slot; Down, Down, Enter starts the third slot's item, 4 the fourth's; Shift+F10
+// opens the item editor of the focused slot; Escape, and the hot key pressed again, give the keyboard back.
+#include "driver.h"
+
+namespace e2e {
+
+TEST_F(Scenario, TheKeyboardAloneBringsTheBarStartsAndEditsItsItemsAndGivesTheKeyboardBack) {
+    // The marker of launch_test.cpp: a copy of this program that writes "ok" to the file its argument names.
+    const std::wstring marker =
+        copyOf(std::filesystem::path(zudav()).replace_filename(L"zudav_e2e.exe"), L"Outils\\outil avec blancs.exe");
+    const std::wstring third = scratch(L"trois.txt"), fourth = scratch(L"quatre.txt");
+    writeSettings(L"Zudav", {{L"Chemin2", marker},
+                             {L"Ligne2", L"\"" + third + L"\""},
+                             {L"Chemin3", marker},
+                             {L"Ligne3", L"\"" + fourth + L"\""},
+                             {L"RetourAuto", L"0"},
+                             {L"Raccourci", std::to_wstring(0x0200 | VK_F11)}});  // Ctrl+F11
+    HWND bar = startBar(), other = nullptr;
+    const DWORD notepad = GetProcessId(start(L"C:\\windows\\system32\\notepad.exe"));
+    ASSERT_TRUE(waitFor([&] { return (other = shown(notepad, L"Notepad")) && GetForegroundWindow() == other; }));
+    post(bar, WM_SYSCOMMAND, SC_MINIMIZE);
+    ASSERT_TRUE(waitFor([&] { return IsIconic(bar) && GetForegroundWindow() == other; }));
+
+    const auto has = [&](HWND window) {  // the keyboard: the keys that follow show that it is on the bar
+        return waitFor([&] { return GetForegroundWindow() == window && !IsIconic(window); });
+    };
+    const auto written = [](const std::wstring& output) {
+        return waitFor([path = std::filesystem::path(output)] {
+            std::ifstream file(path, std::ios::binary);
+            return std::string(std::istreambuf_iterator<char>(file), {}) == "ok\r\n";
+        });
+    };
+    press(VK_F11, VK_CONTROL);
+    ASSERT_TRUE(has(bar)) << "the hot key did not bring the bar to the keyboard";
+    press(VK_DOWN), press(VK_DOWN), press(VK_RETURN);  // from the first slot to the third
+    EXPECT_TRUE(written(third)) << "Down, Down, Enter did not start Chemin2";
+    ASSERT_TRUE(has(bar));
+    press('4');
+    EXPECT_TRUE(written(fourth)) << "4 did not start Chemin3";
+    ASSERT_TRUE(has(bar));
+    press(VK_F10, VK_SHIFT);  // on the slot that 4 left the focus on
+    HWND editor = waitModal(bar, ids::kEditorWindowClass);
+    EXPECT_EQ(textOf(GetDlgItem(editor, ids::kText2)), marker);
+    ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == editor; }));
+    press(VK_ESCAPE);
+    ASSERT_TRUE(gone(editor) && has(bar)) << "Escape did not close the editor";
+    press(VK_ESCAPE);
+    EXPECT_TRUE(waitFor([&] { return GetForegroundWindow() == other; })) << "Escape did not give the keyboard back";
+    press(VK_F11, VK_CONTROL);
+    ASSERT_TRUE(has(bar));
+    press(VK_F11, VK_CONTROL);
+    EXPECT_TRUE(waitFor([&] { return GetForegroundWindow() == other; })) << "the hot key did not give it back";
+}
+
+}  // namespace e2e
