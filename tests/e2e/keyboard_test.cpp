@@ -1,6 +1,8 @@
 // The bar from the keyboard alone, with real key presses: its hot key (stored before it starts) brings it back from
 // minimised with the focus on its first slot; Down, Down, Enter starts the third slot's item, 4 the fourth's; Shift+F10
 // opens the item editor of the focused slot; Escape, and the hot key pressed again, give the keyboard back.
+// F10 then C open the configuration, where Tab and Space exchange the items of its first and fifth positions.
+#include "config/win32/config_ids.h"
 #include "driver.h"
 
 namespace e2e {
@@ -10,7 +12,9 @@ TEST_F(Scenario, TheKeyboardAloneBringsTheBarStartsAndEditsItsItemsAndGivesTheKe
     const std::wstring marker =
         copyOf(std::filesystem::path(zudav()).replace_filename(L"zudav_e2e.exe"), L"Outils\\outil avec blancs.exe");
     const std::wstring third = scratch(L"trois.txt"), fourth = scratch(L"quatre.txt");
-    writeSettings(L"Zudav", {{L"Chemin2", marker},
+    writeSettings(L"Zudav", {{L"Chemin0", L"notepad.exe"},
+                             {L"Chemin4", marker},
+                             {L"Chemin2", marker},
                              {L"Ligne2", L"\"" + third + L"\""},
                              {L"Chemin3", marker},
                              {L"Ligne3", L"\"" + fourth + L"\""},
@@ -49,6 +53,24 @@ TEST_F(Scenario, TheKeyboardAloneBringsTheBarStartsAndEditsItsItemsAndGivesTheKe
     EXPECT_TRUE(waitFor([&] { return GetForegroundWindow() == other; })) << "Escape did not give the keyboard back";
     press(VK_F11, VK_CONTROL);
     ASSERT_TRUE(has(bar));
+
+    press(VK_F10), press('C');  // the menu, then Configuration / Aide
+    HWND config = waitModal(bar, ids::kConfigWindowClass);
+    GUITHREADINFO thread{};
+    const auto focused = [&] { return thread.cbSize = sizeof thread, GetGUIThreadInfo(0, &thread), thread.hwndFocus; };
+    const auto tabAndPress = [&](int id) {  // as many Tabs as the controls before it need, then Space
+        for (int tabs = 0; focused() != GetDlgItem(config, id) && tabs < 60; ++tabs) {
+            press(VK_TAB), waitFor([&, was = thread.hwndFocus] { return focused() != was; });
+        }
+        const bool reached = focused() == GetDlgItem(config, id);
+        return press(VK_SPACE), reached;
+    };
+    ASSERT_TRUE(tabAndPress(ids::kConfigIco + 0) && tabAndPress(ids::kConfigIco + 4)) << "Tab misses the item column";
+    EXPECT_TRUE(waitFor([&, stored = Settings()]() mutable {
+        return stored = readSettings(L"Zudav"), stored[L"Chemin0"] == marker && stored[L"Chemin4"] == L"notepad.exe";
+    })) << "Space on two positions did not exchange their items";
+    press(VK_ESCAPE);
+    ASSERT_TRUE(gone(config) && has(bar)) << "Escape did not close the configuration";
     press(VK_F11, VK_CONTROL);
     EXPECT_TRUE(waitFor([&] { return GetForegroundWindow() == other; })) << "the hot key did not give it back";
 }

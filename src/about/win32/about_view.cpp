@@ -113,6 +113,9 @@ class AboutView final : public ControlOwner {
         web_.SetTextFormat(DT_CENTER | DT_TOP | DT_WORDBREAK);
         web_.SetText(logic_.label1, webFont_.Get(), blue);
         web_.SetPointer(linkPointer);
+        // The links take the keyboard in reading order, before the button under them.
+        mail_.SetFocusable(true);
+        web_.SetFocusable(true);
 
         const TwipsScale scale = TwipsScale::ForWindow(window_);
         ok_ = CreateWindowExW(0, L"BUTTON", logic_.cmdOK.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,

@@ -177,6 +177,8 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         client.Place(image2_, kConfigImage2, *this, {4095, 6555, 510, 510});
         client.Add(L"STATIC", L"Icone de l'application (Cliquez pour modifier)", 0, 0, {750, 6975, 915, 900});
         client.Place(image1_, kConfigImage1, *this, {150, 7110, 510, 510});
+        image1_.SetName(L"Icone de l'application (Cliquez pour modifier)");  // the label beside it shows it
+        image1_.SetFocusable(true);
         client.Add(L"STATIC",
                    L"Pour d\u00e9placer une icone, s\u00e9l\u00e9ctionnez-la puis cliquez sur l'icone avec laquelle "
                    L"vous voulez intervertir.",
@@ -197,16 +199,18 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
                        {button.left, 8070, button.width, 705});
         }
 
-        // Under the buttons, in the room the window gained for it: the hot key that brings the bar to the keyboard. A
-        // key without Ctrl or Alt would be taken from every program: the box adds Ctrl+Alt to it.
+        // The item column, read after the controls on its left: Tab reaches each position, Space or Enter clicks it.
+        for (int i = 0; i < keys::kItemCount; ++i) {
+            client.Place(ico_[i], kConfigIco + i, *this, {5115, IcoTop(i), 520, 520});
+            ico_[i].SetFocusable(true);
+            ttt_[i] = client.Add(L"STATIC", L"Info Bulle", SS_NOPREFIX, kConfigTTT + i, {5730, IcoTop(i), 1140, 555});
+        }
+
+        // Under the buttons and the item column, in the room the window gained for it: the hot key that brings the bar
+        // to the keyboard. A key without Ctrl or Alt would be taken from every program: the box adds Ctrl+Alt to it.
         client.Add(L"STATIC", L"Raccourci clavier de la barre :", 0, 0, {150, 8925, 2640, 270});
         hotKey_ = client.Add(HOTKEY_CLASSW, L"", tab | WS_BORDER, kConfigRaccourci, {2820, 8880, 2070, 345});
         SendMessageW(hotKey_, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
-
-        for (int i = 0; i < keys::kItemCount; ++i) {
-            client.Place(ico_[i], kConfigIco + i, *this, {5115, IcoTop(i), 520, 520});
-            ttt_[i] = client.Add(L"STATIC", L"Info Bulle", SS_NOPREFIX, kConfigTTT + i, {5730, IcoTop(i), 1140, 555});
-        }
     }
 
     // Frame3: tall buttons for vertical bars along the top edge of a miniature screen.
@@ -302,6 +306,9 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         ShowFrame(frame4_, logic_.frame4Visible);
         for (int i = 0; i < keys::kItemCount; ++i) {
             SetTextIfChanged(ttt_[i], logic_.items[i].tool);
+            // Its name for screen readers: the item's tooltip, or the position.
+            const std::wstring& tool = logic_.items[i].tool;
+            ico_[i].SetName(tool.empty() ? L"Emplacement " + std::to_wstring(i + 1) : tool);
         }
     }
 

@@ -157,11 +157,6 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
             tooltip_, window_, check1_,
             L"Si cette case est active, ce fichier sera lanc\u00e9 avec le programme associ\u00e9 par d\u00e9faut.");
 
-        frame.Place(label3_, kLabel3, *this, {4410, 2880, 3405, 195});
-        label3_.SetTextFormat(DT_RIGHT | DT_TOP | DT_SINGLELINE);
-        label3_.SetText(L"Cliquer pour changer d'icone-->", static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
-        frame.Place(icone1_, kIcone1, *this, {7980, 2775, 645, 570});
-
         struct Button {
             int index;
             const wchar_t* caption;
@@ -178,6 +173,14 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
                                      kCommand2 + button.index, {button.left, 2685, 975, 630});
             AddTooltip(tooltip_, window_, control, button.tip);
         }
+        // After the buttons on its left in the tab order: the preview takes the keyboard, its label says what it does.
+        const std::wstring hint = L"Cliquer pour changer d'icone-->";
+        frame.Place(label3_, kLabel3, *this, {4410, 2880, 3405, 195});
+        label3_.SetTextFormat(DT_RIGHT | DT_TOP | DT_SINGLELINE);
+        label3_.SetText(hint, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+        frame.Place(icone1_, kIcone1, *this, {7980, 2775, 645, 570});
+        icone1_.SetName(hint);
+        icone1_.SetFocusable(true);
         // Pointer presses on the tooltip and path boxes refresh the preview.
         common_controls::Subclass(text1_, EditSubclass, kText1, reinterpret_cast<DWORD_PTR>(this));
         common_controls::Subclass(text2_, EditSubclass, kText2, reinterpret_cast<DWORD_PTR>(this));

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "platform/win32/control_builder.h"
 #include "platform/win32/drawing.h"
 #include "platform/win32/window_thunk.h"
 
@@ -31,6 +32,18 @@ void ChildControl::SetText(const std::wstring& text, HFONT font, COLORREF color)
     font_ = font;
     textColor_ = color;
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+void ChildControl::SetName(const std::wstring& name) {
+    if (name != TextOf(window_)) {
+        SetWindowTextW(window_, name.c_str());
+    }
+}
+
+void ChildControl::SetFocusable(bool focusable) {
+    focusable_ = focusable;
+    const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
+    SetWindowLongPtrW(window_, GWL_STYLE, focusable ? style | WS_TABSTOP : style & ~static_cast<LONG_PTR>(WS_TABSTOP));
 }
 
 void ChildControl::ShowSharedIcon(HICON icon) {
@@ -90,8 +103,41 @@ LRESULT ChildControl::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_MOUSEMOVE:
             owner_->OnControlPointer(id_, PointerEvent::Move);
             return 0;
+        case WM_GETDLGCODE:
+            if (focusable_) {
+                return DLGC_UNDEFPUSHBUTTON;
+            }
+            break;
+        case BM_CLICK:
+            if (focusable_) {
+                owner_->OnControlPointer(id_, PointerEvent::Click);
+                return 0;
+            }
+            break;
+        case WM_KEYDOWN:
+            // Like a push button: a click when Space is released, not repeated while it is held.
+            if (focusable_ && wParam == VK_SPACE) {
+                spacePressed_ = true;
+                return 0;
+            }
+            break;
+        case WM_KEYUP:
+            if (focusable_ && wParam == VK_SPACE && spacePressed_) {
+                spacePressed_ = false;
+                owner_->OnControlPointer(id_, PointerEvent::Click);
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            spacePressed_ = false;
+            InvalidateRect(window_, nullptr, TRUE);
+            return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
+            if (focusable_ && GetFocus() != window_) {
+                SetFocus(window_);
+            }
             leftPressed_ = true;
             SetCapture(window_);
             owner_->OnControlPointer(id_, PointerEvent::LeftDown);
@@ -142,6 +188,11 @@ void ChildControl::Paint() {
 
     if (border_) {
         DrawOutline(dc, area);
+    }
+    if (focusable_ && GetFocus() == window_) {
+        RECT inner = area;
+        InflateRect(&inner, -1, -1);
+        DrawFocusRect(dc, &inner);
     }
     EndPaint(window_, &paint);
 }

@@ -47,6 +47,11 @@ class ChildControl {
     // DrawText flags for the caption (left-aligned and wrapped unless told otherwise).
     void SetTextFormat(UINT format) { textFormat_ = format; }
     void SetPointer(HCURSOR pointer) { pointer_ = pointer; }
+    // The window's text alone, for screen readers: the control does not draw it.
+    void SetName(const std::wstring& name);
+    // A tab stop that acts as a push button: Space, Enter (through the modal loop) and BM_CLICK click it, a press
+    // gives it the focus, and it shows a focus rectangle while it has it.
+    void SetFocusable(bool focusable);
 
     // For the window procedure.
     void Bind(HWND window) { window_ = window; }
@@ -66,6 +71,8 @@ class ChildControl {
     UINT textFormat_ = DT_LEFT | DT_TOP | DT_WORDBREAK;
     HCURSOR pointer_ = nullptr;
     bool leftPressed_ = false;
+    bool focusable_ = false;
+    bool spacePressed_ = false;
 };
 
 }  // namespace zudav::win32
