@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/placement.h"
+
 namespace zudav {
 namespace {
 
@@ -15,10 +17,6 @@ double Gap(double start, double length, double areaStart, double areaLength) {
 bool Overlaps(const Geometry& bar, const Geometry& area) {
     return bar.left < area.left + area.width && area.left < bar.left + bar.width && bar.top < area.top + area.height &&
            area.top < bar.top + bar.height;
-}
-
-float Inside(float start, float length, float areaStart, float areaLength) {
-    return std::max(areaStart, std::min(start, areaStart + areaLength - length));
 }
 
 }  // namespace
@@ -40,8 +38,7 @@ std::optional<Geometry> PlaceOnAScreen(const Geometry& bar, const std::vector<Ge
     if (nearest == nullptr) {
         return std::nullopt;  // no monitor known: nowhere better to go
     }
-    return Geometry{Inside(bar.left, bar.width, nearest->left, nearest->width),
-                    Inside(bar.top, bar.height, nearest->top, nearest->height), bar.width, bar.height};
+    return KeepInside(bar, *nearest);
 }
 
 }  // namespace zudav

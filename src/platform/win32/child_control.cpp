@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "platform/win32/control_builder.h"
-#include "platform/win32/drawing.h"
 #include "platform/win32/window_thunk.h"
 
 namespace zudav::win32 {
@@ -58,12 +57,6 @@ void ChildControl::ShowOwnedBitmap(UniqueBitmap bitmap) {
     EditPicture().ShowOwnedBitmap(std::move(bitmap));
 }
 
-void ChildControl::SwapSharedIcon(HICON from, HICON to) {
-    if (picture_.SwapSharedIcon(from, to)) {
-        InvalidateRect(window_, nullptr, TRUE);
-    }
-}
-
 void ChildControl::ShowCopyOf(const ChildControl& other) {
     EditPicture().ShowCopyOf(other.picture_);
 }
@@ -78,13 +71,6 @@ void ChildControl::ClearPicture() {
 Picture& ChildControl::EditPicture() {
     InvalidateRect(window_, nullptr, TRUE);
     return picture_;
-}
-
-void ChildControl::SetBorder(bool border) {
-    if (border_ != border) {
-        border_ = border;
-        InvalidateRect(window_, nullptr, TRUE);
-    }
 }
 
 LRESULT ChildControl::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -186,9 +172,6 @@ void ChildControl::Paint() {
         SelectObject(dc, previousFont);
     }
 
-    if (border_) {
-        DrawOutline(dc, area);
-    }
     if (focusable_ && GetFocus() == window_) {
         RECT inner = area;
         InflateRect(&inner, -1, -1);

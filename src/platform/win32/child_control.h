@@ -36,14 +36,11 @@ class ChildControl {
     void ShowSharedIcon(HICON icon);
     void ShowOwnedIcon(UniqueIcon icon);
     void ShowOwnedBitmap(UniqueBitmap bitmap);
-    // Shows the shared icon `to` if the control shows the shared icon `from` now (the same picture at another size).
-    void SwapSharedIcon(HICON from, HICON to);
     // A copy of what another control shows now, which stays when that control changes.
     void ShowCopyOf(const ChildControl& other);
     void ClearPicture();
     // The picture, to change: the control paints it again.
     Picture& EditPicture();
-    void SetBorder(bool border);
     // DrawText flags for the caption (left-aligned and wrapped unless told otherwise).
     void SetTextFormat(UINT format) { textFormat_ = format; }
     void SetPointer(HCURSOR pointer) { pointer_ = pointer; }
@@ -67,7 +64,6 @@ class ChildControl {
     HFONT font_ = nullptr;
     COLORREF textColor_ = 0;
     Picture picture_;
-    bool border_ = false;
     UINT textFormat_ = DT_LEFT | DT_TOP | DT_WORDBREAK;
     HCURSOR pointer_ = nullptr;
     bool leftPressed_ = false;
