@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/geometry.h"
@@ -39,6 +40,9 @@ struct ShellStart {
 
 // How a copy of a file ended.
 enum class CopyResult { Copied, TargetExists, AccessDenied, NameTooLong, Other };
+
+// Environment variables, as name and value, in the order the system holds them.
+using Environment = std::vector<std::pair<std::wstring, std::wstring>>;
 
 struct ScreenSize {
     float width = 0;  // twips
@@ -108,6 +112,22 @@ class Platform {
     // and may not be removed; a value that is absent is fine.
     virtual bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) = 0;
     virtual bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) = 0;
+
+    // The variables Windows gives a new logon of the user (the machine's, the user's and the session's), built again
+    // from the registry without this process's own; nothing when they cannot be had.
+    virtual std::optional<Environment> FreshEnvironment() const = 0;
+    // This process's variables, which every program it starts and every %NAME% it expands take.
+    virtual Environment ProcessEnvironment() const = 0;
+    // Sets one of them, or removes it (no value). Names compare without regard to case.
+    virtual void SetProcessVariable(const std::wstring& name, const std::optional<std::wstring>& value) = 0;
+    // Windows starts the bar again when an installer or an update closed it to replace its file; not after a crash,
+    // a hang, or the computer's restart (the programs run at logon start it then).
+    virtual void RegisterForRestart() = 0;
+    // What a key gives with AltGr (Ctrl+Alt) held on each keyboard layout the user has loaded, one text per layout:
+    // empty where it gives nothing, a dead key's own character. The keyboard's state (a dead key pending) is kept.
+    virtual std::vector<std::wstring> AltGrCharacters(unsigned virtualKey) const = 0;
+    // The name of a key as the user's keyboard shows it ("E", "\u00c9"), for messages.
+    virtual std::wstring KeyName(unsigned virtualKey) const = 0;
 };
 
 }  // namespace zudav

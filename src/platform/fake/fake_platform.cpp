@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <iterator>
 
 namespace zudav {
 
@@ -162,6 +163,24 @@ std::optional<Shortcut> FakePlatform::ReadShortcut(const std::wstring& path) con
 std::wstring FakePlatform::VersionText(const std::wstring& entry) const {
     auto it = versionInfo.find(entry);
     return it == versionInfo.end() ? std::wstring() : it->second;
+}
+
+void FakePlatform::SetProcessVariable(const std::wstring& name, const std::optional<std::wstring>& value) {
+    for (auto it = environment.begin(); it != environment.end();) {
+        it = Lower(it->first) == Lower(name) ? environment.erase(it) : std::next(it);
+    }
+    if (value) {
+        environment[name] = *value;
+    }
+}
+
+std::vector<std::wstring> FakePlatform::AltGrCharacters(unsigned virtualKey) const {
+    std::vector<std::wstring> characters;
+    for (const auto& layout : keyboardLayouts) {
+        const auto it = layout.find(virtualKey);
+        characters.push_back(it == layout.end() ? std::wstring() : it->second);
+    }
+    return characters;
 }
 
 }  // namespace zudav

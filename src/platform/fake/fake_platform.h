@@ -37,6 +37,14 @@ class FakePlatform : public Platform {
     std::vector<Geometry> WorkAreas() const override { return workAreas; }
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
     bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
+    std::optional<Environment> FreshEnvironment() const override { return freshEnvironment; }
+    Environment ProcessEnvironment() const override { return {environment.begin(), environment.end()}; }
+    void SetProcessVariable(const std::wstring& name, const std::optional<std::wstring>& value) override;
+    void RegisterForRestart() override { ++restartRegistrations; }
+    std::vector<std::wstring> AltGrCharacters(unsigned virtualKey) const override;
+    std::wstring KeyName(unsigned virtualKey) const override {
+        return std::wstring(1, static_cast<wchar_t>(virtualKey));
+    }
 
     struct Message {
         std::wstring title;
@@ -66,7 +74,11 @@ class FakePlatform : public Platform {
     StartResult otherPrograms = StartResult::NotFound;  // the answer for any other command
     StartResult shellAnswer = StartResult::NotFound;    // how a start asked of the shell ends
     std::vector<ShellStart> shellStarts;                // every start asked of the shell
-    std::map<std::wstring, std::wstring> environment;   // the variables %NAME% expands
+    std::map<std::wstring, std::wstring> environment;   // the process's variables, which %NAME% expands
+    std::optional<Environment> freshEnvironment;        // what the registry gives a new logon
+    int restartRegistrations = 0;
+    // The keyboard layouts the user has loaded: for each, what a virtual key gives with AltGr.
+    std::vector<std::map<unsigned, std::wstring>> keyboardLayouts{{}};
     std::vector<Opened> opened;
     int eventPasses = 0;
     std::map<std::wstring, std::wstring> versionInfo;

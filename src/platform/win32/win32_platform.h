@@ -35,6 +35,12 @@ class Win32Platform : public Platform {
     std::vector<Geometry> WorkAreas() const override;
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
     bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
+    std::optional<Environment> FreshEnvironment() const override;
+    Environment ProcessEnvironment() const override;
+    void SetProcessVariable(const std::wstring& name, const std::optional<std::wstring>& value) override;
+    void RegisterForRestart() override;
+    std::vector<std::wstring> AltGrCharacters(unsigned virtualKey) const override;
+    std::wstring KeyName(unsigned virtualKey) const override;
 
     // The window that owns message boxes and the help viewer.
     void SetOwner(HWND owner) { owner_ = owner; }
