@@ -1,5 +1,7 @@
 #include "config/frm_aide.h"
 
+#include <algorithm>
+
 #include "platform/paths.h"
 
 namespace zudav {
@@ -66,7 +68,33 @@ void FrmAide::Charger() {
     RemplirIcones();
 }
 
+std::wstring RaccourciAltGr(const std::wstring& keyName, const std::wstring& character) {
+    return L"Ctrl+Alt+" + keyName + L" donne \u00ab " + character +
+           L" \u00bb sur votre clavier. Choisissez une autre "
+           L"combinaison.";
+}
+
+std::optional<std::wstring> CharacterTakenByHotKey(std::uint16_t value, const Platform& platform) {
+    constexpr unsigned kShift = 0x01, kControl = 0x02, kAlt = 0x04;  // HOTKEYF_
+    if (((value >> 8) & (kShift | kControl | kAlt)) != (kControl | kAlt) || (value & 0xFF) == 0) {
+        return std::nullopt;
+    }
+    for (const std::wstring& given : platform.AltGrCharacters(value & 0xFFu)) {
+        const bool typed = std::any_of(given.begin(), given.end(), [](wchar_t c) { return c >= 0x20 && c != 0x7F; });
+        if (typed) {
+            return given;
+        }
+    }
+    return std::nullopt;
+}
+
 void FrmAide::OnRaccourciChange() {
+    if (const auto taken = CharacterTakenByHotKey(raccourci, platform_)) {
+        platform_.ShowMessage(kTitreRaccourci, RaccourciAltGr(platform_.KeyName(raccourci & 0xFFu), *taken),
+                              MessageIcon::Exclamation);
+        raccourci = principal_.HotKey();
+        return;
+    }
     if (!principal_.ChangeHotKey(raccourci)) {
         platform_.ShowMessage(kTitreRaccourci, kRaccourciPris, MessageIcon::Exclamation);
         raccourci = principal_.HotKey();

@@ -38,6 +38,12 @@ inline constexpr const wchar_t* kAnnulationImpossible =
 inline constexpr const wchar_t* kTitreRaccourci = L"Raccourci clavier";
 inline constexpr const wchar_t* kRaccourciPris =
     L"Ce raccourci clavier est d\u00e9j\u00e0 pris par un autre programme. Choisissez-en un autre.";
+// A hot key of Ctrl+Alt and a key that gives a character with AltGr (which Windows takes for Ctrl+Alt) on one of the
+// user's keyboards would take that character from every program.
+std::wstring RaccourciAltGr(const std::wstring& keyName, const std::wstring& character);
+// The first character that a hot-key control value takes from the user's keyboards, or nothing: only a combination
+// of Ctrl and Alt alone (no Shift) can; control characters are no characters a user types.
+std::optional<std::wstring> CharacterTakenByHotKey(std::uint16_t value, const Platform& platform);
 
 // Why a new bar was not made: its copy failed (the folder is protected, the name too long), or the copy could not
 // start and was removed (copyLeft empty) or stays where it was made.

@@ -1,5 +1,8 @@
 #include "config/frm_aide.h"
 
+#include <map>
+#include <vector>
+
 #include "bar_test.h"
 #include "config/fake/fake_config_window.h"
 #include "platform/paths.h"
@@ -84,6 +87,42 @@ TEST_F(Configuration, AHotKeyIsTakenAtOnceRefusedWhenHeldElsewhereStoredOnClosin
     EXPECT_EQ(platform.messages[0].text, kRaccourciPris);
     aide.Fermer();
     EXPECT_EQ(Stored(L"Raccourci"), L"1602");  // read back at start-up: the end-to-end scenario of the keyboard
+}
+
+TEST_F(Configuration, AHotKeyOfCtrlAltAloneIsRefusedWhenItsKeyGivesACharacterWithAltGrOnALoadedLayout) {
+    const std::map<unsigned, std::wstring> azerty{{'E', L"\u20ac"}, {'0', L"@"}, {'2', L"~"}}, us{{'E', L"\x05"}};
+    const struct {
+        std::vector<std::map<unsigned, std::wstring>> layouts;
+        std::uint16_t typed;  // HOTKEYF_ flags in the high byte: 1 Shift, 2 Ctrl, 4 Alt, 8 extended
+        const wchar_t* refusal;
+    } cases[] = {
+        {{azerty},
+         0x0645,
+         L"Ctrl+Alt+E donne \u00ab \u20ac \u00bb sur votre clavier. Choisissez une autre combinaison."},
+        {{us, azerty},
+         0x0E30,
+         L"Ctrl+Alt+0 donne \u00ab @ \u00bb sur votre clavier. Choisissez une autre combinaison."},
+        {{azerty}, 0x0632, L"Ctrl+Alt+2 donne \u00ab ~ \u00bb sur votre clavier. Choisissez une autre combinaison."},
+        {{us}, 0x0645, nullptr},      // a control character is nothing the user types
+        {{azerty}, 0x0745, nullptr},  // with Shift, Ctrl alone or Alt alone, AltGr is not pressed
+        {{azerty}, 0x0245, nullptr},
+        {{azerty}, 0x0445, nullptr},
+    };
+    aide.Charger();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        platform.keyboardLayouts = c.layouts;
+        platform.messages.clear();
+        ASSERT_TRUE(principal.ChangeHotKey(0x0342));  // the bar's key: Ctrl+Shift+B
+        aide.raccourci = c.typed;
+        aide.OnRaccourciChange();
+        EXPECT_EQ(aide.raccourci, c.refusal ? 0x0342 : c.typed);
+        EXPECT_EQ(bar.hotKey, aide.raccourci);
+        ASSERT_EQ(platform.messages.size(), c.refusal ? 1u : 0u);
+        if (c.refusal) {
+            EXPECT_EQ(platform.messages[0].text, c.refusal);
+        }
+    }
 }
 
 TEST_F(Configuration, CorrectionIsStoredAsTypedAndTakenAsANearbyWholeNumber) {
