@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "bar/accessible_names.h"
@@ -49,8 +50,9 @@ class BarWindow {
     // Out of the topmost band, shown, not activated, not moved.
     virtual void MakeNotTopmost() = 0;
 
-    // Pops up the menu "Fichier" at the pointer; proposIsDefault shows "A &Propos de ..." as its default item.
-    virtual void PopupMenuAide(bool proposIsDefault) = 0;
+    // Pops up the menu "Fichier" at a point of the screen, or at the pointer (under "Action" when the keyboard opened
+    // it there); proposIsDefault shows "A &Propos de ..." as its default item.
+    virtual void PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) = 0;
 
     // Places the cells, the icon boxes and the "Arrêter" image (twips of the client area).
     virtual void ShowControls(const BarControls& controls) = 0;
@@ -91,6 +93,8 @@ class BarWindow {
     // returns false when the notification area refused the icon (as it may while the shell starts at logon).
     virtual bool AddTrayIcon() = 0;
     virtual void RemoveTrayIcon() = 0;
+    // The keyboard goes back to the notification area, onto the icon, after a menu it opened there.
+    virtual void GiveKeyboardToTrayIcon() = 0;
     // A timer that asks the logic every two seconds to try the icon again (OnTrayRetry).
     virtual void SetTrayRetryTimer(bool enabled) = 0;
 

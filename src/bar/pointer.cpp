@@ -42,7 +42,7 @@ void Principal::OnPaint() {
     window_.SetHeight(Hau);
 }
 
-void Principal::OnTrayMessage(std::uint32_t code) {
+void Principal::OnTrayMessage(std::uint32_t code, PixelPoint anchor) {
     const TrayAction action = DecodeTrayCode(code, trayLastButton_);
     if (code >= 0x201 && code <= 0x209) {  // the buttons' codes, not the pointer's moves
         trayLastButton_ = code;
@@ -68,7 +68,12 @@ void Principal::OnTrayMessage(std::uint32_t code) {
             OnMenu(MenuCommand::Propos);
             break;
         case TrayAction::Menu:
-            window_.PopupMenuAide(true);
+            if (code == kTrayContextMenu) {  // from the keyboard (Shift+F10, the Menu key) on the icon
+                window_.PopupMenuAide(true, anchor);
+                window_.GiveKeyboardToTrayIcon();
+            } else {
+                window_.PopupMenuAide(true, std::nullopt);
+            }
             break;
         case TrayAction::Keyboard:
             RestoreFromTray();

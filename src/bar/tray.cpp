@@ -1,5 +1,7 @@
 #include "bar/tray.h"
 
+#include <algorithm>
+
 namespace zudav {
 
 TrayAction DecodeTrayCode(std::uint32_t code, std::uint32_t lastButtonCode) {
@@ -21,6 +23,17 @@ TrayAction DecodeTrayCode(std::uint32_t code, std::uint32_t lastButtonCode) {
         default:  // the right button down (0x204) included
             return TrayAction::None;
     }
+}
+
+TrayIconFields DescribeTrayIcon(const std::wstring& caption, const std::wstring& application) {
+    constexpr std::size_t kTipLength = 63;
+    const bool blank = std::all_of(caption.begin(), caption.end(), [](wchar_t c) { return c == L' '; });
+    std::wstring tip = blank ? application : caption;
+    if (tip.size() > kTipLength) {
+        const bool splitsAPair = tip[kTipLength - 1] >= 0xD800 && tip[kTipLength - 1] <= 0xDBFF;
+        tip.resize(splitsAPair ? kTipLength - 1 : kTipLength);
+    }
+    return {kTrayFieldMessage | kTrayFieldIcon | kTrayFieldTip | kTrayFieldShowTip, tip};
 }
 
 }  // namespace zudav

@@ -33,6 +33,12 @@ struct PixelRect {
     int right = 0;
     int bottom = 0;
 };
+// A point of the screen in the window system's pixels.
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+};
+
 Geometry WindowTwips(const PixelRect& pixels, int systemDpi, int windowDpi);
 
 // Twips <-> pixels at a DPI (15 twips per pixel at 96 dpi; an unknown DPI counts as 96). Pixels are held within the

@@ -29,8 +29,9 @@ void FakeBarWindow::ShowAbout() {
     }
 }
 
-void FakeBarWindow::PopupMenuAide(bool proposIsDefault) {
+void FakeBarWindow::PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) {
     menuPopups.push_back(proposIsDefault);
+    menuPlaces.push_back(at);
     if (duringModal) {
         duringModal();
     }

@@ -60,12 +60,13 @@ class FakeBarWindow : public BarWindow {
     void BringBackRunningCopy(const std::wstring& application) override { broughtBack.push_back(application); }
     void BringToFront() override { ++frontRequests; }
     void RemoveTrayIcon() override { trayIcon = false; }
+    void GiveKeyboardToTrayIcon() override { ++keyboardToTrayIcon; }
     void ShowAbout() override;
     void ShowItemEditor() override;
     void ShowItemEditorForFile(const std::wstring& file) override;
     void ShowConfiguration() override;
     void BringModalToFront() override { ++modalBroughtToFront; }
-    void PopupMenuAide(bool proposIsDefault) override;
+    void PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) override;
     void Close() override { ++closeRequests; }
 
     // Design values of a freshly created bar window.
@@ -112,7 +113,9 @@ class FakeBarWindow : public BarWindow {
     std::function<void()> onResize;
     // Run inside the About box and the menu, as their nested message loops would.
     std::function<void()> duringModal;
-    std::vector<bool> menuPopups;  // one entry per popup: was "A &Propos de ..." the default item
+    std::vector<bool> menuPopups;                       // one entry per popup: was "A &Propos de ..." the default item
+    std::vector<std::optional<PixelPoint>> menuPlaces;  // and where it opened (none: at the pointer)
+    int keyboardToTrayIcon = 0;
 };
 
 }  // namespace zudav

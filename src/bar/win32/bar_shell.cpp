@@ -4,8 +4,12 @@
 
 #include <utility>
 
+#include "bar/tray.h"
 #include "bar/win32/bar_ids.h"
 #include "platform/paths.h"
+#include "platform/win32/pictures.h"
+#include "platform/win32/system_dlls.h"
+#include "platform/win32/twips.h"
 #include "resources/resource_ids.h"
 
 namespace zudav::win32 {
@@ -13,23 +17,50 @@ namespace {
 
 constexpr UINT kTrayRetryInterval = 2000;
 
+// The notification area asks for icons at the small icon's size at the system's DPI (not the window's monitor's).
+int SmallIconSize() {
+    using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);  // Windows 10 1607 and later
+    static const auto forDpi = reinterpret_cast<GetSystemMetricsForDpiFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+    return forDpi != nullptr ? forDpi(SM_CXSMICON, static_cast<UINT>(WindowDpi(nullptr)))
+                             : GetSystemMetrics(SM_CXSMICON);
+}
+
 }  // namespace
 
-// The notification icon shows the window's icon (the built-in one when the bar has none, which would leave an
-// empty, unfindable place) and its caption as tip.
-NOTIFYICONDATAW BarView::TrayIconData() const {
+// The bar's own icon file drawn at that size, not its large picture scaled down by the shell; the built-in picture
+// when the bar has none (which would leave an empty, unfindable place) or its file does not load.
+UniqueIcon BarView::MakeTrayPicture() const {
+    const int size = SmallIconSize();
+    if (!iconFile_.empty()) {
+        UniqueIcon own(
+            static_cast<HICON>(LoadImageW(nullptr, iconFile_.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE)));
+        if (own) {
+            return own;
+        }
+    }
+    static const auto loadIconMetric = SystemFunction<decltype(::LoadIconMetric)>(L"comctl32.dll", "LoadIconMetric");
+    HICON builtIn = nullptr;
+    if (loadIconMetric != nullptr &&
+        SUCCEEDED(loadIconMetric(instance_, MAKEINTRESOURCEW(IDI_ZUDAV), LIM_SMALL, &builtIn))) {
+        return UniqueIcon(builtIn);
+    }
+    return LoadResourceIcon(instance_, IDI_ZUDAV, 16, WindowDpi(nullptr));
+}
+
+// The notification icon with its picture and its tooltip, which names the bar.
+NOTIFYICONDATAW BarView::TrayIconData() {
+    const TrayIconFields fields =
+        DescribeTrayIcon(Caption(), principal_ != nullptr ? principal_->Settings().Application() : std::wstring());
+    trayPicture_ = MakeTrayPicture();  // the shell keeps a copy of the picture
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = window_;
     data.uID = kTrayIconId;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uFlags = fields.flags;
     data.uCallbackMessage = kTrayMessage;
-    data.hIcon = reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, ICON_BIG, 0));
-    if (data.hIcon == nullptr) {
-        data.hIcon = icons_.tray.Get();
-    }
-    // The tip field holds 64 characters with its terminating NUL.
-    lstrcpynW(data.szTip, Caption().c_str(), 64);
+    data.hIcon = trayPicture_.Get();
+    lstrcpynW(data.szTip, fields.tip.c_str(), ARRAYSIZE(data.szTip));
     return data;
 }
 
@@ -126,6 +157,18 @@ void BarView::RemoveTrayIcon() {
     data.uID = kTrayIconId;
     Shell_NotifyIconW(NIM_DELETE, &data);
     trayIconShown_ = false;
+    trayPicture_.Reset();
+}
+
+// After a menu opened from the keyboard on the icon, as version 4 asks.
+void BarView::GiveKeyboardToTrayIcon() {
+    if (trayIconShown_) {
+        NOTIFYICONDATAW data{};
+        data.cbSize = sizeof data;
+        data.hWnd = window_;
+        data.uID = kTrayIconId;
+        Shell_NotifyIconW(NIM_SETFOCUS, &data);
+    }
 }
 
 namespace {
@@ -163,11 +206,13 @@ void BarView::BringModalToFront() {
     }
 }
 
-void BarView::PopupMenuAide(bool proposIsDefault) {
+void BarView::PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> place) {
     HMENU popup = GetSubMenu(menu_.Get(), 0);
     SetMenuDefaultItem(popup, proposIsDefault ? IDM_PROPOS : static_cast<UINT>(-1), FALSE);
     POINT at{};
-    if (std::exchange(menuAtFocus_, false)) {
+    if (place) {
+        at = {place->x, place->y};
+    } else if (std::exchange(menuAtFocus_, false)) {
         const RECT action = ElementPlace(kActionElement);  // opened from the keyboard: under "Action"
         at = {action.left, action.bottom};
         ClientToScreen(window_, &at);

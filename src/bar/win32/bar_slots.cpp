@@ -16,15 +16,14 @@
 namespace zudav::win32 {
 
 void BarView::ShowAtDpi(int dpi) {
-    BuiltInIcons icons{
-        LoadResourceIcon(instance_, IDI_ZUDAV, 16, dpi), LoadResourceIcon(instance_, IDI_IMARIEN, 32, dpi),
-        LoadResourceIcon(instance_, IDI_IMAGE1, 32, dpi), LoadResourceIcon(instance_, IDI_ARRETER, 16, dpi)};
+    BuiltInIcons icons{LoadResourceIcon(instance_, IDI_IMARIEN, 32, dpi),
+                       LoadResourceIcon(instance_, IDI_IMAGE1, 32, dpi),
+                       LoadResourceIcon(instance_, IDI_ARRETER, 16, dpi)};
     for (Picture& box : pictures_) {
         box.SwapSharedIcon(icons_.placeholder.Get(), icons.placeholder.Get());
         box.SwapSharedIcon(icons_.freeSlot.Get(), icons.freeSlot.Get());
     }
     std::swap(icons_, icons);  // the old pictures go once nothing shows them
-    UpdateTrayIcon();
 
     // The stock dialog font is made for the system's DPI; a monitor with another one gets it scaled.
     const auto stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

@@ -195,12 +195,14 @@ bool BarView::LoadIconFile(const std::wstring& path) {
     if (!icon) {
         return false;
     }
+    iconFile_ = path;
     ShowIcon(icon.Get());
     loadedIcon_ = std::move(icon);  // the previous one is released once the window no longer shows it
     return true;
 }
 
 void BarView::ClearIcon() {
+    iconFile_.clear();
     ShowIcon(nullptr);
     loadedIcon_.Reset();
     // Without this the class icon would still stand in for the window's own.

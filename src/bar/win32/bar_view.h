@@ -91,6 +91,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void Show() override;
     bool AddTrayIcon() override;
     void RemoveTrayIcon() override;
+    void GiveKeyboardToTrayIcon() override;
     void SetTrayRetryTimer(bool enabled) override;
     void BringBackRunningCopy(const std::wstring& application) override;
     void BringToFront() override;
@@ -99,7 +100,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void ShowItemEditorForFile(const std::wstring& file) override;
     void ShowConfiguration() override;
     void BringModalToFront() override;
-    void PopupMenuAide(bool proposIsDefault) override;
+    void PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) override;
     void Close() override;
 
     HWND Window() const override { return window_; }
@@ -130,7 +131,8 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void ShowReadIcon(LPARAM result);
     void Paint();
     // bar_shell.cpp: the notification icon.
-    NOTIFYICONDATAW TrayIconData() const;
+    NOTIFYICONDATAW TrayIconData();
+    UniqueIcon MakeTrayPicture() const;
     void UpdateTrayIcon();
     // bar_view.cpp
     void ShowIcon(HICON icon);
@@ -177,7 +179,6 @@ class BarView final : public BarWindow, public AccessibleBarView {
     HWND previousWindow_ = nullptr;  // the window that was active before the bar, for Escape
 
     struct BuiltInIcons {
-        UniqueIcon tray;         // the notification icon of a bar without an icon of its own
         UniqueIcon placeholder;  // ImaRien
         UniqueIcon freeSlot;     // Image1
         UniqueIcon stop;         // "Arrêter"
@@ -185,6 +186,8 @@ class BarView final : public BarWindow, public AccessibleBarView {
     BuiltInIcons icons_;     // at the size for the window's DPI
     UniqueFont labelFont_;   // the dialog font at the window's DPI, when it is not the system's
     UniqueIcon loadedIcon_;  // the icon loaded from the stored file, while the window shows it
+    std::wstring iconFile_;  // that file, which the notification icon shows at its own size
+    UniqueIcon trayPicture_;
     UniqueMenu menu_;
     UniqueCom<BarDropTarget> dropTarget_;  // registered with OLE while the window lives
     UniqueCom<BarAccessible> accessible_;  // made when a screen reader first asks for it
