@@ -4,6 +4,7 @@
 
 #include "bar/construire_boutons.h"
 #include "bar/on_screen.h"
+#include "platform/environment.h"
 #include "platform/paths.h"
 
 namespace zudav {
@@ -25,6 +26,7 @@ Principal::LoadResult Principal::Charger() {
     }
 
     platform_.SetHelpFile(JoinPath(FolderOf(platform_.ExecutablePath()), L"Zudav.chm"));
+    platform_.RegisterForRestart();
 
     ResizeOK = true;
     if (auto horizontal = settings_.ReadBoolean(keys::kHorizont, BooleanToText(false))) {
@@ -188,7 +190,7 @@ void Principal::OnMenu(MenuCommand command) {
 }
 
 void Principal::OnActionLabelClick() {
-    window_.PopupMenuAide(false);
+    window_.PopupMenuAide(false, std::nullopt);
 }
 
 void Principal::OnStopImageClick() {
@@ -206,6 +208,29 @@ void Principal::Decharger() {
     window_.RemoveTrayIcon();
     trayIcon_ = false;
     window_.SetTrayRetryTimer(false);
+}
+
+// Variables that cannot be read again are skipped on purpose: the bar keeps those it has.
+void Principal::OnEnvironmentChanged() {
+    const std::optional<Environment> fresh = platform_.FreshEnvironment();
+    if (!fresh) {
+        return;
+    }
+    for (const EnvironmentChange& change : EnvironmentChanges(platform_.ProcessEnvironment(), *fresh)) {
+        platform_.SetProcessVariable(change.name, change.value);
+    }
+    Rafraichir();  // a slot whose path names a new variable shows its icon
+}
+
+// A plain end of the session saves and leaves the rest to the window system, which ends the process.
+void Principal::OnEndSession(bool ending, bool closeApp) {
+    if (!ending) {
+        return;
+    }
+    Decharger();
+    if (closeApp) {
+        window_.Close();
+    }
 }
 
 void Principal::OnResize() {

@@ -63,8 +63,9 @@ class Principal {
     void OnBackgroundPress();
     // A locked bar takes its held place and size back at every repaint.
     void OnPaint();
-    // A code of the notification icon (bar/tray.h).
-    void OnTrayMessage(std::uint32_t code);
+    // A code of the notification icon (bar/tray.h), and the place the shell gives with it (version 4): where the icon
+    // is, the anchor of a menu opened from the keyboard.
+    void OnTrayMessage(std::uint32_t code, PixelPoint anchor = {});
     // The shell restarted: its notification area is new and empty.
     void OnShellRestarted();
     // The timer that tries the notification icon again while the notification area refuses it.
@@ -78,6 +79,13 @@ class Principal {
     // A hot key chosen in the configuration window, registered at once (0: none). False when another program holds
     // it: the bar keeps the one it had.
     bool ChangeHotKey(std::uint16_t value);
+    // The user's or the machine's environment variables changed (WM_SETTINGCHANGE "Environment"): the bar takes them
+    // as Explorer does, for every program it starts from then on and every %NAME% it expands.
+    void OnEnvironmentChanged();
+    // The session ends (ending), or the bar is asked to close so that its file can be replaced (closeApp: an installer
+    // or an update through the Restart Manager). Its place and settings are saved as at exit, its icon removed; asked
+    // to close, it closes, and Windows starts it again once the file is replaced.
+    void OnEndSession(bool ending, bool closeApp);
     // The monitors or their resolution changed.
     void OnDisplayChange() { KeepOnScreen(); }
 

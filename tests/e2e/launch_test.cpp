@@ -79,6 +79,22 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
         }
     }
 
+    // A variable the user adds (System Properties writes it, then says so to every window) reaches the next launch, as
+    // from Explorer.
+    const struct UserVariable {
+        UserVariable(const std::wstring& folder) {
+            need(!RegSetKeyValueW(HKEY_CURRENT_USER, L"Environment", L"ZUDAV_NOUVELLE", REG_SZ, folder.c_str(),
+                                  DWORD(folder.size() + 1) * sizeof(wchar_t)),
+                 "no variable");
+        }
+        ~UserVariable() { RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Environment", L"ZUDAV_NOUVELLE"); }
+    } variable(scratch(L""));
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, LPARAM(L"Environment"), SMTO_ABORTIFHUNG, 5000, nullptr);
+    writeSettings(L"Zudav", {{L"Ligne0", L"\"%ZUDAV_NOUVELLE%six.txt\""}, {L"RetourAuto", L"0"}});
+    postPress(bar, cell(bar, 0));
+    EXPECT_TRUE(waitFor([&] { return std::ifstream(std::filesystem::path(scratch(L"six.txt"))).good(); }))
+        << "the new variable did not reach the program";
+
     writeSettings(L"Zudav", {{L"RetourAuto", L"1"}});
     postPress(bar, cell(bar, 6));
     EXPECT_TRUE(waitFor([&] {  // a window of the associated program, titled after the document

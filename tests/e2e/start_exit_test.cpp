@@ -1,5 +1,6 @@
 // Start-up and exit, one bar per executable name: a second start of Zudav brings the minimised bar back and leaves at
-// once, a copy named Autre runs beside it with its own store, and each bar saves its own place when it closes.
+// once, a copy named Autre runs beside it with its own store, and each bar saves its own place when it closes, also
+// when an installer closes it through the Restart Manager.
 #include "driver.h"
 
 namespace e2e {
@@ -50,11 +51,17 @@ TEST_F(Scenario, OneBarPerNameEachSavingItsPlace) {
     EXPECT_TRUE(isRunning(zudavProcess)) << "closing Autre ended Zudav";
     EXPECT_EQ(readSettings(L"Zudav"), Settings{}) << "Autre wrote to Zudav's store";
 
-    post(bar, WM_CLOSE);
+    // An installer closes the bar through the Restart Manager to replace its file: it saves the place it was moved to
+    // and ends.
+    need(SetWindowPos(bar, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE), "not moved");
+    const Twips moved = twipsOf(bar);
+    EXPECT_EQ(sendTo(bar, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
+    EXPECT_TRUE(readSettings(L"Zudav").empty()) << "saved before the session's end was sure";
+    sendTo(bar, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
     ASSERT_TRUE(waitFor([&] { return !isRunning(zudavProcess); })) << "the bar did not end";
     DWORD exitCode = 1;
     EXPECT_TRUE(GetExitCodeProcess(zudavProcess, &exitCode) && exitCode == 0) << "exit code " << exitCode;
-    EXPECT_TRUE(savedPlace(readSettings(L"Zudav"), place));
+    EXPECT_TRUE(savedPlace(readSettings(L"Zudav"), moved));
 }
 
 }  // namespace e2e

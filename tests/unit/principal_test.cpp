@@ -2,12 +2,14 @@
 
 #include <functional>
 #include <iterator>
+#include <map>
 #include <utility>
 #include <vector>
 
 #include "bar/lancer_item.h"
 #include "bar/layout.h"
 #include "bar/on_screen.h"
+#include "bar/tray.h"
 #include "bar_test.h"
 #include "platform/placement.h"
 
@@ -379,11 +381,77 @@ TEST_F(Pointer, TrayIconRestoresTheBarAndOnlyBringsAModalWindowOfTheBarToTheFron
     EXPECT_TRUE(bar.menuPopups[0]);
     EXPECT_EQ(bar.aboutShown, 2);
 
+    // From the keyboard (Shift+F10 on the icon) the menu opens where the shell says the icon is, and the keyboard goes
+    // back to the icon after it; a right click's own WM_CONTEXTMENU opens nothing more.
+    bar.duringModal = nullptr;
+    principal.OnTrayMessage(0x7B, {1000, 740});
+    principal.OnTrayMessage(0x205, {5, 5});
+    principal.OnTrayMessage(0x7B, {5, 5});
+    ASSERT_EQ(bar.menuPlaces.size(), 3u);
+    EXPECT_TRUE(bar.menuPlaces[1] && bar.menuPlaces[1]->x == 1000 && bar.menuPlaces[1]->y == 740);
+    EXPECT_FALSE(bar.menuPlaces[2]) << "a click's menu opens at the pointer";
+    EXPECT_EQ(bar.keyboardToTrayIcon, 1);
+
     // Started again while it runs, the bar comes back as from its icon, and to the front.
     bar.minimized = true;
     bar.pictures[0] = L"stale";
     principal.OnStartedAgain();
     EXPECT_TRUE(!bar.minimized && bar.shown && bar.frontRequests == 1 && bar.pictures[0] == L"free");
+}
+
+TEST(TrayIcon, ItsTooltipShowsUnderVersion4AndNamesTheBarWithinTheField) {
+    const std::wstring sixtyThree(63, L'a'), pair = L"\xD83D\xDE80";  // one character in two units
+    const struct {
+        std::wstring caption, tip;
+    } cases[] = {{L"Jeux", L"Jeux"},
+                 {L" ", L"Zudav"},
+                 {L"", L"Zudav"},
+                 {sixtyThree + L"b", sixtyThree},
+                 {sixtyThree.substr(1) + pair, sixtyThree.substr(1)}};
+    for (const auto& c : cases) {
+        const TrayIconFields fields = DescribeTrayIcon(c.caption, L"Zudav");
+        EXPECT_EQ(fields.tip, c.tip);
+        EXPECT_EQ(fields.flags, 0x87u) << "message, icon, tip and show the tip";
+    }
+}
+
+TEST_F(Startup, AChangedEnvironmentReplacesTheBarsOwnForLaterLaunchesAndExpansions) {
+    platform.environment = {{L"=C:", L"C:\\Outils"}, {L"Path", L"C:\\Windows"}, {L"DU_PARENT", L"1"}};
+    Item(keys::kChemin, 0, L"%OUTILS%\\calc.exe");
+    Item(keys::kLigne, 0, L"%DU_PARENT% %JOUR%");
+    platform.startablePrograms = platform.existingFiles = {L"C:\\Nouveaux\\calc.exe"};
+    principal.Charger();
+    EXPECT_EQ(bar.pictures[0], L"placeholder");
+    principal.OnEnvironmentChanged();  // unreadable: kept as it was
+    platform.freshEnvironment =
+        Environment{{L"PATH", L"C:\\Windows;C:\\Nouveaux"}, {L"OUTILS", L"C:\\Nouveaux"}, {L"JOUR", L"lundi"}};
+    bar.filesWithIcon = {L"C:\\Nouveaux\\calc.exe"};
+    principal.OnEnvironmentChanged();
+    const std::map<std::wstring, std::wstring> expected{{L"=C:", L"C:\\Outils"},
+                                                        {L"PATH", L"C:\\Windows;C:\\Nouveaux"},
+                                                        {L"OUTILS", L"C:\\Nouveaux"},
+                                                        {L"JOUR", L"lundi"}};
+    EXPECT_EQ(platform.environment, expected);
+    EXPECT_EQ(bar.pictures[0], L"icon:C:\\Nouveaux\\calc.exe");
+    principal.LancerItem(0);
+    ASSERT_EQ(platform.started.size(), 1u);
+    EXPECT_EQ(platform.started[0].commandLine, L"\"C:\\Nouveaux\\calc.exe\" %DU_PARENT% lundi");
+}
+
+TEST_F(Startup, TheRestartManagerClosesTheBarAfterItSavedAPlainEndOfSessionOnlySaves) {
+    for (const bool closeApp : {false, true}) {
+        SCOPED_TRACE(closeApp);
+        principal.Charger();
+        EXPECT_GE(platform.restartRegistrations, 1);
+        bar.bounds = {3000, 1500, 870, 10215};
+        store.Delete(L"Zudav", L"Donnees", L"left");
+        principal.OnEndSession(false, closeApp);  // another program refused the end
+        EXPECT_FALSE(Stored(L"left"));
+        principal.OnEndSession(true, closeApp);
+        EXPECT_EQ(Stored(L"left"), L"3000");
+        EXPECT_FALSE(bar.trayIcon);
+        EXPECT_EQ(bar.closeRequests, closeApp ? 1 : 0);
+    }
 }
 
 TEST_F(Pointer, ARefusedTrayIconIsTriedAgainForAMinuteAndTheBarDoesNotMinimiseWithoutIt) {

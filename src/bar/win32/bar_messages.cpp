@@ -265,6 +265,10 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         }
         case WM_SETTINGCHANGE:  // sent for many settings: the bar paints again only when its theme changes
             ShowHighContrast(HighContrastOn());
+            if (lParam != 0 && principal_ != nullptr &&
+                lstrcmpiW(reinterpret_cast<const wchar_t*>(lParam), L"Environment") == 0) {
+                principal_->OnEnvironmentChanged();
+            }
             break;
         case WM_SYSCOLORCHANGE:
             ShowHighContrast(HighContrastOn());
@@ -355,10 +359,12 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             }
             return 0;
         case kTrayMessage:
-            // Version 4: the code and the icon's id in lParam (wParam is where the icon is); a shell that refused the
-            // version sends the id in wParam and the mouse code alone.
-            if (principal_ != nullptr &&
-                (HIWORD(lParam) == kTrayIconId || (HIWORD(lParam) == 0 && wParam == kTrayIconId))) {
+            // Version 4: the code and the icon's id in lParam, where the icon is in wParam (the anchor of a menu opened
+            // from the keyboard); a shell that refused the version sends the id in wParam and the mouse code alone.
+            if (principal_ != nullptr && HIWORD(lParam) == kTrayIconId) {
+                principal_->OnTrayMessage(static_cast<std::uint32_t>(LOWORD(lParam)),
+                                          PixelPoint{GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)});
+            } else if (principal_ != nullptr && HIWORD(lParam) == 0 && wParam == kTrayIconId) {
                 principal_->OnTrayMessage(static_cast<std::uint32_t>(LOWORD(lParam)));
             }
             return 0;
@@ -417,10 +423,11 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             DestroyWindow(window);
             return 0;
         case WM_ENDSESSION:
-            // The session ends (log off, shut down): the process will not see a WM_CLOSE.
+            // The session ends (log off, shut down), and the process will not see a WM_CLOSE; or the Restart Manager
+            // closes the bar so that an installer can replace its file (ENDSESSION_CLOSEAPP).
             if (wParam != FALSE && !closed_ && principal_ != nullptr) {
                 closed_ = true;
-                principal_->Decharger();
+                principal_->OnEndSession(true, (lParam & ENDSESSION_CLOSEAPP) != 0);
             }
             return 0;
         case kSlowIconMessage:
