@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "platform/paths.h"
+
 namespace zudav {
 
 namespace {
@@ -47,6 +49,9 @@ CopyResult FakePlatform::CopyFileTo(const std::wstring& source, const std::wstri
     if (copyAnswer == CopyResult::Copied) {
         copies.emplace_back(source, target);
         existingFiles.insert(target);
+        if (auto version = executableVersions.find(source); version != executableVersions.end()) {
+            executableVersions[target] = version->second;
+        }
     }
     return copyAnswer;
 }
@@ -162,6 +167,40 @@ std::optional<Shortcut> FakePlatform::ReadShortcut(const std::wstring& path) con
 std::wstring FakePlatform::VersionText(const std::wstring& entry) const {
     auto it = versionInfo.find(entry);
     return it == versionInfo.end() ? std::wstring() : it->second;
+}
+
+std::vector<std::wstring> FakePlatform::ExecutablesIn(const std::wstring& folder) const {
+    std::vector<std::wstring> found;
+    for (const std::wstring& file : existingFiles) {
+        const std::wstring name = Lower(FileNameOf(file));
+        if (Lower(FolderOf(file)) == Lower(folder) && name.size() > 4 && name.substr(name.size() - 4) == L".exe") {
+            found.push_back(file);
+        }
+    }
+    return found;
+}
+
+std::optional<ExecutableVersion> FakePlatform::VersionOf(const std::wstring& executable) const {
+    auto it = executableVersions.find(executable);
+    return it == executableVersions.end() ? std::nullopt : std::optional<ExecutableVersion>(it->second);
+}
+
+bool FakePlatform::IsRunning(const std::wstring& executable) const {
+    return HoldsName(runningExecutables, executable);
+}
+
+bool FakePlatform::MoveOver(const std::wstring& from, const std::wstring& to) {
+    if (!FileExists(from) || HoldsName(lockedFiles, to) || IsRunning(to)) {
+        return false;
+    }
+    existingFiles.erase(from);
+    existingFiles.insert(to);
+    executableVersions.erase(to);
+    if (auto version = executableVersions.find(from); version != executableVersions.end()) {
+        executableVersions[to] = version->second;
+        executableVersions.erase(version);
+    }
+    return true;
 }
 
 }  // namespace zudav

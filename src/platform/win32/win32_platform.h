@@ -35,6 +35,10 @@ class Win32Platform : public Platform {
     std::vector<Geometry> WorkAreas() const override;
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
     bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
+    std::vector<std::wstring> ExecutablesIn(const std::wstring& folder) const override;
+    std::optional<ExecutableVersion> VersionOf(const std::wstring& executable) const override;
+    bool IsRunning(const std::wstring& executable) const override;
+    bool MoveOver(const std::wstring& from, const std::wstring& to) override;
 
     // The window that owns message boxes and the help viewer.
     void SetOwner(HWND owner) { owner_ = owner; }
