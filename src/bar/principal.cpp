@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "bar/construire_boutons.h"
+#include "bar/copy_upgrade.h"
 #include "bar/on_screen.h"
 #include "platform/environment.h"
 #include "platform/paths.h"
@@ -57,6 +58,7 @@ Principal::LoadResult Principal::Charger() {
     if (const auto hotKey = settings_.ReadInteger16(keys::kRaccourci, L"0"); hotKey && *hotKey > 0) {
         ChangeHotKey(static_cast<std::uint16_t>(*hotKey));  // one that another program holds is left out
     }
+    UpgradeOlderCopies(platform_);
     return LoadResult::Running;
 }
 

@@ -3,6 +3,7 @@
 // Win32 in platform/win32, a fake for tests.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -55,6 +56,13 @@ struct Shortcut {
     std::wstring target;
     std::wstring arguments;
     std::wstring iconFile;
+};
+
+// What the version information of an executable file says of it.
+struct ExecutableVersion {
+    std::wstring productName;       // "ProductName"
+    std::wstring originalFilename;  // "OriginalFilename"
+    std::uint64_t fileVersion = 0;  // the fixed file version, its four 16-bit parts from the most significant
 };
 
 class Platform {
@@ -128,6 +136,16 @@ class Platform {
     virtual std::vector<std::wstring> AltGrCharacters(unsigned virtualKey) const = 0;
     // The name of a key as the user's keyboard shows it ("E", "\u00c9"), for messages.
     virtual std::wstring KeyName(unsigned virtualKey) const = 0;
+
+    // The full paths of the executable files (*.exe) of a folder.
+    virtual std::vector<std::wstring> ExecutablesIn(const std::wstring& folder) const = 0;
+    // The version information of an executable file; nothing when it has none.
+    virtual std::optional<ExecutableVersion> VersionOf(const std::wstring& executable) const = 0;
+    // True when a process runs that file now, or may run it (one of that name that cannot be asked).
+    virtual bool IsRunning(const std::wstring& executable) const = 0;
+    // Moves a file over another in one step, written through to the disk; false when the target stays as it was
+    // (Windows refuses to replace a running program or a read-only file).
+    virtual bool MoveOver(const std::wstring& from, const std::wstring& to) = 0;
 };
 
 }  // namespace zudav

@@ -29,6 +29,9 @@ TEST_F(Scenario, InstalledForTheUserItMakesABarAndItsUninstallKeepsTheSettings) 
     ASSERT_TRUE(msiexec(L"/x"));
     EXPECT_TRUE(!exists(link) && std::filesystem::directory_iterator(folder)->path() == folder / L"Essai.exe");
     EXPECT_TRUE(readSettings(L"Zudav").count(L"left") && readSettings(L"Essai").count(L"left")) << "settings lost";
+    std::filesystem::remove(folder / L"Essai.exe");  // without the bars the user made, no empty folder stays
+    ASSERT_TRUE(msiexec(L"/i") && msiexec(L"/x"));
+    EXPECT_TRUE(!exists(folder) && (!exists(folder.parent_path()) || !is_empty(folder.parent_path())));
 }
 
 }  // namespace e2e

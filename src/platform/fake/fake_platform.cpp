@@ -4,6 +4,8 @@
 #include <cwctype>
 #include <iterator>
 
+#include "platform/paths.h"
+
 namespace zudav {
 
 namespace {
@@ -48,6 +50,9 @@ CopyResult FakePlatform::CopyFileTo(const std::wstring& source, const std::wstri
     if (copyAnswer == CopyResult::Copied) {
         copies.emplace_back(source, target);
         existingFiles.insert(target);
+        if (auto version = executableVersions.find(source); version != executableVersions.end()) {
+            executableVersions[target] = version->second;
+        }
     }
     return copyAnswer;
 }
@@ -181,6 +186,40 @@ std::vector<std::wstring> FakePlatform::AltGrCharacters(unsigned virtualKey) con
         characters.push_back(it == layout.end() ? std::wstring() : it->second);
     }
     return characters;
+}
+
+std::vector<std::wstring> FakePlatform::ExecutablesIn(const std::wstring& folder) const {
+    std::vector<std::wstring> found;
+    for (const std::wstring& file : existingFiles) {
+        const std::wstring name = Lower(FileNameOf(file));
+        if (Lower(FolderOf(file)) == Lower(folder) && name.size() > 4 && name.substr(name.size() - 4) == L".exe") {
+            found.push_back(file);
+        }
+    }
+    return found;
+}
+
+std::optional<ExecutableVersion> FakePlatform::VersionOf(const std::wstring& executable) const {
+    auto it = executableVersions.find(executable);
+    return it == executableVersions.end() ? std::nullopt : std::optional<ExecutableVersion>(it->second);
+}
+
+bool FakePlatform::IsRunning(const std::wstring& executable) const {
+    return HoldsName(runningExecutables, executable);
+}
+
+bool FakePlatform::MoveOver(const std::wstring& from, const std::wstring& to) {
+    if (!FileExists(from) || HoldsName(lockedFiles, to) || IsRunning(to)) {
+        return false;
+    }
+    existingFiles.erase(from);
+    existingFiles.insert(to);
+    executableVersions.erase(to);
+    if (auto version = executableVersions.find(from); version != executableVersions.end()) {
+        executableVersions[to] = version->second;
+        executableVersions.erase(version);
+    }
+    return true;
 }
 
 }  // namespace zudav

@@ -46,6 +46,11 @@ class FakePlatform : public Platform {
         return std::wstring(1, static_cast<wchar_t>(virtualKey));
     }
 
+    std::vector<std::wstring> ExecutablesIn(const std::wstring& folder) const override;
+    std::optional<ExecutableVersion> VersionOf(const std::wstring& executable) const override;
+    bool IsRunning(const std::wstring& executable) const override;
+    bool MoveOver(const std::wstring& from, const std::wstring& to) override;
+
     struct Message {
         std::wstring title;
         std::wstring text;
@@ -100,6 +105,10 @@ class FakePlatform : public Platform {
     CopyResult copyAnswer = CopyResult::Copied;  // of a copy whose source exists and target does not
     std::set<std::wstring> lockedFiles;          // files that cannot be deleted
     std::set<std::pair<RunScope, std::wstring>> protectedRunValues;  // values this user may not remove
+
+    // The version information of executable files: a copy or a move takes its source's along.
+    std::map<std::wstring, ExecutableVersion> executableVersions;
+    std::set<std::wstring> runningExecutables;  // which, as on Windows, cannot be moved over
 };
 
 }  // namespace zudav

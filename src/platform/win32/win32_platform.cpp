@@ -2,11 +2,13 @@
 
 #include <shellapi.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cwctype>
 #include <vector>
 
+#include "platform/paths.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
 
@@ -86,6 +88,67 @@ StartResult StartFailure(DWORD error) {
         default:
             return StartResult::Other;
     }
+}
+
+// Names of files compared as the file system does, without regard to case.
+bool SameFileName(const wchar_t* a, const std::wstring& b) {
+    return CompareStringOrdinal(a, -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+struct FindReleaser {
+    static constexpr HandleKind kKind = HandleKind::Kernel;
+    void operator()(HANDLE search) const { FindClose(search); }
+};
+using UniqueFind = Unique<HANDLE, FindReleaser>;
+
+// version.dll is no known DLL: its functions are looked up in the system's copy once, when first needed.
+struct VersionFunctions {
+    decltype(::GetFileVersionInfoSizeW)* getSize =
+        SystemFunction<decltype(::GetFileVersionInfoSizeW)>(kVersion, "GetFileVersionInfoSizeW");
+    decltype(::GetFileVersionInfoW)* getInfo =
+        SystemFunction<decltype(::GetFileVersionInfoW)>(kVersion, "GetFileVersionInfoW");
+    decltype(::VerQueryValueW)* queryValue = SystemFunction<decltype(::VerQueryValueW)>(kVersion, "VerQueryValueW");
+};
+
+const VersionFunctions* Version() {
+    static const VersionFunctions functions;
+    const bool found = functions.getSize != nullptr && functions.getInfo != nullptr && functions.queryValue != nullptr;
+    return found ? &functions : nullptr;
+}
+
+// The version information of a file; empty when it has none.
+std::vector<BYTE> VersionBlock(const std::wstring& file) {
+    const VersionFunctions* version = Version();
+    DWORD ignored = 0;
+    const DWORD size = version == nullptr ? 0 : version->getSize(file.c_str(), &ignored);
+    std::vector<BYTE> block(size);
+    if (size == 0 || !version->getInfo(file.c_str(), 0, size, block.data())) {
+        return {};
+    }
+    return block;
+}
+
+// An entry of a version information's strings, in its first language.
+std::wstring VersionEntry(const std::vector<BYTE>& block, const std::wstring& entry) {
+    const auto queryValue = Version()->queryValue;
+    struct Translation {
+        WORD language;
+        WORD codePage;
+    };
+    Translation* translation = nullptr;
+    UINT length = 0;
+    if (!queryValue(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) ||
+        length < sizeof(Translation)) {
+        return {};
+    }
+    wchar_t query[128];
+    std::swprintf(query, 128, L"\\StringFileInfo\\%04x%04x\\%ls", translation->language, translation->codePage,
+                  entry.c_str());
+    wchar_t* text = nullptr;
+    if (!queryValue(block.data(), query, reinterpret_cast<void**>(&text), &length) || text == nullptr) {
+        return {};
+    }
+    return std::wstring(text, wcsnlen(text, length));
 }
 
 }  // namespace
@@ -230,41 +293,8 @@ std::optional<Shortcut> Win32Platform::ReadShortcut(const std::wstring& path) co
 }
 
 std::wstring Win32Platform::VersionText(const std::wstring& entry) const {
-    static const auto getSize =
-        SystemFunction<decltype(::GetFileVersionInfoSizeW)>(kVersion, "GetFileVersionInfoSizeW");
-    static const auto getInfo = SystemFunction<decltype(::GetFileVersionInfoW)>(kVersion, "GetFileVersionInfoW");
-    static const auto queryValue = SystemFunction<decltype(::VerQueryValueW)>(kVersion, "VerQueryValueW");
-    if (getSize == nullptr || getInfo == nullptr || queryValue == nullptr) {
-        return {};
-    }
-    const std::wstring executable = ExecutablePath();
-    DWORD ignored = 0;
-    const DWORD size = getSize(executable.c_str(), &ignored);
-    if (size == 0) {
-        return {};
-    }
-    std::vector<BYTE> block(size);
-    if (!getInfo(executable.c_str(), 0, size, block.data())) {
-        return {};
-    }
-    struct Translation {
-        WORD language;
-        WORD codePage;
-    };
-    Translation* translation = nullptr;
-    UINT length = 0;
-    if (!queryValue(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) ||
-        length < sizeof(Translation)) {
-        return {};
-    }
-    wchar_t query[128];
-    std::swprintf(query, 128, L"\\StringFileInfo\\%04x%04x\\%ls", translation->language, translation->codePage,
-                  entry.c_str());
-    wchar_t* text = nullptr;
-    if (!queryValue(block.data(), query, reinterpret_cast<void**>(&text), &length) || text == nullptr) {
-        return {};
-    }
-    return std::wstring(text, wcsnlen(text, length));
+    const std::vector<BYTE> block = VersionBlock(ExecutablePath());
+    return block.empty() ? std::wstring() : VersionEntry(block, entry);
 }
 
 void Win32Platform::Beep() {
@@ -367,6 +397,68 @@ bool RunsElevated() {
     DWORD size = 0;
     return GetTokenInformation(token.Get(), TokenElevation, &elevation, sizeof elevation, &size) &&
            elevation.TokenIsElevated != 0;
+}
+
+// The pattern matches short names too ("Jeux.exe1" is JEUX~1.EXE): only a name that ends in .exe counts.
+std::vector<std::wstring> Win32Platform::ExecutablesIn(const std::wstring& folder) const {
+    std::vector<std::wstring> found;
+    WIN32_FIND_DATAW data{};
+    const HANDLE first =
+        FindFirstFileExW(JoinPath(folder, L"*.exe").c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr, 0);
+    if (first == INVALID_HANDLE_VALUE) {
+        return found;
+    }
+    UniqueFind search(first);
+    do {
+        const size_t length = wcslen(data.cFileName);
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && length > 4 &&
+            SameFileName(data.cFileName + length - 4, L".exe")) {
+            found.push_back(JoinPath(folder, data.cFileName));
+        }
+    } while (FindNextFileW(search.Get(), &data));
+    return found;
+}
+
+std::optional<ExecutableVersion> Win32Platform::VersionOf(const std::wstring& executable) const {
+    const std::vector<BYTE> block = VersionBlock(executable);
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (block.empty() || !Version()->queryValue(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) ||
+        length < sizeof(VS_FIXEDFILEINFO) || fixed->dwSignature != VS_FFI_SIGNATURE) {
+        return std::nullopt;
+    }
+    return ExecutableVersion{VersionEntry(block, L"ProductName"), VersionEntry(block, L"OriginalFilename"),
+                             (std::uint64_t{fixed->dwFileVersionMS} << 32) | fixed->dwFileVersionLS};
+}
+
+// Every process of that file's name is looked at: one that runs the file, or that cannot be asked which file it runs
+// (another user's, an elevated one), counts. So does any when the processes cannot be listed.
+bool Win32Platform::IsRunning(const std::wstring& executable) const {
+    const HANDLE list = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (list == INVALID_HANDLE_VALUE) {
+        return true;
+    }
+    const UniqueHandle snapshot(list);
+    const std::wstring name = FileNameOf(executable);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(list, &entry); more; more = Process32NextW(list, &entry)) {
+        if (!SameFileName(entry.szExeFile, name)) {
+            continue;
+        }
+        const UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID));
+        std::vector<wchar_t> image(32768);
+        auto size = static_cast<DWORD>(image.size());
+        if (!process || !QueryFullProcessImageNameW(process.Get(), 0, image.data(), &size) ||
+            SameFileName(image.data(), executable)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Win32Platform::MoveOver(const std::wstring& from, const std::wstring& to) {
+    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 }  // namespace zudav::win32

@@ -42,6 +42,11 @@ class Win32Platform : public Platform {
     std::vector<std::wstring> AltGrCharacters(unsigned virtualKey) const override;
     std::wstring KeyName(unsigned virtualKey) const override;
 
+    std::vector<std::wstring> ExecutablesIn(const std::wstring& folder) const override;
+    std::optional<ExecutableVersion> VersionOf(const std::wstring& executable) const override;
+    bool IsRunning(const std::wstring& executable) const override;
+    bool MoveOver(const std::wstring& from, const std::wstring& to) override;
+
     // The window that owns message boxes and the help viewer.
     void SetOwner(HWND owner) { owner_ = owner; }
 
