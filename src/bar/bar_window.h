@@ -29,6 +29,9 @@ class BarWindow {
     virtual Geometry RestoredBounds() const = 0;
     // What of the window's rectangle the user does not see: its invisible resize borders (twips).
     virtual FrameMargins InvisibleFrame() const = 0;
+    // What one twip of the window's size measures in twips of the screen (which places and work areas use): its
+    // monitor's DPI over the system's.
+    virtual float SizeScale() const = 0;
     virtual bool IsMinimized() const = 0;
 
     // Each returns false when the window system refuses the value; the property then keeps its value.

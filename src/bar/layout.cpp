@@ -1,5 +1,8 @@
 #include "bar/layout.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "bar/settings/conversions.h"
 
 namespace zudav {
@@ -50,6 +53,21 @@ WindowLength LayOut(bool horizontal, float windowWidth, float windowHeight, BarC
         return {true, last.left + last.width + 550};
     }
     return {false, last.top + last.height + 550};
+}
+
+// Thirteen cells of the thickness less the frame (150 twips upright, 500 lying), from 300 twips down and touching in a
+// column, from 500 twips along with a 500-twip gap in a row, and 550 twips after the last.
+namespace {
+constexpr float kSmallestCell = 240;
+}  // namespace
+
+float BarLength(bool horizontal, float thickness) {
+    return horizontal ? 13 * thickness + 550 : 850 + 13 * (thickness - 150);
+}
+
+float ThicknessForLength(bool horizontal, float length) {
+    const float thickness = horizontal ? (length - 550) / 13 : 150 + (length - 850) / 13;
+    return std::max(std::floor(thickness), (horizontal ? 500 : 150) + kSmallestCell);
 }
 
 void PlaceStopImage(float windowWidth, BarControls& controls) {

@@ -41,6 +41,12 @@ struct WindowLength {
 // PlaceStopImage with the window's width.
 WindowLength LayOut(bool horizontal, float windowWidth, float windowHeight, BarControls& controls);
 
+// The bar's length as the layout makes it from its thickness (the window's width when it stands upright, its height
+// when it lies), and the thickest bar whose length is at most `length`, never thinner than cells of 16 pixels at
+// 96 dpi (240 twips): a smaller icon could not be told apart.
+float BarLength(bool horizontal, float thickness);
+float ThicknessForLength(bool horizontal, float length);
+
 // The "Arrêter" image keeps 100 twips inside the window's right edge.
 void PlaceStopImage(float windowWidth, BarControls& controls);
 

@@ -14,31 +14,34 @@ double Gap(double start, double length, double areaStart, double areaLength) {
     return std::max({0.0, areaStart - (start + length), start - (areaStart + areaLength)});
 }
 
-bool Overlaps(const Geometry& bar, const Geometry& area) {
-    return bar.left < area.left + area.width && area.left < bar.left + bar.width && bar.top < area.top + area.height &&
-           area.top < bar.top + bar.height;
+// How much of the rectangle lies on the area, along one axis.
+double Overlap(double start, double length, double areaStart, double areaLength) {
+    return std::max(0.0, std::min(start + length, areaStart + areaLength) - std::max<double>(start, areaStart));
 }
 
 }  // namespace
 
-std::optional<Geometry> PlaceOnAScreen(const Geometry& bar, const std::vector<Geometry>& workAreas) {
-    const Geometry* nearest = nullptr;
+std::optional<Geometry> WorkAreaOf(const Geometry& rect, const std::vector<Geometry>& workAreas) {
+    const Geometry* found = nullptr;
+    double mostShared = 0;
     double nearestDistance = std::numeric_limits<double>::infinity();
     for (const Geometry& area : workAreas) {
-        if (Overlaps(bar, area)) {
-            return std::nullopt;
-        }
-        const double distance = std::hypot(Gap(bar.left, bar.width, area.left, area.width),
-                                           Gap(bar.top, bar.height, area.top, area.height));
-        if (distance < nearestDistance) {
+        const double shared = Overlap(rect.left, rect.width, area.left, area.width) *
+                              Overlap(rect.top, rect.height, area.top, area.height);
+        const double distance = std::hypot(Gap(rect.left, rect.width, area.left, area.width),
+                                           Gap(rect.top, rect.height, area.top, area.height));
+        if (shared > mostShared || (mostShared == 0 && shared == 0 && distance < nearestDistance)) {
+            mostShared = shared;
             nearestDistance = distance;
-            nearest = &area;
+            found = &area;
         }
     }
-    if (nearest == nullptr) {
-        return std::nullopt;  // no monitor known: nowhere better to go
-    }
-    return KeepInside(bar, *nearest);
+    return found == nullptr ? std::nullopt : std::optional<Geometry>(*found);
+}
+
+std::optional<Geometry> PlaceOnAScreen(const Geometry& bar, const std::vector<Geometry>& workAreas) {
+    const std::optional<Geometry> area = WorkAreaOf(bar, workAreas);
+    return area ? std::optional<Geometry>(KeepInside(bar, *area)) : std::nullopt;
 }
 
 }  // namespace zudav

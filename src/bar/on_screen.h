@@ -1,5 +1,5 @@
-// Keeping the bar where the user can see it: a bar whose place lies on no monitor (a monitor unplugged, a
-// resolution lowered, a place edited by hand) is brought into the nearest monitor's work area.
+// Keeping the bar where the user can see it: wholly inside the work area of its monitor, after a monitor is unplugged,
+// a resolution lowered, a place edited by hand, a preset or a change of orientation.
 #pragma once
 
 #include <optional>
@@ -9,9 +9,11 @@
 
 namespace zudav {
 
-// The place the bar takes, its size kept: inside the nearest work area, or at that area's top-left corner when it
-// is larger than the area. Nothing when some of the bar lies on a work area: a bar partly off the screen (as the
-// presets and the layout allow) stays where it is.
+// The work area a rectangle belongs to: the one it overlaps most, else the nearest; nothing when none is known.
+std::optional<Geometry> WorkAreaOf(const Geometry& rect, const std::vector<Geometry>& workAreas);
+
+// The place the bar takes, its size kept: inside the work area of its monitor, or at that area's left or top edge
+// where it is larger than the area. Nothing when no monitor is known.
 std::optional<Geometry> PlaceOnAScreen(const Geometry& bar, const std::vector<Geometry>& workAreas);
 
 }  // namespace zudav

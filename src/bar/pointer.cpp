@@ -89,7 +89,7 @@ void Principal::RestoreFromTray() {
     OnMenu(MenuCommand::Rafraichir);
     window_.Restore();
     window_.Show();
-    KeepOnScreen();
+    FitOnScreen();
 }
 
 void Principal::OnStartedAgain() {

@@ -1,5 +1,6 @@
 #include "bar/principal.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "bar/construire_boutons.h"
@@ -7,6 +8,7 @@
 #include "bar/on_screen.h"
 #include "platform/environment.h"
 #include "platform/paths.h"
+#include "platform/placement.h"
 
 namespace zudav {
 
@@ -54,7 +56,7 @@ Principal::LoadResult Principal::Charger() {
     AddTrayIcon();
 
     ReadLock();
-    KeepOnScreen();
+    FitOnScreen();
     if (const auto hotKey = settings_.ReadInteger16(keys::kRaccourci, L"0"); hotKey && *hotKey > 0) {
         ChangeHotKey(static_cast<std::uint16_t>(*hotKey));  // one that another program holds is left out
     }
@@ -133,23 +135,64 @@ void Principal::ReadLock() {
     Hau = UsableSide(Hau, kDesignHeight, screens.height);
 }
 
-// At start-up, when the monitors change and when the bar comes back from the notification area: a bar that lies on
-// no monitor comes into the nearest one, and so does the place a locked bar holds.
-void Principal::KeepOnScreen() {
+Geometry Principal::OnScreen() const {
+    Geometry bar = window_.Bounds();
+    const float scale = window_.SizeScale();
+    bar.width *= scale;
+    bar.height *= scale;
+    return bar;
+}
+
+void Principal::MoveInto(const Geometry& area) {
+    const Geometry bar = OnScreen();
+    const FrameMargins f = window_.InvisibleFrame();
+    const float s = window_.SizeScale();
+    const Geometry seen{bar.left + f.left * s, bar.top + f.top * s, bar.width - (f.left + f.right) * s,
+                        bar.height - (f.top + f.bottom) * s};
+    const Geometry inside = KeepInside(seen, area);
+    if (inside.left != seen.left) {
+        window_.SetLeft(bar.left + inside.left - seen.left);
+    }
+    if (inside.top != seen.top) {
+        window_.SetTop(bar.top + inside.top - seen.top);
+    }
+}
+
+void Principal::FitOnScreen() {
     if (window_.IsMinimized()) {
         return;  // its place shows once it is restored
     }
     const std::vector<Geometry> areas = platform_.WorkAreas();
-    if (auto place = PlaceOnAScreen(window_.Bounds(), areas)) {
-        window_.SetLeft(place->left);
-        window_.SetTop(place->top);
+    const std::optional<Geometry> area = WorkAreaOf(OnScreen(), areas);
+    if (!area) {
+        return;  // no monitor known: nowhere better to go
     }
-    if (!Block) {
-        return;
+    // A bar that fits is only moved; one too long for the area is made thinner first, then moved as little as it needs.
+    if (!Block && ResizeOK) {
+        // The window system rounds the thickness to whole pixels, which may lengthen the bar by a few: a thinner
+        // try follows, a pixel a cell shorter.
+        const float scale = window_.SizeScale();
+        for (int tries = 0; tries < 3; ++tries) {
+            const Geometry bar = OnScreen();
+            const float length = Horizon ? bar.width : bar.height, room = Horizon ? area->width : area->height;
+            const float thickness = Horizon ? bar.height : bar.width, cross = Horizon ? area->height : area->width;
+            if (length <= room && thickness <= cross) {
+                break;
+            }
+            const float fitting = std::min(ThicknessForLength(Horizon, room / scale - 195.0f * tries), cross / scale);
+            if (fitting >= thickness / scale) {
+                break;  // already the thinnest: it stands at the area's edge
+            }
+            Horizon ? window_.SetHeight(fitting) : window_.SetWidth(fitting);
+        }
     }
-    if (auto held = PlaceOnAScreen({GranX, GranY, Lar, Hau}, areas)) {
-        GranX = held->left;
-        GranY = held->top;
+    MoveInto(*area);
+    if (Block) {
+        const float scale = window_.SizeScale();
+        if (auto held = PlaceOnAScreen({GranX, GranY, Lar * scale, Hau * scale}, areas)) {
+            GranX = held->left;
+            GranY = held->top;
+        }
     }
 }
 

@@ -86,8 +86,12 @@ class Principal {
     // or an update through the Restart Manager). Its place and settings are saved as at exit, its icon removed; asked
     // to close, it closes, and Windows starts it again once the file is replaced.
     void OnEndSession(bool ending, bool closeApp);
-    // The monitors or their resolution changed.
-    void OnDisplayChange() { KeepOnScreen(); }
+    // At start-up, after a change of orientation, a preset, the reset, a resizing by the border, and when the DPI, the
+    // monitors or their resolution change: the whole bar lies inside the work area of its monitor, moved in first; a
+    // bar too long for it is made thinner, its cells with it, until it fits, never thinner than cells of 16 pixels. A
+    // locked bar keeps its size, and its held place is moved in. A minimised bar is fitted once it is restored.
+    void FitOnScreen();
+    void OnDisplayChange() { FitOnScreen(); }
 
     const BarControls& Controls() const { return controls_; }
 
@@ -125,7 +129,10 @@ class Principal {
     std::optional<float> ReadTwips(const wchar_t* key, const std::wstring& fallback = {}) const;
     static float UsableSide(float side, float designSide, float screenSide);
     void ReadGeometry();
-    void KeepOnScreen();
+    // Moves what the user sees of the bar (its rectangle less the invisible frame) inside the area.
+    void MoveInto(const Geometry& area);
+    // The bar's rectangle in twips of the screen (its size is in twips of its own monitor).
+    Geometry OnScreen() const;
     void ReadWindowIcon();
     void ReadLock();
     void AddTrayIcon();

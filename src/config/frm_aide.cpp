@@ -142,6 +142,7 @@ void FrmAide::OnBarreHVPress(int index) {
         return;  // the bar has that orientation: swapping its sides again would only grow it at every press
     }
     Orienter(index);
+    principal_.FitOnScreen();
 }
 
 void FrmAide::Orienter(int index) {
@@ -197,6 +198,7 @@ void FrmAide::OnPresetClick(PresetGroup group, int index) {
         bar_.SetLeft(place.left);
         bar_.SetTop(place.top);
     }
+    principal_.FitOnScreen();  // a place beyond the edge, or over the taskbar, comes inside
 }
 
 void FrmAide::OnCommand3Click() {
@@ -273,6 +275,7 @@ void FrmAide::OnCommand5Click() {
     bar_.SetTop(1);
     bar_.SetWidth(kDesignWidth);
     bar_.SetHeight(kDesignHeight);
+    principal_.FitOnScreen();
 }
 
 void FrmAide::OnCommand6Click() {

@@ -1,7 +1,7 @@
 // A bar over the worst store a hand edit or another tool can leave: values of other types, texts that are not
-// numbers, sizes beyond the screen, a place on no monitor, 32,000-character texts. It starts on the screen, gets its
-// notification icon back when the shell restarts, comes back when the monitors change, and its exit writes its place
-// only. Locked without a held place, it starts at its full size, and again at the next start.
+// numbers, a place on no monitor, 32,000-character texts. It starts wholly on the screen, gets
+// its notification icon back when the shell restarts, comes back when the monitors change, and its exit writes its
+// place only. Locked without a held place, it starts at its full size, and again at the next start.
 #include "driver.h"
 // After windows.h, which driver.h includes.
 #include <shellapi.h>
@@ -11,7 +11,6 @@ namespace e2e {
 TEST_F(Scenario, BadSettingsNeitherLoseTheBarNorItsIcon) {
     const std::wstring huge(32000, L'x');
     writeSettings(L"Zudav", {{L"left", L"90000"},
-                             {L"width", L"1e30"},
                              {L"Coef", L"12,5"},
                              {L"Caption", huge},
                              {L"Chemin0", huge},
@@ -24,8 +23,9 @@ TEST_F(Scenario, BadSettingsNeitherLoseTheBarNorItsIcon) {
         need(!RegSetKeyValueW(HKEY_CURRENT_USER, (kStore + L"Zudav\\Donnees").c_str(), name, type, data, size),
              "cannot store a setting");
     };
-    const DWORD top = 300, retourAuto = 0;
+    const DWORD top = 300, width = 870, retourAuto = 0;
     writeTyped(L"top", REG_DWORD, &top, sizeof top);
+    writeTyped(L"width", REG_DWORD, &width, sizeof width);
     writeTyped(L"RetourAuto", REG_DWORD, &retourAuto, sizeof retourAuto);
     writeTyped(L"height", REG_BINARY, "\x01\x02", 2);
     writeTyped(L"Horizont", REG_EXPAND_SZ, L"False", 12);
@@ -36,11 +36,16 @@ TEST_F(Scenario, BadSettingsNeitherLoseTheBarNorItsIcon) {
         RECT shown{}, place = rectOf(bar);
         return IntersectRect(&shown, &place, &work) != FALSE;
     };
+    const auto wholly = [&](HWND bar) {  // larger than the screen, it would have been made thinner
+        RECT shown{}, place = rectOf(bar);
+        return IntersectRect(&shown, &place, &work) && EqualRect(&shown, &place);
+    };
 
     HANDLE process = start(zudav());
     HWND bar = waitBar(process);
-    EXPECT_TRUE(onScreen(bar)) << testing::PrintToString(twipsOf(bar));
+    EXPECT_TRUE(wholly(bar)) << testing::PrintToString(twipsOf(bar));
     EXPECT_NEAR(twipsOf(bar)[1], 300, twipsPerPixel()) << "the top, stored as a number";
+    EXPECT_NEAR(twipsOf(bar)[2], 870, twipsPerPixel()) << "the width, stored as a number";
 
     // The shell restarts: its notification area comes back empty, and the bar adds its icon again.
     NOTIFYICONDATAW icon{};
@@ -52,12 +57,12 @@ TEST_F(Scenario, BadSettingsNeitherLoseTheBarNorItsIcon) {
     post(bar, RegisterWindowMessageW(L"TaskbarCreated"));
     EXPECT_TRUE(waitFor([&] { return Shell_NotifyIconW(NIM_MODIFY, &icon) != FALSE; })) << "the icon did not come back";
 
-    // Off every monitor when the display changes: the bar comes back onto the screen, its size kept.
+    // Off every monitor when the display changes: the bar comes back wholly onto the screen, its size kept.
     const Twips size = twipsOf(bar);
     SetWindowPos(bar, nullptr, 30000, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_FALSE(onScreen(bar));
     post(bar, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
-    EXPECT_TRUE(waitFor([&] { return onScreen(bar); })) << "the bar stayed off the screen";
+    EXPECT_TRUE(waitFor([&] { return wholly(bar); })) << "the bar stayed off the screen";
     EXPECT_EQ(twipsOf(bar)[2], size[2]);
     EXPECT_EQ(twipsOf(bar)[3], size[3]);
 

@@ -56,9 +56,11 @@ TEST_F(Scenario, SlotsShowTheirItemsInAColumnOrARow) {
     EXPECT_EQ(tipAt(tools, zudav_tools::Middle(zudav_tools::BarPlaces(bar).stop)), L"Arr\u00eater");
 
     expectLayout(bar, false, 930);
-    // 1220 twips high, the row is longer than the 1024-pixel screen: it keeps the length of its thirteen cells.
+    // 1220 twips high, the row would be longer than the 1024-pixel screen: it is made thinner, 75 pixels, to fit.
     writeSettings(L"Autre", {{L"Horizont", L"True"}, {L"height", L"1220"}});
-    expectLayout(startBar(copyOf(zudav(), L"Autre.exe")), true, 1220);
+    const HWND autre = startBar(copyOf(zudav(), L"Autre.exe"));
+    expectLayout(autre, true, 1125);
+    EXPECT_LE(rectOf(autre).right, GetSystemMetrics(SM_CXSCREEN));
 }
 
 }  // namespace e2e

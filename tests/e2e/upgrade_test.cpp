@@ -8,8 +8,9 @@ TEST_F(Scenario, AStartingBarUpgradesTheOlderBarsBesideItThatDoNotRunAndNothingE
         std::ifstream in(std::filesystem::path(file), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
-    const std::wstring older = std::filesystem::path(zudav()).replace_filename(L"older_zudav.exe");
+    const std::wstring older = std::filesystem::path(zudav()).replace_filename(L"older\\older_zudav.exe");
     const std::wstring other = std::filesystem::path(zudav()).replace_filename(L"zudav_drag.exe");
+    ASSERT_NE(bytes(older), bytes(zudav())) << "the older bar is not older";
     const std::wstring jeux = copyOf(older, L"Jeux.exe"), essai = copyOf(older, L"Essai.exe");
     const HANDLE essaiRuns = start(essai);
     const HWND bar = (copyOf(other, L"Outil.exe"), startBar(copyOf(zudav(), L"Zudav.exe")));

@@ -1,5 +1,6 @@
 #include "config/frm_aide.h"
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -205,6 +206,7 @@ TEST_F(Configuration, LockFollowsThePointerOverTheBoxAndTheClosing) {
 
 TEST_F(Configuration, PresetsPlaceTheBarFromItsSizeItsMonitorAndTheMargins) {
     platform.monitors = {{0, 0, 19200, 14400}, {19200, 0, 28800, 21600}};  // a larger one at the right
+    platform.workAreas = {{0, 0, 19200, 13800}, platform.monitors[1]};     // the taskbar on the first
     const FrameMargins windows10{105, 0, 105, 105};                        // invisible borders of 7 pixels
     struct {
         PresetGroup group;
@@ -221,10 +223,10 @@ TEST_F(Configuration, PresetsPlaceTheBarFromItsSizeItsMonitorAndTheMargins) {
         {PresetGroup::Command2, 6, {0, 0, 870, 8490}, nullptr, 13880, 200},
         {PresetGroup::CommandHt, 0, {0, 0, 16410, 1220}, nullptr, 100, 0},
         {PresetGroup::CommandHt, 4, {0, 0, 16410, 1220}, nullptr, 2690, 1220},
-        {PresetGroup::CommandB, 0, {0, 0, 16410, 1220}, nullptr, 100, 12680},
+        {PresetGroup::CommandB, 0, {0, 0, 16410, 1220}, nullptr, 100, 12580},  // above the taskbar
         {PresetGroup::CommandB, 4, {0, 0, 16410, 1220}, nullptr, 2690, 11460},
         {PresetGroup::CommandGx, 1, {0, 0, 870, 8490}, L"", 0, 0},
-        {PresetGroup::CommandB, 3, {0, 0, 16410, 1220}, L"marge", 2790, 13180},
+        {PresetGroup::CommandB, 3, {0, 0, 16410, 1220}, L"marge", 2790, 12580},
         {PresetGroup::Command2, 1, {0, 0, 870, 8490}, L" 1 5\t0", 18180, 150},
         // On the bar's own monitor, from its edges.
         {PresetGroup::CommandGx, 1, {20000, 0, 870, 8490}, nullptr, 19300, 200},
@@ -233,7 +235,8 @@ TEST_F(Configuration, PresetsPlaceTheBarFromItsSizeItsMonitorAndTheMargins) {
         // Against what shows of the bar, its invisible borders beyond the monitor's edges.
         {PresetGroup::CommandGx, 1, {0, 0, 870, 8490}, nullptr, -5, 200, windows10},
         {PresetGroup::Command2, 1, {0, 0, 870, 8490}, nullptr, 18335, 200, windows10},
-        {PresetGroup::CommandB, 0, {0, 0, 16410, 1220}, nullptr, -5, 12785, windows10},
+        {PresetGroup::CommandB, 0, {0, 0, 16410, 1220}, nullptr, -5, 12685, windows10},
+        {PresetGroup::Command2, 6, {0, 0, 3500, 8490}, nullptr, -105, 200, windows10},  // beyond the left edge
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.group) * 10 + c.index);
@@ -248,6 +251,58 @@ TEST_F(Configuration, PresetsPlaceTheBarFromItsSizeItsMonitorAndTheMargins) {
     }
     EXPECT_TRUE(resizes.empty()) << "a preset never resizes the bar";
     EXPECT_FALSE(Stored(L"left")) << "nothing is stored until the bar exits";
+}
+
+TEST_F(Configuration, EveryChangeLeavesTheWholeBarInItsWorkAreaThinnerWhenItsLengthCannotFit) {
+    const std::vector<Geometry> one{{0, 0, 19200, 13800}}, left{{-19200, 0, 19200, 13800}}, low{{0, 0, 19200, 3000}};
+    const auto fit = [&] { principal.FitOnScreen(); };  // as after a resizing by the border, or a change of DPI
+    const struct {
+        const char* what;
+        Geometry bar;
+        float scale;  // the bar's monitor's DPI over the system's
+        const std::vector<Geometry>* areas;
+        std::function<void()> change;
+        Geometry fitted;
+    } cases[] = {
+        {"the right-hand preset",
+         {0, 200, 870, 10210},
+         1,
+         &one,
+         [&] { aide.OnPresetClick(PresetGroup::Command2, 1); },
+         {18230, 200, 870, 10210}},
+        {"then lying: moved in",
+         {18230, 200, 870, 10210},
+         1,
+         &one,
+         [&] { aide.OnBarreHVPress(1); },
+         {7340, 200, 11860, 870}},
+        {"then upright again",
+         {7340, 200, 11860, 870},
+         1,
+         &one,
+         [&] { aide.OnBarreHVPress(0); },
+         {7340, 200, 870, 10210}},
+        {"widened by its border: thinner", {100, 200, 1500, 18400}, 1, &one, fit, {100, 2, 1146, 13798}},
+        {"on a 150 % monitor", {100, 200, 870, 10210}, 1.5f, &one, fit, {100, 6, 792, 9196}},
+        {"its monitor unplugged",
+         {100, 200, 870, 10210},
+         1,
+         &left,
+         [&] { principal.OnDisplayChange(); },
+         {-870, 200, 870, 10210}},
+        {"a low screen: cells of 16 pixels", {100, 200, 870, 10210}, 1, &low, fit, {100, 0, 390, 3970}},
+        {"the reset", {5000, 9000, 870, 10210}, 1, &low, [&] { aide.OnCommand5Click(); }, {1, 0, 390, 3970}},
+    };
+    aide.Charger();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        principal.Horizon = c.bar.width > c.bar.height;
+        bar.bounds = c.bar;
+        bar.sizeScale = c.scale;
+        platform.workAreas = *c.areas;
+        c.change();
+        EXPECT_EQ(bar.bounds, c.fitted);
+    }
 }
 
 class Reordering : public Configuration {

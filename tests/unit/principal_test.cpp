@@ -60,7 +60,8 @@ TEST_F(Startup, StoredValuesThatConvertSetTheWindowOthersLeaveItsDesignValues) {
         {{{L"left", L"-40000"}, {L"top", L"20000"}}, '.', {0, 5310, 870, 8490}, false, true, L""},
         // Sides longer than all the monitors together (19200 x 14400 here) take the design size too.
         {{{L"width", L"491505"}, {L"height", L"14401"}}, '.', {1, 1, 870, 8490}, false, true, L""},
-        {{{L"Bloqu\u00e9e", L"1"}, {L"Lar", L"19201"}, {L"Hau", L"14400"}}, '.', {1, 1, 870, 14400}, false, true, L""},
+        // A locked bar keeps its size: one taller than the work area (13800) stands at its top.
+        {{{L"Bloqu\u00e9e", L"1"}, {L"Lar", L"19201"}, {L"Hau", L"14400"}}, '.', {1, 0, 870, 14400}, false, true, L""},
         // A stored file that does not load as an icon leaves the built-in one.
         {{{L"Icone", L"C:\\barre.ico"}}, '.', {1, 1, 870, 8490}, false, true, L"C:\\barre.ico"},
         {{{L"icone", L"C:\\photo.jpg"}}, '.', {1, 1, 870, 8490}, false, true, L"built-in"},
@@ -133,27 +134,28 @@ TEST_F(Startup, ExitSavesThePlaceOrTheRestoredOneWhenMinimisedAsLeftTopWidthAndH
     }
 }
 
-TEST(OnScreen, ABarOnNoMonitorComesIntoTheNearestWorkAreaWithItsSize) {
+TEST(OnScreen, ABarComesWhollyIntoTheWorkAreaItOverlapsMostOrTheNearestWithItsSize) {
     const std::vector<Geometry> one = {{0, 0, 19200, 13800}};
     const std::vector<Geometry> two = {{0, 0, 19200, 13800}, {19200, -3000, 28800, 21000}};  // a larger one, right
     struct Case {
         const std::vector<Geometry>* areas;
         Geometry bar;
-        std::optional<Geometry> place;  // {}: stays
+        Geometry place;
     } const cases[] = {
-        {&one, {100, 100, 870, 8490}, {}},
-        {&one, {18900, -8000, 870, 10210}, {}},  // partly off the screen: stays
+        {&one, {100, 100, 870, 8490}, {100, 100, 870, 8490}},
+        {&one, {18900, -8000, 870, 10210}, {18330, 0, 870, 10210}},  // partly off the screen
         {&one, {90000, 100, 870, 10210}, Geometry{18330, 100, 870, 10210}},
         {&one, {-5000, -20000, 870, 10210}, Geometry{0, 0, 870, 10210}},
         {&one, {100, 14000, 30000, 870}, Geometry{0, 12930, 30000, 870}},  // longer than the area: at its left
         {&two, {90000, 100, 870, 10210}, Geometry{47130, 100, 870, 10210}},
-        {&two, {30000, 17000, 870, 10210}, {}},  // on the second monitor
+        {&two, {30000, 17000, 870, 10210}, Geometry{30000, 7790, 870, 10210}},  // on the second monitor
+        {&two, {18500, 100, 870, 10210}, Geometry{18330, 100, 870, 10210}},     // mostly on the first
         {&two, {1000, 15000, 870, 870}, Geometry{1000, 12930, 870, 870}},
         {&two, {20000, -9000, 870, 870}, Geometry{20000, -3000, 870, 870}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.bar.left << ", " << c.bar.top);
-        EXPECT_EQ(PlaceOnAScreen(c.bar, *c.areas), c.place);
+        EXPECT_EQ(PlaceOnAScreen(c.bar, *c.areas), std::optional<Geometry>(c.place));
     }
     EXPECT_EQ(PlaceOnAScreen({90000, 0, 870, 870}, {}), std::nullopt) << "no monitor known";
 }

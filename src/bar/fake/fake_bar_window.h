@@ -16,6 +16,7 @@ class FakeBarWindow : public BarWindow {
     Geometry Bounds() const override { return bounds; }
     Geometry RestoredBounds() const override { return restored; }
     FrameMargins InvisibleFrame() const override { return invisibleFrame; }
+    float SizeScale() const override { return sizeScale; }
     bool IsMinimized() const override { return minimized; }
     bool SetLeft(float twips) override;
     bool SetTop(float twips) override;
@@ -73,6 +74,7 @@ class FakeBarWindow : public BarWindow {
     Geometry bounds{0, 0, 870, 8490};
     Geometry restored{0, 0, 870, 8490};
     FrameMargins invisibleFrame;
+    float sizeScale = 1;
     bool minimized = false;
     std::wstring caption = L" ";
     std::wstring icon = L"built-in";

@@ -5,10 +5,12 @@
 // After bar_view.h, which includes windows.h.
 #include <windowsx.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "bar/keyboard.h"
 #include "bar/win32/bar_ids.h"
+#include "platform/win32/twips.h"
 #include "resources/resource_ids.h"
 
 namespace zudav::win32 {
@@ -126,6 +128,23 @@ bool BarView::OnPointer(UINT message, LPARAM lParam) {
         default:
             return false;
     }
+}
+
+// The user sizes the bar by its border within the work area of its monitor (what shows of the bar: its invisible
+// borders may stand beyond).
+void BarView::KeepSizingInWorkArea(RECT& proposed) const {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromRect(&proposed, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        return;
+    }
+    const FrameMargins frame = InvisibleFrame();
+    const int dpi = WindowDpi(window_);
+    const RECT& work = monitor.rcWork;
+    proposed.left = std::max(proposed.left, work.left - TwipsToPixels(frame.left, dpi));
+    proposed.top = std::max(proposed.top, work.top - TwipsToPixels(frame.top, dpi));
+    proposed.right = std::min(proposed.right, work.right + TwipsToPixels(frame.right, dpi));
+    proposed.bottom = std::min(proposed.bottom, work.bottom + TwipsToPixels(frame.bottom, dpi));
 }
 
 // The keys act through the elements (bar/keyboard.h). The context key is left to the window system, which answers it
@@ -260,9 +279,20 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                          suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
             if (principal_ != nullptr) {
                 ShowControls(principal_->Controls());
+                principal_->FitOnScreen();  // longer in pixels, it may no longer fit its monitor
             }
             return 0;
         }
+        case WM_SIZING:
+            sizedByBorder_ = true;
+            KeepSizingInWorkArea(*reinterpret_cast<RECT*>(lParam));
+            return TRUE;
+        case WM_EXITSIZEMOVE:
+            // The layout made the bar as long as its new thickness asks: it is fitted once the user lets go.
+            if (std::exchange(sizedByBorder_, false) && principal_ != nullptr) {
+                principal_->FitOnScreen();
+            }
+            return 0;
         case WM_SETTINGCHANGE:  // sent for many settings: the bar paints again only when its theme changes
             ShowHighContrast(HighContrastOn());
             if (lParam != 0 && principal_ != nullptr &&

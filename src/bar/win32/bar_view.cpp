@@ -74,6 +74,11 @@ void BarView::Attach(Principal& principal, BarDialogs dialogs) {
 
 void BarView::ShowLoaded() {
     ShowWindow(window_, SW_SHOW);
+    // Shown for the first time, the window is laid out at its real size (the window system widens a new captioned
+    // window to its minimum tracking size before it can answer for it): only now is its length known.
+    if (principal_ != nullptr) {
+        principal_->FitOnScreen();
+    }
     SetForegroundWindow(window_);
     // The window system may leave a window that has not yet been in the foreground out of the topmost band
     // (Wine does so for the first program of a session, as at logon): the band is taken again now.
@@ -118,6 +123,10 @@ FrameMargins BarView::InvisibleFrame() const {
     const int dpi = WindowDpi(window_);
     return {PixelsToTwips(visible.left - rect.left, dpi), PixelsToTwips(visible.top - rect.top, dpi),
             PixelsToTwips(rect.right - visible.right, dpi), PixelsToTwips(rect.bottom - visible.bottom, dpi)};
+}
+
+float BarView::SizeScale() const {
+    return static_cast<float>(WindowDpi(window_)) / static_cast<float>(WindowDpi(nullptr));
 }
 
 bool BarView::IsMinimized() const {

@@ -60,6 +60,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     Geometry Bounds() const override;
     Geometry RestoredBounds() const override;
     FrameMargins InvisibleFrame() const override;
+    float SizeScale() const override;
     bool IsMinimized() const override;
     bool SetLeft(float twips) override;
     bool SetTop(float twips) override;
@@ -139,6 +140,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     bool Resize(int width, int height);
     // bar_messages.cpp: the pointer and the keyboard.
     bool OnPointer(UINT message, LPARAM lParam);
+    void KeepSizingInWorkArea(RECT& proposed) const;
     void OnPartPointer(const BarHit& hit, PointerEvent event);
     static bool AdministratorKeysDown();
     void LaunchSlot(int slot, bool asAdministrator);
@@ -155,6 +157,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     Principal* principal_ = nullptr;
     BarDialogs dialogs_;
     bool closed_ = false;
+    bool sizedByBorder_ = false;  // the move-size loop that runs sized the bar
     bool timerRunning_ = false;
     bool trayIconShown_ = false;
     bool topmost_ = false;     // the bar asked to stay above other windows
