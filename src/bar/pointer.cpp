@@ -80,11 +80,14 @@ void Principal::OnTrayMessage(std::uint32_t code) {
     trayDispatching_ = false;
 }
 
+// Every road back (the icon, a second start) ends with the bar in front and active, so that the user's first click on
+// it acts: restoring alone activates it only when the window system lets it take the foreground.
 void Principal::RestoreFromTray() {
     OnMenu(MenuCommand::Rafraichir);
     window_.Restore();
     window_.Show();
     KeepOnScreen();
+    window_.BringToFront();
 }
 
 void Principal::OnStartedAgain() {
@@ -93,7 +96,6 @@ void Principal::OnStartedAgain() {
         return;
     }
     RestoreFromTray();
-    window_.BringToFront();
 }
 
 // A combination that is not complete yet (modifiers without their key, as the hot-key control shows it while the user
