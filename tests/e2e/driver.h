@@ -249,11 +249,17 @@ class Scenario : public testing::Test {
         return rect;
     }
     // Real input, as from a mouse: once the window system puts the point on the bar (which may still be laying itself
-    // out), a press and release on the slot's icon box or on its cell beside the box.
+    // out), a press and release on the slot's icon box or on its cell beside the box, or on a point of the bar's
+    // client area that `place` gives.
     static void clickOn(HWND bar, int slot, bool onCell, DWORD press = MOUSEEVENTF_LEFTDOWN) {
+        clickAt(
+            bar, [&] { return onCell ? cell(bar, slot) : iconBox(bar, slot); }, press);
+    }
+    template <typename Place>
+    static void clickAt(HWND bar, Place place, DWORD press = MOUSEEVENTF_LEFTDOWN) {
         POINT at{}, now{};
         need(waitFor([&] {
-                 at = onCell ? cell(bar, slot) : iconBox(bar, slot);
+                 at = place();
                  ClientToScreen(bar, &at);
                  return SetCursorPos(at.x, at.y) && GetCursorPos(&now) && now.x == at.x && now.y == at.y &&
                         WindowFromPoint(at) == bar;
