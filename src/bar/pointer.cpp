@@ -85,11 +85,14 @@ void Principal::OnTrayMessage(std::uint32_t code, PixelPoint anchor) {
     trayDispatching_ = false;
 }
 
+// Every road back (the icon, a second start) ends with the bar in front and active, so that the user's first click on
+// it acts: restoring alone activates it only when the window system lets it take the foreground.
 void Principal::RestoreFromTray() {
     OnMenu(MenuCommand::Rafraichir);
     window_.Restore();
     window_.Show();
     FitOnScreen();
+    window_.BringToFront();
 }
 
 void Principal::OnStartedAgain() {
@@ -98,7 +101,6 @@ void Principal::OnStartedAgain() {
         return;
     }
     RestoreFromTray();
-    window_.BringToFront();
 }
 
 // A combination that is not complete yet (modifiers without their key, as the hot-key control shows it while the user

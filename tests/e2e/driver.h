@@ -249,14 +249,21 @@ class Scenario : public testing::Test {
         return rect;
     }
     // Real input, as from a mouse: once the window system puts the point on the bar (which may still be laying itself
-    // out), a press and release on the slot's icon box or on its cell beside the box.
+    // out), a press and release on the slot's icon box or on its cell beside the box, or on a point of the bar's
+    // client area that `place` gives. Under Wine a bar just restored under the pointer may move it back to where the
+    // X server last saw it: the point must still be there once the bar has answered.
     static void clickOn(HWND bar, int slot, bool onCell, DWORD press = MOUSEEVENTF_LEFTDOWN) {
+        clickAt(
+            bar, [&] { return onCell ? cell(bar, slot) : iconBox(bar, slot); }, press);
+    }
+    template <typename Place>
+    static void clickAt(HWND bar, Place place, DWORD press = MOUSEEVENTF_LEFTDOWN) {
         POINT at{}, now{};
         need(waitFor([&] {
-                 at = onCell ? cell(bar, slot) : iconBox(bar, slot);
+                 at = place();
                  ClientToScreen(bar, &at);
-                 return SetCursorPos(at.x, at.y) && GetCursorPos(&now) && now.x == at.x && now.y == at.y &&
-                        WindowFromPoint(at) == bar;
+                 return SetCursorPos(at.x, at.y) && sendTo(bar, WM_NULL) == 0 && GetCursorPos(&now) && now.x == at.x &&
+                        now.y == at.y && WindowFromPoint(at) == bar;
              }),
              "the point is not on the bar");
         mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);  // the control sees the pointer come before the press

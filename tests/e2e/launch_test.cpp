@@ -1,6 +1,7 @@
 // Launching from the slots of one bar: programs with their arguments, window state and environment variables (cmd.exe,
 // a marker of its working folder, Ctrl+Shift+click), then the bar minimised unless RetourAuto is 0; a document opened,
-// also when stored as a program; the "Erreur de fichier" message; a free slot that starts, shows and writes nothing.
+// also when stored as a program, and the bar started again comes back active; the "Erreur de fichier" message; a free
+// slot that starts, shows and writes nothing.
 #include "driver.h"
 
 namespace e2e {
@@ -97,24 +98,44 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
 
     writeSettings(L"Zudav", {{L"RetourAuto", L"1"}});
     postPress(bar, cell(bar, 6));
+    HWND opened = nullptr;
     EXPECT_TRUE(waitFor([&] {  // a window of the associated program, titled after the document
         for (DWORD id : processes()) {
             for (HWND window : windowsOf(id)) {
                 wchar_t title[256] = L"";  // read without a message, from a window that may be closing
                 if (IsWindowVisible(window) && GetWindowTextW(window, title, 256) && wcsstr(title, L"compte rendu")) {
-                    return true;
+                    return (opened = window) != nullptr;
                 }
             }
         }
         return false;
     })) << "the document did not open";
     expectBarStayed();
+    post(opened, WM_CLOSE);
+    ASSERT_TRUE(gone(opened)) << "the document's window did not close";
+    // The same document stored as a program: the shell opens it, and the bar, clicked from the background, is
+    // minimised. Started again, it comes back in front and drawn active, and the first click on "Action" opens its
+    // menu.
     std::set<DWORD> running = processes();
-    postPress(bar,
-              cell(bar, 7));  // the same document stored as a program: the shell opens it, and the bar is minimised
-    EXPECT_TRUE(waitFor([&] { return IsIconic(bar) && processes().size() > running.size(); })) << "nothing opened";
-    post(bar, WM_SYSCOMMAND, SC_RESTORE);
+    clickOn(bar, 7, true);
+    EXPECT_TRUE(waitFor([&] {
+        const std::set<DWORD> now = processes();
+        return IsIconic(bar) && !std::includes(running.begin(), running.end(), now.begin(), now.end());
+    })) << "nothing opened";
+    start(zudav());
     ASSERT_TRUE(back(bar, place));
+    EXPECT_TRUE(waitFor([&] {
+        const RECT frame = rectOf(bar);
+        HDC screen = GetDC(nullptr);
+        const COLORREF caption = GetPixel(screen, frame.left + 6, frame.top + 6);
+        ReleaseDC(nullptr, screen);
+        return GetForegroundWindow() == bar && caption == GetSysColor(COLOR_ACTIVECAPTION);
+    })) << "the bar came back inactive";
+    clickAt(bar, [&] { return zudav_tools::Middle(zudav_tools::BarPlaces(bar).action); });
+    HWND menu = nullptr;
+    EXPECT_TRUE(waitFor([&] { return (menu = shown(zudavId, L"#32768")) != nullptr; })) << "the first click missed";
+    post(bar, WM_CANCELMODE);  // closes the menu, as a click elsewhere would
+    EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(menu); })) << "the menu did not close";
     expectBarStayed();
 
     running = processes();

@@ -331,9 +331,10 @@ TEST_F(Pointer, TrayIconRestoresTheBarAndOnlyBringsAModalWindowOfTheBarToTheFron
     principal.OnResize();  // a column of 720-twip cells: cell n from 300 + 720 n down
     bar.minimized = true;
     bar.pictures[0] = L"stale";
-    principal.OnTrayMessage(0x201);  // left press: refreshed, restored and shown
+    principal.OnTrayMessage(0x201);  // left press: refreshed, restored, shown and in front
     EXPECT_FALSE(bar.minimized);
     EXPECT_TRUE(bar.shown);
+    EXPECT_EQ(bar.frontRequests, 1);
     EXPECT_EQ(bar.pictures[0], L"free");
 
     // While a modal window of the bar is open, a click on the icon runs no command (a second configuration window
@@ -398,7 +399,7 @@ TEST_F(Pointer, TrayIconRestoresTheBarAndOnlyBringsAModalWindowOfTheBarToTheFron
     bar.minimized = true;
     bar.pictures[0] = L"stale";
     principal.OnStartedAgain();
-    EXPECT_TRUE(!bar.minimized && bar.shown && bar.frontRequests == 1 && bar.pictures[0] == L"free");
+    EXPECT_TRUE(!bar.minimized && bar.shown && bar.frontRequests == 2 && bar.pictures[0] == L"free");
 }
 
 TEST(TrayIcon, ItsTooltipShowsUnderVersion4AndNamesTheBarWithinTheField) {

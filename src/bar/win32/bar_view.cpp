@@ -237,8 +237,13 @@ void BarView::SetTimerEnabled(bool enabled) {
     }
 }
 
+// Only a bar in the foreground takes the focus as the pointer moves over it: in the background, SetFocus would make it
+// the active window of its own thread without bringing it to the front, and the window system would then see nothing
+// to activate when the bar is clicked or brought back (no WM_ACTIVATE, the caption drawn inactive).
 void BarView::TakeFocus() {
-    SetFocus(window_);
+    if (GetForegroundWindow() == window_) {
+        SetFocus(window_);
+    }
 }
 
 void BarView::BeginDrag() {
