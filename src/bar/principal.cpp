@@ -170,7 +170,8 @@ void Principal::FitOnScreen() {
     // A bar that fits is only moved; one too long for the area is made thinner first, then moved as little as it needs.
     if (!Block && ResizeOK) {
         // The window system rounds the thickness to whole pixels, which may lengthen the bar by a few: a thinner
-        // try follows, a pixel a cell shorter.
+        // try follows, a pixel (15 twips at 96 dpi) a cell shorter.
+        constexpr float kPixelEachCell = 13 * 15;
         const float scale = window_.SizeScale();
         for (int tries = 0; tries < 3; ++tries) {
             const Geometry bar = OnScreen();
@@ -179,7 +180,8 @@ void Principal::FitOnScreen() {
             if (length <= room && thickness <= cross) {
                 break;
             }
-            const float fitting = std::min(ThicknessForLength(Horizon, room / scale - 195.0f * tries), cross / scale);
+            const float fitting = std::min(
+                ThicknessForLength(Horizon, room / scale - kPixelEachCell * static_cast<float>(tries)), cross / scale);
             if (fitting >= thickness / scale) {
                 break;  // already the thinnest: it stands at the area's edge
             }
