@@ -52,6 +52,9 @@ class BarWindow {
     virtual void MakeTopmost() = 0;
     // Out of the topmost band, shown, not activated, not moved.
     virtual void MakeNotTopmost() = 0;
+    // Out of the topmost band and behind the window in the foreground (a full-screen program), which stays in front;
+    // not activated, not moved.
+    virtual void StepAsideForFront() = 0;
 
     // Pops up the menu "Fichier" at a point of the screen, or at the pointer (under "Action" when the keyboard opened
     // it there); proposIsDefault shows "A &Propos de ..." as its default item.

@@ -61,6 +61,7 @@ Principal::LoadResult Principal::Charger() {
         ChangeHotKey(static_cast<std::uint16_t>(*hotKey));  // one that another program holds is left out
     }
     UpgradeOlderCopies(platform_);
+    FollowOnTopOption();
     return LoadResult::Running;
 }
 
@@ -223,6 +224,7 @@ void Principal::OnMenu(MenuCommand command) {
         case MenuCommand::Configuration:
             Modal([this] { window_.ShowConfiguration(); });
             Rafraichir();
+            FollowOnTopOption();
             break;
         case MenuCommand::Rafraichir:
             Rafraichir();
@@ -295,6 +297,27 @@ void Principal::OnResize() {
     }
     PlaceStopImage(window_.Bounds().width, controls_);
     window_.ShowControls(controls_);
+}
+
+void Principal::OnForegroundWindow(const FrontWindow& front, const PixelRect& barMonitor) {
+    MoveInBand(topmostBand_.OnFront(IsFullScreenOn(front, barMonitor)));
+}
+
+void Principal::OnFullScreenNotice(bool opened) {
+    MoveInBand(topmostBand_.OnShellNotice(opened));
+}
+
+void Principal::FollowOnTopOption() {
+    const std::optional<double> onTop = settings_.ReadNumber(keys::kAlwaysOnTop, L"1");
+    MoveInBand(topmostBand_.TakeOption(onTop && *onTop == 1));
+}
+
+void Principal::MoveInBand(TopmostBand::Move move) {
+    if (move == TopmostBand::Move::StepAside) {
+        window_.StepAsideForFront();
+    } else if (move == TopmostBand::Move::TakeBack) {
+        window_.MakeTopmost();
+    }
 }
 
 }  // namespace zudav

@@ -9,6 +9,7 @@
 
 #include "bar/bar_window.h"
 #include "bar/drop.h"
+#include "bar/full_screen.h"
 #include "bar/labarre.h"
 #include "bar/layout.h"
 #include "bar/settings/bar_settings.h"
@@ -92,6 +93,12 @@ class Principal {
     // locked bar keeps its size, and its held place is moved in. A minimised bar is fitted once it is restored.
     void FitOnScreen();
     void OnDisplayChange() { FitOnScreen(); }
+    // The window in the foreground changed, moved or was resized; the bar stands on barMonitor. A full-screen program
+    // in front there takes a bar that stays on top out of the topmost band (its option stays as stored), until it
+    // leaves full screen or the foreground, or closes.
+    void OnForegroundWindow(const FrontWindow& front, const PixelRect& barMonitor);
+    // The shell's notice, to a desktop toolbar, that a full-screen program opened or closed on the bar's monitor.
+    void OnFullScreenNotice(bool opened);
 
     const BarControls& Controls() const { return controls_; }
 
@@ -138,6 +145,9 @@ class Principal {
     void AddTrayIcon();
     void RestoreFromTray();
     void ComeToTheKeyboard();
+    // The option "on top", as start-up or the configuration window has just applied it.
+    void FollowOnTopOption();
+    void MoveInBand(TopmostBand::Move move);
 
     Platform& platform_;
     BarWindow& window_;
@@ -155,6 +165,7 @@ class Principal {
     int trayTries_ = 0;
     std::uint16_t hotKey_ = 0;
     std::uint32_t trayLastButton_ = 0;  // the icon's button code that came last
+    TopmostBand topmostBand_;
 };
 
 }  // namespace zudav

@@ -1,6 +1,6 @@
 // Start-up and exit, one bar per executable name: a second start of Zudav brings the minimised bar back and leaves at
 // once, a copy named Autre runs beside it with its own store, and each bar saves its own place when it closes, also
-// when an installer closes it through the Restart Manager.
+// when an installer closes it through the Restart Manager. A film in full screen in front takes the bar out of the top.
 #include "driver.h"
 
 namespace e2e {
@@ -14,6 +14,31 @@ TEST_F(Scenario, OneBarPerNameEachSavingItsPlace) {
     EXPECT_NEAR(place[0], 1, twipsPerPixel());
     EXPECT_NEAR(place[1], 1, twipsPerPixel());
     expectLayout(bar, false, 870);
+
+    // A film in full screen comes to the front: the bar leaves the topmost band without taking the foreground, and
+    // takes its place back while the film plays in a window and once it closes.
+    const WNDCLASSW filmClass{0, DefWindowProcW, 0, 0, GetModuleHandleW(nullptr), {}, {}, {}, {}, L"Film"};
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    HWND film = CreateWindowExW(0, MAKEINTATOM(RegisterClassW(&filmClass)), L"Film", WS_POPUP | WS_VISIBLE, 0, 0, width,
+                                height, {}, {}, {}, {});
+    const auto onTop = [&](bool top) {
+        return waitFor([&] { return ((GetWindowLongPtrW(bar, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) == top; });
+    };
+    // Wine 8 sends neither foreground nor location events of its own: the scenario sends them as Windows does.
+    const auto playAt = [&](int x, int y, int w, int h, DWORD event) {
+        need(SetWindowPos(film, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE), "the film did not move");
+        NotifyWinEvent(event, film, OBJID_WINDOW, CHILDID_SELF);
+    };
+    need(film && SetForegroundWindow(film), "no film in front");
+    playAt(0, 0, width, height, EVENT_SYSTEM_FOREGROUND);
+    EXPECT_TRUE(onTop(false) && GetForegroundWindow() == film)
+        << "the bar stays over the film, or takes the foreground";
+    playAt(100, 100, 600, 400, EVENT_OBJECT_LOCATIONCHANGE);
+    EXPECT_TRUE(onTop(true)) << "the bar stays behind a film in a window";
+    playAt(0, 0, width, height, EVENT_OBJECT_LOCATIONCHANGE);
+    EXPECT_TRUE(onTop(false)) << "the bar stays over the film in full screen again";
+    DestroyWindow(film);
+    EXPECT_TRUE(onTop(true)) << "the bar did not take its place back";
 
     // The name decides, not the file nor the case of its letters.
     for (const std::wstring& again : {zudav(), copyOf(zudav(), L"ailleurs\\ZUDAV.EXE")}) {

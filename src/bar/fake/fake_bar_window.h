@@ -31,6 +31,7 @@ class FakeBarWindow : public BarWindow {
         topmost = false;
         shown = true;
     }
+    void StepAsideForFront() override { topmost = false; }
     void ShowControls(const BarControls& shown) override { controls = shown; }
     IconLookup DrawFirstIcon(int box, const std::wstring& path) override;
     bool LoadPicture(int box, const std::wstring& path) override;

@@ -425,6 +425,12 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 principal_->OnActivated(previousProcess == GetCurrentProcessId());
             }
             break;
+        case WM_ACTIVATEAPP:
+            // The window events leave the bar's own program out: its windows' coming to the foreground is heard here.
+            if (wParam != FALSE) {
+                FollowForeground();
+            }
+            break;
         case WM_COMMAND:
             if (principal_ != nullptr && HIWORD(wParam) == 0) {
                 switch (LOWORD(wParam)) {
@@ -469,6 +475,7 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             }
             return 0;
         case WM_DESTROY:
+            StopWatchingForeground();
             if (accessible_) {
                 accessible_.Get()->Detach();
                 accessible_.Reset();

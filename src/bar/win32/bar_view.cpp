@@ -85,6 +85,7 @@ void BarView::ShowLoaded() {
     if (topmost_) {
         MakeTopmost();
     }
+    WatchForeground();  // a full-screen program may already be in front, where the bar could not take the foreground
 }
 
 void BarView::Discard() {

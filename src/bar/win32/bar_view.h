@@ -72,6 +72,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void ClearIcon() override;
     void MakeTopmost() override;
     void MakeNotTopmost() override;
+    void StepAsideForFront() override;
     void ShowControls(const BarControls& controls) override;
     IconLookup DrawFirstIcon(int box, const std::wstring& path) override;
     bool LoadPicture(int box, const std::wstring& path) override;
@@ -150,6 +151,12 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void Activate(int element, bool asAdministrator = false);
     LRESULT AnswerAccessibility(WPARAM wParam, LPARAM lParam);
     static bool HighContrastOn();
+    // bar_full_screen.cpp: the window in the foreground, for the logic to step aside for a full-screen program.
+    void WatchForeground();
+    void StopWatchingForeground();
+    void FollowForeground();
+    static void CALLBACK
+    OnWinEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object, LONG child, DWORD thread, DWORD time);
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
@@ -194,6 +201,8 @@ class BarView final : public BarWindow, public AccessibleBarView {
     UniqueMenu menu_;
     UniqueCom<BarDropTarget> dropTarget_;  // registered with OLE while the window lives
     UniqueCom<BarAccessible> accessible_;  // made when a screen reader first asks for it
+    UniqueWinEventHook foregroundHook_;    // another program's window came to the foreground
+    UniqueWinEventHook frontMovesHook_;    // a window moved or changed its size (the foreground one counts)
 };
 
 }  // namespace zudav::win32

@@ -9,7 +9,7 @@
 namespace zudav::win32 {
 
 // The kinds of handle that the wrappers below hold.
-enum class HandleKind { Key, Icon, Font, Bitmap, Pen, Menu, Kernel, Module, Com, DeviceContext, Count };
+enum class HandleKind { Key, Icon, Font, Bitmap, Pen, Menu, Kernel, Module, Com, DeviceContext, WinEventHook, Count };
 
 // How many handles of each kind the wrappers hold at this moment: taken when a wrapper receives a handle, given back
 // when it releases one. The running bar reports them (kLiveHandlesMessage in bar/win32/bar_ids.h), so that a leak on
@@ -109,6 +109,10 @@ struct ModuleReleaser {
     static constexpr HandleKind kKind = HandleKind::Module;
     void operator()(HMODULE module) const { FreeLibrary(module); }
 };
+struct WinEventHookReleaser {
+    static constexpr HandleKind kKind = HandleKind::WinEventHook;
+    void operator()(HWINEVENTHOOK hook) const { UnhookWinEvent(hook); }
+};
 
 struct ComReleaser {
     static constexpr HandleKind kKind = HandleKind::Com;
@@ -127,6 +131,7 @@ using UniqueMenu = Unique<HMENU, MenuReleaser>;
 using UniqueDc = Unique<HDC, DcReleaser>;
 using UniqueHandle = Unique<HANDLE, KernelReleaser>;
 using UniqueModule = Unique<HMODULE, ModuleReleaser>;
+using UniqueWinEventHook = Unique<HWINEVENTHOOK, WinEventHookReleaser>;
 // A COM interface pointer that holds one reference.
 template <typename Interface>
 using UniqueCom = Unique<Interface*, ComReleaser>;
