@@ -10,8 +10,9 @@ bool IsFullScreenOn(const FrontWindow& front, const PixelRect& monitor) {
         }
     }
     const PixelRect& r = front.rect;
-    return !front.desktop && !front.ownProcess && monitor.right > monitor.left && monitor.bottom > monitor.top &&
-           r.left <= monitor.left && r.top <= monitor.top && r.right >= monitor.right && r.bottom >= monitor.bottom;
+    return !front.desktop && !front.ownProcess && !front.maximisedWindow && monitor.right > monitor.left &&
+           monitor.bottom > monitor.top && r.left <= monitor.left && r.top <= monitor.top && r.right >= monitor.right &&
+           r.bottom >= monitor.bottom;
 }
 
 bool StaysOnTop(bool optionOnTop, bool fullScreenInFront, bool shellReportsFullScreen) {

@@ -14,6 +14,9 @@ struct FrontWindow {
     std::wstring className;   // its window class
     bool desktop = false;     // the shell's or the desktop's own window
     bool ownProcess = false;  // a window of the bar's own program
+    // Maximised with its caption: a window the user works in, which reaches beyond a monitor without a taskbar only by
+    // its invisible borders.
+    bool maximisedWindow = false;
 };
 
 // Whether the window covers the whole monitor (its full rectangle, not its work area) as a full-screen program does.

@@ -53,6 +53,7 @@ void BarView::FollowForeground() {
         DWORD process = 0;
         GetWindowThreadProcessId(window, &process);
         front.ownProcess = process == GetCurrentProcessId();
+        front.maximisedWindow = IsZoomed(window) && (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
     }
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
