@@ -137,7 +137,8 @@ class Platform {
     // The name of a key as the user's keyboard shows it ("E", "\u00c9"), for messages.
     virtual std::wstring KeyName(unsigned virtualKey) const = 0;
 
-    // The full paths of the executable files (*.exe) of a folder.
+    // The full paths of the executable files (*.exe) of a folder, save online-only cloud files (reading one would
+    // download it).
     virtual std::vector<std::wstring> ExecutablesIn(const std::wstring& folder) const = 0;
     // The version information of an executable file; nothing when it has none.
     virtual std::optional<ExecutableVersion> VersionOf(const std::wstring& executable) const = 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/paths.h"
+#include "platform/slow_files.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
 
@@ -411,8 +412,9 @@ std::vector<std::wstring> Win32Platform::ExecutablesIn(const std::wstring& folde
     UniqueFind search(first);
     do {
         const size_t length = wcslen(data.cFileName);
-        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && length > 4 &&
-            SameFileName(data.cFileName + length - 4, L".exe")) {
+        // A cloud file whose data is not on the disk would be downloaded to be read: it is left out.
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && !IsOnlineOnly(data.dwFileAttributes) &&
+            length > 4 && SameFileName(data.cFileName + length - 4, L".exe")) {
             found.push_back(JoinPath(folder, data.cFileName));
         }
     } while (FindNextFileW(search.Get(), &data));
