@@ -1,27 +1,13 @@
 #include "bar/copy_upgrade.h"
 
-#include <cwctype>
-
 #include "platform/paths.h"
 
 namespace zudav {
 namespace {
 
-bool SameName(const std::wstring& a, const std::wstring& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::towlower(a[i]) != std::towlower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Zudav.exe and every bar made from it say so in their version information, whatever their file's name.
 bool IsZudav(const std::optional<ExecutableVersion>& version) {
-    return version && version->productName == L"Zudav" && SameName(version->originalFilename, L"Zudav.exe");
+    return version && version->productName == L"Zudav" && SameNameNoCase(version->originalFilename, L"Zudav.exe");
 }
 
 }  // namespace
@@ -33,7 +19,7 @@ void UpgradeOlderCopies(Platform& platform) {
         return;
     }
     for (const std::wstring& copy : platform.ExecutablesIn(FolderOf(running))) {
-        if (SameName(copy, running)) {
+        if (SameNameNoCase(copy, running)) {
             continue;
         }
         const std::optional<ExecutableVersion> version = platform.VersionOf(copy);

@@ -168,12 +168,12 @@ void Principal::FitOnScreen() {
     if (!area) {
         return;  // no monitor known: nowhere better to go
     }
+    const float scale = window_.SizeScale();
     // A bar that fits is only moved; one too long for the area is made thinner first, then moved as little as it needs.
     if (!Block && ResizeOK) {
         // The window system rounds the thickness to whole pixels, which may lengthen the bar by a few: a thinner
         // try follows, a pixel (15 twips at 96 dpi) a cell shorter.
         constexpr float kPixelEachCell = 13 * 15;
-        const float scale = window_.SizeScale();
         for (int tries = 0; tries < 3; ++tries) {
             const Geometry bar = OnScreen();
             const float length = Horizon ? bar.width : bar.height, room = Horizon ? area->width : area->height;
@@ -191,7 +191,6 @@ void Principal::FitOnScreen() {
     }
     MoveInto(*area);
     if (Block) {
-        const float scale = window_.SizeScale();
         if (auto held = PlaceOnAScreen({GranX, GranY, Lar * scale, Hau * scale}, areas)) {
             GranX = held->left;
             GranY = held->top;

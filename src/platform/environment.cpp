@@ -1,20 +1,15 @@
 #include "platform/environment.h"
 
 #include <algorithm>
-#include <cwctype>
+
+#include "platform/paths.h"
 
 namespace zudav {
 namespace {
 
-bool SameName(const std::wstring& a, const std::wstring& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-               return std::towupper(static_cast<wint_t>(x)) == std::towupper(static_cast<wint_t>(y));
-           });
-}
-
 const std::pair<std::wstring, std::wstring>* Find(const Environment& variables, const std::wstring& name) {
     const auto it = std::find_if(variables.begin(), variables.end(),
-                                 [&](const auto& variable) { return SameName(variable.first, name); });
+                                 [&](const auto& variable) { return SameNameNoCase(variable.first, name); });
     return it == variables.end() ? nullptr : &*it;
 }
 

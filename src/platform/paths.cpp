@@ -1,5 +1,6 @@
 #include "platform/paths.h"
 
+#include <algorithm>
 #include <cwctype>
 #include <string_view>
 
@@ -77,6 +78,12 @@ std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
         return folder + name;
     }
     return folder + L"\\" + name;
+}
+
+bool SameNameNoCase(const std::wstring& a, const std::wstring& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
+               return std::towupper(static_cast<wint_t>(x)) == std::towupper(static_cast<wint_t>(y));
+           });
 }
 
 }  // namespace zudav

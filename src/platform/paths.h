@@ -14,6 +14,9 @@ std::wstring FolderOf(const std::wstring& path);
 // folder + "\" + name, without doubling a trailing backslash.
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
 
+// Names compared without regard to case, as the file system and the environment compare them.
+bool SameNameNoCase(const std::wstring& a, const std::wstring& b);
+
 // True when the name can stand for one file in a folder: not empty, none of \ / : * ? " < > | nor a control
 // character, not a device name (CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9, with or without an extension),
 // and not ending in a dot or a blank, which Windows would drop.
