@@ -190,8 +190,12 @@ class Scenario : public testing::Test {
     }
     static HWND waitModal(HWND bar, const wchar_t* className) {  // shown, with the bar disabled under it
         HWND window = nullptr;
-        need(waitFor([&] { return (window = shown(processOf(bar), className)) && !IsWindowEnabled(bar); }),
-             "no modal window");
+        if (!waitFor([&] { return (window = shown(processOf(bar), className)) && !IsWindowEnabled(bar); })) {
+            std::array<char, 100> front{};  // class names are ASCII
+            GetClassNameA(GetForegroundWindow(), front.data(), int(front.size()));
+            need(false, std::string("no modal window (") + (window ? "shown" : "not shown") +
+                            (IsWindowEnabled(bar) ? ", the bar enabled" : "") + ", in front: " + front.data() + ")");
+        }
         sendTo(window, WM_NULL);
         return window;
     }

@@ -164,11 +164,31 @@ bool BarView::OnKey(WPARAM key, bool repeated) {
                 Activate(action.element, action.intent == KeyIntent::AsAdministrator);
             }
             return true;
+        case KeyIntent::Edit:
+            // Shift+F10 is answered on its press: left to the window system, the release of F10 would open the menu
+            // as well, over the editor. The context key keeps the window system's WM_CONTEXTMENU.
+            if (key != VK_F10) {
+                return false;
+            }
+            EditFocused();
+            return true;
         case KeyIntent::GiveBack:
             GiveKeyboardBack();
             return true;
         default:
             return false;
+    }
+}
+
+void BarView::EditFocused() {
+    if (principal_ == nullptr) {
+        return;
+    }
+    focusShown_ = true;
+    if (const auto slot = SlotOf(focus_)) {
+        principal_->OnRightPress(*slot);
+    } else {
+        Activate(focus_);
     }
 }
 
@@ -354,7 +374,8 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             }
             break;
         case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == 0 && principal_ != nullptr) {  // Alt pressed alone
+            if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == 0 && principal_ != nullptr &&
+                IsWindowEnabled(window)) {  // Alt pressed alone, and not under one of the bar's windows
                 MoveFocus(kActionElement);
                 Activate(kActionElement);
                 return 0;
@@ -362,12 +383,7 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             break;
         case WM_CONTEXTMENU:
             if (lParam == -1 && principal_ != nullptr) {  // from the keyboard: on the focused element
-                focusShown_ = true;
-                if (const auto slot = SlotOf(focus_)) {
-                    principal_->OnRightPress(*slot);
-                } else {
-                    Activate(focus_);
-                }
+                EditFocused();
                 return 0;
             }
             break;

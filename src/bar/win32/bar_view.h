@@ -146,6 +146,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     static bool AdministratorKeysDown();
     void LaunchSlot(int slot, bool asAdministrator);
     bool OnKey(WPARAM key, bool repeated);
+    void EditFocused();  // the context key's action: the focused slot's editor, or the focused button
     void RememberForeground();
     void MoveFocus(int element);
     void Activate(int element, bool asAdministrator = false);
