@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bar/accessible_names.h"
+#include "bar/desktop_toolbar.h"
 #include "bar/layout.h"
 #include "platform/geometry.h"
 #include "platform/icon_lookup.h"
@@ -55,6 +56,12 @@ class BarWindow {
     // Out of the topmost band and behind the window in the foreground (a full-screen program), which stays in front;
     // not activated, not moved.
     virtual void StepAsideForFront() = 0;
+
+    // The bar's side of the shell's list of desktop toolbars.
+    virtual DesktopToolbar& Toolbar() = 0;
+    // A short timer (a fifth of a second) that ends a burst of notices about the room at the edges: started again by
+    // each, it asks the logic once when they stop (OnDockingTimer).
+    virtual void StartDockingTimer() = 0;
 
     // Pops up the menu "Fichier" at a point of the screen, or at the pointer (under "Action" when the keyboard opened
     // it there); proposIsDefault shows "A &Propos de ..." as its default item.

@@ -154,6 +154,7 @@ void Principal::OnTrayRetry() {
 
 void Principal::OnShellRestarted() {
     AddTrayIcon();
+    OnDockingNotice(DockingNotice::ShellRestarted);
 }
 
 }  // namespace zudav

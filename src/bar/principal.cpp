@@ -16,7 +16,8 @@ Principal::Principal(Platform& platform, SettingsStore& store, BarWindow& window
     : platform_(platform),
       window_(window),
       module_(module),
-      settings_(store, BaseName(platform.ExecutablePath()), platform.DecimalSeparator()) {}
+      settings_(store, BaseName(platform.ExecutablePath()), platform.DecimalSeparator()),
+      edgeRoom_(window.Toolbar()) {}
 
 // Start-up. Each step that cannot be done (a stored value that is not a number, an icon that does not load)
 // is skipped on purpose and the next one runs; the window then keeps its design value for that property.
@@ -56,6 +57,7 @@ Principal::LoadResult Principal::Charger() {
     AddTrayIcon();
 
     ReadLock();
+    ReadEdgeOptions();
     FitOnScreen();
     if (const auto hotKey = settings_.ReadInteger16(keys::kRaccourci, L"0"); hotKey && *hotKey > 0) {
         ChangeHotKey(static_cast<std::uint16_t>(*hotKey));  // one that another program holds is left out
@@ -144,29 +146,54 @@ Geometry Principal::OnScreen() const {
     return bar;
 }
 
-void Principal::MoveInto(const Geometry& area) {
+Geometry Principal::Seen() const {
     const Geometry bar = OnScreen();
     const FrameMargins f = window_.InvisibleFrame();
     const float s = window_.SizeScale();
-    const Geometry seen{bar.left + f.left * s, bar.top + f.top * s, bar.width - (f.left + f.right) * s,
-                        bar.height - (f.top + f.bottom) * s};
-    const Geometry inside = KeepInside(seen, area);
-    if (inside.left != seen.left) {
-        window_.SetLeft(bar.left + inside.left - seen.left);
+    return {bar.left + f.left * s, bar.top + f.top * s, bar.width - (f.left + f.right) * s,
+            bar.height - (f.top + f.bottom) * s};
+}
+
+void Principal::MoveSeenTo(const Geometry& place) {
+    const Geometry bar = OnScreen(), seen = Seen();
+    if (place.left != seen.left) {
+        window_.SetLeft(bar.left + place.left - seen.left);
     }
-    if (inside.top != seen.top) {
-        window_.SetTop(bar.top + inside.top - seen.top);
+    if (place.top != seen.top) {
+        window_.SetTop(bar.top + place.top - seen.top);
     }
 }
 
+void Principal::MoveInto(const Geometry& area) {
+    MoveSeenTo(KeepInside(Seen(), area));
+}
+
 void Principal::FitOnScreen() {
+    Fit();
+    Dock();
+}
+
+void Principal::OnDisplayChange() {
+    Fit();
+    OnDockingNotice(DockingNotice::DisplayChanged);
+}
+
+void Principal::Fit() {
     if (window_.IsMinimized()) {
         return;  // its place shows once it is restored
     }
     const std::vector<Geometry> areas = platform_.WorkAreas();
-    const std::optional<Geometry> area = WorkAreaOf(OnScreen(), areas);
+    std::optional<Geometry> area = WorkAreaOf(OnScreen(), areas);
     if (!area) {
         return;  // no monitor known: nowhere better to go
+    }
+    if (const auto held = edgeRoom_.Held()) {  // the work area leaves out the room the bar holds
+        const float right = std::max(area->left + area->width, held->room.left + held->room.width);
+        const float bottom = std::max(area->top + area->height, held->room.top + held->room.height);
+        area->left = std::min(area->left, held->room.left);
+        area->top = std::min(area->top, held->room.top);
+        area->width = right - area->left;
+        area->height = bottom - area->top;
     }
     const float scale = window_.SizeScale();
     // A bar that fits is only moved; one too long for the area is made thinner first, then moved as little as it needs.
@@ -224,6 +251,8 @@ void Principal::OnMenu(MenuCommand command) {
             Modal([this] { window_.ShowConfiguration(); });
             Rafraichir();
             FollowOnTopOption();
+            ReadEdgeOptions();
+            Dock();
             break;
         case MenuCommand::Rafraichir:
             Rafraichir();
@@ -256,6 +285,7 @@ void Principal::Decharger() {
     window_.RemoveTrayIcon();
     trayIcon_ = false;
     window_.SetTrayRetryTimer(false);
+    edgeRoom_.GiveBack();  // no strip of the screen stays reserved for a bar that is gone
 }
 
 // Variables that cannot be read again are skipped on purpose: the bar keeps those it has.

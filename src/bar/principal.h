@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bar/bar_window.h"
+#include "bar/docking.h"
 #include "bar/drop.h"
 #include "bar/full_screen.h"
 #include "bar/labarre.h"
@@ -92,7 +93,21 @@ class Principal {
     // bar too long for it is made thinner, its cells with it, until it fits, never thinner than cells of 16 pixels. A
     // locked bar keeps its size, and its held place is moved in. A minimised bar is fitted once it is restored.
     void FitOnScreen();
-    void OnDisplayChange() { FitOnScreen(); }
+    // The monitors, their resolution or the bar's DPI changed: the bar is fitted at once, its room negotiated again
+    // once the burst of notices is over.
+    void OnDisplayChange();
+    // A bar with "Réserver sa place au bord de l'écran" (key Reserver) docked at an edge of its monitor stands flush
+    // against it, its room there reserved with the shell: maximised windows stop at it, and bars or the taskbar on the
+    // same edge stack. One that is not docked, or no longer asks for it, gives its room back. Run after every change of
+    // place, size, orientation or options; a locked bar holds the place it gets.
+    void Dock();
+    // The edge the bar is docked at now, whatever its options.
+    std::optional<ScreenEdge> DockedAt() const;
+    // What may change the room a docked bar holds. Notices come in bursts (one change of the work area is told to
+    // every window, a toolbar that moves tells every other): the bar answers once, when the view's docking timer ends.
+    enum class DockingNotice { ToolbarsMoved, ShellRestarted, WorkAreaChanged, DisplayChanged };
+    void OnDockingNotice(DockingNotice notice);
+    void OnDockingTimer();
     // The window in the foreground changed, moved or was resized; the bar stands on barMonitor. A full-screen program
     // in front there takes a bar that stays on top out of the topmost band (its option stays as stored), until it
     // leaves full screen or the foreground, or closes.
@@ -138,8 +153,15 @@ class Principal {
     void ReadGeometry();
     // Moves what the user sees of the bar (its rectangle less the invisible frame) inside the area.
     void MoveInto(const Geometry& area);
-    // The bar's rectangle in twips of the screen (its size is in twips of its own monitor).
+    // The bar's rectangle in twips of the screen (its size is in twips of its own monitor), and what the user sees of
+    // it (less its invisible frame); the window moved so that what is seen of it stands at a place.
     Geometry OnScreen() const;
+    Geometry Seen() const;
+    void MoveSeenTo(const Geometry& place);
+    // Fitting without docking; where the bar holds room at an edge, its area reaches over that room.
+    void Fit();
+    EdgeTolerances DockingTolerances() const;
+    void ReadEdgeOptions();
     void ReadWindowIcon();
     void ReadLock();
     void AddTrayIcon();
@@ -166,6 +188,9 @@ class Principal {
     std::uint16_t hotKey_ = 0;
     std::uint32_t trayLastButton_ = 0;  // the icon's button code that came last
     TopmostBand topmostBand_;
+    EdgeRoom edgeRoom_;
+    bool reserver_ = false;        // Reserver
+    bool dockingPending_ = false;  // a notice came: the docking timer runs
 };
 
 }  // namespace zudav

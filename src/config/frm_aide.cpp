@@ -63,9 +63,19 @@ void FrmAide::Charger() {
     text4 = settings_.ReadShared(keys::kMargeDx, L"100");
     ReadCheckBox(settings_, keys::kRetourAuto, L"1", check1[2]);
     ReadCheckBox(settings_, keys::kBloquee, L"0", check2);
+    ReadCheckBox(settings_, keys::kReserver, L"0", reserver);
+    DireAncrage();
     label1 = kConsigneAjout + module_.SautLigne + module_.SautLigne;
     raccourci = principal_.HotKey();
     RemplirIcones();
+}
+
+// The options of a bar at an edge act only while it is docked there.
+void FrmAide::DireAncrage() {
+    const auto edge = principal_.DockedAt();
+    const wchar_t* const names[] = {L"gauche", L"haut", L"droit", L"bas"};
+    ancrage = edge ? std::wstring(L"La barre est au bord ") + names[static_cast<int>(*edge)] + L" de l'\u00e9cran."
+                   : L"La barre n'est pas au bord de l'\u00e9cran : l'option agira quand vous l'y placerez.";
 }
 
 std::wstring RaccourciAltGr(const std::wstring& keyName, const std::wstring& character) {
@@ -110,6 +120,7 @@ void FrmAide::Fermer() {
     settings_.Write(keys::kAlwaysOnTop, std::to_wstring(check1[0]));
     settings_.Write(keys::kRetourAuto, std::to_wstring(check1[2]));
     settings_.Write(keys::kBloquee, std::to_wstring(check2));
+    settings_.Write(keys::kReserver, std::to_wstring(reserver));
     settings_.WriteShared(keys::kMargeHt, text3);
     settings_.WriteShared(keys::kMargeDx, text4);
     settings_.Write(keys::kRaccourci, std::to_wstring(principal_.HotKey()));
@@ -143,6 +154,7 @@ void FrmAide::OnBarreHVPress(int index) {
     }
     Orienter(index);
     principal_.FitOnScreen();
+    DireAncrage();
 }
 
 void FrmAide::Orienter(int index) {
@@ -199,6 +211,7 @@ void FrmAide::OnPresetClick(PresetGroup group, int index) {
         bar_.SetTop(place.top);
     }
     principal_.FitOnScreen();  // a place beyond the edge, or over the taskbar, comes inside
+    DireAncrage();
 }
 
 void FrmAide::OnCommand3Click() {
@@ -276,6 +289,7 @@ void FrmAide::OnCommand5Click() {
     bar_.SetWidth(kDesignWidth);
     bar_.SetHeight(kDesignHeight);
     principal_.FitOnScreen();
+    DireAncrage();
 }
 
 void FrmAide::OnCommand6Click() {

@@ -98,6 +98,8 @@ class FrmAide {
     std::wstring text2;           // the start-up correction, as typed
     std::array<int, 3> check1{};  // 0: on top, 2: minimise after a launch (there is no 1)
     int check2 = 0;               // the lock
+    int reserver = 0;             // "Réserver sa place au bord de l'écran"
+    std::wstring ancrage;         // its tooltip: the edge the bar is docked at, or that it is at none
     std::wstring text3 = L"200";  // margins of the presets: top, side, bottom, left, right
     std::wstring text4 = L"100";
     std::wstring text5 = L"500";
@@ -113,6 +115,7 @@ class FrmAide {
   private:
     // Unlocks the bar, stores the orientation and swaps the bar's sides, so that its length follows its thickness.
     void Orienter(int index);
+    void DireAncrage();
     void Intervertir(int first, int second);
     void Register();
     void Unregister();

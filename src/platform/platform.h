@@ -114,6 +114,8 @@ class Platform {
     virtual ScreenSize VirtualScreen() const = 0;
     // The work area (the screen less the taskbar) of every monitor, in twips of the virtual screen.
     virtual std::vector<Geometry> WorkAreas() const = 0;
+    // One pixel of the virtual screen, in its twips (15 at the system's 96 dpi).
+    virtual float ScreenPixel() const = 0;
 
     // The value `name` of the list of programs run at logon. Writing returns false when the list cannot be
     // opened for writing (the machine's list needs an administrator). Removing returns false when the value is there

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bar/bar_window.h"
+#include "bar/fake/fake_desktop_toolbars.h"
 
 namespace zudav {
 
@@ -69,7 +70,13 @@ class FakeBarWindow : public BarWindow {
     void ShowConfiguration() override;
     void BringModalToFront() override { ++modalBroughtToFront; }
     void PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) override;
+    DesktopToolbar& Toolbar() override { return toolbar; }
+    void StartDockingTimer() override { ++dockingTimerStarts; }
     void Close() override { ++closeRequests; }
+
+    DesktopToolbarList toolbars;  // this bar's own shell, unless the test gives it one shared with other bars
+    FakeDesktopToolbar toolbar{toolbars, 1};
+    int dockingTimerStarts = 0;
 
     // Design values of a freshly created bar window.
     Geometry bounds{0, 0, 870, 8490};

@@ -31,6 +31,10 @@ inline constexpr const wchar_t* kHau = L"Hau";
 // The hot key that brings the bar to the keyboard: the hot-key control's value in decimal; absent or 0, none.
 inline constexpr const wchar_t* kRaccourci = L"Raccourci";
 
+// A bar docked at an edge of its monitor reserves its room there, or hides there: check boxes, 0 or 1.
+inline constexpr const wchar_t* kReserver = L"Reserver";
+inline constexpr const wchar_t* kMasquer = L"Masquer";
+
 // Shared by every bar, under kSharedApplication.
 inline constexpr const wchar_t* kMargeHt = L"MargeHt";
 inline constexpr const wchar_t* kMargeDx = L"MargeDx";

@@ -29,4 +29,7 @@ inline constexpr UINT kSlowIconMessage = WM_APP + 3;
 // reader asked for, done as a click on it once the reader's call has returned.
 inline constexpr UINT kDefaultActionMessage = WM_APP + 4;
 
+// The shell's notices to the bar as a desktop toolbar (ABN_POSCHANGED, ABN_FULLSCREENAPP...): wParam is the notice.
+inline constexpr UINT kDesktopToolbarMessage = WM_APP + 5;
+
 }  // namespace zudav::win32

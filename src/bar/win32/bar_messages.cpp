@@ -192,6 +192,27 @@ void BarView::EditFocused() {
     }
 }
 
+void BarView::StartDockingTimer() {
+    constexpr UINT kBurstEnd = 200;  // ms without a notice
+    SetTimer(window_, kDockingTimer, kBurstEnd, nullptr);
+}
+
+void BarView::OnToolbarNotice(WPARAM notice, LPARAM lParam) {
+    if (principal_ == nullptr) {
+        return;
+    }
+    switch (notice) {
+        case ABN_POSCHANGED:  // the taskbar or another toolbar moved, came or went
+            principal_->OnDockingNotice(Principal::DockingNotice::ToolbarsMoved);
+            break;
+        case ABN_FULLSCREENAPP:
+            principal_->OnFullScreenNotice(lParam != 0);
+            break;
+        default:
+            break;
+    }
+}
+
 // The hot key: Windows 7 and later take MOD_NOREPEAT, so that a key held down does not come and go; a window system
 // that does not know the flag refuses it for an invalid parameter.
 bool BarView::SetHotKey(std::uint16_t value) {
@@ -299,7 +320,7 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                          suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
             if (principal_ != nullptr) {
                 ShowControls(principal_->Controls());
-                principal_->FitOnScreen();  // longer in pixels, it may no longer fit its monitor
+                principal_->OnDisplayChange();  // longer in pixels, it may no longer fit its monitor
             }
             return 0;
         }
@@ -308,9 +329,10 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             KeepSizingInWorkArea(*reinterpret_cast<RECT*>(lParam));
             return TRUE;
         case WM_EXITSIZEMOVE:
-            // The layout made the bar as long as its new thickness asks: it is fitted once the user lets go.
-            if (std::exchange(sizedByBorder_, false) && principal_ != nullptr) {
-                principal_->FitOnScreen();
+            // The layout made the bar as long as its new thickness asks: it is fitted once the user lets go. A bar
+            // dragged to an edge docks there, or gives back the room it held at the edge it left.
+            if (principal_ != nullptr) {
+                std::exchange(sizedByBorder_, false) ? principal_->FitOnScreen() : principal_->Dock();
             }
             return 0;
         case WM_SETTINGCHANGE:  // sent for many settings: the bar paints again only when its theme changes
@@ -318,6 +340,9 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             if (lParam != 0 && principal_ != nullptr &&
                 lstrcmpiW(reinterpret_cast<const wchar_t*>(lParam), L"Environment") == 0) {
                 principal_->OnEnvironmentChanged();
+            }
+            if (wParam == SPI_SETWORKAREA && principal_ != nullptr) {
+                principal_->OnDockingNotice(Principal::DockingNotice::WorkAreaChanged);
             }
             break;
         case WM_SYSCOLORCHANGE:
@@ -347,8 +372,19 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 principal_->OnTimer();
             } else if (wParam == kTrayRetryTimer && principal_ != nullptr) {
                 principal_->OnTrayRetry();
+            } else if (wParam == kDockingTimer) {
+                KillTimer(window, kDockingTimer);
+                if (principal_ != nullptr) {
+                    principal_->OnDockingTimer();
+                }
             }
             return 0;
+        case kDesktopToolbarMessage:
+            OnToolbarNotice(wParam, lParam);
+            return 0;
+        case WM_WINDOWPOSCHANGED:
+            toolbar_.OnMoved();
+            break;  // the window system's own answer sends WM_SIZE and WM_MOVE
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
@@ -429,6 +465,7 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             return 0;
         }
         case WM_ACTIVATE:
+            toolbar_.OnActivated();
             if (LOWORD(wParam) != WA_INACTIVE && principal_ != nullptr) {
                 const auto previous = reinterpret_cast<HWND>(lParam);
                 if (previous != nullptr && IsWindowVisible(previous) && GetAncestor(previous, GA_ROOTOWNER) != window) {

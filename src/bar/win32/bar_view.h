@@ -19,6 +19,7 @@
 #include "bar/slot_geometry.h"
 #include "bar/win32/bar_accessible.h"
 #include "bar/win32/bar_drop_target.h"
+#include "bar/win32/desktop_toolbar.h"
 #include "platform/slow_files.h"
 #include "platform/win32/child_control.h"
 #include "platform/win32/handles.h"
@@ -103,6 +104,8 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void ShowConfiguration() override;
     void BringModalToFront() override;
     void PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) override;
+    DesktopToolbar& Toolbar() override { return toolbar_; }
+    void StartDockingTimer() override;
     void Close() override;
 
     HWND Window() const override { return window_; }
@@ -114,7 +117,10 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void PostDefaultAction(int element) override;
 
     // For the window procedure.
-    void Bind(HWND window) { window_ = window; }
+    void Bind(HWND window) {
+        window_ = window;
+        toolbar_.Bind(window);
+    }
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
@@ -122,6 +128,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     static constexpr UINT_PTR kStopTool = keys::kItemCount;
     static constexpr UINT_PTR kTimer1 = 1;
     static constexpr UINT_PTR kTrayRetryTimer = 2;
+    static constexpr UINT_PTR kDockingTimer = 3;
     static constexpr int kHotKeyId = 1;
 
     // bar_slots.cpp: what the slots show.
@@ -155,6 +162,8 @@ class BarView final : public BarWindow, public AccessibleBarView {
     // bar_full_screen.cpp: the window in the foreground, for the logic to step aside for a full-screen program.
     void WatchForeground();
     void StopWatchingForeground();
+    // The shell's notices to the bar as a desktop toolbar.
+    void OnToolbarNotice(WPARAM notice, LPARAM lParam);
     void FollowForeground();
     static void CALLBACK
     OnWinEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object, LONG child, DWORD thread, DWORD time);
@@ -188,6 +197,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     bool focusShown_ = false;        // shown once the keyboard has been used
     bool menuAtFocus_ = false;       // the menu "Fichier" pops up under "Action", not at the pointer
     HWND previousWindow_ = nullptr;  // the window that was active before the bar, for Escape
+    ShellDesktopToolbar toolbar_;
 
     struct BuiltInIcons {
         UniqueIcon placeholder;  // ImaRien

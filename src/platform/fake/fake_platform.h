@@ -35,6 +35,7 @@ class FakePlatform : public Platform {
     Geometry MonitorAt(const Geometry& rect) const override;
     ScreenSize VirtualScreen() const override { return virtualScreen; }
     std::vector<Geometry> WorkAreas() const override { return workAreas; }
+    float ScreenPixel() const override { return 15; }
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
     bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
     std::optional<Environment> FreshEnvironment() const override { return freshEnvironment; }

@@ -49,6 +49,7 @@ class ControlBuilder {
 // A tooltip window for `window`, and a tool on one of its controls.
 HWND CreateTooltipWindow(HWND window);
 void AddTooltip(HWND tooltip, HWND window, HWND control, const std::wstring& text);
+void SetTooltipText(HWND tooltip, HWND window, HWND control, const std::wstring& text);
 
 std::wstring TextOf(HWND control);
 void SetTextIfChanged(HWND control, const std::wstring& text);

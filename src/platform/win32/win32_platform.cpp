@@ -362,6 +362,10 @@ std::vector<Geometry> Win32Platform::WorkAreas() const {
     return areas;
 }
 
+float Win32Platform::ScreenPixel() const {
+    return PixelsToTwips(1, WindowDpi(nullptr));
+}
+
 bool Win32Platform::WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) {
     UniqueKey key;
     if (RegCreateKeyExW(RunRoot(scope), kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Put(), nullptr) !=

@@ -33,6 +33,7 @@ class Win32Platform : public Platform {
     Geometry MonitorAt(const Geometry& rect) const override;
     ScreenSize VirtualScreen() const override;
     std::vector<Geometry> WorkAreas() const override;
+    float ScreenPixel() const override;
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
     bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
     std::optional<Environment> FreshEnvironment() const override;

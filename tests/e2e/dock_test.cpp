@@ -1,0 +1,53 @@
+// A bar at an edge of the screen: with "Réserver sa place au bord de l'écran" ticked in the configuration window, the
+// bar docked by a preset stands flush against its edge and is in the shell's list of desktop toolbars; another preset
+// takes it to the other edge; quitting takes it out of the list. Wine's shell keeps the list without giving the room:
+// the scenario asks the list whether it holds the bar, as a second toolbar of the same window would be refused.
+#include "config/win32/config_ids.h"
+#include "driver.h"
+// After windows.h, which it needs.
+#include <shellapi.h>
+#include "resources/resource_ids.h"
+
+namespace e2e {
+
+TEST_F(Scenario, ABarAtAnEdgeReservesItsRoomThereAndGivesItBack) {
+    writeSettings(L"Zudav", {{L"left", L"3000"}, {L"top", L"300"}});
+    HANDLE process = start(zudav());
+    HWND bar = waitBar(process);
+    const auto listed = [&] {  // a window already in the list cannot join it again
+        APPBARDATA data{sizeof data, bar, 0, 0, {}, 0};
+        if (SHAppBarMessage(ABM_NEW, &data) == FALSE) {
+            return true;
+        }
+        SHAppBarMessage(ABM_REMOVE, &data);  // the probe's own entry
+        return false;
+    };
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    EXPECT_FALSE(listed()) << "listed without the option";
+
+    post(bar, WM_COMMAND, IDM_CONFIGURATION);
+    HWND config = waitModal(bar, ids::kConfigWindowClass);
+    HWND reserve = GetDlgItem(config, ids::kConfigReserver);
+    EXPECT_EQ(textOf(reserve), L"R\u00e9server sa place au bord de l'\u00e9cran");
+    postPress(reserve);
+    post(GetDlgItem(config, ids::kConfigCommandGx + 1), BM_CLICK);  // the first column from the left
+    post(GetDlgItem(config, ids::kConfigCommand1), BM_CLICK);
+    ASSERT_TRUE(gone(config));
+    EXPECT_EQ(readSettings(L"Zudav")[L"Reserver"], L"1");
+    EXPECT_TRUE(waitFor([&] { return rectOf(bar).left <= screen.left; })) << "not flush against the left edge";
+    EXPECT_TRUE(listed());
+
+    post(bar, WM_COMMAND, IDM_CONFIGURATION);
+    config = waitModal(bar, ids::kConfigWindowClass);
+    post(GetDlgItem(config, ids::kConfigCommand2 + 1), BM_CLICK);  // the first column from the right
+    post(GetDlgItem(config, ids::kConfigCommand1), BM_CLICK);
+    ASSERT_TRUE(gone(config));
+    EXPECT_TRUE(waitFor([&] { return rectOf(bar).right >= screen.right; })) << "not flush against the right edge";
+    EXPECT_TRUE(listed());
+
+    post(bar, WM_COMMAND, IDM_QUITTER);
+    ASSERT_EQ(WaitForSingleObject(process, kTimeoutMs), WAIT_OBJECT_0);
+    EXPECT_FALSE(listed()) << "the room outlives the bar";
+}
+
+}  // namespace e2e

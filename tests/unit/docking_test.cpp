@@ -1,0 +1,178 @@
+// A bar docked at an edge reserves its room with the shell, against a model of the shell's list of desktop toolbars.
+#include <functional>
+
+#include "bar/fake/fake_desktop_toolbars.h"
+#include "bar_test.h"
+
+namespace zudav {
+namespace {
+
+const Geometry kMonitor{0, 0, 19200, 14400}, kSecond{19200, -3600, 28800, 21600};
+
+class Docking : public BarTest {
+  protected:
+    void SetUp() override {
+        platform.monitors = {kMonitor, kSecond};
+        shell.AddTaskbar(ScreenEdge::Bottom, kMonitor, 600);
+        bar.toolbar.UseList(shell);
+        Put(keys::kReserver, L"1");
+        ShowWorkAreas();
+    }
+    void ShowWorkAreas() { platform.workAreas = {shell.WorkArea(kMonitor), shell.WorkArea(kSecond)}; }
+    std::vector<std::wstring> Messages() { return std::exchange(shell.log, {}); }
+    void Start(const Geometry& place) {
+        bar.bounds = place;
+        principal.Horizon = place.width > place.height;
+        Put(keys::kHorizont, principal.Horizon ? L"Vrai" : L"Faux");
+        const std::pair<const wchar_t*, float> stored[] = {{keys::kLeft, place.left},
+                                                           {keys::kTop, place.top},
+                                                           {keys::kWidthRead, place.width},
+                                                           {keys::kHeightRead, place.height}};
+        for (const auto& [key, value] : stored) {
+            Put(key, std::to_wstring(static_cast<int>(value)).c_str());
+        }
+        platform.runningCopies.clear();  // each start as a new process
+        principal.Charger();
+        ShowWorkAreas();
+    }
+
+    DesktopToolbarList shell;
+};
+
+TEST_F(Docking, ADockedBarReservesItsRoomStackedBeyondTheTaskbarAndTheBarsAlreadyThere) {
+    using Log = std::vector<std::wstring>;
+    const Log joined = {L"NEW 1", L"QUERYPOS 1 left", L"SETPOS 1 left"};
+    const struct {
+        const char* what;
+        Geometry bar;
+        Geometry placed;
+        Log messages;
+        Geometry workArea;  // of the first monitor
+    } cases[] = {
+        {"at the left edge, by the presets' margin",
+         {100, 200, 870, 10210},
+         {0, 200, 870, 10210},
+         joined,
+         {870, 0, 18330, 13800}},
+        {"at the right edge",
+         {18230, 200, 870, 10210},
+         {18330, 200, 870, 10210},
+         {L"NEW 1", L"QUERYPOS 1 right", L"SETPOS 1 right"},
+         {0, 0, 18330, 13800}},
+        {"lying at the top",
+         {100, 100, 11860, 870},
+         {100, 0, 11860, 870},
+         {L"NEW 1", L"QUERYPOS 1 top", L"SETPOS 1 top"},
+         {0, 870, 19200, 12930}},
+        {"lying on the taskbar's edge: above it",
+         {100, 12430, 11860, 870},
+         {100, 12930, 11860, 870},
+         {L"NEW 1", L"QUERYPOS 1 bottom", L"SETPOS 1 bottom"},
+         {0, 0, 19200, 12930}},
+        {"on the second monitor, at its left edge",
+         {19300, 0, 870, 10210},
+         {19200, 0, 870, 10210},
+         joined,
+         {0, 0, 19200, 13800}},
+        {"too far from every edge", {3000, 200, 870, 10210}, {3000, 200, 870, 10210}, {}, {0, 0, 19200, 13800}},
+        {"upright at the top edge", {3000, 0, 870, 10210}, {3000, 0, 870, 10210}, {}, {0, 0, 19200, 13800}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Start(c.bar);
+        EXPECT_EQ(bar.bounds, c.placed);
+        EXPECT_EQ(Messages(), c.messages);
+        EXPECT_EQ(platform.workAreas.front(), c.workArea);
+        principal.Decharger();
+        EXPECT_EQ(Messages(), c.messages.empty() ? Log{} : Log{L"REMOVE 1"}) << "every exit gives the room back";
+    }
+}
+
+TEST_F(Docking, TheRoomFollowsTheBarTheOptionsAndTheShellWithoutLooping) {
+    FakePlatform elsewhere;  // another bar, in a process of its own
+    elsewhere.monitors = platform.monitors;
+    elsewhere.workAreas = platform.workAreas;
+    FakeBarWindow other;
+    other.toolbar = FakeDesktopToolbar(shell, 2);
+    Principal second{elsewhere, store, other, module};
+    Start({100, 200, 870, 10210});
+    Messages();
+    const struct {
+        const char* what;
+        std::function<void()> change;
+        std::vector<std::wstring> messages;
+        Geometry placed;
+    } steps[] = {
+        {"a second bar on the same edge stands beyond the first",
+         [&] {
+             second.Charger();  // from the same stored place
+         },
+         {L"NEW 2", L"QUERYPOS 2 left", L"SETPOS 2 left"},
+         {0, 200, 870, 10210}},
+        {"a burst of notices: one negotiation, nothing new to take",
+         [&] {
+             principal.OnDisplayChange();
+             principal.OnDockingNotice(Principal::DockingNotice::WorkAreaChanged);
+             principal.OnDockingNotice(Principal::DockingNotice::ToolbarsMoved);
+             principal.OnDockingTimer();
+             principal.OnDockingTimer();
+         },
+         {L"QUERYPOS 1 left"},
+         {0, 200, 870, 10210}},
+        {"Explorer restarts: the bar joins the new list",
+         [&] {
+             shell.Restart();
+             principal.OnShellRestarted();
+             principal.OnDockingTimer();
+         },
+         {L"NEW 1", L"QUERYPOS 1 left", L"SETPOS 1 left"},
+         {0, 200, 870, 10210}},
+        {"dragged away from the edge: the room goes back",
+         [&] {
+             bar.bounds.left = 4000;
+             principal.Dock();
+         },
+         {L"REMOVE 1"},
+         {4000, 200, 870, 10210}},
+        {"back at the edge, then the option cleared",
+         [&] {
+             bar.bounds.left = 150;
+             principal.Dock();
+             Put(keys::kReserver, L"0");
+             principal.OnMenu(MenuCommand::Configuration);
+         },
+         {L"NEW 1", L"QUERYPOS 1 left", L"SETPOS 1 left", L"REMOVE 1"},
+         {0, 200, 870, 10210}},
+        {"a shell that refuses is asked once; the bar docks by itself",
+         [&] {
+             Put(keys::kReserver, L"1");
+             shell.answers = false;
+             bar.bounds.left = 200;
+             principal.OnMenu(MenuCommand::Configuration);
+             principal.OnDockingNotice(Principal::DockingNotice::WorkAreaChanged);
+             principal.OnDockingTimer();
+         },
+         {L"NEW 1"},
+         {0, 200, 870, 10210}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        ShowWorkAreas();
+        EXPECT_EQ(Messages(), step.messages);
+        EXPECT_EQ(bar.bounds, step.placed);
+    }
+    EXPECT_EQ(other.bounds.left, 870);
+}
+
+TEST_F(Docking, ALockedBarHoldsItsReservedPlace) {
+    Put(L"Bloqu\u00e9e", L"1");
+    Put(keys::kGranX, L"200");
+    Put(keys::kGranY, L"200");
+    Start({200, 200, 870, 10210});
+    EXPECT_EQ(bar.bounds.left, 0);
+    EXPECT_EQ(principal.GranX, 0);
+}
+
+}  // namespace
+}  // namespace zudav
