@@ -62,6 +62,10 @@ class BarWindow {
     // A short timer (a fifth of a second) that ends a burst of notices about the room at the edges: started again by
     // each, it asks the logic once when they stop (OnDockingTimer).
     virtual void StartDockingTimer() = 0;
+    // The timer that lets an auto-hide bar hide half a second after the pointer left it (OnHideTimer), every half
+    // second while it runs; and whether the pointer is on the window now.
+    virtual void SetHideTimer(bool running) = 0;
+    virtual bool PointerOver() const = 0;
 
     // Pops up the menu "Fichier" at a point of the screen, or at the pointer (under "Action" when the keyboard opened
     // it there); proposIsDefault shows "A &Propos de ..." as its default item.

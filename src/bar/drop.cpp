@@ -65,6 +65,8 @@ void Principal::HighlightDragSlot(std::optional<int> slot) {
 }
 
 DropEffect Principal::OnDragOver(float x, float y, AllowedEffects allowed) {
+    filesOver_ = true;
+    Reveal();
     const std::optional<int> slot = SlotAt(controls_, x, y);
     HighlightDragSlot(slot);
     return DropEffectAt(slot, allowed);
@@ -72,10 +74,14 @@ DropEffect Principal::OnDragOver(float x, float y, AllowedEffects allowed) {
 
 void Principal::OnDragLeave() {
     HighlightDragSlot(std::nullopt);
+    filesOver_ = false;
+    HideLater();
 }
 
 DropEffect Principal::OnDrop(float x, float y, AllowedEffects allowed, std::vector<std::wstring> files) {
     HighlightDragSlot(std::nullopt);
+    filesOver_ = false;
+    HideLater();
     const std::optional<int> slot = SlotAt(controls_, x, y);
     const DropEffect effect = files.empty() ? DropEffect::None : DropEffectAt(slot, allowed);
     if (effect != DropEffect::None) {

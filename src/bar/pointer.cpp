@@ -33,7 +33,7 @@ void Principal::OnBackgroundPress() {
 }
 
 void Principal::OnPaint() {
-    if (!Block) {
+    if (!Block || hidden_) {
         return;
     }
     window_.SetLeft(GranX);
@@ -69,10 +69,10 @@ void Principal::OnTrayMessage(std::uint32_t code, PixelPoint anchor) {
             break;
         case TrayAction::Menu:
             if (code == kTrayContextMenu) {  // from the keyboard (Shift+F10, the Menu key) on the icon
-                window_.PopupMenuAide(true, anchor);
+                PopupMenu(true, anchor);
                 window_.GiveKeyboardToTrayIcon();
             } else {
-                window_.PopupMenuAide(true, std::nullopt);
+                PopupMenu(true, std::nullopt);
             }
             break;
         case TrayAction::Keyboard:
@@ -88,6 +88,7 @@ void Principal::OnTrayMessage(std::uint32_t code, PixelPoint anchor) {
 // Every road back (the icon, a second start) ends with the bar in front and active, so that the user's first click on
 // it acts: restoring alone activates it only when the window system lets it take the foreground.
 void Principal::RestoreFromTray() {
+    Reveal();
     OnMenu(MenuCommand::Rafraichir);
     window_.Restore();
     window_.Show();
@@ -127,6 +128,7 @@ void Principal::OnHotKey() {
             window_.Restore();
         }
         window_.Show();
+        Reveal();
         ComeToTheKeyboard();
     }
 }

@@ -179,8 +179,8 @@ void Principal::OnDisplayChange() {
 }
 
 void Principal::Fit() {
-    if (window_.IsMinimized()) {
-        return;  // its place shows once it is restored
+    if (window_.IsMinimized() || hidden_) {
+        return;  // its place shows once it is restored, or shown
     }
     const std::vector<Geometry> areas = platform_.WorkAreas();
     std::optional<Geometry> area = WorkAreaOf(OnScreen(), areas);
@@ -250,9 +250,9 @@ void Principal::OnMenu(MenuCommand command) {
         case MenuCommand::Configuration:
             Modal([this] { window_.ShowConfiguration(); });
             Rafraichir();
-            FollowOnTopOption();
             ReadEdgeOptions();
             Dock();
+            FollowOnTopOption();
             break;
         case MenuCommand::Rafraichir:
             Rafraichir();
@@ -267,7 +267,7 @@ void Principal::OnMenu(MenuCommand command) {
 }
 
 void Principal::OnActionLabelClick() {
-    window_.PopupMenuAide(false, std::nullopt);
+    PopupMenu(false, std::nullopt);
 }
 
 void Principal::OnStopImageClick() {
@@ -277,6 +277,7 @@ void Principal::OnStopImageClick() {
 void Principal::Decharger() {
     // A minimised window reports the window system's off-screen placeholder as its place; its normal
     // placement is where the user will want the bar back at the next start.
+    Reveal();  // its place is where the user sees it
     const Geometry place = window_.IsMinimized() ? window_.RestoredBounds() : window_.Bounds();
     settings_.WriteNumber(keys::kLeft, place.left);
     settings_.WriteNumber(keys::kTop, place.top);
@@ -338,7 +339,7 @@ void Principal::OnFullScreenNotice(bool opened) {
 
 void Principal::FollowOnTopOption() {
     const std::optional<double> onTop = settings_.ReadNumber(keys::kAlwaysOnTop, L"1");
-    MoveInBand(topmostBand_.TakeOption(onTop && *onTop == 1));
+    MoveInBand(topmostBand_.TakeOption((onTop && *onTop == 1) || hideEdge_));
 }
 
 void Principal::MoveInBand(TopmostBand::Move move) {

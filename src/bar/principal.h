@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bar/bar_window.h"
@@ -108,6 +109,21 @@ class Principal {
     enum class DockingNotice { ToolbarsMoved, ShellRestarted, WorkAreaChanged, DisplayChanged };
     void OnDockingNotice(DockingNotice notice);
     void OnDockingTimer();
+    // A bar with "Masquer automatiquement la barre" (key Masquer) docked at an edge hides there, a strip of 2 pixels
+    // left on it, half a second after the pointer has left it (the view's hide timer), and comes back whole when the
+    // pointer touches that strip, by its hot key, its notification icon or a second start. It never hides while the
+    // user works with it: a menu, one of its windows, a drag of the bar or of files over it, the keyboard on it. It
+    // stays in the topmost band, as the taskbar does, and reserves no room (auto-hide wins over Reserver).
+    void OnPointerOver();
+    void OnPointerLeft();
+    void OnHideTimer();
+    // The window system's loop that moves or sizes the bar with the pointer runs.
+    void OnMoveSizeLoop(bool running);
+    bool Hidden() const { return hidden_; }
+    // The shell refused the bar as the auto-hide toolbar of its edge (the taskbar hides there): it hides by itself.
+    bool AutoHideRefused() const { return autoHideRefused_; }
+    // Whether the refusal is still to be told to the user (once while the bar runs).
+    bool TellAutoHideRefusal() { return autoHideRefused_ && !std::exchange(refusalTold_, true); }
     // The window in the foreground changed, moved or was resized; the bar stands on barMonitor. A full-screen program
     // in front there takes a bar that stays on top out of the topmost band (its option stays as stored), until it
     // leaves full screen or the foreground, or closes.
@@ -144,7 +160,15 @@ class Principal {
         ++openModals_;
         show();
         --openModals_;
+        HideLater();
     }
+    // The menu "Fichier", during which an auto-hide bar stays shown.
+    void PopupMenu(bool proposIsDefault, std::optional<PixelPoint> at);
+    // Auto-hide: the place and the move out of view and back, the timer armed once the user may have left the bar.
+    void Hide();
+    void Reveal();
+    void HideLater();
+    bool UserWorksWithIt() const;
     SlotKind KindOf(int slot) const;
     DropEffect DropEffectAt(std::optional<int> slot, AllowedEffects allowed) const;
     void HighlightDragSlot(std::optional<int> slot);
@@ -189,7 +213,17 @@ class Principal {
     std::uint32_t trayLastButton_ = 0;  // the icon's button code that came last
     TopmostBand topmostBand_;
     EdgeRoom edgeRoom_;
-    bool reserver_ = false;        // Reserver
+    bool reserver_ = false;               // Reserver
+    bool masquer_ = false;                // Masquer
+    std::optional<ScreenEdge> hideEdge_;  // the edge an auto-hide bar is docked at
+    float hideLine_ = 0;                  // where that edge is
+    bool hidden_ = false;
+    Geometry shownPlace_;  // what the user sees of the bar when it is not hidden
+    bool autoHideRefused_ = false;
+    bool refusalTold_ = false;
+    bool menuOpen_ = false;
+    bool moving_ = false;          // the move-size loop runs
+    bool filesOver_ = false;       // files are dragged over the bar
     bool dockingPending_ = false;  // a notice came: the docking timer runs
 };
 

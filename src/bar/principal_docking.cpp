@@ -9,8 +9,10 @@
 namespace zudav {
 
 void Principal::ReadEdgeOptions() {
-    const auto value = settings_.ReadNumber(keys::kReserver, L"0");
-    reserver_ = value && *value == 1;
+    const auto reserver = settings_.ReadNumber(keys::kReserver, L"0");
+    const auto masquer = settings_.ReadNumber(keys::kMasquer, L"0");
+    reserver_ = reserver && *reserver == 1;
+    masquer_ = masquer && *masquer == 1;
 }
 
 // Docked within 16 pixels of an edge, or within the presets' margin from it where that is larger: the side margin
@@ -30,27 +32,38 @@ std::optional<ScreenEdge> Principal::DockedAt() const {
 }
 
 void Principal::Dock() {
-    if (window_.IsMinimized()) {
-        return;  // docked again once restored
+    if (window_.IsMinimized() || hidden_) {
+        return;  // docked again once restored, or shown
     }
-    const std::optional<ScreenEdge> edge = reserver_ ? DockedAt() : std::nullopt;
+    const std::optional<ScreenEdge> edge = reserver_ || masquer_ ? DockedAt() : std::nullopt;
+    hideEdge_.reset();
+    autoHideRefused_ = false;
     if (!edge) {
         edgeRoom_.GiveBack();
         return;
     }
     const Geometry seen = Seen();
     const Geometry monitor = platform_.MonitorAt(seen);
-    std::optional<Geometry> place = edgeRoom_.Reserve(seen, *edge, monitor);
-    if (!place) {  // the shell refused: flush against the work area's edge all the same
-        const Geometry area = WorkAreaOf(seen, platform_.WorkAreas()).value_or(monitor);
-        place = WithOuterSide(seen, *edge, OuterSide(area, *edge));
+    // The edge as the work area has it, or as it was before the bar reserved its room there.
+    const auto held = edgeRoom_.Held();
+    const float line = held && held->edge == *edge
+                           ? OuterSide(held->room, *edge)
+                           : OuterSide(WorkAreaOf(seen, platform_.WorkAreas()).value_or(monitor), *edge);
+    std::optional<Geometry> place;
+    if (masquer_) {
+        autoHideRefused_ = !edgeRoom_.HideAt(*edge, monitor);  // refused: it hides by itself all the same
+        hideEdge_ = edge;
+        hideLine_ = line;
+    } else {
+        place = edgeRoom_.Reserve(seen, *edge, monitor);  // refused: flush against the edge all the same
     }
-    MoveSeenTo(*place);
-    if (Block) {  // the lock's snap-back keeps the bar in its room
+    MoveSeenTo(place.value_or(WithOuterSide(seen, *edge, line)));
+    if (Block) {  // the lock's snap-back keeps the bar where it docked
         const Geometry bar = window_.Bounds();
         GranX = bar.left;
         GranY = bar.top;
     }
+    HideLater();
 }
 
 void Principal::OnDockingNotice(DockingNotice notice) {
@@ -66,8 +79,69 @@ void Principal::OnDockingNotice(DockingNotice notice) {
 
 void Principal::OnDockingTimer() {
     if (std::exchange(dockingPending_, false)) {
+        Reveal();  // hidden again at the edge as it is now
         Dock();
     }
+}
+
+bool Principal::UserWorksWithIt() const {
+    return openModals_ > 0 || menuOpen_ || moving_ || filesOver_ || window_.HasKeyboard();
+}
+
+void Principal::HideLater() {
+    if (hideEdge_ && !hidden_) {
+        window_.SetHideTimer(true);
+    }
+}
+
+void Principal::OnHideTimer() {
+    if (!hideEdge_ || hidden_ || window_.PointerOver()) {
+        window_.SetHideTimer(false);  // the pointer's leaving arms it again
+        return;
+    }
+    if (UserWorksWithIt()) {
+        return;  // looked at again at the next tick
+    }
+    window_.SetHideTimer(false);
+    Hide();
+}
+
+void Principal::Hide() {
+    constexpr float kStripPixels = 2;
+    shownPlace_ = Seen();
+    const bool before = *hideEdge_ == ScreenEdge::Left || *hideEdge_ == ScreenEdge::Top;
+    const float out = (Horizon ? shownPlace_.height : shownPlace_.width) - kStripPixels * platform_.ScreenPixel();
+    MoveSeenTo(WithOuterSide(shownPlace_, *hideEdge_, hideLine_ + (before ? -out : out)));
+    hidden_ = true;
+}
+
+void Principal::Reveal() {
+    if (!hidden_) {
+        return;
+    }
+    hidden_ = false;
+    MoveSeenTo(shownPlace_);
+    HideLater();
+}
+
+void Principal::OnPointerOver() {
+    Reveal();
+}
+
+void Principal::OnPointerLeft() {
+    HideLater();
+}
+
+void Principal::OnMoveSizeLoop(bool running) {
+    moving_ = running;
+    running ? Reveal() : HideLater();
+}
+
+void Principal::PopupMenu(bool proposIsDefault, std::optional<PixelPoint> at) {
+    menuOpen_ = true;
+    window_.PopupMenuAide(proposIsDefault, at);
+    menuOpen_ = false;
+    HideLater();
 }
 
 }  // namespace zudav

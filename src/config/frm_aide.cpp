@@ -64,7 +64,11 @@ void FrmAide::Charger() {
     ReadCheckBox(settings_, keys::kRetourAuto, L"1", check1[2]);
     ReadCheckBox(settings_, keys::kBloquee, L"0", check2);
     ReadCheckBox(settings_, keys::kReserver, L"0", reserver);
+    ReadCheckBox(settings_, keys::kMasquer, L"0", masquer);
     DireAncrage();
+    if (principal_.TellAutoHideRefusal()) {
+        platform_.ShowMessage(kTitreMasquer, kMasquerRefuse, MessageIcon::Information);
+    }
     label1 = kConsigneAjout + module_.SautLigne + module_.SautLigne;
     raccourci = principal_.HotKey();
     RemplirIcones();
@@ -121,6 +125,7 @@ void FrmAide::Fermer() {
     settings_.Write(keys::kRetourAuto, std::to_wstring(check1[2]));
     settings_.Write(keys::kBloquee, std::to_wstring(check2));
     settings_.Write(keys::kReserver, std::to_wstring(reserver));
+    settings_.Write(keys::kMasquer, std::to_wstring(masquer));
     settings_.WriteShared(keys::kMargeHt, text3);
     settings_.WriteShared(keys::kMargeDx, text4);
     settings_.Write(keys::kRaccourci, std::to_wstring(principal_.HotKey()));

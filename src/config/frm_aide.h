@@ -38,6 +38,10 @@ inline constexpr const wchar_t* kAnnulationImpossible =
 inline constexpr const wchar_t* kTitreRaccourci = L"Raccourci clavier";
 inline constexpr const wchar_t* kRaccourciPris =
     L"Ce raccourci clavier est d\u00e9j\u00e0 pris par un autre programme. Choisissez-en un autre.";
+inline constexpr const wchar_t* kTitreMasquer = L"Masquer automatiquement la barre";
+inline constexpr const wchar_t* kMasquerRefuse =
+    L"Windows n'accepte pas d'autre barre masqu\u00e9e sur ce bord de l'\u00e9cran (la barre des t\u00e2ches s'y "
+    L"masque sans doute d\u00e9j\u00e0) : la barre s'y masque quand m\u00eame, par elle-m\u00eame.";
 // A hot key of Ctrl+Alt and a key that gives a character with AltGr (which Windows takes for Ctrl+Alt) on one of the
 // user's keyboards would take that character from every program.
 std::wstring RaccourciAltGr(const std::wstring& keyName, const std::wstring& character);
@@ -99,7 +103,8 @@ class FrmAide {
     std::array<int, 3> check1{};  // 0: on top, 2: minimise after a launch (there is no 1)
     int check2 = 0;               // the lock
     int reserver = 0;             // "Réserver sa place au bord de l'écran"
-    std::wstring ancrage;         // its tooltip: the edge the bar is docked at, or that it is at none
+    int masquer = 0;              // "Masquer automatiquement la barre"
+    std::wstring ancrage;         // their tooltip: the edge the bar is docked at, or that it is at none
     std::wstring text3 = L"200";  // margins of the presets: top, side, bottom, left, right
     std::wstring text4 = L"100";
     std::wstring text5 = L"500";

@@ -2,6 +2,8 @@
 // bar docked by a preset stands flush against its edge and is in the shell's list of desktop toolbars; another preset
 // takes it to the other edge; quitting takes it out of the list. Wine's shell keeps the list without giving the room:
 // the scenario asks the list whether it holds the bar, as a second toolbar of the same window would be refused.
+// With "Masquer automatiquement la barre", the bar at the left edge hides there once the user works elsewhere, and
+// comes back when the pointer rests on the edge, and by its hot key.
 #include "config/win32/config_ids.h"
 #include "driver.h"
 // After windows.h, which it needs.
@@ -48,6 +50,34 @@ TEST_F(Scenario, ABarAtAnEdgeReservesItsRoomThereAndGivesItBack) {
     post(bar, WM_COMMAND, IDM_QUITTER);
     ASSERT_EQ(WaitForSingleObject(process, kTimeoutMs), WAIT_OBJECT_0);
     EXPECT_FALSE(listed()) << "the room outlives the bar";
+}
+
+TEST_F(Scenario, AnAutoHideBarHidesAtItsEdgeAndComesBackToThePointerAndItsHotKey) {
+    writeSettings(L"Zudav", {{L"left", L"100"},
+                             {L"top", L"300"},
+                             {L"Masquer", L"1"},
+                             {L"Raccourci", std::to_wstring(0x0200 | VK_F11)}});  // Ctrl+F11
+    HWND bar = startBar(), other = nullptr;
+    const DWORD notepad = GetProcessId(start(L"C:\\windows\\system32\\notepad.exe"));
+    ASSERT_TRUE(waitFor([&] { return (other = shown(notepad, L"Notepad")) && GetForegroundWindow() == other; }));
+    const long width = rectOf(bar).right - rectOf(bar).left;
+    const auto hidden = [&] { return waitFor([&] { return rectOf(bar).right > 0 && rectOf(bar).right <= 2; }); };
+    const auto whole = [&] { return waitFor([&] { return rectOf(bar).left == 0 && rectOf(bar).right == width; }); };
+    const auto pointTo = [](int x, int y) {
+        SetCursorPos(x, y);
+        mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);  // as a hand on the mouse: the window under it hears of it
+    };
+
+    EXPECT_TRUE(hidden()) << "at " << testing::PrintToString(twipsOf(bar));
+    const RECT strip = rectOf(bar);
+    pointTo(0, (strip.top + strip.bottom) / 2);
+    EXPECT_TRUE(whole()) << "the pointer on the edge did not bring it back";
+    pointTo(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
+    EXPECT_TRUE(hidden()) << "the pointer left, the bar stays";
+    press(VK_F11, VK_CONTROL);
+    EXPECT_TRUE(whole() && waitFor([&] { return GetForegroundWindow() == bar; })) << "the hot key did not bring it";
+    press(VK_F11, VK_CONTROL);  // the keyboard back to notepad: the bar hides again
+    EXPECT_TRUE(hidden());
 }
 
 }  // namespace e2e

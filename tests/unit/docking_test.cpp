@@ -165,6 +165,68 @@ TEST_F(Docking, TheRoomFollowsTheBarTheOptionsAndTheShellWithoutLooping) {
     EXPECT_EQ(other.bounds.left, 870);
 }
 
+TEST_F(Docking, AnAutoHideBarHidesOnceTheUserHasLeftItAndComesBackWhenCalled) {
+    Put(keys::kMasquer, L"1");  // with Reserver: auto-hide wins, and no room is reserved
+    Put(keys::kRaccourci, L"1658");
+    Start({100, 200, 870, 10210});
+    EXPECT_EQ(Messages(), (std::vector<std::wstring>{L"NEW 1", L"AUTOHIDE on 1 left"}));
+    EXPECT_TRUE(bar.topmost);
+    const auto leave = [&] {
+        bar.pointerOver = false;
+        principal.OnPointerLeft();
+        principal.OnHideTimer();
+    };
+    const auto during = [&](std::function<void()> open) {  // the bar looks at the pointer while a window is open
+        bar.duringModal = leave;
+        open();
+        bar.duringModal = nullptr;
+    };
+    constexpr float kShown = 0, kHidden = 30 - 870;  // 2 pixels left on the edge
+    const struct {
+        const char* what;
+        std::function<void()> step;
+        float left;
+    } steps[] = {
+        {"docked flush against the edge", [] {}, kShown},
+        {"the pointer left it", leave, kHidden},
+        {"the pointer touches the strip", [&] { bar.pointerOver = true, principal.OnPointerOver(); }, kShown},
+        {"the pointer still on it when the delay ends", [&] { principal.OnHideTimer(); }, kShown},
+        {"the menu open", [&] { during([&] { principal.OnActionLabelClick(); }); }, kShown},
+        {"then closed", [&] { principal.OnHideTimer(); }, kHidden},
+        {"files dragged over the strip", [&] { principal.OnDragOver(100, 100, {}); }, kShown},
+        {"and over it still", leave, kShown},
+        {"then away", [&] { principal.OnDragLeave(), principal.OnHideTimer(); }, kHidden},
+        {"its hot key: shown, with the keyboard", [&] { principal.OnHotKey(); }, kShown},
+        {"the keyboard on it holds it", leave, kShown},
+        {"the keyboard given back", [&] { bar.keyboard = false, principal.OnHideTimer(); }, kHidden},
+        {"its notification icon", [&] { principal.OnTrayMessage(0x201); }, kShown},
+        {"the item editor open", [&] { during([&] { principal.OnRightPress(2); }); }, kShown},
+        {"the bar dragged by the user", [&] { principal.OnMoveSizeLoop(true), leave(); }, kShown},
+        {"let go", [&] { principal.OnMoveSizeLoop(false), principal.OnHideTimer(); }, kHidden},
+        {"a second start", [&] { principal.OnStartedAgain(); }, kShown},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.step();
+        EXPECT_EQ(bar.bounds.left, step.left);
+        EXPECT_EQ(principal.Hidden(), step.left == kHidden);
+    }
+    leave();
+    principal.Decharger();
+    EXPECT_EQ(Stored(keys::kLeft), L"0") << "the place saved is the bar's shown one";
+    EXPECT_EQ(Messages(), (std::vector<std::wstring>{L"AUTOHIDE off 1 left", L"REMOVE 1"}));
+}
+
+TEST_F(Docking, AnEdgeWhereTheTaskbarHidesRefusesTheBarWhichHidesAllTheSame) {
+    shell.AddTaskbar(ScreenEdge::Left, kMonitor, 600, true);
+    Put(keys::kMasquer, L"1");
+    Start({100, 200, 870, 10210});
+    EXPECT_TRUE(principal.AutoHideRefused());
+    bar.pointerOver = false;
+    principal.OnHideTimer();
+    EXPECT_TRUE(principal.Hidden());
+}
+
 TEST_F(Docking, ALockedBarHoldsItsReservedPlace) {
     Put(L"Bloqu\u00e9e", L"1");
     Put(keys::kGranX, L"200");

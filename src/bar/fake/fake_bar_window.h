@@ -72,11 +72,15 @@ class FakeBarWindow : public BarWindow {
     void PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) override;
     DesktopToolbar& Toolbar() override { return toolbar; }
     void StartDockingTimer() override { ++dockingTimerStarts; }
+    void SetHideTimer(bool running) override { hideTimer = running; }
+    bool PointerOver() const override { return pointerOver; }
     void Close() override { ++closeRequests; }
 
     DesktopToolbarList toolbars;  // this bar's own shell, unless the test gives it one shared with other bars
     FakeDesktopToolbar toolbar{toolbars, 1};
     int dockingTimerStarts = 0;
+    bool hideTimer = false;
+    bool pointerOver = false;
 
     // Design values of a freshly created bar window.
     Geometry bounds{0, 0, 870, 8490};

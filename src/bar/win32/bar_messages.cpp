@@ -197,6 +197,32 @@ void BarView::StartDockingTimer() {
     SetTimer(window_, kDockingTimer, kBurstEnd, nullptr);
 }
 
+void BarView::SetHideTimer(bool running) {
+    constexpr UINT kHideDelay = 500;  // ms
+    if (running) {
+        SetTimer(window_, kHideTimer, kHideDelay, nullptr);
+    } else {
+        KillTimer(window_, kHideTimer);
+    }
+}
+
+bool BarView::PointerOver() const {
+    POINT pointer{};
+    RECT rect{};
+    return GetCursorPos(&pointer) && GetWindowRect(window_, &rect) && PtInRect(&rect, pointer);
+}
+
+void BarView::FollowPointer(bool frame) {
+    bool& following = frame ? followingFrame_ : followingClient_;
+    if (!following) {
+        TRACKMOUSEEVENT track{sizeof track, static_cast<DWORD>(TME_LEAVE | (frame ? TME_NONCLIENT : 0)), window_, 0};
+        following = TrackMouseEvent(&track) != FALSE;
+    }
+    if (principal_ != nullptr) {
+        principal_->OnPointerOver();
+    }
+}
+
 void BarView::OnToolbarNotice(WPARAM notice, LPARAM lParam) {
     if (principal_ == nullptr) {
         return;
@@ -332,6 +358,7 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             // The layout made the bar as long as its new thickness asks: it is fitted once the user lets go. A bar
             // dragged to an edge docks there, or gives back the room it held at the edge it left.
             if (principal_ != nullptr) {
+                principal_->OnMoveSizeLoop(false);
                 std::exchange(sizedByBorder_, false) ? principal_->FitOnScreen() : principal_->Dock();
             }
             return 0;
@@ -372,6 +399,8 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 principal_->OnTimer();
             } else if (wParam == kTrayRetryTimer && principal_ != nullptr) {
                 principal_->OnTrayRetry();
+            } else if (wParam == kHideTimer && principal_ != nullptr) {
+                principal_->OnHideTimer();
             } else if (wParam == kDockingTimer) {
                 KillTimer(window, kDockingTimer);
                 if (principal_ != nullptr) {
@@ -379,6 +408,21 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 }
             }
             return 0;
+        case WM_NCMOUSEMOVE:
+            FollowPointer(true);
+            break;
+        case WM_MOUSELEAVE:
+        case WM_NCMOUSELEAVE:
+            (message == WM_MOUSELEAVE ? followingClient_ : followingFrame_) = false;
+            if (principal_ != nullptr) {
+                principal_->OnPointerLeft();
+            }
+            break;
+        case WM_ENTERSIZEMOVE:
+            if (principal_ != nullptr) {
+                principal_->OnMoveSizeLoop(true);
+            }
+            break;
         case kDesktopToolbarMessage:
             OnToolbarNotice(wParam, lParam);
             return 0;
@@ -386,6 +430,8 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             toolbar_.OnMoved();
             break;  // the window system's own answer sends WM_SIZE and WM_MOVE
         case WM_MOUSEMOVE:
+            FollowPointer(false);
+            [[fallthrough]];
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
         case WM_LBUTTONUP:

@@ -106,6 +106,8 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) override;
     DesktopToolbar& Toolbar() override { return toolbar_; }
     void StartDockingTimer() override;
+    void SetHideTimer(bool running) override;
+    bool PointerOver() const override;
     void Close() override;
 
     HWND Window() const override { return window_; }
@@ -129,6 +131,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     static constexpr UINT_PTR kTimer1 = 1;
     static constexpr UINT_PTR kTrayRetryTimer = 2;
     static constexpr UINT_PTR kDockingTimer = 3;
+    static constexpr UINT_PTR kHideTimer = 4;
     static constexpr int kHotKeyId = 1;
 
     // bar_slots.cpp: what the slots show.
@@ -164,6 +167,8 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void StopWatchingForeground();
     // The shell's notices to the bar as a desktop toolbar.
     void OnToolbarNotice(WPARAM notice, LPARAM lParam);
+    // The pointer on the window (its client area or its frame), followed until it leaves.
+    void FollowPointer(bool frame);
     void FollowForeground();
     static void CALLBACK
     OnWinEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object, LONG child, DWORD thread, DWORD time);
@@ -198,6 +203,8 @@ class BarView final : public BarWindow, public AccessibleBarView {
     bool menuAtFocus_ = false;       // the menu "Fichier" pops up under "Action", not at the pointer
     HWND previousWindow_ = nullptr;  // the window that was active before the bar, for Escape
     ShellDesktopToolbar toolbar_;
+    bool followingClient_ = false;  // a WM_MOUSELEAVE is asked for
+    bool followingFrame_ = false;   // a WM_NCMOUSELEAVE
 
     struct BuiltInIcons {
         UniqueIcon placeholder;  // ImaRien

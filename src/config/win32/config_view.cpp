@@ -50,7 +50,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
         RegisterWindowClass<ConfigView>(instance_, kConfigWindowClass,
                                         LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV)));
-        const SIZE size = WindowSizeForClient(owner_, 6975, 9690, kStyle, kExStyle);
+        const SIZE size = WindowSizeForClient(owner_, 6975, 9990, kStyle, kExStyle);
         // Beside the bar, whose docking it changes, so that the bar stays in sight.
         const POINT at = PlaceBesideOwner(owner_, size);
         window_ = CreateWindowExW(kExStyle, kConfigWindowClass, logic_.caption.c_str(), kStyle, at.x, at.y, size.cx,
@@ -211,10 +211,14 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         client.Add(L"STATIC", L"Raccourci clavier de la barre :", 0, 0, {150, 8925, 2640, 270});
         hotKey_ = client.Add(HOTKEY_CLASSW, L"", tab | WS_BORDER, kConfigRaccourci, {2820, 8880, 2070, 345});
         SendMessageW(hotKey_, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
-        // A bar at an edge of the screen: its tooltip says whether the bar is at one.
-        reserver_ = client.Add(L"BUTTON", L"R\u00e9server sa place au bord de l'\u00e9cran", tab | BS_AUTOCHECKBOX,
-                               kConfigReserver, {150, 9345, 4740, 240});
-        AddTooltip(tooltip_, window_, reserver_, L"");
+        // A bar at an edge of the screen: their tooltip says whether the bar is at one.
+        edgeBoxes_[0] = client.Add(L"BUTTON", L"R\u00e9server sa place au bord de l'\u00e9cran", tab | BS_AUTOCHECKBOX,
+                                   kConfigReserver, {150, 9345, 4740, 240});
+        edgeBoxes_[1] = client.Add(L"BUTTON", L"Masquer automatiquement la barre", tab | BS_AUTOCHECKBOX,
+                                   kConfigMasquer, {150, 9645, 4740, 240});
+        for (HWND box : edgeBoxes_) {
+            AddTooltip(tooltip_, window_, box, L"");
+        }
     }
 
     // Frame3: tall buttons for vertical bars along the top edge of a miniature screen.
@@ -282,7 +286,8 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         logic_.check1[0] = CheckOf(check1_[0]);
         logic_.check1[2] = CheckOf(check1_[2]);
         logic_.check2 = CheckOf(check2_);
-        logic_.reserver = CheckOf(reserver_);
+        logic_.reserver = CheckOf(edgeBoxes_[0]);
+        logic_.masquer = CheckOf(edgeBoxes_[1]);
         logic_.barreHV = CheckOf(barreHV_[1]);
         logic_.raccourci = LOWORD(SendMessageW(hotKey_, HKM_GETHOTKEY, 0, 0));
     }
@@ -302,10 +307,13 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         SetCheck(check1_[0], logic_.check1[0]);
         SetCheck(check1_[2], logic_.check1[2]);
         SetCheck(check2_, logic_.check2);
-        SetCheck(reserver_, logic_.reserver);
+        SetCheck(edgeBoxes_[0], logic_.reserver);
+        SetCheck(edgeBoxes_[1], logic_.masquer);
         if (shownAncrage_ != logic_.ancrage) {
             shownAncrage_ = logic_.ancrage;
-            SetTooltipText(tooltip_, window_, reserver_, shownAncrage_);
+            for (HWND box : edgeBoxes_) {
+                SetTooltipText(tooltip_, window_, box, shownAncrage_);
+            }
         }
         SetCheck(barreHV_[0], logic_.barreHV == 0 ? 1 : 0);
         SetCheck(barreHV_[1], logic_.barreHV == 1 ? 1 : 0);
@@ -402,7 +410,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
     FrmAide logic_;
     HINSTANCE instance_ = nullptr;
     HWND tooltip_ = nullptr;
-    HWND reserver_ = nullptr;
+    std::array<HWND, 2> edgeBoxes_{};  // Reserver, Masquer
     std::wstring shownAncrage_;
     HWND label1_ = nullptr;
     std::array<HWND, 7> texts_{};   // Text1 ... Text7
