@@ -76,7 +76,9 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdm
     if (!minimise) {
         return fail();  // the program has started all the same
     }
-    if (*minimise == 1 && trayIcon_) {
+    if (*minimise == 1 && hideEdge_ && !hidden_) {
+        Hide();  // an auto-hide bar puts itself away at its edge, where the pointer finds it again
+    } else if (*minimise == 1 && trayIcon_) {
         window_.Minimize();
     }
 }

@@ -113,7 +113,8 @@ class Principal {
     // left on it, half a second after the pointer has left it (the view's hide timer), and comes back whole when the
     // pointer touches that strip, by its hot key, its notification icon or a second start. It never hides while the
     // user works with it: a menu, one of its windows, a drag of the bar or of files over it, the keyboard on it. It
-    // stays in the topmost band, as the taskbar does, and reserves no room (auto-hide wins over Reserver).
+    // stays in the topmost band, as the taskbar does, and reserves no room (auto-hide wins over Reserver). After a
+    // launch it hides at once where another bar would minimise itself.
     void OnPointerOver();
     void OnPointerLeft();
     void OnHideTimer();

@@ -70,7 +70,7 @@ void Principal::OnDockingNotice(DockingNotice notice) {
     if (notice == DockingNotice::ShellRestarted) {
         edgeRoom_.ShellRestarted();  // the new shell has an empty list: the bar joins it again
     }
-    if (!edgeRoom_.Registered() && !reserver_) {
+    if (!reserver_ && !masquer_) {
         return;
     }
     dockingPending_ = true;

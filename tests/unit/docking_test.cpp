@@ -168,6 +168,8 @@ TEST_F(Docking, TheRoomFollowsTheBarTheOptionsAndTheShellWithoutLooping) {
 TEST_F(Docking, AnAutoHideBarHidesOnceTheUserHasLeftItAndComesBackWhenCalled) {
     Put(keys::kMasquer, L"1");  // with Reserver: auto-hide wins, and no room is reserved
     Put(keys::kRaccourci, L"1658");
+    Item(keys::kChemin, 0, L"C:\\Outils\\outil.exe");
+    platform.startablePrograms = platform.existingFiles = {L"C:\\Outils\\outil.exe"};
     Start({100, 200, 870, 10210});
     EXPECT_EQ(Messages(), (std::vector<std::wstring>{L"NEW 1", L"AUTOHIDE on 1 left"}));
     EXPECT_TRUE(bar.topmost);
@@ -204,6 +206,7 @@ TEST_F(Docking, AnAutoHideBarHidesOnceTheUserHasLeftItAndComesBackWhenCalled) {
         {"the bar dragged by the user", [&] { principal.OnMoveSizeLoop(true), leave(); }, kShown},
         {"let go", [&] { principal.OnMoveSizeLoop(false), principal.OnHideTimer(); }, kHidden},
         {"a second start", [&] { principal.OnStartedAgain(); }, kShown},
+        {"a launch: hidden, not minimised", [&] { principal.LancerItem(0); }, kHidden},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
@@ -211,6 +214,7 @@ TEST_F(Docking, AnAutoHideBarHidesOnceTheUserHasLeftItAndComesBackWhenCalled) {
         EXPECT_EQ(bar.bounds.left, step.left);
         EXPECT_EQ(principal.Hidden(), step.left == kHidden);
     }
+    EXPECT_FALSE(bar.minimized);
     leave();
     principal.Decharger();
     EXPECT_EQ(Stored(keys::kLeft), L"0") << "the place saved is the bar's shown one";
