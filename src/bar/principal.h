@@ -158,6 +158,7 @@ class Principal {
     // open the bar runs none of its own commands: the notification icon brings that window to the front instead.
     template <typename ShowWindow>
     void Modal(ShowWindow show) {
+        Reveal();  // the window opens beside the bar, which the user may move meanwhile
         ++openModals_;
         show();
         --openModals_;

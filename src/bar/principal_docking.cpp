@@ -40,6 +40,7 @@ void Principal::Dock() {
     autoHideRefused_ = false;
     if (!edge) {
         edgeRoom_.GiveBack();
+        FollowOnTopOption();
         return;
     }
     const Geometry seen = Seen();
@@ -63,6 +64,7 @@ void Principal::Dock() {
         GranX = bar.left;
         GranY = bar.top;
     }
+    FollowOnTopOption();  // an auto-hide bar stays on top, as the taskbar does
     HideLater();
 }
 
