@@ -47,7 +47,8 @@ TEST_F(Docking, ADockedBarReservesItsRoomStackedBeyondTheTaskbarAndTheBarsAlread
         Geometry bar;
         Geometry placed;
         Log messages;
-        Geometry workArea;  // of the first monitor
+        Geometry workArea;  // of the bar's monitor
+        float scale = 1;    // that monitor's DPI over the system's
     } cases[] = {
         {"at the left edge, by the presets' margin",
          {100, 200, 870, 10210},
@@ -69,20 +70,22 @@ TEST_F(Docking, ADockedBarReservesItsRoomStackedBeyondTheTaskbarAndTheBarsAlread
          {100, 12930, 11860, 870},
          {L"NEW 1", L"QUERYPOS 1 bottom", L"SETPOS 1 bottom"},
          {0, 0, 19200, 12930}},
-        {"on the second monitor, at its left edge",
+        {"on a second monitor of 150 %, at its left edge: thicker on the screen",
          {19300, 0, 870, 10210},
          {19200, 0, 870, 10210},
          joined,
-         {0, 0, 19200, 13800}},
+         {20505, -3600, 27495, 21600},
+         1.5f},
         {"too far from every edge", {3000, 200, 870, 10210}, {3000, 200, 870, 10210}, {}, {0, 0, 19200, 13800}},
         {"upright at the top edge", {3000, 0, 870, 10210}, {3000, 0, 870, 10210}, {}, {0, 0, 19200, 13800}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
+        bar.sizeScale = c.scale;
         Start(c.bar);
         EXPECT_EQ(bar.bounds, c.placed);
         EXPECT_EQ(Messages(), c.messages);
-        EXPECT_EQ(platform.workAreas.front(), c.workArea);
+        EXPECT_EQ(shell.WorkArea(platform.MonitorAt(c.bar)), c.workArea);
         principal.Decharger();
         EXPECT_EQ(Messages(), c.messages.empty() ? Log{} : Log{L"REMOVE 1"}) << "every exit gives the room back";
     }
