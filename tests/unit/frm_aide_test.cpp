@@ -32,6 +32,7 @@ class Configuration : public BarTest {
 
     FakeConfigWindow view;
     FrmAide aide{platform, module, principal, bar, view};
+    DesktopToolbarList shell;
     std::vector<Resize> resizes;
 };
 
@@ -303,6 +304,27 @@ TEST_F(Configuration, EveryChangeLeavesTheWholeBarInItsWorkAreaThinnerWhenItsLen
         c.change();
         EXPECT_EQ(bar.bounds, c.fitted);
     }
+}
+
+TEST_F(Configuration, TheEdgeOptionsSayWhetherTheBarIsDockedAndARefusedAutoHideIsToldOnce) {
+    bar.bounds = {3000, 200, 870, 10210};
+    shell.AddTaskbar(ScreenEdge::Left, {0, 0, 19200, 14400}, 600, true);  // the taskbar hides at the left edge
+    bar.toolbar.UseList(shell);
+    aide.Charger();
+    EXPECT_EQ(aide.ancrage, L"La barre n'est pas au bord de l'\u00e9cran : l'option agira quand vous l'y placerez.");
+    aide.OnPresetClick(PresetGroup::Command2, 1);
+    EXPECT_EQ(aide.ancrage, L"La barre est au bord droit de l'\u00e9cran.");
+    aide.OnPresetClick(PresetGroup::CommandGx, 1);
+    EXPECT_EQ(aide.ancrage, L"La barre est au bord gauche de l'\u00e9cran.");
+    aide.masquer = 1;
+    aide.Fermer();
+    EXPECT_EQ(Stored(keys::kMasquer), L"1");
+    principal.OnMenu(MenuCommand::Configuration);  // what the bar does once the window has closed
+    for (int opening = 0; opening < 2; ++opening) {
+        aide.Charger();
+    }
+    ASSERT_EQ(platform.messages.size(), 1u) << "told once";
+    EXPECT_EQ(platform.messages[0].text, kMasquerRefuse);
 }
 
 class Reordering : public Configuration {
