@@ -20,6 +20,14 @@ enum class BuiltInPicture {
     FreeSlot,     // Image1: a free slot
 };
 
+// What the slots' pictures are made for: their size in pixels at the bar's DPI, and the theme (a count that changes
+// with it).
+struct PictureLook {
+    int pixels = 32;
+    int theme = 0;
+    bool operator==(const PictureLook& other) const { return pixels == other.pixels && theme == other.theme; }
+};
+
 class BarWindow {
   public:
     virtual ~BarWindow() = default;
@@ -74,6 +82,7 @@ class BarWindow {
     // Places the cells, the icon boxes and the "Arrêter" image (twips of the client area).
     virtual void ShowControls(const BarControls& controls) = 0;
 
+    virtual PictureLook Look() const = 0;
     // Icon box Picture1(box): the first icon of a file at its top-left corner, a picture file (bitmap or
     // icon, false when it does not load), a built-in picture, or nothing.
     virtual IconLookup DrawFirstIcon(int box, const std::wstring& path) = 0;

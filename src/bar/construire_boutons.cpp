@@ -41,18 +41,30 @@ SlotKind ReadSlotKind(const BarSettings& settings, int slot) {
                : ItemKind(settings.FindItem(keys::kFicALancer, slot), settings.DecimalSeparator());
 }
 
+// Every item's settings are read again, as another program may have changed them; a slot's picture is made again only
+// when what it is made from changed: the path or the icon file, either file's size or time, the size or the theme
+// of the pictures.
 void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& window, const Platform& platform) {
     for (int n = 0; n < keys::kItemCount; ++n) {
         module.IconeAbsente = false;
         const std::wstring path = platform.ExpandEnvironment(settings.ReadItem(keys::kChemin, n));
         std::wstring icon;
         SlotItem item;
+        std::optional<LaBarre::PictureSource>& madeFrom = module.picturesMadeFrom[static_cast<size_t>(n)];
         if (!path.empty()) {
             const std::optional<std::wstring> flagText = settings.FindItem(keys::kFicALancer, n);
             item = {ItemKind(flagText, settings.DecimalSeparator()), path, settings.ReadItem(keys::kTool, n)};
             window.SetSlotTooltips(n, item.tooltip);
             module.IndexCourant = static_cast<std::int16_t>(n);
             icon = platform.ExpandEnvironment(settings.ReadItem(keys::kIcone, n));
+            const LaBarre::PictureSource source{path, icon, platform.StampOf(path),
+                                                icon.empty() ? std::nullopt : platform.StampOf(icon), window.Look()};
+            if (madeFrom == source) {
+                window.ShowSlotItem(n, item);
+                continue;  // the picture it shows is still the item's
+            }
+            madeFrom = source;
+            window.ClearPicture(n);
             if (IconFromItemFile(icon)) {
                 DessinerIconeBarre(module, window, path);
             } else if (!window.LoadPicture(n, icon)) {
@@ -67,7 +79,8 @@ void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& 
             }
         }
         // A free slot keeps its tooltips; the item editor clears them when it removes an item.
-        if (path.empty() && icon.empty()) {
+        if (path.empty()) {
+            madeFrom.reset();
             window.ShowBuiltInPicture(n, BuiltInPicture::FreeSlot);
         }
         window.ShowSlotItem(n, item);

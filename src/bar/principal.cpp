@@ -175,6 +175,7 @@ void Principal::FitOnScreen() {
 
 void Principal::OnDisplayChange() {
     Fit();
+    Rafraichir();  // the pictures at the size for the bar's DPI
     OnDockingNotice(DockingNotice::DisplayChanged);
 }
 
@@ -235,10 +236,8 @@ void Principal::OnActivated(bool fromThisProgram) {
 }
 
 void Principal::Rafraichir() {
-    // The view keeps what each box shows and paints it again at every repaint.
-    for (int box = 0; box < keys::kItemCount; ++box) {
-        window_.ClearPicture(box);
-    }
+    // The view keeps what each box shows and paints it again at every repaint; the slots whose item changed are made
+    // again.
     ConstruireBoutons(module_, settings_, window_, platform_);
 }
 

@@ -3,6 +3,7 @@
 #include <cwctype>
 
 #include "bar/construire_boutons.h"
+#include "platform/item_picture.h"
 
 namespace zudav {
 namespace {
@@ -29,14 +30,11 @@ const std::array<const wchar_t*, 7> kOption1Captions = {
     L"R\u00e9duite, Inactiv\u00e9e",
 };
 
-std::optional<std::wstring> SuggestedTooltip(const std::wstring& path) {
-    const size_t separator = path.rfind(L'\\');
-    const long start = separator == std::wstring::npos ? 0 : static_cast<long>(separator) + 1;
-    const long length = static_cast<long>(path.size()) - start - 4;
-    if (length < 0) {
-        return std::nullopt;
-    }
-    return path.substr(static_cast<size_t>(start), static_cast<size_t>(length));
+std::optional<std::wstring> SuggestedTooltip(const std::wstring& path, const Platform& platform) {
+    const std::wstring expanded = platform.ExpandEnvironment(path);
+    const bool shellName = IsShellName(expanded);
+    return DisplayNameOf(expanded, !shellName && !IsAddress(expanded) && platform.FolderExists(expanded),
+                         shellName ? platform.ShellDisplayName(expanded) : std::nullopt);
 }
 
 FrmAjouteEnleve::FrmAjouteEnleve(Platform& platform,
@@ -165,7 +163,7 @@ void FrmAjouteEnleve::SuggererInfoBulle() {
     if (text2.empty() || !text1.empty()) {
         return;  // a tooltip that was typed or loaded is never replaced
     }
-    if (auto suggestion = SuggestedTooltip(text2)) {
+    if (auto suggestion = SuggestedTooltip(text2, platform_)) {
         text1 = *suggestion;
     }
 }
@@ -186,6 +184,7 @@ void FrmAjouteEnleve::Enregistrer() {
     }
     bar_.SetSlotTooltips(n, text1);
     bar_.ClearPicture(n);
+    module_.picturesMadeFrom[static_cast<size_t>(n)].reset();  // made again from what was saved
     ConstruireBoutons(module_, settings_, bar_, platform_);
     window_.Close();
 }

@@ -22,9 +22,9 @@ inline constexpr const wchar_t* kFiltreProgramme = L"Exe (*.exe)|*.exe;*.com;*.b
 inline constexpr const wchar_t* kFiltreLigne = L"Tous|*.*";
 inline constexpr const wchar_t* kFiltreIcone = L"Images (*.bmp;*.ico)|*.bmp;*.ico";
 
-// The tooltip suggested for a path: the file name after the last backslash without its last four characters;
-// nothing when that would be shorter than nothing.
-std::optional<std::wstring> SuggestedTooltip(const std::wstring& path);
+// The tooltip suggested for a path, as typed: the display name of what it names once expanded (a file's name without
+// its extension, a folder's name, an address's host, an app's name); nothing when that leaves no name.
+std::optional<std::wstring> SuggestedTooltip(const std::wstring& path, const Platform& platform);
 
 class FrmAjouteEnleve {
   public:

@@ -15,6 +15,13 @@ namespace zudav {
 
 enum class MessageIcon { None, Stop, Information, Exclamation };
 
+// A file's size and last write time, as the file system keeps them.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::uint64_t written = 0;
+    bool operator==(const FileStamp& other) const { return size == other.size && written == other.written; }
+};
+
 // Where a program to run at logon is registered: for every user of the machine, or for the current one.
 enum class RunScope { Machine, User };
 
@@ -116,6 +123,12 @@ class Platform {
     virtual std::vector<Geometry> WorkAreas() const = 0;
     // One pixel of the virtual screen, in its twips (15 at the system's 96 dpi).
     virtual float ScreenPixel() const = 0;
+    // What tells that a file changed, from one read of its attributes (a bare program name is looked for where a
+    // start finds it). Nothing for a path that is no file nor folder, or that is on a share or a remote drive, which
+    // is not read: a network's time-out would hold the bar.
+    virtual std::optional<FileStamp> StampOf(const std::wstring& path) const = 0;
+    // The name the shell shows for one of its names ("shell:AppsFolder\<application id>": the app's name).
+    virtual std::optional<std::wstring> ShellDisplayName(const std::wstring& shellName) const = 0;
 
     // The value `name` of the list of programs run at logon. Writing returns false when the list cannot be
     // opened for writing (the machine's list needs an administrator). Removing returns false when the value is there

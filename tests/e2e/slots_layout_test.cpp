@@ -5,16 +5,16 @@
 namespace e2e {
 
 TEST_F(Scenario, SlotsShowTheirItemsInAColumnOrARow) {
-    enum Shows { kFreeSlot, kProgramIcon, kPlaceholder, kNothing };
-    const char* const names[] = {"the free-slot picture", "the program's icon", "the placeholder", "nothing"};
+    enum Shows { kFreeSlot, kItsIcon, kPlaceholder, kNothing };
+    const char* const names[] = {"the free-slot picture", "its own picture", "the placeholder", "nothing"};
     std::ofstream(std::filesystem::path(scratch(L"lettre.txt"))) << "Bonjour\r\n";
     // The slot, Chemin, Tool, FicALancer (empty: not stored) and what the slot shows.
     const std::tuple<int, std::wstring, std::wstring, std::wstring, Shows> items[] = {
-        {0, L"C:\\windows\\system32\\notepad.exe", L"Bloc-notes", L"", kProgramIcon},
+        {0, L"C:\\windows\\system32\\notepad.exe", L"Bloc-notes", L"", kItsIcon},
         {2, scratch(L"absent.exe"), L"Programme absent", L"", kPlaceholder},
-        {5, scratch(L"lettre.txt"), L"Lettre", L"1", kNothing},
+        {5, scratch(L"lettre.txt"), L"Lettre", L"1", kItsIcon},  // the shell's picture of a text document
         {7, scratch(L"absent aussi.exe"), L"Absent, sans image", L"0", kNothing},  // missing, and not a document
-        {9, L"C:\\windows\\regedit.exe", L"Registre", L"", kProgramIcon},
+        {9, L"C:\\windows\\regedit.exe", L"Registre", L"", kItsIcon},
     };
     std::vector<Shows> expected(13, kFreeSlot);
     Settings stored = {{L"width", L"930"}};

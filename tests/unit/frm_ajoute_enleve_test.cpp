@@ -105,16 +105,28 @@ TEST_F(Editor, SaveWritesTheFieldsButNotTheIconDropsAnEmptyCommandLineAndRebuild
     EXPECT_EQ(view.closes, 3);
 }
 
-TEST(TooltipSuggestion, FileNameWithoutItsExtension) {
+TEST(TooltipSuggestion, TheDisplayNameOfWhatThePathNames) {
+    FakePlatform platform;
+    platform.existingFolders = {L"C:\\Mes fichiers", L"C:\\Projets.2024", L"C:\\Dossier \u00c9t\u00e9"};
+    platform.shellNames = {{L"shell:AppsFolder\\Microsoft.WindowsCalculator_8wekyb3d8bbwe!App", L"Calculatrice"}};
     struct Case {
         const wchar_t* path;
         std::optional<std::wstring> tooltip;  // {}: none
     } const cases[] = {
-        {L"bloc.exe", L"bloc"}, {L"C:\\ab", {}},         {L"C:\\x.html", L"x."},     {L"C:\\Prog\\", {}},
-        {L"abcd", L""},         {L"C:\\P\\o.exe", L"o"}, {L"C:/P/o.exe", L"C:/P/o"}, {L"C:\\A B\\c.exe", L"c"},
+        {L"C:\\Prog\\Agenda.exe", L"Agenda"},
+        {L"bloc", L"bloc"},
+        {L"C:\\x.html", L"x"},
+        {L"C:\\Mes fichiers", L"Mes fichiers"},
+        {L"C:\\Projets.2024\\", L"Projets.2024"},
+        {L"C:\\Dossier \u00c9t\u00e9", L"Dossier \u00c9t\u00e9"},
+        {L"C:\\Version.2\\lisez-moi", L"lisez-moi"},
+        {L"https://example.com:8080/page?q=1", L"example.com"},
+        {L"shell:AppsFolder\\Microsoft.WindowsCalculator_8wekyb3d8bbwe!App", L"Calculatrice"},
+        {L"shell:Downloads", L"Downloads"},
+        {L"C:\\", {}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(SuggestedTooltip(c.path), c.tooltip) << c.path;
+        EXPECT_EQ(SuggestedTooltip(c.path, platform), c.tooltip) << c.path;
     }
 }
 
@@ -201,11 +213,11 @@ TEST_F(Editor, AFileDroppedOnAFreeSlotFillsTheFormAsIfBrowsedForAndOnlyTheSaveSt
         {L"C:\\P\\Agenda.EXE", {L"C:\\P\\Agenda.EXE", L"Agenda", {}, {}, L"1", L"0"}, L"icon:C:\\P\\Agenda.EXE"},
         {L"C:\\P\\sauve.Cmd", {L"C:\\P\\sauve.Cmd", L"sauve", {}, {}, L"1", L"0"}, L"placeholder"},
         {L"C:\\D\\lettre.txt", {L"C:\\D\\lettre.txt", L"lettre", {}, {}, L"1", L"1"}, L"placeholder"},
-        {L"C:\\D\\Projets.com", {L"C:\\D\\Projets.com", L"Projets", {}, {}, L"1", L"1"}, L"placeholder"},
+        {L"C:\\D\\Projets.com", {L"C:\\D\\Projets.com", L"Projets.com", {}, {}, L"1", L"1"}, L"placeholder"},
         {L"C:\\B\\Ou.lnk",
          {L"C:\\P\\ou.exe", L"ou", L"C:\\o.ico", L"/f \"C:\\a b\"", L"1", L"0"},
          L"picture:C:\\o.ico"},
-        {L"C:\\B\\Photos.lnk", {L"C:\\D\\Photos", L"Ph", {}, {}, L"1", L"1"}, L"icon:C:\\D\\Photos"},
+        {L"C:\\B\\Photos.lnk", {L"C:\\D\\Photos", L"Photos", {}, {}, L"1", L"1"}, L"icon:C:\\D\\Photos"},
         {L"C:\\B\\Parti.LNK", {L"C:\\B\\Parti.LNK", L"Parti", {}, {}, L"1", L"1"}, L"placeholder"},
     };
     for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {

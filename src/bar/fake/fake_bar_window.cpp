@@ -3,6 +3,7 @@
 namespace zudav {
 
 IconLookup FakeBarWindow::DrawFirstIcon(int box, const std::wstring& path) {
+    picturesMade.push_back(box);
     if (filesWithIcon.count(path) > 0) {
         pictures[box] = L"icon:" + path;
         return IconLookup::Drawn;
@@ -11,6 +12,7 @@ IconLookup FakeBarWindow::DrawFirstIcon(int box, const std::wstring& path) {
 }
 
 bool FakeBarWindow::LoadPicture(int box, const std::wstring& path) {
+    picturesMade.push_back(box);
     if (pictureFiles.count(path) == 0) {
         return false;
     }

@@ -34,6 +34,7 @@ class FakeBarWindow : public BarWindow {
     }
     void StepAsideForFront() override { topmost = false; }
     void ShowControls(const BarControls& shown) override { controls = shown; }
+    PictureLook Look() const override { return look; }
     IconLookup DrawFirstIcon(int box, const std::wstring& path) override;
     bool LoadPicture(int box, const std::wstring& path) override;
     void ShowBuiltInPicture(int box, BuiltInPicture picture) override;
@@ -101,6 +102,8 @@ class FakeBarWindow : public BarWindow {
     std::set<std::wstring> pictureFiles;
     // What each icon box shows: "" (clear), "icon:<path>", "picture:<path>", "placeholder", "free".
     std::array<std::wstring, 13> pictures;
+    PictureLook look;
+    std::vector<int> picturesMade;  // the boxes whose picture was made from a file (an icon read, a picture loaded)
     std::array<std::wstring, 13> tooltips;
     std::array<SlotItem, 13> items;
     std::array<bool, 13> borders{};

@@ -362,8 +362,14 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 std::exchange(sizedByBorder_, false) ? principal_->FitOnScreen() : principal_->Dock();
             }
             return 0;
+        case WM_THEMECHANGED:
+            ++theme_;  // the shell's pictures may follow the theme: the next refresh makes them again
+            break;
         case WM_SETTINGCHANGE:  // sent for many settings: the bar paints again only when its theme changes
             ShowHighContrast(HighContrastOn());
+            if (lParam != 0 && lstrcmpiW(reinterpret_cast<const wchar_t*>(lParam), L"ImmersiveColorSet") == 0) {
+                ++theme_;  // light or dark apps: a Store app's picture may differ
+            }
             if (lParam != 0 && principal_ != nullptr &&
                 lstrcmpiW(reinterpret_cast<const wchar_t*>(lParam), L"Environment") == 0) {
                 principal_->OnEnvironmentChanged();

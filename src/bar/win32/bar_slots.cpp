@@ -15,6 +15,10 @@
 
 namespace zudav::win32 {
 
+int BarView::PicturePixels() const {
+    return MulDiv(32, WindowDpi(window_), 96);
+}
+
 void BarView::ShowAtDpi(int dpi) {
     BuiltInIcons icons{LoadResourceIcon(instance_, IDI_IMARIEN, 32, dpi),
                        LoadResourceIcon(instance_, IDI_IMAGE1, 32, dpi),
@@ -100,12 +104,12 @@ void BarView::SetTooltip(UINT_PTR id, const std::wstring& text) {
 IconLookup BarView::DrawFirstIcon(int box, const std::wstring& path) {
     if (SlowToRead(path)) {
         if (slowReads_.Ask(box, path)) {
-            ReadIconAway(window_, kSlowIconMessage, path);
+            ReadIconAway(window_, kSlowIconMessage, path, PicturePixels());
         }
         return IconLookup::Drawn;
     }
     slowReads_.Forget(box);
-    const IconLookup lookup = ShowFirstIcon(pictures_[box], instance_, path);
+    const IconLookup lookup = ShowItemPicture(pictures_[box], path, PicturePixels());
     InvalidatePart(parts_.icons[box]);
     return lookup;
 }
@@ -173,8 +177,13 @@ void BarView::SetCellBorder(int cell, bool border) {
 void BarView::ShowHighContrast(bool on) {
     if (highContrast_ != on) {
         highContrast_ = on;
+        ++theme_;
         InvalidateAll();
     }
+}
+
+PictureLook BarView::Look() const {
+    return {PicturePixels(), theme_};
 }
 
 void BarView::Paint() {

@@ -75,6 +75,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void MakeNotTopmost() override;
     void StepAsideForFront() override;
     void ShowControls(const BarControls& controls) override;
+    PictureLook Look() const override;
     IconLookup DrawFirstIcon(int box, const std::wstring& path) override;
     bool LoadPicture(int box, const std::wstring& path) override;
     void ShowBuiltInPicture(int box, BuiltInPicture picture) override;
@@ -136,6 +137,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
 
     // bar_slots.cpp: what the slots show.
     void ShowAtDpi(int dpi);
+    int PicturePixels() const;  // an item's picture: 32 pixels at 96 dpi
     void PlaceParts(const BarPixels& parts);
     void SetTooltip(UINT_PTR tool, const std::wstring& text);
     void InvalidatePart(const PixelRect& rect);
@@ -195,6 +197,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     std::array<SlotItem, keys::kItemCount> items_;                        // for the slots' accessible names
     PendingReads slowReads_;  // icons of files on shares or in the cloud, read away from the window
     bool highContrast_ = false;
+    int theme_ = 0;   // counts the changes of the theme the pictures were made for
     RECT toPaint_{};  // what the window was asked to paint since it last painted (client pixels)
 
     std::optional<BarHit> pressed_;  // the part that the left button went down on, until it comes up

@@ -16,6 +16,7 @@
 #include "platform/win32/modal.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/system_dlls.h"
+#include "platform/win32/twips.h"
 #include "platform/win32/window_thunk.h"
 #include "resources/resource_ids.h"
 
@@ -66,7 +67,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
 
     // ConfigWindow
     IconLookup DrawFirstIcon(int position, const std::wstring& path) override {
-        return ShowFirstIcon(ico_[position].EditPicture(), instance_, path);
+        return ShowItemPicture(ico_[position].EditPicture(), path, MulDiv(32, WindowDpi(window_), 96));
     }
     bool LoadPicture(int position, const std::wstring& path) override {
         return ShowPictureFile(ico_[position].EditPicture(), path);

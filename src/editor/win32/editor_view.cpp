@@ -68,7 +68,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
 
     // EditorWindow
     IconLookup DrawFirstIcon(const std::wstring& path) override {
-        return ShowFirstIcon(icone1_.EditPicture(), instance_, path);
+        return ShowItemPicture(icone1_.EditPicture(), path, MulDiv(32, WindowDpi(window_), 96));
     }
     bool LoadPicture(const std::wstring& path) override { return ShowPictureFile(icone1_.EditPicture(), path); }
     void ShowPlaceholder() override { icone1_.ShowSharedIcon(placeholder_.Get()); }

@@ -36,6 +36,14 @@ class FakePlatform : public Platform {
     ScreenSize VirtualScreen() const override { return virtualScreen; }
     std::vector<Geometry> WorkAreas() const override { return workAreas; }
     float ScreenPixel() const override { return 15; }
+    std::optional<std::wstring> ShellDisplayName(const std::wstring& shellName) const override {
+        const auto found = shellNames.find(shellName);
+        return found == shellNames.end() ? std::nullopt : std::optional<std::wstring>(found->second);
+    }
+    std::optional<FileStamp> StampOf(const std::wstring& path) const override {
+        const auto found = stamps.find(path);
+        return found == stamps.end() ? std::nullopt : std::optional<FileStamp>(found->second);
+    }
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
     bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
     std::optional<Environment> FreshEnvironment() const override { return freshEnvironment; }
@@ -72,6 +80,8 @@ class FakePlatform : public Platform {
 
     std::wstring executablePath = L"C:\\Outils\\Zudav.exe";
     std::set<std::wstring> existingFiles;
+    std::map<std::wstring, FileStamp> stamps;         // what tells that a file changed; none for the others
+    std::map<std::wstring, std::wstring> shellNames;  // shell names and the names the shell shows for them
     std::set<std::wstring> existingFolders;
     std::map<std::wstring, Shortcut> shortcuts;  // shortcut files and what they hold
     std::set<std::wstring> startablePrograms;    // commands whose first word (or quoted path) starts

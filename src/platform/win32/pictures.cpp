@@ -1,40 +1,169 @@
 #include "platform/win32/pictures.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+#include <shobjidl.h>
+#include <versionhelpers.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/item_picture.h"
 
 namespace zudav::win32 {
 namespace {
 
 // Executables, libraries and icon files are where icons are found; other files hold none.
-bool MayHoldIcons(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return true;  // missing: a file without an icon
+bool HoldsIcons(const std::wstring& path) {
+    const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.Get() == INVALID_HANDLE_VALUE || !file) {
+        return false;
     }
     unsigned char start[4] = {};
     DWORD read = 0;
-    ReadFile(file, start, sizeof start, &read, nullptr);
-    CloseHandle(file);
+    ReadFile(file.Get(), start, sizeof start, &read, nullptr);
     const bool executable = read >= 2 && start[0] == 'M' && start[1] == 'Z';
     const bool iconFile =
         read == 4 && start[0] == 0 && start[1] == 0 && (start[2] == 1 || start[2] == 2) && start[3] == 0;
     return executable || iconFile;
 }
 
+PathFacts FactsOf(const std::wstring& path) {
+    PathFacts facts;
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    facts.exists = attributes != INVALID_FILE_ATTRIBUTES;
+    facts.folder = facts.exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    facts.holdsIcons = facts.exists && !facts.folder && HoldsIcons(path);
+    return facts;
+}
+
+// The shell's images carry their transparency premultiplied, as AlphaBlend takes it; an icon wants it straight. An
+// image far smaller than asked for is no picture (Wine's shell answers with a single pixel).
+UniqueIcon IconFromShellImage(HBITMAP image, int asked) {
+    BITMAP info{};
+    if (GetObjectW(image, sizeof info, &info) == 0 || info.bmWidth < asked / 2 || info.bmHeight == 0) {
+        return UniqueIcon();
+    }
+    const int width = info.bmWidth, height = std::abs(info.bmHeight);
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+    const HDC screen = GetDC(nullptr);
+    const int lines = GetDIBits(screen, image, 0, static_cast<UINT>(height), pixels.data(), &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (lines != height) {
+        return UniqueIcon();
+    }
+    // An image without any transparency (as Wine's shell makes them) is opaque throughout.
+    const bool opaque = std::none_of(pixels.begin(), pixels.end(), [](std::uint32_t pixel) { return pixel >> 24; });
+    for (std::uint32_t& pixel : pixels) {
+        if (opaque) {
+            pixel |= 0xFF000000u;
+            continue;
+        }
+        const std::uint32_t alpha = pixel >> 24;
+        if (alpha != 0 && alpha != 255) {
+            const auto straight = [&](int shift) {
+                return std::min<std::uint32_t>(255, ((pixel >> shift) & 0xFF) * 255 / alpha) << shift;
+            };
+            pixel = (alpha << 24) | straight(16) | straight(8) | straight(0);
+        }
+    }
+    void* bits = nullptr;
+    const UniqueBitmap color(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const UniqueBitmap mask(CreateBitmap(width, height, 1, 1, nullptr));
+    if (!color || !mask || bits == nullptr) {
+        return UniqueIcon();
+    }
+    std::copy(pixels.begin(), pixels.end(), static_cast<std::uint32_t*>(bits));
+    ICONINFO icon{TRUE, 0, 0, mask.Get(), color.Get()};
+    return UniqueIcon(CreateIconIndirect(&icon));
+}
+
+// The shell's picture of an item, at the size asked (Vista and later), else the shell's large icon of it.
+UniqueIcon ShellPicture(const std::wstring& path, int pixels) {
+    UniqueCom<IShellItemImageFactory> factory;
+    if (SUCCEEDED(SHCreateItemFromParsingName(path.c_str(), nullptr,
+                                              IID_PPV_ARGS(static_cast<IShellItemImageFactory**>(factory.Put()))))) {
+        HBITMAP image = nullptr;
+        if (SUCCEEDED(factory.Get()->GetImage({pixels, pixels}, SIIGBF_ICONONLY, &image)) && image != nullptr) {
+            const UniqueBitmap owned(image);
+            if (UniqueIcon icon = IconFromShellImage(owned.Get(), pixels)) {
+                return icon;
+            }
+        }
+    }
+    SHFILEINFOW info{};
+    PIDLIST_ABSOLUTE items = nullptr;
+    if (SUCCEEDED(SHParseDisplayName(path.c_str(), nullptr, &items, 0, nullptr))) {
+        SHGetFileInfoW(reinterpret_cast<const wchar_t*>(items), 0, &info, sizeof info,
+                       SHGFI_PIDL | SHGFI_ICON | SHGFI_LARGEICON);
+        CoTaskMemFree(items);
+    }
+    return UniqueIcon(info.hIcon);
+}
+
+// The program that opens the scheme's addresses: the default browser for http and https. Windows 8 and later keep
+// the user's choice of it apart, where only a query that names a protocol (ASSOCF_IS_PROTOCOL) looks.
+UniqueIcon BrowserIcon(const std::wstring& path, int pixels) {
+    constexpr ASSOCF kIsProtocol = static_cast<ASSOCF>(0x00001000);  // left out of the headers for Windows 7
+    std::wstring program(MAX_PATH, L'\0');
+    DWORD length = static_cast<DWORD>(program.size());
+    if (SUCCEEDED(AssocQueryStringW(IsWindows8OrGreater() ? kIsProtocol : ASSOCF(ASSOCF_NONE), ASSOCSTR_EXECUTABLE,
+                                    AddressScheme(path).c_str(), nullptr, program.data(), &length))) {
+        program.resize(wcsnlen(program.c_str(), program.size()));
+        HICON icon = nullptr;
+        if (SHDefExtractIconW(program.c_str(), 0, 0, &icon, nullptr, MAKELONG(pixels, 0)) == S_OK && icon != nullptr) {
+            return UniqueIcon(icon);
+        }
+        return ShellPicture(program, pixels);
+    }
+    return UniqueIcon();
+}
+
 }  // namespace
 
-IconLookup ShowFirstIcon(Picture& picture, HINSTANCE instance, const std::wstring& path) {
-    HICON icon = ExtractIconW(instance, path.c_str(), 0);
-    if (icon == nullptr) {
-        // Some shells answer "no icon" for a document too; a document is a file of a kind without icons.
-        return MayHoldIcons(path) ? IconLookup::NoIcon : IconLookup::NotIconKind;
+std::wstring LocatedProgram(const std::wstring& path) {
+    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES ||
+        path.find_first_of(L"\\/:") != std::wstring::npos) {
+        return path;
     }
-    if (icon == reinterpret_cast<HICON>(1)) {
-        return IconLookup::NotIconKind;  // not an executable, a library or an icon file
+    std::wstring found(MAX_PATH, L'\0');
+    const DWORD length =
+        SearchPathW(nullptr, path.c_str(), L".exe", static_cast<DWORD>(found.size()), found.data(), nullptr);
+    return length > 0 && length < found.size() ? found.substr(0, length) : path;
+}
+
+IconLookup ShowItemPicture(Picture& picture, const std::wstring& item, int pixels) {
+    const std::wstring path = LocatedProgram(item);
+    UniqueIcon icon;
+    switch (PictureRoadOf(path, IsAddress(path) || IsShellName(path) ? PathFacts{} : FactsOf(path))) {
+        case PictureRoad::OwnIcon: {
+            HICON own = nullptr;
+            if (SHDefExtractIconW(path.c_str(), 0, 0, &own, nullptr, MAKELONG(pixels, 0)) == S_OK) {
+                icon = UniqueIcon(own);
+            }
+            break;
+        }
+        case PictureRoad::ShellPicture:
+            icon = ShellPicture(path, pixels);
+            break;
+        case PictureRoad::BrowserIcon:
+            icon = BrowserIcon(path, pixels);
+            break;
+        case PictureRoad::Missing:
+            break;
+    }
+    if (!icon) {
+        return IconLookup::NoIcon;
     }
     // The picture keeps the icon while it shows it and releases it when it changes.
-    picture.ShowOwnedIcon(UniqueIcon(icon));
+    picture.ShowOwnedIcon(std::move(icon));
     return IconLookup::Drawn;
 }
 

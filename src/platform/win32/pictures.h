@@ -1,4 +1,4 @@
-// Showing a file's first icon or a picture file in a picture box: shared by the bar's icon boxes, the item editor's
+// Showing an item's picture or a picture file in a picture box: shared by the bar's icon boxes, the item editor's
 // preview and the configuration window's item column; and the program's own icons at the size for a DPI.
 #pragma once
 
@@ -12,9 +12,14 @@
 
 namespace zudav::win32 {
 
-// The first icon of the file, shown at the box's top-left corner at its own size. A file without an icon, or of a
-// kind that holds none, leaves the picture as it was.
-IconLookup ShowFirstIcon(Picture& picture, HINSTANCE instance, const std::wstring& path);
+// The picture of what an item is, made at `pixels` square: a program's own icon, the shell's picture of a document,
+// a shortcut, a folder, a shell name or an app, the browser's icon for an address. NoIcon (the picture as it was)
+// when there is none: a missing file, a program without an icon.
+IconLookup ShowItemPicture(Picture& picture, const std::wstring& item, int pixels);
+
+// A bare program name ("notepad.exe") as a start finds it: in the program's folder, the system's, the path; any other
+// path as it is.
+std::wstring LocatedProgram(const std::wstring& path);
 
 // A bitmap or icon file, at its own size; false (picture unchanged) when it does not load.
 bool ShowPictureFile(Picture& picture, const std::wstring& path);

@@ -1,6 +1,7 @@
 #include "platform/win32/slow_icons.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cwctype>
 #include <map>
@@ -34,23 +35,28 @@ bool RemoteDrive(wchar_t letter) {
 
 }  // namespace
 
+bool OnNetwork(const std::wstring& path) {
+    return IsSharePath(path) ||
+           (path.size() >= 2 && path[1] == L':' && RemoteDrive(static_cast<wchar_t>(std::towupper(path[0]))));
+}
+
 bool SlowToRead(const std::wstring& path) {
-    if (IsSharePath(path)) {
-        return true;
-    }
-    if (path.size() >= 2 && path[1] == L':' && RemoteDrive(static_cast<wchar_t>(std::towupper(path[0])))) {
+    if (OnNetwork(path)) {
         return true;
     }
     WIN32_FILE_ATTRIBUTE_DATA data{};
     return GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) && IsOnlineOnly(data.dwFileAttributes);
 }
 
-void ReadIconAway(HWND window, UINT message, const std::wstring& path) {
+void ReadIconAway(HWND window, UINT message, const std::wstring& path, int pixels) {
     // Detached: a read held for the network's time-out must not hold the bar's exit either.
-    std::thread([window, message, path] {
+    std::thread([window, message, path, pixels] {
         auto result = std::make_unique<ReadIcon>();
         result->path = path;
-        result->icon = ExtractIconW(GetModuleHandleW(nullptr), path.c_str(), 0);
+        HICON icon = nullptr;
+        const HRESULT read = SHDefExtractIconW(path.c_str(), 0, 0, &icon, nullptr, MAKELONG(pixels, 0));
+        // S_FALSE: a file that holds no icon (a document); a failure: a missing file.
+        result->icon = read == S_OK ? icon : read == S_FALSE ? reinterpret_cast<HICON>(1) : nullptr;
         if (PostMessageW(window, message, 0, reinterpret_cast<LPARAM>(result.get()))) {
             result.release();  // the window owns it now
         } else if (result->icon != nullptr && result->icon != reinterpret_cast<HICON>(1)) {

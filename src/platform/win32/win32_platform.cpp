@@ -10,6 +10,8 @@
 
 #include "platform/paths.h"
 #include "platform/slow_files.h"
+#include "platform/win32/pictures.h"
+#include "platform/win32/slow_icons.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
 
@@ -360,6 +362,30 @@ std::vector<Geometry> Win32Platform::WorkAreas() const {
     std::vector<Geometry> areas;
     EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
     return areas;
+}
+
+std::optional<FileStamp> Win32Platform::StampOf(const std::wstring& path) const {
+    const std::wstring file = LocatedProgram(path);
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (OnNetwork(file) || !GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data)) {
+        return std::nullopt;
+    }
+    const auto wide = [](DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; };
+    return FileStamp{wide(data.nFileSizeHigh, data.nFileSizeLow),
+                     wide(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
+}
+
+std::optional<std::wstring> Win32Platform::ShellDisplayName(const std::wstring& shellName) const {
+    UniqueCom<IShellItem> item;
+    wchar_t* name = nullptr;
+    if (FAILED(SHCreateItemFromParsingName(shellName.c_str(), nullptr,
+                                           IID_PPV_ARGS(static_cast<IShellItem**>(item.Put())))) ||
+        FAILED(item.Get()->GetDisplayName(SIGDN_NORMALDISPLAY, &name))) {
+        return std::nullopt;
+    }
+    std::wstring shown(name);
+    CoTaskMemFree(name);
+    return shown;
 }
 
 float Win32Platform::ScreenPixel() const {

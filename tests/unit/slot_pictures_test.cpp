@@ -1,0 +1,83 @@
+// Which picture stands for each kind of item, and the refresh that makes a slot's picture again only when what it is
+// made from changed.
+#include <functional>
+
+#include "bar_test.h"
+#include "platform/item_picture.h"
+
+namespace zudav {
+namespace {
+
+TEST(PictureRoad, EachKindOfItemHasItsOwnPicture) {
+    const PathFacts program{true, false, true}, document{true, false, false}, folder{true, true, false}, missing{};
+    const struct {
+        const wchar_t* path;
+        PathFacts facts;
+        PictureRoad road;
+    } cases[] = {
+        {L"C:\\Prog\\agenda.exe", program, PictureRoad::OwnIcon},
+        {L"C:\\Doc\\lettre.txt", document, PictureRoad::ShellPicture},
+        {L"C:\\Bureau\\Agenda.lnk", document, PictureRoad::ShellPicture},  // the shortcut's own choice of icon
+        {L"C:\\Doc", folder, PictureRoad::ShellPicture},
+        {L"C:\\Dossier.exe", folder, PictureRoad::ShellPicture},
+        {L"https://example.com/", missing, PictureRoad::BrowserIcon},
+        {L"ftp://serveur/fichier", missing, PictureRoad::BrowserIcon},
+        {L"shell:Downloads", missing, PictureRoad::ShellPicture},
+        {L"shell:AppsFolder\\Microsoft.WindowsCalculator_8wekyb3d8bbwe!App", missing, PictureRoad::ShellPicture},
+        {L"C:\\Prog\\parti.exe", missing, PictureRoad::Missing},
+        {L"C://chemin", missing, PictureRoad::Missing},  // a drive letter is no scheme
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PictureRoadOf(c.path, c.facts), c.road) << c.path;
+    }
+}
+
+class SlotPictures : public BarTest {
+  protected:
+    void SetUp() override {
+        const std::pair<const wchar_t*, const wchar_t*> items[] = {
+            {L"C:\\Prog\\agenda.exe", nullptr}, {L"C:\\Doc\\lettre.txt", nullptr}, {L"C:\\Prog\\ou.exe", kIcon}};
+        for (int n = 0; n < 3; ++n) {
+            Item(keys::kChemin, n, items[n].first);
+            Item(keys::kIcone, n, items[n].second);
+            platform.stamps[items[n].first] = {100, 1};
+        }
+        platform.stamps[kIcon] = {766, 1};
+        bar.filesWithIcon = {L"C:\\Prog\\agenda.exe", L"C:\\Doc\\lettre.txt", L"C:\\Prog\\ou.exe",
+                             L"C:\\Prog\\neuf.exe"};
+        bar.pictureFiles = {kIcon};
+        principal.Charger();
+    }
+    static constexpr const wchar_t* kIcon = L"C:\\Images\\ou.ico";
+};
+
+TEST_F(SlotPictures, ARefreshMakesAgainOnlyThePicturesWhoseSourceChanged) {
+    const struct {
+        const char* what;
+        std::function<void()> change;
+        std::vector<int> made;
+    } cases[] = {
+        {"nothing changed", [] {}, {}},
+        {"a path", [&] { Item(keys::kChemin, 0, L"C:\\Prog\\neuf.exe"); }, {0}},
+        {"the file's time", [&] { platform.stamps[L"C:\\Doc\\lettre.txt"].written = 2; }, {1}},
+        {"the file's size", [&] { platform.stamps[L"C:\\Doc\\lettre.txt"].size = 99; }, {1}},
+        {"the file gone", [&] { platform.stamps.erase(L"C:\\Doc\\lettre.txt"); }, {1}},
+        {"the icon file", [&] { platform.stamps[kIcon].written = 5; }, {2}},
+        {"the DPI", [&] { bar.look.pixels = 48; }, {0, 1, 2}},
+        {"the theme", [&] { bar.look.theme = 1; }, {0, 1, 2}},
+        {"a slot emptied", [&] { store.Delete(L"Zudav", L"Donnees", L"Chemin1"); }, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.change();
+        bar.picturesMade.clear();
+        principal.Rafraichir();
+        EXPECT_EQ(bar.picturesMade, c.made);
+    }
+    EXPECT_EQ(bar.pictures[0], L"icon:C:\\Prog\\neuf.exe");
+    EXPECT_EQ(bar.pictures[1], L"free");
+    EXPECT_EQ(bar.pictures[2], std::wstring(L"picture:") + kIcon);
+}
+
+}  // namespace
+}  // namespace zudav
