@@ -73,7 +73,10 @@ void FrmAjouteEnleve::Charger() {
 void FrmAjouteEnleve::RafraichirIcone() {
     const std::wstring icone = droppedIcon_.value_or(settings_.ReadItem(keys::kIcone, Slot()));
     if (IconFromItemFile(icone)) {
-        window_.DrawFirstIcon(text2);
+        // The path as the bar will read it, and the placeholder where the bar would show it.
+        if (!text2.empty() && window_.DrawFirstIcon(platform_.ExpandEnvironment(text2)) == IconLookup::NoIcon) {
+            window_.ShowPlaceholder();
+        }
         icone1Tag = text2;
     } else {
         if (!window_.LoadPicture(icone)) {

@@ -40,6 +40,8 @@ class FrmAjouteEnleve {
     void OnCommand3Click();  // browse for a command-line file
     void OnIconeClick();     // Icone1 or Label3: choose an icon picture
     void OnText2LostFocus() { SuggererInfoBulle(); }
+    // The user stopped typing the path: the picture shows what the bar will show for it.
+    void OnText2Pause() { RafraichirIcone(); }
     // A file dropped on the bar's free slot, taken as if the user had browsed for it; a shortcut gives its target,
     // arguments and icon instead. Like the rest of the form, nothing of it is stored before the save.
     void OnFileDropped(const std::wstring& file);

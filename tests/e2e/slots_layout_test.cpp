@@ -1,6 +1,7 @@
 // The slots of a bar with items stored before start-up: what each shows (pictures compared with one another on the
 // screen), their tooltips, and the layout in a column (Zudav) and in a row (a copy named Autre).
 #include "driver.h"
+#include "resources/resource_ids.h"
 
 namespace e2e {
 
@@ -15,7 +16,12 @@ TEST_F(Scenario, SlotsShowTheirItemsInAColumnOrARow) {
         {5, scratch(L"lettre.txt"), L"Lettre", L"1", kItsIcon},  // the shell's picture of a text document
         {7, scratch(L"absent aussi.exe"), L"Absent, sans image", L"0", kNothing},  // missing, and not a document
         {9, L"C:\\windows\\regedit.exe", L"Registre", L"", kItsIcon},
+        {10, L"C:\\windows", L"Dossier", L"1", kItsIcon},
+        {11, L"https://example.com/", L"Adresse", L"1", kItsIcon},
+        {12, L"shell:Desktop", L"Bureau", L"1", kItsIcon},
+        {1, scratch(L"outil.exe"), L"Outil", L"", kItsIcon},  // a copy of notepad, replaced below
     };
+    copyOf(L"C:\\windows\\system32\\notepad.exe", L"outil.exe");
     std::vector<Shows> expected(13, kFreeSlot);
     Settings stored = {{L"width", L"930"}};
     for (const auto& [slot, chemin, tool, ficALancer, shows] : items) {
@@ -30,7 +36,7 @@ TEST_F(Scenario, SlotsShowTheirItemsInAColumnOrARow) {
     HWND bar = startBar();
 
     const std::vector<Picture> pictures = slotPictures(bar);
-    const Picture &free = pictures[1], &placeholder = pictures[2];
+    const Picture &free = pictures[3], &placeholder = pictures[2];
     EXPECT_FALSE(uniform(free) || uniform(placeholder) || free == placeholder);
     for (int slot = 0; slot < 13; ++slot) {
         const Picture& picture = pictures[slot];
@@ -41,6 +47,11 @@ TEST_F(Scenario, SlotsShowTheirItemsInAColumnOrARow) {
             << "slot " << slot << " should show " << names[expected[slot]];
     }
     EXPECT_NE(pictures[0], pictures[9]) << "each program shows its own icon";
+    // The program's file replaced by another program's: the next refresh shows the new one's icon.
+    EXPECT_EQ(pictures[1], pictures[0]);
+    need(CopyFileW(L"C:\\windows\\regedit.exe", scratch(L"outil.exe").c_str(), FALSE), "not replaced");
+    sendTo(bar, WM_COMMAND, IDM_RAFRAICHIR);
+    EXPECT_TRUE(waitFor([&] { return slotPictures(bar)[1] == pictures[9]; })) << "the old icon stayed";
 
     // Each item's tooltip over its icon box and its cell, none on a free slot, and the stop image's own.
     std::vector<std::wstring> tips(13, L"(none)");

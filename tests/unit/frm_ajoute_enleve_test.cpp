@@ -105,6 +105,21 @@ TEST_F(Editor, SaveWritesTheFieldsButNotTheIconDropsAnEmptyCommandLineAndRebuild
     EXPECT_EQ(view.closes, 3);
 }
 
+TEST_F(Editor, ThePreviewShowsWhatTheBarWillShowForThePathTyped) {
+    platform.environment = {{L"OUTILS", L"C:\\Prog"}};
+    view.filesWithIcon = {L"C:\\Prog\\agenda.exe"};
+    editor().Charger();
+    const std::pair<const wchar_t*, const wchar_t*> typed[] = {
+        {L"%OUTILS%\\agenda.exe", L"icon:C:\\Prog\\agenda.exe"},
+        {L"C:\\Prog\\parti.exe", L"placeholder"},
+    };
+    for (const auto& [path, preview] : typed) {
+        editor().text2 = path;
+        editor().OnText2Pause();
+        EXPECT_EQ(view.preview, preview) << path;
+    }
+}
+
 TEST(TooltipSuggestion, TheDisplayNameOfWhatThePathNames) {
     FakePlatform platform;
     platform.existingFolders = {L"C:\\Mes fichiers", L"C:\\Projets.2024", L"C:\\Dossier \u00c9t\u00e9"};

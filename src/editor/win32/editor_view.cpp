@@ -80,6 +80,13 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
 
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         switch (message) {
+            case WM_TIMER:
+                if (wParam == kPreviewTimer) {
+                    KillTimer(window_, kPreviewTimer);
+                    Run([this] { logic_.OnText2Pause(); });
+                    return 0;
+                }
+                break;
             case WM_COMMAND:
                 if (OnCommand(LOWORD(wParam), HIWORD(wParam))) {
                     return 0;
@@ -209,7 +216,9 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
         }
         SetTextIfChanged(window_, logic_.caption);
         SetTextIfChanged(text1_, logic_.text1);
+        pushing_ = true;  // not typed: the preview follows what the logic chose
         SetTextIfChanged(text2_, logic_.text2);
+        pushing_ = false;
         SetTextIfChanged(text3_, logic_.text3);
         SendMessageW(check1_, BM_SETCHECK,
                      logic_.check1 == 1   ? BST_CHECKED
@@ -239,6 +248,11 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     bool OnCommand(int id, int notification) {
         if (id == kText2 && notification == EN_KILLFOCUS) {
             Run([this] { logic_.OnText2LostFocus(); });
+            return true;
+        }
+        if (id == kText2 && notification == EN_CHANGE && !pushing_) {
+            constexpr UINT kTypingPause = 400;  // ms: the picture waits for the user to stop typing
+            SetTimer(window_, kPreviewTimer, kTypingPause, nullptr);
             return true;
         }
         if (notification != BN_CLICKED) {
@@ -289,6 +303,8 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     HWND tooltip_ = nullptr;
     HWND text1_ = nullptr;
     HWND text2_ = nullptr;
+    static constexpr UINT_PTR kPreviewTimer = 1;
+    bool pushing_ = false;  // the logic's text going into Text2, not the user's typing
     HWND text3_ = nullptr;
     HWND focus_ = nullptr;  // the control that has the keyboard while the window is active
     HWND check1_ = nullptr;
