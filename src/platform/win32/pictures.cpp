@@ -18,12 +18,12 @@ namespace {
 
 // Executables, libraries and icon files are where icons are found; other files hold none.
 bool HoldsIcons(const std::wstring& path) {
-    const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE || !file) {
+    HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) {
         return false;
     }
+    const UniqueHandle file(opened);
     unsigned char start[4] = {};
     DWORD read = 0;
     ReadFile(file.Get(), start, sizeof start, &read, nullptr);
