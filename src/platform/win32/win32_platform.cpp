@@ -271,12 +271,17 @@ bool Win32Platform::FolderExists(const std::wstring& path) const {
 // Read through the shell's own shortcut object, without resolving it: resolving may search the disks and ask the
 // user where a moved target went.
 std::optional<Shortcut> Win32Platform::ReadShortcut(const std::wstring& path) const {
+    // One statement each: a wrapper takes what its out-parameter received only when the statement ends.
     UniqueCom<IShellLinkW> link;
     UniqueCom<IPersistFile> file;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_PPV_ARGS(static_cast<IShellLinkW**>(link.Put())))) ||
-        FAILED(link.Get()->QueryInterface(IID_PPV_ARGS(static_cast<IPersistFile**>(file.Put())))) ||
-        FAILED(file.Get()->Load(path.c_str(), STGM_READ))) {
+                                IID_PPV_ARGS(static_cast<IShellLinkW**>(link.Put()))))) {
+        return std::nullopt;
+    }
+    if (FAILED(link.Get()->QueryInterface(IID_PPV_ARGS(static_cast<IPersistFile**>(file.Put()))))) {
+        return std::nullopt;
+    }
+    if (FAILED(file.Get()->Load(path.c_str(), STGM_READ))) {
         return std::nullopt;
     }
     std::vector<wchar_t> text(32768, L'\0');
@@ -377,10 +382,12 @@ std::optional<FileStamp> Win32Platform::StampOf(const std::wstring& path) const 
 
 std::optional<std::wstring> Win32Platform::ShellDisplayName(const std::wstring& shellName) const {
     UniqueCom<IShellItem> item;
-    wchar_t* name = nullptr;
     if (FAILED(SHCreateItemFromParsingName(shellName.c_str(), nullptr,
-                                           IID_PPV_ARGS(static_cast<IShellItem**>(item.Put())))) ||
-        FAILED(item.Get()->GetDisplayName(SIGDN_NORMALDISPLAY, &name))) {
+                                           IID_PPV_ARGS(static_cast<IShellItem**>(item.Put()))))) {
+        return std::nullopt;
+    }
+    wchar_t* name = nullptr;
+    if (FAILED(item.Get()->GetDisplayName(SIGDN_NORMALDISPLAY, &name))) {
         return std::nullopt;
     }
     std::wstring shown(name);
