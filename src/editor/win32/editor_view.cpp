@@ -76,6 +76,9 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) override {
         return AskOpenFileName(window_, filter, initialName);
     }
+    std::optional<ShellItem> AskProgram(const std::wstring& filter, const std::wstring& initialName) override {
+        return AskProgramItem(window_, filter, initialName);
+    }
     void Close() override { CloseModal(); }
 
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
