@@ -6,6 +6,7 @@
 // After windows.h, which it needs.
 #include <shobjidl.h>
 
+#include <cstddef>
 #include <optional>
 
 #include "platform/shell_item.h"
@@ -19,5 +20,9 @@ std::optional<ShellItem> ReadShellItem(IShellItem* item);
 
 // The Applications folder (shell:AppsFolder), where Windows has one (8 and later).
 UniqueCom<IShellItem> AppsFolder();
+
+// The first item of a "Shell IDList Array" (CIDA) of `size` bytes, as ReadShellItem takes it; nothing when the array
+// does not hold one whole.
+std::optional<ShellItem> FirstItemOfIdList(const void* list, std::size_t size);
 
 }  // namespace zudav::win32
