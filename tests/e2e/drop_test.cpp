@@ -1,8 +1,7 @@
 // Files dragged onto the bar from another program, by a real OLE drag and drop (zudav_drag.exe): a program dropped on
 // a free slot of a bar that holds items opens the item editor on it and saving adds the item there, leaving the others
-// as they were; a program handed over as the Start menu hands its items (a shell id list, no files) opens the editor
-// on its file too; a file dropped on the added item starts the program with the file, after which the bar is
-// minimised.
+// as they were, as does a program handed over in a shell id list alone (as the Start menu hands its apps); a file
+// dropped on the added item starts the program with the file, after which the bar is minimised.
 #include "driver.h"
 // After windows.h, which driver.h includes.
 #include <ole2.h>

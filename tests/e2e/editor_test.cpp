@@ -97,7 +97,6 @@ TEST_F(Scenario, ItemEditorAddsAndRemovesAnItem) {
     press(VK_RETURN);
     ASSERT_TRUE(gone(dialog)) << "the file dialog did not close";
     EXPECT_TRUE(waitFor([&] { return textOf(GetDlgItem(window, ids::kText2)) == notepad; }));
-    EXPECT_EQ(textOf(GetDlgItem(window, ids::kText1)), L"notepad");
     post(window, WM_KEYDOWN, VK_ESCAPE);
     ASSERT_TRUE(gone(window)) << "Escape did not close the editor";
 

@@ -227,11 +227,10 @@ TEST_F(Editor, AFileDroppedOnAFreeSlotFillsTheFormAsIfBrowsedForAndOnlyTheSaveSt
 
 // An app of the Start menu has no file: the shell starts it by its id, and the shell's name for it is the tooltip.
 TEST_F(Editor, AnAppChosenOrDroppedIsStartedByTheShellAndNamedAsTheShellNamesIt) {
-    const ShellItem calculator{L"Microsoft.WindowsCalculator_8wekyb3d8bbwe!App", L"Calculatrice", true};
-    const ShellItem terminal{L"Microsoft.WindowsTerminal_8wekyb3d8bbwe!App", L"Terminal", true};
-    const std::wstring calculatorPath = L"shell:AppsFolder\\" + calculator.path;
-    const std::wstring terminalPath = L"shell:AppsFolder\\" + terminal.path;
-    view.filesWithIcon = {terminalPath, L"C:\\Windows\\notepad.exe"};
+    const ShellItem calculator{L"Calc!App", L"Calculatrice", true}, terminal{L"Term!App", L"Terminal", true};
+    const std::wstring calculatorPath = L"shell:AppsFolder\\Calc!App", terminalPath = L"shell:AppsFolder\\Term!App";
+    const ShellItem notepad{L"C:\\W\\np.exe", L"Bloc-notes", false};
+    view.filesWithIcon = {terminalPath, notepad.path};
     struct Case {
         const char* what;
         bool dropped;
@@ -243,11 +242,7 @@ TEST_F(Editor, AnAppChosenOrDroppedIsStartedByTheShellAndNamedAsTheShellNamesIt)
         {"chosen, tooltip typed", false, L"Calcul", calculator, {calculatorPath, L"Calcul", L"placeholder"}},
         {"dropped", true, L"", terminal, {terminalPath, L"Terminal", L"icon:" + terminalPath}},
         // A desktop program in the Applications folder that the shell resolves to its file, named as a browsed one.
-        {"file",
-         false,
-         L"",
-         {L"C:\\Windows\\notepad.exe", L"Bloc-notes", false},
-         {L"C:\\Windows\\notepad.exe", L"notepad", L"icon:C:\\Windows\\notepad.exe"}},
+        {"file", false, L"", notepad, {L"C:\\W\\np.exe", L"np", L"icon:C:\\W\\np.exe"}},
     };
     for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
         const Case& c = cases[n];
