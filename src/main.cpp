@@ -66,9 +66,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     zudav::Principal principal(platform, store, view, module);
     zudav::win32::BarDialogs dialogs;
     dialogs.about = [&] { zudav::win32::ShowAboutBox(view.Handle(), platform, module.SautLigne); };
-    dialogs.editor = [&](const std::wstring& droppedFile) {
+    dialogs.editor = [&](const zudav::ShellItem& dropped) {
         zudav::win32::ShowEditor(view.Handle(), platform, principal.Settings(), module, view, view.PlaceholderPicture(),
-                                 droppedFile);
+                                 dropped);
     };
     dialogs.configuration = [&] {
         zudav::win32::ShowConfigWindow(view.Handle(), platform, module, principal, view, view.FreeSlotPicture());

@@ -1,8 +1,9 @@
-// zudav_drag CLASS SLOT HOLD_MS drop|cancel FILE...: drags files as a program of the desktop does, with a real OLE
-// drag and drop (the shell's data object for the files, carrying CF_HDROP) and the pointer moved by SendInput, from 400
-// pixels right of the middle of the cell of slot SLOT of the shown bar of CLASS to that middle; holds there HOLD_MS,
-// then drops or gives up. Its exit code is the effect of the drag (DROPEFFECT_*), or 100 and more when it could not
-// drag.
+// zudav_drag CLASS SLOT HOLD_MS drop|cancel [--ids] FILE...: drags files as a program of the desktop does, with a real
+// OLE drag and drop (the shell's data object for the files, carrying CF_HDROP) and the pointer moved by SendInput, from
+// 400 pixels right of the middle of the cell of slot SLOT of the shown bar of CLASS to that middle; holds there
+// HOLD_MS, then drops or gives up. With --ids the data object offers the files' "Shell IDList Array" only, without
+// CF_HDROP, as the Start menu offers its apps. Its exit code is the effect of the drag (DROPEFFECT_*), or 100 and more
+// when it could not drag.
 #include <windows.h>
 // After windows.h, which they need.
 #include <ole2.h>
@@ -39,6 +40,69 @@ class Hand final : public IDropSource {
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 };
 
+// The files as a "Shell IDList Array" (CIDA) and nothing else: the count, the offsets of the folder's absolute id list
+// and of each file's id list relative to it, then those lists. Lives on the stack of wmain, as the hand does.
+class IdListOnly final : public IDataObject {
+  public:
+    std::vector<BYTE> list;
+    FORMATETC format{CLIPFORMAT(RegisterClipboardFormatW(CFSTR_SHELLIDLIST)), nullptr, DVASPECT_CONTENT, -1,
+                     TYMED_HGLOBAL};
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        *object = iid == IID_IDataObject || iid == IID_IUnknown ? this : nullptr;
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* asked, STGMEDIUM* medium) override {
+        if (QueryGetData(asked) != S_OK) {
+            return DV_E_FORMATETC;
+        }
+        HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, list.size());
+        if (void* bytes = copy ? GlobalLock(copy) : nullptr) {
+            memcpy(bytes, list.data(), list.size());
+            GlobalUnlock(copy);
+        }
+        *medium = {TYMED_HGLOBAL, {}, nullptr};
+        medium->hGlobal = copy;
+        return copy ? S_OK : E_OUTOFMEMORY;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* asked) override {
+        return asked && asked->cfFormat == format.cfFormat && (asked->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
+        out->ptd = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** formats) override {
+        return direction == DATADIR_GET ? SHCreateStdEnumFmtEtc(1, &format, formats) : E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
+
+    void Fill(LPCITEMIDLIST folder, const std::vector<LPCITEMIDLIST>& children) {
+        std::vector<UINT> header{UINT(children.size())};
+        std::vector<BYTE> lists;
+        const auto add = [&](LPCITEMIDLIST id) {
+            header.push_back(UINT((children.size() + 2) * sizeof(UINT) + lists.size()));
+            const BYTE* bytes = reinterpret_cast<const BYTE*>(id);
+            lists.insert(lists.end(), bytes, bytes + ILGetSize(id));
+        };
+        add(folder);
+        for (LPCITEMIDLIST child : children) {
+            add(child);
+        }
+        list.resize(header.size() * sizeof(UINT));
+        memcpy(list.data(), header.data(), list.size());
+        list.insert(list.end(), lists.begin(), lists.end());
+    }
+};
+
 namespace {
 
 struct Releaser {
@@ -67,8 +131,10 @@ void PumpUntil(Condition condition) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    HWND window = argc > 5 ? FindWindowW(argv[1], nullptr) : nullptr;
-    const int slot = argc > 5 ? _wtoi(argv[2]) : -1;
+    const bool idsOnly = argc > 5 && wcscmp(argv[5], L"--ids") == 0;
+    const int first = idsOnly ? 6 : 5;  // the first file
+    HWND window = argc > first ? FindWindowW(argv[1], nullptr) : nullptr;
+    const int slot = argc > first ? _wtoi(argv[2]) : -1;
     if (!window || slot < 0 || slot > 12 || FAILED(OleInitialize(nullptr))) {
         return 100;
     }
@@ -76,21 +142,29 @@ int wmain(int argc, wchar_t** argv) {
     // formats; taken from their folder, as Wine 8 does not implement SHCreateDataObject.
     std::vector<std::unique_ptr<ITEMIDLIST, decltype(&CoTaskMemFree)>> items;
     std::vector<LPCITEMIDLIST> children;
-    for (int i = 5; i < argc; ++i) {
+    for (int i = first; i < argc; ++i) {
         PIDLIST_ABSOLUTE item = nullptr;
         if (FAILED(SHParseDisplayName(argv[i], nullptr, &item, 0, nullptr))) {
             return 102;
         }
         children.push_back(ILFindLastID(items.emplace_back(item, &CoTaskMemFree).get()));
     }
+    IdListOnly idList;
     IShellFolder* folder = nullptr;
     IDataObject* files = nullptr;
-    if (SUCCEEDED(SHBindToParent(items[0].get(), IID_PPV_ARGS(&folder), nullptr))) {
+    if (idsOnly) {
+        const std::unique_ptr<ITEMIDLIST, decltype(&CoTaskMemFree)> parentList(ILClone(items[0].get()), &CoTaskMemFree);
+        if (!parentList || !ILRemoveLastID(parentList.get())) {
+            return 102;
+        }
+        idList.Fill(parentList.get(), children);
+    } else if (SUCCEEDED(SHBindToParent(items[0].get(), IID_PPV_ARGS(&folder), nullptr))) {
         folder->GetUIObjectOf(nullptr, UINT(children.size()), children.data(), IID_IDataObject, nullptr,
                               reinterpret_cast<void**>(&files));
     }
     const std::unique_ptr<IShellFolder, Releaser> parent(folder);
-    const std::unique_ptr<IDataObject, Releaser> data(files);
+    const std::unique_ptr<IDataObject, Releaser> shellData(files);
+    IDataObject* data = idsOnly ? &idList : shellData.get();
     if (!data) {
         return 102;
     }
@@ -119,7 +193,7 @@ int wmain(int argc, wchar_t** argv) {
         Send(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE, to);
     });
     DWORD effect = DROPEFFECT_NONE;
-    const HRESULT result = DoDragDrop(data.get(), &hand, DROPEFFECT_COPY | DROPEFFECT_LINK, &effect);
+    const HRESULT result = DoDragDrop(data, &hand, DROPEFFECT_COPY | DROPEFFECT_LINK, &effect);
     moving.join();
     DestroyWindow(source);
     return result == DRAGDROP_S_DROP || result == DRAGDROP_S_CANCEL ? int(effect) : 101;

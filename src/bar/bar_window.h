@@ -11,6 +11,7 @@
 #include "bar/layout.h"
 #include "platform/geometry.h"
 #include "platform/icon_lookup.h"
+#include "platform/shell_item.h"
 
 namespace zudav {
 
@@ -136,6 +137,8 @@ class BarWindow {
     virtual void ShowItemEditor() = 0;
     // The item editor for slot IndexCourant, filled as if the user had browsed for a file dropped on the slot.
     virtual void ShowItemEditorForFile(const std::wstring& file) = 0;
+    // The same for an app of the Start menu, which has no file.
+    virtual void ShowItemEditorForApp(const ShellItem& app) = 0;
     virtual void ShowConfiguration() = 0;
     // Brings the program's modal window that is open over the bar (and the message box or file dialog it shows) to
     // the front, as the window system does when the user clicks a disabled owner.

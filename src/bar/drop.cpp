@@ -1,5 +1,5 @@
-// Files dropped on the bar: the highlight of the cell under the pointer while they are dragged, the answer of each
-// slot, and what the drop does once the program the files came from has been let go.
+// Files or an app dropped on the bar: the highlight of the cell under the pointer while they are dragged, the answer of
+// each slot, and what the drop does once the program the files came from has been let go.
 #include "bar/drop.h"
 
 #include "bar/construire_boutons.h"
@@ -34,9 +34,9 @@ SlotKind Principal::KindOf(int slot) const {
     return ReadSlotKind(settings_, slot);
 }
 
-// A free slot takes the file as a new item, a program opens the files; each shows its own effect when the drag's
-// source allows it, else the other one.
-DropEffect Principal::DropEffectAt(std::optional<int> slot, AllowedEffects allowed) const {
+// A free slot takes the file or the app as a new item, a program opens the files; each shows its own effect when the
+// drag's source allows it, else the other one.
+DropEffect Principal::DropEffectAt(std::optional<int> slot, AllowedEffects allowed, DragContent content) const {
     if (openModals_ > 0) {
         return DropEffect::None;  // a second item editor, or a launch, over a modal window of the bar
     }
@@ -44,6 +44,9 @@ DropEffect Principal::DropEffectAt(std::optional<int> slot, AllowedEffects allow
         return DropEffect::None;  // a document opens with its own program, and the bar's edges take nothing
     }
     const SlotKind kind = KindOf(*slot);
+    if (kind == SlotKind::Program && content == DragContent::App) {
+        return DropEffect::None;  // an app is no file that a program could open
+    }
     const bool linkFirst = kind == SlotKind::Program;
     if (linkFirst ? allowed.link : allowed.copy) {
         return linkFirst ? DropEffect::Link : DropEffect::Copy;
@@ -64,12 +67,12 @@ void Principal::HighlightDragSlot(std::optional<int> slot) {
     dragSlot_ = slot;
 }
 
-DropEffect Principal::OnDragOver(float x, float y, AllowedEffects allowed) {
+DropEffect Principal::OnDragOver(float x, float y, AllowedEffects allowed, DragContent content) {
     filesOver_ = true;
     Reveal();
     const std::optional<int> slot = SlotAt(controls_, x, y);
     HighlightDragSlot(slot);
-    return DropEffectAt(slot, allowed);
+    return DropEffectAt(slot, allowed, content);
 }
 
 void Principal::OnDragLeave() {
@@ -78,16 +81,28 @@ void Principal::OnDragLeave() {
     HideLater();
 }
 
-DropEffect Principal::OnDrop(float x, float y, AllowedEffects allowed, std::vector<std::wstring> files) {
+// The drag is over: its cell loses the highlight, and the drop waits for AfterDrop when the slot takes it.
+DropEffect Principal::Dropped(float x, float y, AllowedEffects allowed, PendingDrop drop) {
     HighlightDragSlot(std::nullopt);
     filesOver_ = false;
     HideLater();
     const std::optional<int> slot = SlotAt(controls_, x, y);
-    const DropEffect effect = files.empty() ? DropEffect::None : DropEffectAt(slot, allowed);
+    const bool nothing = drop.app ? drop.app->path.empty() : drop.files.empty();
+    const DropEffect effect =
+        nothing ? DropEffect::None : DropEffectAt(slot, allowed, drop.app ? DragContent::App : DragContent::Files);
     if (effect != DropEffect::None) {
-        pendingDrop_ = PendingDrop{static_cast<std::int16_t>(*slot), std::move(files)};
+        drop.slot = static_cast<std::int16_t>(*slot);
+        pendingDrop_ = std::move(drop);
     }
     return effect;
+}
+
+DropEffect Principal::OnDrop(float x, float y, AllowedEffects allowed, std::vector<std::wstring> files) {
+    return Dropped(x, y, allowed, {0, std::move(files), std::nullopt});
+}
+
+DropEffect Principal::OnShellItemDrop(float x, float y, AllowedEffects allowed, const ShellItem& item) {
+    return item.isApp ? Dropped(x, y, allowed, {0, {}, item}) : OnDrop(x, y, allowed, {item.path});
 }
 
 void Principal::AfterDrop() {
@@ -99,10 +114,18 @@ void Principal::AfterDrop() {
     switch (KindOf(drop.slot)) {
         case SlotKind::Free:
             module_.IndexCourant = drop.slot;
-            Modal([&] { window_.ShowItemEditorForFile(drop.files.front()); });
+            Modal([&] {
+                if (drop.app) {
+                    window_.ShowItemEditorForApp(*drop.app);
+                } else {
+                    window_.ShowItemEditorForFile(drop.files.front());
+                }
+            });
             break;
         case SlotKind::Program:
-            Lancer(drop.slot, QuotedArguments(drop.files));
+            if (!drop.app) {  // else the free slot took a program since the drop was answered
+                Lancer(drop.slot, QuotedArguments(drop.files));
+            }
             break;
         case SlotKind::Document:
             break;  // the item changed since the drop was answered

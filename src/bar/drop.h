@@ -1,5 +1,5 @@
-// Files dragged onto the bar: the slot under the pointer, what a drop there does, and the arguments the dropped
-// files give a program. The bar's view decodes the drag into these terms; Principal decides with them.
+// Files or an app dragged onto the bar: the slot under the pointer, what a drop there does, and the arguments the
+// dropped files give a program. The bar's view decodes the drag into these terms; Principal decides with them.
 #pragma once
 
 #include <optional>
@@ -16,6 +16,10 @@ enum class DropEffect {
     Copy,  // a free slot: the item editor opens on the file
     Link,  // a program's slot: the program opens the files
 };
+
+// What a drag carries, as the bar's view reads it: files, or an app of the Start menu, which has none and which no
+// program opens.
+enum class DragContent { Files, App };
 
 // The effects that the drag's source allows.
 struct AllowedEffects {

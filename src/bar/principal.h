@@ -47,14 +47,17 @@ class Principal {
     // Ctrl+Shift click), or its document.
     void LancerItem(std::int16_t n, bool asAdministrator = false);
 
-    // Files dragged over the bar, at a point of its client area (twips): the cell under the point is highlighted,
-    // and the answer says what a drop there would do, among the effects that the drag's source allows.
-    DropEffect OnDragOver(float x, float y, AllowedEffects allowed);
+    // Files or an app dragged over the bar, at a point of its client area (twips): the cell under the point is
+    // highlighted, and the answer says what a drop there would do, among the effects that the drag's source allows.
+    DropEffect OnDragOver(float x, float y, AllowedEffects allowed, DragContent content = DragContent::Files);
     // The drag left the bar or was given up.
     void OnDragLeave();
     // Files dropped at a point: the answer comes at once; what the drop does waits for AfterDrop, which the view
     // runs once the program the files came from has been let go (it waits for the answer).
     DropEffect OnDrop(float x, float y, AllowedEffects allowed, std::vector<std::wstring> files);
+    // A shell item dropped without a list of files (dragged from the Start menu or the Applications folder): a file is
+    // taken as a dropped file, an app only by a free slot, whose item editor opens filled with it.
+    DropEffect OnShellItemDrop(float x, float y, AllowedEffects allowed, const ShellItem& item);
     void AfterDrop();
 
     // Pointer over cell or icon i.
@@ -150,6 +153,7 @@ class Principal {
     struct PendingDrop {
         std::int16_t slot;
         std::vector<std::wstring> files;
+        std::optional<ShellItem> app;
     };
 
     // A program's item started with these arguments in place of its command line, or a document's opened.
@@ -172,7 +176,8 @@ class Principal {
     void HideLater();
     bool UserWorksWithIt() const;
     SlotKind KindOf(int slot) const;
-    DropEffect DropEffectAt(std::optional<int> slot, AllowedEffects allowed) const;
+    DropEffect DropEffectAt(std::optional<int> slot, AllowedEffects allowed, DragContent content) const;
+    DropEffect Dropped(float x, float y, AllowedEffects allowed, PendingDrop drop);
     void HighlightDragSlot(std::optional<int> slot);
     std::optional<float> ReadTwips(const wchar_t* key, const std::wstring& fallback = {}) const;
     static float UsableSide(float side, float designSide, float screenSide);

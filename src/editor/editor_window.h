@@ -1,10 +1,12 @@
-// The item editor's window as its logic sees it: the icon preview Icone1 and the shared file-open dialog.
+// The item editor's window as its logic sees it: the icon preview Icone1, the shared file-open dialog and the program
+// dialog.
 #pragma once
 
 #include <optional>
 #include <string>
 
 #include "platform/icon_lookup.h"
+#include "platform/shell_item.h"
 
 namespace zudav {
 
@@ -24,6 +26,9 @@ class EditorWindow {
     // The file-open dialog: filter as "Name|patterns|Name|patterns", opening on initialName.
     // Nothing when the user cancels.
     virtual std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) = 0;
+    // The same dialog for a program, the Start menu's apps offered too (the Applications folder among its places):
+    // a file, or an app that has none. Nothing when the user cancels.
+    virtual std::optional<ShellItem> AskProgram(const std::wstring& filter, const std::wstring& initialName) = 0;
 
     virtual void Close() = 0;
 };

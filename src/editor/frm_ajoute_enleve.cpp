@@ -88,15 +88,21 @@ void FrmAjouteEnleve::RafraichirIcone() {
 }
 
 void FrmAjouteEnleve::OnCommand1Click() {
-    if (auto file = window_.AskOpenFile(kFiltreProgramme, dialogFileName_)) {
-        dialogFileName_ = *file;
-        text2 = *file;
+    const std::optional<ShellItem> chosen = window_.AskProgram(kFiltreProgramme, dialogFileName_);
+    if (chosen && chosen->isApp) {
+        TakeApp(*chosen);
+        return;
+    }
+    if (chosen) {
+        const std::wstring& file = chosen->path;
+        dialogFileName_ = file;
+        text2 = file;
         // Only a lower-case "exe" ending counts as a program here.
-        if (file->size() >= 3 && file->compare(file->size() - 3, 3, L"exe") == 0) {
+        if (file.size() >= 3 && file.compare(file.size() - 3, 3, L"exe") == 0) {
             window_.ClearPicture();
-            window_.DrawFirstIcon(*file);
+            window_.DrawFirstIcon(file);
             platform_.DoEvents();
-            icone1Tag = *file;
+            icone1Tag = file;
         } else {
             window_.ShowPlaceholder();
         }
@@ -160,6 +166,22 @@ void FrmAjouteEnleve::OnFileDropped(const std::wstring& file) {
         window_.ShowPlaceholder();
     }
     SuggererInfoBulle();
+}
+
+// An app has no file whose name could make its tooltip: the shell's name for it does. The dialog keeps opening where
+// the last file was.
+void FrmAjouteEnleve::TakeApp(const ShellItem& app) {
+    text2 = kAppsFolderPrefix + app.path;
+    if (text1.empty()) {
+        text1 = app.displayName;
+    }
+    window_.ClearPicture();
+    if (window_.DrawFirstIcon(text2) == IconLookup::Drawn) {
+        icone1Tag = text2;
+    } else {
+        window_.ShowPlaceholder();
+    }
+    platform_.DoEvents();
 }
 
 void FrmAjouteEnleve::SuggererInfoBulle() {

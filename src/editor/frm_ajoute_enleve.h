@@ -45,6 +45,8 @@ class FrmAjouteEnleve {
     // A file dropped on the bar's free slot, taken as if the user had browsed for it; a shortcut gives its target,
     // arguments and icon instead. Like the rest of the form, nothing of it is stored before the save.
     void OnFileDropped(const std::wstring& file);
+    // An app of the Start menu dropped on the bar's free slot, taken as if the user had browsed for it.
+    void OnAppDropped(const ShellItem& app) { TakeApp(app); }
     void Enregistrer();  // Command2(0) "&Ajouter Modifier"
     void Annuler();      // Command2(1) "Annuler &Retour"
     void Enlever();      // Command2(2) "&Enlever"
@@ -62,6 +64,7 @@ class FrmAjouteEnleve {
   private:
     int Slot() const { return slot_; }
     void SuggererInfoBulle();
+    void TakeApp(const ShellItem& app);
 
     Platform& platform_;
     const BarSettings& settings_;

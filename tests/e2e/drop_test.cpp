@@ -1,6 +1,7 @@
 // Files dragged onto the bar from another program, by a real OLE drag and drop (zudav_drag.exe): a program dropped on
 // a free slot of a bar that holds items opens the item editor on it and saving adds the item there, leaving the others
-// as they were; a file dropped on that item starts the program with the file, after which the bar is minimised.
+// as they were, as does a program handed over in a shell id list alone (as the Start menu hands its apps); a file
+// dropped on the added item starts the program with the file, after which the bar is minimised.
 #include "driver.h"
 // After windows.h, which driver.h includes.
 #include <ole2.h>
@@ -16,10 +17,11 @@ TEST_F(Scenario, FilesDroppedOnTheBarAddAnItemThenOpenWithIt) {
         {L"Chemin1", L"C:\\windows\\system32\\notepad.exe"}, {L"Chemin2", letter}, {L"FicALancer2", L"1"}};
     writeSettings(L"Zudav", held);
     HWND bar = startBar();
-    const auto drag = [&](int slot, const std::wstring& file) {  // the effect that the drag ended with
+    // The effect that the drag ended with; how: "drop", or "drop --ids" for a shell id list without files.
+    const auto drag = [&](int slot, const std::wstring& file, const wchar_t* how = L"drop") {
         const std::wstring drag = std::filesystem::path(zudav()).replace_filename(L"zudav_drag.exe");
-        HANDLE dragging = start(
-            drag, std::wstring(ids::kBarWindowClass) + L" " + std::to_wstring(slot) + L" 300 drop \"" + file + L"\"");
+        HANDLE dragging = start(drag, std::wstring(ids::kBarWindowClass) + L" " + std::to_wstring(slot) + L" 300 " +
+                                          how + L" \"" + file + L"\"");
         DWORD effect = 0;
         need(WaitForSingleObject(dragging, kTimeoutMs) == WAIT_OBJECT_0 && GetExitCodeProcess(dragging, &effect),
              "the drag did not end");
@@ -38,6 +40,16 @@ TEST_F(Scenario, FilesDroppedOnTheBarAddAnItemThenOpenWithIt) {
     added.insert({{L"Chemin4", marker}, {L"Tool4", L"marqueur"}, {L"Focus4", L"1"}, {L"FicALancer4", L"0"}});
     EXPECT_EQ(readSettings(L"Zudav"), added) << "the item went elsewhere than the slot it was dropped on";
     EXPECT_TRUE(slotLooksFree(bar, 4, false));
+
+    const std::wstring notepad = L"C:\\windows\\system32\\notepad.exe";
+    ASSERT_EQ(drag(6, notepad, L"drop --ids"), DWORD(DROPEFFECT_COPY));
+    editor = waitModal(bar, ids::kEditorWindowClass);
+    EXPECT_EQ(textOf(GetDlgItem(editor, ids::kText2)), notepad);
+    EXPECT_EQ(textOf(GetDlgItem(editor, ids::kText1)), L"notepad");
+    post(GetDlgItem(editor, ids::kCommand2 + 1), BM_CLICK);
+    ASSERT_TRUE(gone(editor)) << "\"Annuler &Retour\" did not close the editor";
+    ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == bar; })) << "the bar did not take the activation back";
+    EXPECT_EQ(readSettings(L"Zudav"), added);
 
     ASSERT_EQ(drag(4, letter), DWORD(DROPEFFECT_LINK));
     EXPECT_TRUE(waitFor([&] {

@@ -1,6 +1,6 @@
 // The item editor, opened by a right press on a slot: it adds an item (the slot then shows the program's icon and its
 // tooltip), takes what is typed at once into the path, writes nothing when left without saving, opens the help viewer,
-// shows the item again and removes it, and saves by its access key.
+// takes a program from its file dialog, shows the item again and removes it, and saves by its access key.
 #include "driver.h"
 
 namespace e2e {
@@ -85,6 +85,20 @@ TEST_F(Scenario, ItemEditorAddsAndRemovesAnItem) {
         EXPECT_EQ(readSettings(L"Zudav"), added);
         EXPECT_TRUE(IsWindowEnabled(bar));
     }
+
+    // The shell's file dialog of "Parcourir" (Wine has no Applications folder to offer): a typed program is its file.
+    postPress(bar, cell(bar, 5), true);
+    window = editor(empty);
+    post(GetDlgItem(window, ids::kCommand1), BM_CLICK);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(
+        waitFor([&] { return (dialog = shown(processOf(bar), L"#32770")) && GetForegroundWindow() == dialog; }));
+    type(notepad);
+    press(VK_RETURN);
+    ASSERT_TRUE(gone(dialog)) << "the file dialog did not close";
+    EXPECT_TRUE(waitFor([&] { return textOf(GetDlgItem(window, ids::kText2)) == notepad; }));
+    post(window, WM_KEYDOWN, VK_ESCAPE);
+    ASSERT_TRUE(gone(window)) << "Escape did not close the editor";
 
     postPress(bar, iconBox(bar, 3), true);
     window = editor(notepad);

@@ -90,5 +90,57 @@ TEST_F(Drop, EachSlotAnswersAndActsOnlyOnceTheDragIsOverWithoutMovingALockedBar)
     EXPECT_EQ(platform.messages[0].title, L"Erreur de fichier");
 }
 
+// What the Start menu or the Applications folder hand over: a shell item, without a list of files.
+TEST_F(Drop, AShellItemIsTakenAsAFileWhenItHasOneAndAnAppOnlyByAFreeSlot) {
+    principal.Charger();
+    principal.OnResize();
+    Item(keys::kChemin, 2, L"C:\\p.exe");
+    Item(keys::kChemin, 3, L"C:\\lettre.txt");
+    Item(keys::kFicALancer, 3, L"1");
+    platform.existingFiles = platform.startablePrograms = {L"C:\\p.exe"};
+    const ShellItem app{L"Calc!App", L"Calculatrice", true};
+    const ShellItem file{L"C:\\a.txt", L"a", false};
+    const DropEffect none = DropEffect::None, copy = DropEffect::Copy, link = DropEffect::Link;
+    struct Case {
+        const char* what;
+        int slot;
+        AllowedEffects allowed;
+        const ShellItem& item;
+        DropEffect effect;
+        const wchar_t* action;
+    } const cases[] = {
+        {"app, free slot", 7, {}, app, copy, L"editor 7 Calc!App Calculatrice"},
+        {"app, linking source", 8, {false, true}, app, link, L"editor 8 Calc!App Calculatrice"},
+        {"app, program", 2, {}, app, none, L""},
+        {"app, document", 3, {}, app, none, L""},
+        {"file, free slot", 7, {}, file, copy, L"editor 7 C:\\a.txt"},
+        {"file, program", 2, {}, file, link, L"start 1 \"C:\\p.exe\" \"C:\\a.txt\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        bar.editorFiles.clear();
+        bar.editorApps.clear();
+        platform.started.clear();
+        const float y = 300 + 720 * c.slot + 360.f;
+        EXPECT_EQ(principal.OnDragOver(10, y, c.allowed, c.item.isApp ? DragContent::App : DragContent::Files),
+                  c.effect);
+        EXPECT_EQ(principal.OnShellItemDrop(10, y, c.allowed, c.item), c.effect);
+        EXPECT_TRUE(bar.editorApps.empty() && bar.editorFiles.empty() && platform.started.empty());
+        principal.AfterDrop();
+        std::wstring action;
+        const std::wstring editor = L"editor " + std::to_wstring(module.IndexCourant.value_or(-1)) + L" ";
+        for (const auto& opened : bar.editorApps) {
+            action += editor + opened.path + L" " + opened.displayName;
+        }
+        for (const auto& opened : bar.editorFiles) {
+            action += editor + opened;
+        }
+        for (const auto& start : platform.started) {
+            action += L"start " + std::to_wstring(start.showCommand) + L" " + start.commandLine;
+        }
+        EXPECT_EQ(action, c.action);
+    }
+}
+
 }  // namespace
 }  // namespace zudav

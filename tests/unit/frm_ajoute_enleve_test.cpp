@@ -252,6 +252,44 @@ TEST_F(Editor, AFileDroppedOnAFreeSlotFillsTheFormAsIfBrowsedForAndOnlyTheSaveSt
     }
 }
 
+// An app of the Start menu has no file: the shell starts it by its id, and the shell's name for it is the tooltip.
+TEST_F(Editor, AnAppChosenOrDroppedIsStartedByTheShellAndNamedAsTheShellNamesIt) {
+    const ShellItem calculator{L"Calc!App", L"Calculatrice", true}, terminal{L"Term!App", L"Terminal", true};
+    const std::wstring calculatorPath = L"shell:AppsFolder\\Calc!App", terminalPath = L"shell:AppsFolder\\Term!App";
+    const ShellItem notepad{L"C:\\W\\np.exe", L"Bloc-notes", false};
+    view.filesWithIcon = {terminalPath, notepad.path};
+    struct Case {
+        const char* what;
+        bool dropped;
+        const wchar_t* typed;  // the tooltip before
+        const ShellItem& item;
+        std::vector<std::wstring> shown;  // path, tooltip, preview
+    } const cases[] = {
+        {"chosen", false, L"", calculator, {calculatorPath, L"Calculatrice", L"placeholder"}},
+        {"chosen, tooltip typed", false, L"Calcul", calculator, {calculatorPath, L"Calcul", L"placeholder"}},
+        {"dropped", true, L"", terminal, {terminalPath, L"Terminal", L"icon:" + terminalPath}},
+        // A desktop program in the Applications folder that the shell resolves to its file, named as a browsed one.
+        {"file", false, L"", notepad, {L"C:\\W\\np.exe", L"np", L"icon:C:\\W\\np.exe"}},
+    };
+    for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
+        const Case& c = cases[n];
+        SCOPED_TRACE(c.what);
+        module.IndexCourant = static_cast<std::int16_t>(n);
+        FrmAjouteEnleve opened{platform, principal.Settings(), module, bar, view};
+        opened.Charger();
+        opened.text1 = c.typed;
+        view.programAnswers = {c.item};
+        const int writes = store.Changes();
+        c.dropped ? opened.OnAppDropped(c.item) : opened.OnCommand1Click();
+        EXPECT_EQ((std::vector{opened.text2, opened.text1, view.preview}), c.shown);
+        EXPECT_EQ(store.Changes(), writes);
+        opened.Enregistrer();
+        EXPECT_EQ(StoredItem(n), (ItemValues{c.shown[0], c.shown[1], {}, {}, L"1", L"0"}));
+    }
+    EXPECT_EQ(view.dialogs.size(), 3u);
+    EXPECT_EQ(view.dialogs[0].filter, kFiltreProgramme);
+}
+
 // The bar's activation rebuilds the slots while the editor is open, which leaves IndexCourant on the last slot that
 // holds an item: the save and the removal still act on the slot the editor was opened for.
 TEST_F(Editor, SavesAndRemovesTheSlotItWasOpenedForWhateverRebuildsRunMeanwhile) {

@@ -58,6 +58,14 @@ void FakeBarWindow::ShowItemEditorForFile(const std::wstring& file) {
     }
 }
 
+void FakeBarWindow::ShowItemEditorForApp(const ShellItem& app) {
+    ++editorShown;
+    editorApps.push_back(app);
+    if (duringModal) {
+        duringModal();
+    }
+}
+
 // The window system refuses negative sizes; positions may be anything.
 bool FakeBarWindow::SetLeft(float twips) {
     bounds.left = restored.left = twips;

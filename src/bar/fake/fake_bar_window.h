@@ -68,6 +68,7 @@ class FakeBarWindow : public BarWindow {
     void ShowAbout() override;
     void ShowItemEditor() override;
     void ShowItemEditorForFile(const std::wstring& file) override;
+    void ShowItemEditorForApp(const ShellItem& app) override;
     void ShowConfiguration() override;
     void BringModalToFront() override { ++modalBroughtToFront; }
     void PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) override;
@@ -123,6 +124,7 @@ class FakeBarWindow : public BarWindow {
     int aboutShown = 0;
     int editorShown = 0;
     std::vector<std::wstring> editorFiles;  // the file each editor opened on ("" when opened by a right press)
+    std::vector<ShellItem> editorApps;      // the app each editor opened on
     int configurationShown = 0;
     int modalBroughtToFront = 0;
     // Run after each change of the size (not when it stays the same), as the real window lays the bar out on

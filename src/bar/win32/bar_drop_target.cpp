@@ -1,11 +1,13 @@
 #include "bar/win32/bar_drop_target.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <string>
 #include <vector>
 
 #include "bar/win32/bar_ids.h"
+#include "platform/win32/shell_items.h"
 #include "platform/win32/twips.h"
 
 namespace zudav::win32 {
@@ -58,6 +60,23 @@ std::vector<std::wstring> DroppedFiles(IDataObject* data) {
     }
     GlobalUnlock(medium.Global());
     return files;
+}
+
+// The first item of the drag's "Shell IDList Array", read once as it enters: the Start menu hands its apps over so.
+std::optional<ShellItem> DraggedShellItem(IDataObject* data) {
+    static const auto idList = static_cast<CLIPFORMAT>(RegisterClipboardFormatW(CFSTR_SHELLIDLIST));
+    Medium medium;
+    if (idList == 0 || !medium.Get(data, {idList, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}) ||
+        medium.Global() == nullptr) {
+        return std::nullopt;
+    }
+    const void* list = GlobalLock(medium.Global());
+    if (list == nullptr) {
+        return std::nullopt;
+    }
+    std::optional<ShellItem> item = FirstItemOfIdList(list, GlobalSize(medium.Global()));
+    GlobalUnlock(medium.Global());
+    return item;
 }
 
 AllowedEffects Allowed(const DWORD* effect) {
@@ -118,6 +137,10 @@ void BarDropTarget::ToClientTwips(POINTL at, float& x, float& y) const {
 HRESULT STDMETHODCALLTYPE BarDropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL at, DWORD* effect) {
     FORMATETC format = FileListFormat();
     files_ = data != nullptr && data->QueryGetData(&format) == S_OK;
+    item_.reset();
+    if (!files_ && data != nullptr) {
+        item_ = DraggedShellItem(data);
+    }
     return DragOver(keys, at, effect);
 }
 
@@ -126,14 +149,15 @@ HRESULT STDMETHODCALLTYPE BarDropTarget::DragOver(DWORD, POINTL at, DWORD* effec
         return E_INVALIDARG;
     }
     Principal* principal = Receiver();
-    if (!files_ || principal == nullptr) {
+    if ((!files_ && !item_) || principal == nullptr) {
         *effect = DROPEFFECT_NONE;
         return S_OK;
     }
     float x = 0;
     float y = 0;
     ToClientTwips(at, x, y);
-    *effect = Shown(principal->OnDragOver(x, y, Allowed(effect)));
+    const DragContent content = item_ && item_->isApp ? DragContent::App : DragContent::Files;
+    *effect = Shown(principal->OnDragOver(x, y, Allowed(effect), content));
     return S_OK;
 }
 
@@ -142,10 +166,11 @@ HRESULT STDMETHODCALLTYPE BarDropTarget::DragLeave() {
         principal_->OnDragLeave();
     }
     files_ = false;
+    item_.reset();
     return S_OK;
 }
 
-// The drop is answered at once and acted on from the bar's own message loop: the program the files came from waits
+// The drop is answered at once and acted on from the bar's own message loop: the program the drag came from waits
 // for this answer, and must not be held by the item editor or by the start of a program.
 HRESULT STDMETHODCALLTYPE BarDropTarget::Drop(IDataObject* data, DWORD, POINTL at, DWORD* effect) {
     if (effect == nullptr) {
@@ -153,8 +178,10 @@ HRESULT STDMETHODCALLTYPE BarDropTarget::Drop(IDataObject* data, DWORD, POINTL a
     }
     Principal* principal = Receiver();
     const bool files = files_;
+    const std::optional<ShellItem> item = std::move(item_);
     files_ = false;
-    if (principal == nullptr || !files || data == nullptr) {
+    item_.reset();
+    if (principal == nullptr || (!files && !item) || data == nullptr) {
         DragLeave();
         *effect = DROPEFFECT_NONE;
         return S_OK;
@@ -162,7 +189,8 @@ HRESULT STDMETHODCALLTYPE BarDropTarget::Drop(IDataObject* data, DWORD, POINTL a
     float x = 0;
     float y = 0;
     ToClientTwips(at, x, y);
-    *effect = Shown(principal->OnDrop(x, y, Allowed(effect), DroppedFiles(data)));
+    *effect = Shown(files ? principal->OnDrop(x, y, Allowed(effect), DroppedFiles(data))
+                          : principal->OnShellItemDrop(x, y, Allowed(effect), *item));
     if (*effect != DROPEFFECT_NONE) {
         PostMessageW(window_, kAfterDropMessage, 0, 0);
     }

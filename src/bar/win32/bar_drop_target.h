@@ -1,11 +1,14 @@
 // The bar window as a target of OLE drag and drop: decodes a drag of files (the point under the pointer, the CF_HDROP
-// list) into calls on the bar's logic, shows its answer as the drag's effect, and has the drop acted on once the
-// program the files came from has been let go.
+// list) or, without such a list, of a shell item (the first of a "Shell IDList Array": an app dragged from the Start
+// menu) into calls on the bar's logic, shows its answer as the drag's effect, and has the drop acted on once the
+// program the drag came from has been let go.
 #pragma once
 
 #include <windows.h>
 // After windows.h, which it needs.
 #include <ole2.h>
+
+#include <optional>
 
 #include "bar/principal.h"
 
@@ -40,7 +43,8 @@ class BarDropTarget final : public IDropTarget {
     LONG references_ = 1;
     HWND window_;
     Principal* principal_;
-    bool files_ = false;  // the drag under way carries a list of files
+    bool files_ = false;             // the drag under way carries a list of files
+    std::optional<ShellItem> item_;  // or, without one, this shell item
 };
 
 }  // namespace zudav::win32

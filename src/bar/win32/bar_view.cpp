@@ -280,7 +280,13 @@ void BarView::ShowItemEditor() {
 
 void BarView::ShowItemEditorForFile(const std::wstring& file) {
     if (dialogs_.editor) {
-        dialogs_.editor(file);
+        dialogs_.editor(ShellItem{file, L"", false});
+    }
+}
+
+void BarView::ShowItemEditorForApp(const ShellItem& app) {
+    if (dialogs_.editor) {
+        dialogs_.editor(app);
     }
 }
 

@@ -31,8 +31,8 @@ namespace zudav::win32 {
 // windows that know the bar.
 struct BarDialogs {
     std::function<void()> about;
-    // The item editor for slot IndexCourant, filled from a file dropped on it when one is given.
-    std::function<void(const std::wstring& droppedFile)> editor;
+    // The item editor for slot IndexCourant, filled from a file or an app dropped on it when one is given.
+    std::function<void(const ShellItem& dropped)> editor;
     std::function<void()> configuration;
 };
 
@@ -102,6 +102,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void ShowAbout() override;
     void ShowItemEditor() override;
     void ShowItemEditorForFile(const std::wstring& file) override;
+    void ShowItemEditorForApp(const ShellItem& app) override;
     void ShowConfiguration() override;
     void BringModalToFront() override;
     void PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) override;

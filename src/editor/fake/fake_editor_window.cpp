@@ -28,4 +28,15 @@ std::optional<std::wstring> FakeEditorWindow::AskOpenFile(const std::wstring& fi
     return answer;
 }
 
+std::optional<ShellItem> FakeEditorWindow::AskProgram(const std::wstring& filter, const std::wstring& initialName) {
+    if (programAnswers.empty()) {
+        auto file = AskOpenFile(filter, initialName);
+        return file ? std::optional<ShellItem>(ShellItem{*file, L"", false}) : std::nullopt;
+    }
+    dialogs.push_back({filter, initialName});
+    auto answer = programAnswers.front();
+    programAnswers.erase(programAnswers.begin());
+    return answer;
+}
+
 }  // namespace zudav

@@ -17,6 +17,8 @@ class FakeEditorWindow : public EditorWindow {
     void ShowPlaceholder() override { preview = L"placeholder"; }
     void ClearPicture() override { preview.clear(); }
     std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) override;
+    // Answers with the next of `answers` as a file, or the next of `programAnswers` when one is queued.
+    std::optional<ShellItem> AskProgram(const std::wstring& filter, const std::wstring& initialName) override;
     void Close() override { ++closes; }
 
     struct Dialog {
@@ -30,6 +32,8 @@ class FakeEditorWindow : public EditorWindow {
     std::wstring preview;
     // The user's answers to the next dialogs, in order; nothing: cancelled.
     std::vector<std::optional<std::wstring>> answers;
+    // The program dialog's answers, as Windows gives them (an app, or a file reached through the Applications folder).
+    std::vector<std::optional<ShellItem>> programAnswers;
     std::vector<Dialog> dialogs;
     int closes = 0;
 };

@@ -42,7 +42,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
           placeholder_(CopyIcon(placeholder)),
           logic_(platform, settings, module, bar, *this) {}
 
-    void Show(const std::wstring& droppedFile) {
+    void Show(const ShellItem& dropped) {
         instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
         RegisterWindowClass<EditorView>(instance_, kClassName, LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV)));
         const SIZE size = WindowSizeForClient(owner_, 8955, 3615, kStyle, kExStyle);
@@ -55,8 +55,10 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
         CreateControls();
         // Loaded before it is shown, so that nothing the user types lands in a blank editor.
         logic_.Charger();
-        if (!droppedFile.empty()) {
-            logic_.OnFileDropped(droppedFile);
+        if (dropped.isApp) {
+            logic_.OnAppDropped(dropped);
+        } else if (!dropped.path.empty()) {
+            logic_.OnFileDropped(dropped.path);
         }
         Push();
         // What the user types at once replaces the path: a plain letter on a button would press the button of that
@@ -75,6 +77,9 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     void ClearPicture() override { icone1_.ClearPicture(); }
     std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) override {
         return AskOpenFileName(window_, filter, initialName);
+    }
+    std::optional<ShellItem> AskProgram(const std::wstring& filter, const std::wstring& initialName) override {
+        return AskProgramItem(window_, filter, initialName);
     }
     void Close() override { CloseModal(); }
 
@@ -325,9 +330,9 @@ void ShowEditor(HWND owner,
                 LaBarre& module,
                 BarWindow& bar,
                 HICON placeholder,
-                const std::wstring& droppedFile) {
+                const ShellItem& dropped) {
     EditorView view(owner, platform, settings, module, bar, placeholder);
-    view.Show(droppedFile);
+    view.Show(dropped);
 }
 
 }  // namespace zudav::win32

@@ -9,17 +9,18 @@
 #include "bar/labarre.h"
 #include "bar/settings/bar_settings.h"
 #include "platform/platform.h"
+#include "platform/shell_item.h"
 
 namespace zudav::win32 {
 
-// Edits the item of slot IndexCourant and returns when the editor is closed; a file dropped on the slot (if not
-// empty) fills the editor as if browsed for.
+// Edits the item of slot IndexCourant and returns when the editor is closed; a file or an app dropped on the slot (if
+// its path is not empty) fills the editor as if browsed for.
 void ShowEditor(HWND owner,
                 Platform& platform,
                 const BarSettings& settings,
                 LaBarre& module,
                 BarWindow& bar,
                 HICON placeholder,
-                const std::wstring& droppedFile = {});
+                const ShellItem& dropped = {});
 
 }  // namespace zudav::win32

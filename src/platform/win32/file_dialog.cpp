@@ -1,10 +1,14 @@
 #include "platform/win32/file_dialog.h"
 
 #include <commdlg.h>
+// After windows.h, which it needs.
+#include <shobjidl.h>
 
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/handles.h"
+#include "platform/win32/shell_items.h"
 #include "platform/win32/system_dlls.h"
 
 namespace zudav::win32 {
@@ -31,6 +35,63 @@ std::optional<std::wstring> AskOpenFileName(HWND owner, const std::wstring& filt
         return std::nullopt;
     }
     return std::wstring(name.data());
+}
+
+std::optional<ShellItem> AskProgramItem(HWND owner, const std::wstring& filter, const std::wstring& initialName) {
+    // Each wrapper takes what an out-parameter received once the statement that wrote it ends.
+    UniqueCom<IFileOpenDialog> dialog;
+    const HRESULT created = CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
+                                             IID_PPV_ARGS(static_cast<IFileOpenDialog**>(dialog.Put())));
+    if (FAILED(created) || !dialog) {
+        auto file = AskOpenFileName(owner, filter, initialName);
+        return file ? std::optional<ShellItem>(ShellItem{*file, L"", false}) : std::nullopt;
+    }
+    IFileOpenDialog& shown = *dialog.Get();
+    // "Name|patterns|..." -> pairs of name and patterns, which the types point into.
+    std::vector<std::wstring> parts(1);
+    for (const wchar_t c : filter) {
+        if (c == L'|') {
+            parts.emplace_back();
+        } else {
+            parts.back().push_back(c);
+        }
+    }
+    std::vector<COMDLG_FILTERSPEC> types;
+    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
+        types.push_back({parts[i].c_str(), parts[i + 1].c_str()});
+    }
+    if (!types.empty()) {
+        shown.SetFileTypes(static_cast<UINT>(types.size()), types.data());
+        shown.SetFileTypeIndex(1);
+    }
+    // Any item of the shell, the apps that have no file among them; as with the files-only dialog, a typed name need
+    // not exist and the process's current folder stays where it was.
+    FILEOPENDIALOGOPTIONS options = 0;
+    shown.GetOptions(&options);
+    shown.SetOptions((options | FOS_ALLNONSTORAGEITEMS | FOS_NOCHANGEDIR) &
+                     ~(FOS_FORCEFILESYSTEM | FOS_FILEMUSTEXIST | FOS_PATHMUSTEXIST));
+    // Opens in the folder of the name, as the files-only dialog does with a whole path.
+    const size_t separator = initialName.find_last_of(L"\\/");
+    if (separator != std::wstring::npos) {
+        std::wstring folderName = initialName.substr(0, separator);
+        if (folderName.size() == 2 && folderName[1] == L':') {
+            folderName += L'\\';  // a drive's root
+        }
+        UniqueCom<IShellItem> folder;
+        if (SUCCEEDED(SHCreateItemFromParsingName(folderName.c_str(), nullptr,
+                                                  IID_PPV_ARGS(static_cast<IShellItem**>(folder.Put()))))) {
+            shown.SetFolder(folder.Get());
+        }
+    }
+    shown.SetFileName(initialName.substr(separator == std::wstring::npos ? 0 : separator + 1).c_str());
+    if (const UniqueCom<IShellItem> apps = AppsFolder()) {
+        shown.AddPlace(apps.Get(), FDAP_TOP);
+    }
+    UniqueCom<IShellItem> chosen;
+    if (FAILED(shown.Show(owner)) || FAILED(shown.GetResult(static_cast<IShellItem**>(chosen.Put())))) {
+        return std::nullopt;  // cancelled
+    }
+    return ReadShellItem(chosen.Get());
 }
 
 }  // namespace zudav::win32
