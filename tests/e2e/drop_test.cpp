@@ -1,10 +1,12 @@
 // Files dragged onto the bar from another program, by a real OLE drag and drop (zudav_drag.exe): a program dropped on
 // a free slot of a bar that holds items opens the item editor on it and saving adds the item there, leaving the others
-// as they were, as does a program handed over in a shell id list alone (as the Start menu hands its apps); a file
-// dropped on the added item starts the program with the file, after which the bar is minimised.
+// as they were, as does a program handed over in a shell id list alone (as the Start menu hands its apps) and a
+// shortcut, which gives its target; a file dropped on the added item starts the program with the file, after which the
+// bar is minimised.
 #include "driver.h"
 // After windows.h, which driver.h includes.
 #include <ole2.h>
+#include <shobjidl.h>
 
 namespace e2e {
 
@@ -50,6 +52,22 @@ TEST_F(Scenario, FilesDroppedOnTheBarAddAnItemThenOpenWithIt) {
     ASSERT_TRUE(gone(editor)) << "\"Annuler &Retour\" did not close the editor";
     ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == bar; })) << "the bar did not take the activation back";
     EXPECT_EQ(readSettings(L"Zudav"), added);
+
+    const std::wstring shortcut = scratch(L"Bloc.lnk");
+    IShellLinkW* link = nullptr;
+    IPersistFile* saved = nullptr;
+    need(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) &&
+             SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) &&
+             SUCCEEDED(link->SetPath(notepad.c_str())) && SUCCEEDED(link->QueryInterface(IID_PPV_ARGS(&saved))) &&
+             SUCCEEDED(saved->Save(shortcut.c_str(), TRUE)),
+         "no shortcut");
+    saved->Release(), link->Release();
+    ASSERT_EQ(drag(6, shortcut), DWORD(DROPEFFECT_COPY));
+    editor = waitModal(bar, ids::kEditorWindowClass);
+    EXPECT_EQ(textOf(GetDlgItem(editor, ids::kText2)), notepad) << "the shortcut's target";
+    post(GetDlgItem(editor, ids::kCommand2 + 1), BM_CLICK);
+    ASSERT_TRUE(gone(editor));
+    ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == bar; }));
 
     ASSERT_EQ(drag(4, letter), DWORD(DROPEFFECT_LINK));
     EXPECT_TRUE(waitFor([&] {
