@@ -5,6 +5,7 @@
 #include "about/frm_about.h"
 #include "about/win32/about_ids.h"
 #include "platform/win32/child_control.h"
+#include "platform/win32/drawing.h"
 #include "platform/win32/fonts.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/modal.h"
@@ -64,6 +65,11 @@ class AboutView final : public ControlOwner {
             case WM_PAINT:
                 PaintSeparator();
                 return 0;
+            case WM_SYSCOLORCHANGE:
+            case WM_SETTINGCHANGE:  // a high-contrast theme turned on or off
+                ShowLinks();
+                InvalidateRect(window_, nullptr, TRUE);
+                break;
             default:
                 break;
         }
@@ -96,7 +102,6 @@ class AboutView final : public ControlOwner {
         const auto dialogFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
         const auto linkPointer =
             static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(IDC_LIEN), IMAGE_CURSOR, 0, 0, LR_SHARED));
-        const COLORREF blue = RGB(0, 0, 255);
 
         Place(picon_, kPicon, 210, 270, 495, 810);
         Place(title_, kTitle, 1050, 30, 4275, 480);
@@ -105,14 +110,13 @@ class AboutView final : public ControlOwner {
         // Wide enough for its text on one line in the link's larger font.
         Place(mail_, kMailLink, 2145, 2025, 3700, 270);
         mail_.SetTextFormat(DT_LEFT | DT_TOP | DT_SINGLELINE);
-        mail_.SetText(logic_.label2, mailFont_.Get(), blue);
         mail_.SetPointer(linkPointer);
         Place(disclaimer_, kDisclaimer, 255, 2625, 5145, 1230);
         disclaimer_.SetText(logic_.lblDisclaimer, dialogFont);
         Place(web_, kWebLink, 765, 3960, 4665, 930);
         web_.SetTextFormat(DT_CENTER | DT_TOP | DT_WORDBREAK);
-        web_.SetText(logic_.label1, webFont_.Get(), blue);
         web_.SetPointer(linkPointer);
+        ShowLinks();
         // The links take the keyboard in reading order, before the button under them.
         mail_.SetFocusable(true);
         web_.SetFocusable(true);
@@ -143,10 +147,17 @@ class AboutView final : public ControlOwner {
         SetFocus(ok_);
     }
 
+    // Blue links and a navy rule, as designed; under a high-contrast theme the theme's colours for links and text.
+    void ShowLinks() {
+        const COLORREF link = HighContrastOn() ? GetSysColor(COLOR_HOTLIGHT) : RGB(0, 0, 255);
+        mail_.SetText(logic_.label2, mailFont_.Get(), link);
+        web_.SetText(logic_.label1, webFont_.Get(), link);
+    }
+
     void PaintSeparator() {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window_, &paint);
-        UniquePen pen(CreatePen(PS_SOLID, 2, RGB(0, 0, 128)));
+        UniquePen pen(CreatePen(PS_SOLID, 2, HighContrastOn() ? GetSysColor(COLOR_BTNTEXT) : RGB(0, 0, 128)));
         HGDIOBJ previous = SelectObject(dc, pen.Get());
         MoveToEx(dc, separator_.left, separator_.top, nullptr);
         LineTo(dc, separator_.right, separator_.bottom);

@@ -10,17 +10,11 @@
 
 #include "bar/keyboard.h"
 #include "bar/win32/bar_ids.h"
+#include "platform/win32/drawing.h"
 #include "platform/win32/twips.h"
 #include "resources/resource_ids.h"
 
 namespace zudav::win32 {
-
-bool BarView::HighContrastOn() {
-    HIGHCONTRASTW theme{};
-    theme.cbSize = sizeof theme;
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof theme, &theme, 0) &&
-           (theme.dwFlags & HCF_HIGHCONTRASTON) != 0;
-}
 
 AccessibleElement BarView::Element(int element) const {
     return DescribeElement(element, items_);

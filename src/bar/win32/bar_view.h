@@ -164,7 +164,6 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void MoveFocus(int element);
     void Activate(int element, bool asAdministrator = false);
     LRESULT AnswerAccessibility(WPARAM wParam, LPARAM lParam);
-    static bool HighContrastOn();
     // bar_full_screen.cpp: the window in the foreground, for the logic to step aside for a full-screen program.
     void WatchForeground();
     void StopWatchingForeground();

@@ -5,11 +5,22 @@
 
 namespace zudav::win32 {
 
-// A one-pixel black outline of the rectangle, its inside left as it is.
+// Whether the user has a high-contrast theme on: the windows then draw with the system's colour pairs only.
+inline bool HighContrastOn() {
+    HIGHCONTRASTW theme{};
+    theme.cbSize = sizeof theme;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof theme, &theme, 0) &&
+           (theme.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+// A one-pixel outline of the rectangle in the text colour of buttons (black unless a theme says otherwise, white on a
+// high-contrast black), its inside left as it is.
 inline void DrawOutline(HDC dc, const RECT& rect) {
     HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    HGDIOBJ previousPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+    HGDIOBJ previousPen = SelectObject(dc, GetStockObject(DC_PEN));
+    const COLORREF previousColour = SetDCPenColor(dc, GetSysColor(COLOR_BTNTEXT));
     Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+    SetDCPenColor(dc, previousColour);
     SelectObject(dc, previousPen);
     SelectObject(dc, previousBrush);
 }
