@@ -1,10 +1,12 @@
 #include "about/win32/about_view.h"
 
 #include <array>
+#include <optional>
 
 #include "about/frm_about.h"
 #include "about/win32/about_ids.h"
 #include "platform/win32/child_control.h"
+#include "platform/win32/control_builder.h"
 #include "platform/win32/drawing.h"
 #include "platform/win32/fonts.h"
 #include "platform/win32/handles.h"
@@ -46,6 +48,7 @@ class AboutView final : public ControlOwner {
         }
         CreateControls(instance);
         Load(sautLigne);
+        layout_->Arrange();
         RunModal(owner_, window_, platform_);
     }
 
@@ -64,6 +67,9 @@ class AboutView final : public ControlOwner {
                 return 0;
             case WM_PAINT:
                 PaintSeparator();
+                return 0;
+            case WM_DPICHANGED:
+                layout_->OnDpiChanged(wParam, lParam);
                 return 0;
             case WM_SYSCOLORCHANGE:
             case WM_SETTINGCHANGE:  // a high-contrast theme turned on or off
@@ -88,32 +94,26 @@ class AboutView final : public ControlOwner {
     }
 
   private:
-    void Place(ChildControl& control, int id, float left, float top, float width, float height) {
-        control.Create(window_, id, *this);
-        const TwipsScale scale = TwipsScale::ForWindow(window_);
-        MoveWindow(control.Handle(), scale.ToPixels(left), scale.ToPixels(top), scale.ToPixels(width),
-                   scale.ToPixels(height), FALSE);
-    }
-
     void CreateControls(HINSTANCE instance) {
-        titleFont_ = MakeFont(window_, L"MS Shell Dlg", 13.5f, {true, false});
-        mailFont_ = MakeFont(window_, L"Arial", 12, {false, true});
-        webFont_ = MakeFont(window_, L"Arial", 14.25f, {false, true});
-        const auto dialogFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        layout_.emplace(window_);
+        titleFont_ = &layout_->Font(L"MS Shell Dlg", 13.5f, {true, false});
+        mailFont_ = &layout_->Font(L"Arial", 12, {false, true});
+        webFont_ = &layout_->Font(L"Arial", 14.25f, {false, true});
         const auto linkPointer =
             static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(IDC_LIEN), IMAGE_CURSOR, 0, 0, LR_SHARED));
+        const ControlBuilder client(*layout_);
 
-        Place(picon_, kPicon, 210, 270, 495, 810);
-        Place(title_, kTitle, 1050, 30, 4275, 480);
-        Place(version_, kVersion, 1050, 615, 3885, 225);
-        Place(description_, kDescription, 1050, 930, 4245, 900);
+        client.Place(picon_, kPicon, *this, {210, 270, 495, 810});
+        client.PlaceText(title_, kTitle, *this, {1050, 30, 4275, 480}, titleFont_->Get());
+        client.PlaceText(version_, kVersion, *this, {1050, 615, 3885, 225});
+        client.PlaceText(description_, kDescription, *this, {1050, 930, 4245, 900});
         // Wide enough for its text on one line in the link's larger font.
-        Place(mail_, kMailLink, 2145, 2025, 3700, 270);
+        client.PlaceText(mail_, kMailLink, *this, {2145, 2025, 3700, 270}, mailFont_->Get());
         mail_.SetTextFormat(DT_LEFT | DT_TOP | DT_SINGLELINE);
         mail_.SetPointer(linkPointer);
-        Place(disclaimer_, kDisclaimer, 255, 2625, 5145, 1230);
-        disclaimer_.SetText(logic_.lblDisclaimer, dialogFont);
-        Place(web_, kWebLink, 765, 3960, 4665, 930);
+        client.PlaceText(disclaimer_, kDisclaimer, *this, {255, 2625, 5145, 1230});
+        disclaimer_.SetText(logic_.lblDisclaimer, layout_->DialogFont());
+        client.PlaceText(web_, kWebLink, *this, {765, 3960, 4665, 930}, webFont_->Get());
         web_.SetTextFormat(DT_CENTER | DT_TOP | DT_WORDBREAK);
         web_.SetPointer(linkPointer);
         ShowLinks();
@@ -121,12 +121,7 @@ class AboutView final : public ControlOwner {
         mail_.SetFocusable(true);
         web_.SetFocusable(true);
 
-        const TwipsScale scale = TwipsScale::ForWindow(window_);
-        ok_ = CreateWindowExW(0, L"BUTTON", logic_.cmdOK.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                              scale.ToPixels(2265), scale.ToPixels(5190), scale.ToPixels(1875), scale.ToPixels(465),
-                              window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance, nullptr);
-        SendMessageW(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont), FALSE);
-        separator_ = {scale.ToPixels(240), scale.ToPixels(2445), scale.ToPixels(5450), scale.ToPixels(2445)};
+        ok_ = client.Add(L"BUTTON", logic_.cmdOK, WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, {2265, 5190, 1875, 465});
     }
 
     // Each step on its own: one that cannot be done leaves the creation value.
@@ -140,27 +135,27 @@ class AboutView final : public ControlOwner {
         if (barIcon != nullptr) {
             picon_.ShowSharedIcon(barIcon);
         }
-        const auto dialogFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-        description_.SetText(logic_.lblDescription, dialogFont);
-        version_.SetText(logic_.lblVersion, dialogFont);
-        title_.SetText(logic_.lblTitle, titleFont_.Get());
+        description_.SetText(logic_.lblDescription, layout_->DialogFont());
+        version_.SetText(logic_.lblVersion, layout_->DialogFont());
+        title_.SetText(logic_.lblTitle, titleFont_->Get());
         SetFocus(ok_);
     }
 
     // Blue links and a navy rule, as designed; under a high-contrast theme the theme's colours for links and text.
     void ShowLinks() {
         const COLORREF link = HighContrastOn() ? GetSysColor(COLOR_HOTLIGHT) : RGB(0, 0, 255);
-        mail_.SetText(logic_.label2, mailFont_.Get(), link);
-        web_.SetText(logic_.label1, webFont_.Get(), link);
+        mail_.SetText(logic_.label2, mailFont_->Get(), link);
+        web_.SetText(logic_.label1, webFont_->Get(), link);
     }
 
     void PaintSeparator() {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window_, &paint);
+        const RECT separator = ControlBuilder(window_).ToPixels({240, 2445, 5210, 0});
         UniquePen pen(CreatePen(PS_SOLID, 2, HighContrastOn() ? GetSysColor(COLOR_BTNTEXT) : RGB(0, 0, 128)));
         HGDIOBJ previous = SelectObject(dc, pen.Get());
-        MoveToEx(dc, separator_.left, separator_.top, nullptr);
-        LineTo(dc, separator_.right, separator_.bottom);
+        MoveToEx(dc, separator.left, separator.top, nullptr);
+        LineTo(dc, separator.right, separator.bottom);
         SelectObject(dc, previous);
         EndPaint(window_, &paint);
     }
@@ -176,9 +171,9 @@ class AboutView final : public ControlOwner {
     FrmAbout logic_;
     HWND window_ = nullptr;
     HWND ok_ = nullptr;
-    RECT separator_{};
     ChildControl picon_, title_, version_, description_, mail_, disclaimer_, web_;
-    UniqueFont titleFont_, mailFont_, webFont_;
+    std::optional<WindowLayout> layout_;
+    const UniqueFont *titleFont_ = nullptr, *mailFont_ = nullptr, *webFont_ = nullptr;
 };
 
 }  // namespace

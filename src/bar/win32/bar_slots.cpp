@@ -8,6 +8,7 @@
 
 #include "bar/win32/bar_ids.h"
 #include "bar/win32/bar_painting.h"
+#include "platform/win32/fonts.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/slow_icons.h"
 #include "platform/win32/twips.h"
@@ -29,15 +30,7 @@ void BarView::ShowAtDpi(int dpi) {
     }
     std::swap(icons_, icons);  // the old pictures go once nothing shows them
 
-    // The stock dialog font is made for the system's DPI; a monitor with another one gets it scaled.
-    const auto stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    const int systemDpi = WindowDpi(nullptr);
-    LOGFONTW font{};
-    labelFont_.Reset();
-    if (dpi != systemDpi && GetObjectW(stock, sizeof font, &font) != 0) {
-        font.lfHeight = MulDiv(font.lfHeight, dpi, systemDpi);
-        labelFont_.Reset(CreateFontIndirectW(&font));
-    }
+    labelFont_ = ScaledDialogFont(dpi);
     PlaceParts(InPixels(places_, dpi));
     InvalidateAll();
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "config/frm_aide.h"
@@ -62,6 +63,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         CreateControls();
         logic_.Charger();
         Push();
+        layout_->Arrange();  // with the miniature of the bar's orientation alone on show
         RunModal(owner_, window_, platform_);
     }
 
@@ -114,6 +116,9 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
             case WM_PAINT:
                 PaintShapes();
                 return 0;
+            case WM_DPICHANGED:
+                layout_->OnDpiChanged(wParam, lParam);
+                return 0;
             default:
                 break;
         }
@@ -133,10 +138,11 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
 
   private:
     void CreateControls() {
-        presetFont_ = MakeFont(window_, L"Arial", 12, {true, false});
-        legendFont_ = MakeFont(window_, L"Arial", 6.75f);
+        layout_.emplace(window_);
+        presetFont_ = &layout_->Font(L"Arial", 12, {true, false});
+        legendFont_ = &layout_->Font(L"Arial", 6.75f);
         tooltip_ = CreateTooltipWindow(window_);
-        const ControlBuilder client(window_);
+        const ControlBuilder client(*layout_);
         const DWORD tab = WS_TABSTOP;
 
         client.Add(L"BUTTON", L"Ajouter ou enlever un item", BS_GROUPBOX, 0, {90, 60, 4515, 1065});
@@ -239,7 +245,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
                                            {2085.0f + 330.0f * static_cast<float>(6 - k), 435, 345, 2190}));
         }
         frame3_.push_back(frame.Add(L"STATIC", L"Position des barres sur l'\u00e9cran.", 0, 0, {1575, 1035, 585, 1065},
-                                    legendFont_.Get()));
+                                    legendFont_->Get()));
     }
 
     // Frame4: wide buttons for horizontal bars in rows at the four corners of a miniature screen.
@@ -258,7 +264,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         texts_[4] = MarginBox(frame, kConfigText1 + 4, {1980, 2565, 945, 300});
         frame4_.insert(frame4_.end(), {texts_[4], texts_[5], texts_[6]});
         frame4_.push_back(frame.Add(L"STATIC", L"Position des barres sur l'\u00e9cran.", SS_CENTER, 0,
-                                    {1395, 1320, 2430, 420}, legendFont_.Get()));
+                                    {1395, 1320, 2430, 420}, legendFont_->Get()));
     }
 
     // The margin boxes are narrow: their text gets the whole width.
@@ -269,7 +275,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
     }
 
     HWND PresetButton(const ControlBuilder& frame, const std::wstring& caption, int id, const Twips& at) {
-        return frame.Add(L"BUTTON", caption, WS_TABSTOP | BS_PUSHBUTTON, id, at, presetFont_.Get());
+        return frame.Add(L"BUTTON", caption, WS_TABSTOP | BS_PUSHBUTTON, id, at, presetFont_->Get());
     }
 
     static int CheckOf(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0; }
@@ -425,8 +431,9 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
     std::array<HWND, keys::kItemCount> ttt_{};
     ChildControl image1_;
     ChildControl image2_;
-    UniqueFont presetFont_;
-    UniqueFont legendFont_;
+    std::optional<WindowLayout> layout_;
+    const UniqueFont* presetFont_ = nullptr;
+    const UniqueFont* legendFont_ = nullptr;
 };
 
 }  // namespace

@@ -25,13 +25,17 @@ class InputBox {
                             nullptr, instance, this) == nullptr) {
             return std::nullopt;
         }
-        const ControlBuilder controls(window_);
+        WindowLayout layout(window_);
+        layout_ = &layout;
+        const ControlBuilder controls(layout);
         controls.Add(L"STATIC", prompt, SS_NOPREFIX, kInputPrompt, {120, 120, 3120, 600});
         controls.Add(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, {3420, 120, 1140, 360});
         controls.Add(L"BUTTON", L"Annuler", WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL, {3420, 540, 1140, 360});
         text_ = controls.Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kInputText, {120, 1020, 4440, 330});
+        layout.Arrange();
         SetFocus(text_);
         RunModal(owner, window_, platform);
+        layout_ = nullptr;
         return answer_;
     }
 
@@ -43,6 +47,10 @@ class InputBox {
                 answer_ = TextOf(text_);
             }
             Close(window);
+            return 0;
+        }
+        if (message == WM_DPICHANGED && layout_ != nullptr) {
+            layout_->OnDpiChanged(wParam, lParam);
             return 0;
         }
         if (message == WM_CLOSE) {
@@ -61,6 +69,7 @@ class InputBox {
 
     HWND window_ = nullptr;
     HWND text_ = nullptr;
+    WindowLayout* layout_ = nullptr;  // while it is open
     std::optional<std::wstring> answer_;
 };
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <optional>
 
 #include "editor/frm_ajoute_enleve.h"
 #include "editor/win32/editor_ids.h"
@@ -61,6 +62,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
             logic_.OnFileDropped(dropped.path);
         }
         Push();
+        layout_->Arrange();
         // What the user types at once replaces the path: a plain letter on a button would press the button of that
         // access key ("&Enlever" for an "e").
         SendMessageW(text2_, EM_SETSEL, 0, -1);
@@ -103,6 +105,9 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
             case WM_PAINT:
                 PaintFrames();
                 return 0;
+            case WM_DPICHANGED:
+                layout_->OnDpiChanged(wParam, lParam);
+                return 0;
             case WM_ACTIVATE:
                 // As a dialog box does: the control that had the keyboard has it again when the window comes back.
                 if (LOWORD(wParam) == WA_INACTIVE) {
@@ -127,16 +132,17 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
 
   private:
     void CreateControls() {
-        numberFont_ = MakeFont(window_, L"MS Shell Dlg", 18, {true, false});
-        headingFont_ = MakeFont(window_, L"Comic Sans MS", 12);
-        boldFont_ = MakeFont(window_, L"MS Shell Dlg", 8, {true, false});
+        layout_.emplace(window_);
+        numberFont_ = &layout_->Font(L"MS Shell Dlg", 18, {true, false});
+        headingFont_ = &layout_->Font(L"Comic Sans MS", 12);
+        boldFont_ = &layout_->Font(L"MS Shell Dlg", 8, {true, false});
         tooltip_ = CreateTooltipWindow(window_);
         // Frame1 holds every control; their positions are given inside it.
-        const ControlBuilder frame(window_, kFrameLeft, kFrameTop);
+        const ControlBuilder frame(*layout_, kFrameLeft, kFrameTop);
 
         constexpr UINT kCentred = DT_CENTER | DT_TOP | DT_WORDBREAK;
-        frame.Label(labels_[0], *this, L"1", kCentred, {90, 210, 375, 375}, numberFont_.Get());
-        frame.Label(labels_[1], *this, L"2", kCentred, {90, 960, 375, 375}, numberFont_.Get());
+        frame.Label(labels_[0], *this, L"1", kCentred, {90, 210, 375, 375}, numberFont_->Get());
+        frame.Label(labels_[1], *this, L"2", kCentred, {90, 960, 375, 375}, numberFont_->Get());
         frame.Add(L"BUTTON", L"Parcourir pour localiser le programme \u00e0 ajouter", WS_TABSTOP | BS_PUSHBUTTON,
                   kCommand1, {510, 240, 5025, 345});
         text2_ = frame.Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kText2, {510, 630, 5025, 315});
@@ -148,7 +154,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
                     {480, 1035, 4500, 195});
         text1_ = frame.Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kText1, {465, 1305, 8145, 315});
         frame.Label(labels_[3], *this, L"Option de lancement...", kCentred, {5160, 1785, 2415, 345},
-                    headingFont_.Get());
+                    headingFont_->Get());
 
         const std::array<Twips, 7> optionPlaces = {{{615, 1710, 1875, 270},
                                                     {2655, 1710, 1875, 270},
@@ -164,7 +170,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
         ShowWindow(options_[5], SW_HIDE);  // element 5 cannot be chosen
 
         check1_ = frame.Add(L"BUTTON", L"Il s'agit d'un fichier \u00e0 lancer", WS_GROUP | WS_TABSTOP | BS_AUTOCHECKBOX,
-                            kCheck1, {5220, 2220, 3045, 285}, boldFont_.Get());
+                            kCheck1, {5220, 2220, 3045, 285}, boldFont_->Get());
         AddTooltip(
             tooltip_, window_, check1_,
             L"Si cette case est active, ce fichier sera lanc\u00e9 avec le programme associ\u00e9 par d\u00e9faut.");
@@ -187,9 +193,9 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
         }
         // After the buttons on its left in the tab order: the preview takes the keyboard, its label says what it does.
         const std::wstring hint = L"Cliquer pour changer d'icone-->";
-        frame.Place(label3_, kLabel3, *this, {4410, 2880, 3405, 195});
+        frame.PlaceText(label3_, kLabel3, *this, {4410, 2880, 3405, 195});
         label3_.SetTextFormat(DT_RIGHT | DT_TOP | DT_SINGLELINE);
-        label3_.SetText(hint, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+        label3_.SetText(hint, layout_->DialogFont());
         frame.Place(icone1_, kIcone1, *this, {7980, 2775, 645, 570});
         icone1_.SetName(hint);
         icone1_.SetFocusable(true);
@@ -317,9 +323,10 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     std::array<ChildControl, 4> labels_;  // the step numbers, the hint and the heading
     ChildControl label3_;
     ChildControl icone1_;
-    UniqueFont numberFont_;
-    UniqueFont headingFont_;
-    UniqueFont boldFont_;
+    std::optional<WindowLayout> layout_;
+    const UniqueFont* numberFont_ = nullptr;
+    const UniqueFont* headingFont_ = nullptr;
+    const UniqueFont* boldFont_ = nullptr;
 };
 
 }  // namespace

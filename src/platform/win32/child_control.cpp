@@ -80,6 +80,13 @@ LRESULT ChildControl::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         case WM_ERASEBKGND:
             return 1;
+        // As a standard control: a window laid out again at another DPI hands its controls their new font.
+        case WM_SETFONT:
+            font_ = reinterpret_cast<HFONT>(wParam);
+            InvalidateRect(window_, nullptr, TRUE);
+            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(font_);
         case WM_SETCURSOR:
             if (pointer_ != nullptr) {
                 SetCursor(pointer_);

@@ -46,10 +46,10 @@ void RunModal(HWND owner, HWND window, Platform& platform) {
 }
 
 SIZE WindowSizeForClient(HWND reference, float clientWidth, float clientHeight, DWORD style, DWORD exStyle) {
-    const TwipsScale scale = TwipsScale::ForWindow(reference);
-    RECT rect{0, 0, scale.ToPixels(clientWidth), scale.ToPixels(clientHeight)};
-    AdjustWindowRectEx(&rect, style, FALSE, exStyle);
-    return {rect.right - rect.left, rect.bottom - rect.top};
+    // The window opens on the monitor of its reference, at that monitor's DPI, with that DPI's frame.
+    const int dpi = WindowDpi(reference);
+    const PixelSize size = WindowSizeForClientTwips(clientWidth, clientHeight, dpi, FrameAtDpi(style, exStyle, dpi));
+    return {size.width, size.height};
 }
 
 namespace {

@@ -1,0 +1,114 @@
+// The configuration window, the item editor and the About box opened over the bar's real view in this program's own
+// process: every label, check box, option button and push button shows its whole caption in its own font, at the
+// DPI the window opens at and after it was moved to a monitor of another DPI.
+#include <windows.h>
+// After windows.h, which they need.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "about/win32/about_view.h"
+#include "bar/principal.h"
+#include "bar/settings/memory_store.h"
+#include "bar/win32/bar_view.h"
+#include "config/win32/config_view.h"
+#include "editor/win32/editor_view.h"
+#include "platform/win32/control_builder.h"
+#include "platform/win32/twips.h"
+#include "platform/win32/win32_platform.h"
+
+namespace {
+using namespace zudav::win32;
+
+std::map<HWND, LONG> g_fontHeights;  // of each control, at the first look
+
+// `moved`: the window was sent to a monitor of 1.5 times the DPI; its fonts must have followed.
+BOOL CALLBACK CheckCaption(HWND control, LPARAM moved) {
+    wchar_t name[16] = {};
+    GetClassNameW(control, name, 16);
+    const std::wstring text = TextOf(control);
+    const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+    const bool isStatic = lstrcmpiW(name, L"Static") == 0;
+    const LONG_PTR type = style & (isStatic ? SS_TYPEMASK : BS_TYPEMASK);
+    if ((isStatic ? type > SS_RIGHT : lstrcmpiW(name, L"Button") != 0 || type == BS_GROUPBOX) || text.empty() ||
+        !IsWindowVisible(control)) {
+        return TRUE;
+    }
+    const bool check = type == BS_AUTOCHECKBOX || type == BS_AUTORADIOBUTTON || type == BS_CHECKBOX;
+    const int dpi = WindowDpi(control);
+    RECT client{};
+    GetClientRect(control, &client);
+    // A check box's text starts after its glyph and a gap.
+    const int width =
+        client.right - (check ? MulDiv(GetSystemMetrics(SM_CXMENUCHECK), dpi, WindowDpi(nullptr)) + dpi / 24 : 0);
+    const UINT format = DT_CALCRECT | DT_EXPANDTABS | (isStatic && (style & SS_NOPREFIX) != 0 ? DT_NOPREFIX : 0);
+    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
+    LOGFONTW logFont{};
+    GetObjectW(font, sizeof logFont, &logFont);
+    EXPECT_NEAR(logFont.lfHeight, moved != 0 ? g_fontHeights[control] * 3 / 2 : logFont.lfHeight, 1);
+    g_fontHeights[control] = logFont.lfHeight;
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, font);
+    RECT line{0, 0, 0, 0}, wrapped{0, 0, width, 0};
+    DrawTextW(dc, text.c_str(), -1, &line, format | DT_SINGLELINE);
+    DrawTextW(dc, text.c_str(), -1, &wrapped, format | DT_WORDBREAK);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    const bool fits =
+        (line.right <= width && line.bottom <= client.bottom) ||
+        ((isStatic || (style & BS_MULTILINE) != 0) && wrapped.right <= width && wrapped.bottom <= client.bottom);
+    EXPECT_TRUE(fits) << "cut at " << dpi << " dpi: " << testing::PrintToString(text);
+    return TRUE;
+}
+
+// In the window's modal loop: its controls checked, then the window closed.
+const wchar_t* g_class = nullptr;
+void CALLBACK CheckOpenWindow(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (HWND window = FindWindowW(g_class, nullptr); window != nullptr && IsWindowVisible(window)) {
+        KillTimer(nullptr, timer);
+        EnumChildWindows(window, CheckCaption, 0);
+        // Wine gives every monitor one DPI: the message Windows sends when the window is dragged to a monitor of 1.5
+        // times its DPI.
+        RECT suggested{};
+        GetWindowRect(window, &suggested);
+        suggested.right += (suggested.right - suggested.left) / 2;
+        suggested.bottom += (suggested.bottom - suggested.top) / 2;
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(WindowDpi(window) * 3 / 2, WindowDpi(window) * 3 / 2),
+                     reinterpret_cast<LPARAM>(&suggested));
+        EnumChildWindows(window, CheckCaption, 1);
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+}
+
+TEST(SecondaryWindows, EveryCaptionIsWholeInItsFont) {
+    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+    Win32Platform platform;
+    zudav::MemoryStore store;
+    zudav::LaBarre module;
+    BarView view(GetModuleHandleW(nullptr));
+    ASSERT_TRUE(view.Create());
+    const HWND bar = view.Handle();
+    platform.SetOwner(bar);
+    zudav::Principal principal(platform, store, view, module);
+    view.Attach(principal, {});
+    ASSERT_EQ(principal.Charger(), zudav::Principal::LoadResult::Running);
+    view.ShowLoaded();
+    const std::pair<const wchar_t*, std::function<void()>> windows[] = {
+        {L"ZudavConfiguration",
+         [&] { ShowConfigWindow(bar, platform, module, principal, view, view.FreeSlotPicture()); }},
+        {L"ZudavAjouteEnleve",
+         [&] { ShowEditor(bar, platform, principal.Settings(), module, view, view.PlaceholderPicture()); }},
+        {L"ZudavApropos", [&] { ShowAboutBox(bar, platform, module.SautLigne); }}};
+    for (const auto& [windowClass, show] : windows) {
+        const size_t before = g_fontHeights.size();
+        g_class = windowClass;
+        SetTimer(nullptr, 0, 300, CheckOpenWindow);
+        show();
+        EXPECT_GT(g_fontHeights.size(), before) << "not checked: " << testing::PrintToString(std::wstring(windowClass));
+    }
+    OleUninitialize();
+}
+
+}  // namespace
