@@ -151,7 +151,7 @@ class AboutView final : public ControlOwner {
     void PaintSeparator() {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window_, &paint);
-        const RECT separator = ControlBuilder(window_).ToPixels({240, 2445, 5210, 0});
+        const RECT separator = ControlBuilder(*layout_).ToPixels({240, 2445, 5210, 0});
         UniquePen pen(CreatePen(PS_SOLID, 2, HighContrastOn() ? GetSysColor(COLOR_BTNTEXT) : RGB(0, 0, 128)));
         HGDIOBJ previous = SelectObject(dc, pen.Get());
         MoveToEx(dc, separator.left, separator.top, nullptr);

@@ -401,7 +401,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
     void PaintShapes() {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window_, &paint);
-        const ControlBuilder client(window_);
+        const ControlBuilder client(*layout_);
         DrawOutline(dc, client.ToPixels({4950, 135, 2010, 8220}));
         if (logic_.frame3Visible) {
             DrawOutline(dc, client.Inside(kFrame3Left, kFrame3Top).ToPixels({135, 60, 4425, 2685}));

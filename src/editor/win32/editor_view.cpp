@@ -298,11 +298,11 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     void PaintFrames() {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window_, &paint);
-        const TwipsScale scale = TwipsScale::ForWindow(window_);
+        const TwipsScale scale(layout_->Dpi());
         RECT frame{scale.ToPixels(kFrameLeft), scale.ToPixels(kFrameTop), scale.ToPixels(kFrameLeft + 8730),
                    scale.ToPixels(kFrameTop + 3405)};
         DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-        const RECT shape = ControlBuilder(window_, kFrameLeft, kFrameTop).ToPixels({480, 1680, 7965, 945});
+        const RECT shape = ControlBuilder(*layout_, kFrameLeft, kFrameTop).ToPixels({480, 1680, 7965, 945});
         DrawOutline(dc, shape);
         EndPaint(window_, &paint);
     }

@@ -59,7 +59,8 @@ void WindowLayout::Arrange() {
     for (const Control& control : controls_) {
         Fit(control, client);
     }
-    InvalidateRect(window_, nullptr, TRUE);
+    // The controls were moved without drawing: all of it again, each control with its parent.
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void WindowLayout::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
@@ -179,7 +180,7 @@ HFONT ControlBuilder::DefaultFont() const {
 }
 
 RECT ControlBuilder::ToPixels(const Twips& at) const {
-    const TwipsScale scale = TwipsScale::ForWindow(window_);
+    const TwipsScale scale = layout_ != nullptr ? TwipsScale(layout_->Dpi()) : TwipsScale::ForWindow(window_);
     const int left = scale.ToPixels(left_ + at.left);
     const int top = scale.ToPixels(top_ + at.top);
     return {left, top, left + scale.ToPixels(at.width), top + scale.ToPixels(at.height)};
