@@ -48,7 +48,15 @@ void WindowLayout::Arrange() {
     const TwipsScale scale(dpi_);
     for (const Control& control : controls_) {
         if (control.font != kNoFont) {
+            // A new font gives an edit box the font's margins again: a box made without them (a narrow number) keeps
+            // none.
+            wchar_t kind[8] = {};
+            GetClassNameW(control.handle, kind, 8);
+            const bool bare = lstrcmpiW(kind, L"Edit") == 0 && SendMessageW(control.handle, EM_GETMARGINS, 0, 0) == 0;
             SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control)), FALSE);
+            if (bare) {
+                SendMessageW(control.handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+            }
         }
         const int left = scale.ToPixels(control.at.left), top = scale.ToPixels(control.at.top);
         MoveWindow(control.handle, left, top, scale.ToPixels(control.at.width), scale.ToPixels(control.at.height),
