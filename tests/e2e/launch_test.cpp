@@ -122,6 +122,12 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
         const std::set<DWORD> now = processes();
         return IsIconic(bar) && !std::includes(running.begin(), running.end(), now.begin(), now.end());
     })) << "nothing opened";
+    // The program that opened the document has shown its window and taken the foreground before the user starts the
+    // bar again: what comes back must come over it.
+    EXPECT_TRUE(waitFor([&] {
+        HWND front = GetForegroundWindow();
+        return front != nullptr && front != bar && running.count(processOf(front)) == 0 && sendTo(front, WM_NULL) == 0;
+    })) << "the document's window did not come to the front";
     start(zudav());
     ASSERT_TRUE(back(bar, place));
     EXPECT_TRUE(waitFor([&] {
