@@ -19,11 +19,7 @@ constexpr UINT kTrayRetryInterval = 2000;
 
 // The notification area asks for icons at the small icon's size at the system's DPI (not the window's monitor's).
 int SmallIconSize() {
-    using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);  // Windows 10 1607 and later
-    static const auto forDpi = reinterpret_cast<GetSystemMetricsForDpiFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
-    return forDpi != nullptr ? forDpi(SM_CXSMICON, static_cast<UINT>(WindowDpi(nullptr)))
-                             : GetSystemMetrics(SM_CXSMICON);
+    return SystemMetricAtDpi(SM_CXSMICON, SystemDpi());
 }
 
 }  // namespace

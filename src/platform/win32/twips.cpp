@@ -1,12 +1,20 @@
 #include "platform/win32/twips.h"
 
 namespace zudav::win32 {
+namespace {
+
+// A function of user32 that older systems lack: looked up, so that the program still starts there.
+template <typename Function>
+Function User32Function(const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+}  // namespace
 
 int WindowDpi(HWND window) {
-    // GetDpiForWindow exists from Windows 10 on; look it up so the program still starts on older systems.
+    // GetDpiForWindow exists from Windows 10 on.
     using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
     if (getDpiForWindow != nullptr && window != nullptr) {
         if (const UINT dpi = getDpiForWindow(window); dpi > 0) {
             return static_cast<int>(dpi);
@@ -25,15 +33,6 @@ int SystemDpi() {
     }();
     return systemDpi;
 }
-
-namespace {
-
-template <typename Function>
-Function User32Function(const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
-
-}  // namespace
 
 FrameInsets FrameAtDpi(DWORD style, DWORD exStyle, int dpi) {
     using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
