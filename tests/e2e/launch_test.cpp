@@ -118,6 +118,7 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
     // menu.
     std::set<DWORD> running = processes();
     clickOn(bar, 7, true);
+    parkCursor();  // the user's hand leaves the slot for the program that opens
     EXPECT_TRUE(waitFor([&] {
         const std::set<DWORD> now = processes();
         return IsIconic(bar) && !std::includes(running.begin(), running.end(), now.begin(), now.end());
@@ -139,7 +140,9 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
     })) << "the bar came back inactive";
     clickAt(bar, [&] { return zudav_tools::Middle(zudav_tools::BarPlaces(bar).action); });
     HWND menu = nullptr;
-    EXPECT_TRUE(waitFor([&] { return (menu = shown(zudavId, L"#32768")) != nullptr; })) << "the first click missed";
+    EXPECT_TRUE(waitFor([&] { return (menu = shown(zudavId, L"#32768")) != nullptr; }))
+        << "the first click missed; the bar " << (IsIconic(bar) ? "minimised" : "shown") << ", "
+        << (GetForegroundWindow() == bar ? "in front" : "not in front");
     post(bar, WM_CANCELMODE);  // closes the menu, as a click elsewhere would
     EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(menu); })) << "the menu did not close";
     expectBarStayed();
