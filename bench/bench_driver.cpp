@@ -143,9 +143,9 @@ double CpuMs(HANDLE process) {
 }
 
 using zudav::win32::HandleKind;
-constexpr const wchar_t* kKindNames[] = {L"keys",        L"icons",           L"fonts",      L"bitmaps",
-                                         L"pens",        L"menus",           L"kernel",     L"modules",
-                                         L"COM objects", L"device contexts", L"event hooks"};
+constexpr const wchar_t* kKindNames[] = {L"keys",        L"icons",           L"fonts",       L"bitmaps",
+                                         L"pens",        L"menus",           L"kernel",      L"modules",
+                                         L"COM objects", L"device contexts", L"event hooks", L"brushes"};
 static_assert(sizeof kKindNames / sizeof kKindNames[0] == static_cast<size_t>(HandleKind::Count));
 
 // The handles of each kind that the bar's wrappers hold now (-1: no answer).

@@ -11,6 +11,7 @@
 #include "bar/layout.h"
 #include "platform/geometry.h"
 #include "platform/icon_lookup.h"
+#include "platform/look.h"
 #include "platform/shell_item.h"
 
 namespace zudav {
@@ -84,6 +85,10 @@ class BarWindow {
     virtual void ShowControls(const BarControls& controls) = 0;
 
     virtual PictureLook Look() const = 0;
+    // Draws the bar, and every window of the program from then on, in a look.
+    virtual void ShowLook(zudav::Look look) = 0;
+    // Square corners for a bar flush against an edge of the screen, the system's own otherwise.
+    virtual void ShowSquareCorners(bool square) = 0;
     // Icon box Picture1(box): the first icon of a file at its top-left corner, a picture file (bitmap or
     // icon, false when it does not load), a built-in picture, or nothing.
     virtual IconLookup DrawFirstIcon(int box, const std::wstring& path) = 0;

@@ -46,6 +46,8 @@ Principal::LoadResult Principal::Charger() {
 
     ReadGeometry();
     ReadWindowIcon();
+    theme_ = ThemeChoiceOf(settings_.ReadNumber(keys::kTheme, L"0"));
+    ShowLook();  // before the pictures are made for it
 
     if (auto onTop = settings_.ReadNumber(keys::kAlwaysOnTop, L"1"); onTop && *onTop == 1) {
         window_.MakeTopmost();

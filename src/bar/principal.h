@@ -85,6 +85,12 @@ class Principal {
     // A hot key chosen in the configuration window, registered at once (0: none). False when another program holds
     // it: the bar keeps the one it had.
     bool ChangeHotKey(std::uint16_t value);
+    // The bar's look: its own choice (key Theme), or the system's light or dark apps; high contrast wins over both.
+    // Shown at start-up and again when the user changes the system's mode, a high-contrast theme or the bar's choice;
+    // the burst of notices one change brings is shown once.
+    void OnLookSettingChange();
+    ThemeChoice Theme() const { return theme_; }
+    void ChangeTheme(ThemeChoice choice);
     // The user's or the machine's environment variables changed (WM_SETTINGCHANGE "Environment"): the bar takes them
     // as Explorer does, for every program it starts from then on and every %NAME% it expands.
     void OnEnvironmentChanged();
@@ -201,6 +207,7 @@ class Principal {
     // The option "on top", as start-up or the configuration window has just applied it.
     void FollowOnTopOption();
     void MoveInBand(TopmostBand::Move move);
+    void ShowLook();
 
     Platform& platform_;
     BarWindow& window_;
@@ -232,6 +239,8 @@ class Principal {
     bool moving_ = false;          // the move-size loop runs
     bool filesOver_ = false;       // files are dragged over the bar
     bool dockingPending_ = false;  // a notice came: the docking timer runs
+    ThemeChoice theme_ = ThemeChoice::System;
+    std::optional<Look> look_;  // the look shown
 };
 
 }  // namespace zudav

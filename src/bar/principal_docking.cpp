@@ -35,7 +35,9 @@ void Principal::Dock() {
     if (window_.IsMinimized() || hidden_) {
         return;  // docked again once restored, or shown
     }
-    const std::optional<ScreenEdge> edge = reserver_ || masquer_ ? DockedAt() : std::nullopt;
+    const std::optional<ScreenEdge> docked = DockedAt();
+    window_.ShowSquareCorners(docked.has_value());  // rounded corners would leave the edge showing through
+    const std::optional<ScreenEdge> edge = reserver_ || masquer_ ? docked : std::nullopt;
     hideEdge_.reset();
     autoHideRefused_ = false;
     if (!edge) {

@@ -65,6 +65,7 @@ void FrmAide::Charger() {
     ReadCheckBox(settings_, keys::kBloquee, L"0", check2);
     ReadCheckBox(settings_, keys::kReserver, L"0", reserver);
     ReadCheckBox(settings_, keys::kMasquer, L"0", masquer);
+    theme = static_cast<int>(principal_.Theme());
     DireAncrage();
     if (principal_.TellAutoHideRefusal()) {
         platform_.ShowMessage(kTitreMasquer, kMasquerRefuse, MessageIcon::Information);
@@ -102,6 +103,10 @@ std::optional<std::wstring> CharacterTakenByHotKey(std::uint16_t value, const Pl
     return std::nullopt;
 }
 
+void FrmAide::OnThemeChange() {
+    principal_.ChangeTheme(ThemeChoiceOf(theme));
+}
+
 void FrmAide::OnRaccourciChange() {
     if (const auto taken = CharacterTakenByHotKey(raccourci, platform_)) {
         platform_.ShowMessage(kTitreRaccourci, RaccourciAltGr(platform_.KeyName(raccourci & 0xFFu), *taken),
@@ -126,6 +131,7 @@ void FrmAide::Fermer() {
     settings_.Write(keys::kBloquee, std::to_wstring(check2));
     settings_.Write(keys::kReserver, std::to_wstring(reserver));
     settings_.Write(keys::kMasquer, std::to_wstring(masquer));
+    settings_.Write(keys::kTheme, std::to_wstring(theme));
     settings_.WriteShared(keys::kMargeHt, text3);
     settings_.WriteShared(keys::kMargeDx, text4);
     settings_.Write(keys::kRaccourci, std::to_wstring(principal_.HotKey()));

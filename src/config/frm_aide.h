@@ -94,6 +94,8 @@ class FrmAide {
     // The hot-key box changed: the bar takes the new key at once; one that another program holds is refused, and the
     // box shows the bar's key again.
     void OnRaccourciChange();
+    // Another look chosen: the bar, and this window, take it at once.
+    void OnThemeChange();
 
     // What the window shows.
     std::wstring caption = L"Configuration";
@@ -104,6 +106,7 @@ class FrmAide {
     int check2 = 0;               // the lock
     int reserver = 0;             // "Réserver sa place au bord de l'écran"
     int masquer = 0;              // "Masquer automatiquement la barre"
+    int theme = 0;                // "Apparence :" 0 "Système", 1 "Clair", 2 "Sombre"
     std::wstring ancrage;         // their tooltip: the edge the bar is docked at, or that it is at none
     std::wstring text3 = L"200";  // margins of the presets: top, side, bottom, left, right
     std::wstring text4 = L"100";

@@ -123,6 +123,10 @@ class Platform {
     virtual std::vector<Geometry> WorkAreas() const = 0;
     // One pixel of the virtual screen, in its twips (15 at the system's 96 dpi).
     virtual float ScreenPixel() const = 0;
+    // The user's choice of dark apps (a light one when the system has no such choice), and whether a high-contrast
+    // theme is on.
+    virtual bool AppsUseDarkTheme() const = 0;
+    virtual bool HighContrastOn() const = 0;
     // What tells that a file changed, from one read of its attributes (a bare program name is looked for where a
     // start finds it). Nothing for a path that is no file nor folder, or that is on a share or a remote drive, which
     // is not read: a network's time-out would hold the bar.

@@ -186,12 +186,12 @@ TEST(AccessibleBar, ReadersFindNamedButtonsWhereTheBarDrawsThem) {
     const COLORREF saved[] = {GetSysColor(colours[0]), GetSysColor(colours[1]), GetSysColor(colours[2])};
     SetSysColors(3, colours, theme);
     Pump();
-    view.ShowHighContrast(true);
+    view.ShowLook(zudav::Look::HighContrast);
     principal.Survol(4);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     const Shot shot = Capture(window);
     SetSysColors(3, colours, saved);
-    view.ShowHighContrast(false);
+    view.ShowLook(zudav::Look::Light);
     const auto at = [&](POINT client) {
         return shot.pixels[size_t((client.y + shot.origin.y) * shot.width + client.x + shot.origin.x)];
     };

@@ -164,6 +164,7 @@ TEST_F(Docking, TheRoomFollowsTheBarTheOptionsAndTheShellWithoutLooping) {
         ShowWorkAreas();
         EXPECT_EQ(Messages(), step.messages);
         EXPECT_EQ(bar.bounds, step.placed);
+        EXPECT_EQ(bar.squareCorners, step.placed.left == 0) << "square corners only flush against the edge";
     }
     EXPECT_EQ(other.bounds.left, 870);
 }

@@ -52,6 +52,56 @@ TEST_F(Configuration, FreshBarOpensAsItIsAndClosingAtOnceChangesNothingItDoes) {
     EXPECT_EQ(view.closes, 1);
 }
 
+TEST_F(Configuration, TheLookFollowsTheSystemUntilTheBarChoosesOneAndEachChangeIsShownOnce) {
+    using Looks = std::vector<Look>;
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        Looks shown;  // every look shown since start-up
+    } const steps[] = {
+        {"start-up under light apps", [] {}, {Look::Light}},
+        {"dark apps, told three times",
+         [&] {
+             platform.appsDark = true;
+             for (int i = 0; i < 3; ++i) {
+                 principal.OnLookSettingChange();
+             }
+         },
+         {Look::Light, Look::Dark}},
+        {"\"Clair\" chosen",
+         [&] { aide.Charger(), aide.theme = 1, aide.OnThemeChange(); },
+         {Look::Light, Look::Dark, Look::Light}},
+        {"the system light again",
+         [&] { platform.appsDark = false, principal.OnLookSettingChange(); },
+         {Look::Light, Look::Dark, Look::Light}},
+        {"high contrast on",
+         [&] { platform.highContrast = true, principal.OnLookSettingChange(); },
+         {Look::Light, Look::Dark, Look::Light, Look::HighContrast}},
+        {"\"Sombre\" under high contrast",
+         [&] { aide.theme = 2, aide.OnThemeChange(); },
+         {Look::Light, Look::Dark, Look::Light, Look::HighContrast}},
+        {"high contrast off",
+         [&] { platform.highContrast = false, principal.OnLookSettingChange(); },
+         {Look::Light, Look::Dark, Look::Light, Look::HighContrast, Look::Dark}},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        EXPECT_EQ(bar.looks, step.shown) << step.what;
+    }
+    EXPECT_EQ(Stored(keys::kTheme), std::nullopt) << "stored on closing, as the other options";
+    aide.Fermer();
+    EXPECT_EQ(Stored(keys::kTheme), L"2");
+
+    // The next start, under light apps, takes the stored choice; a value it does not know follows the system.
+    for (const auto& [stored, look] : {std::pair{L"2", Look::Dark}, std::pair{L"9", Look::Light}}) {
+        Put(keys::kTheme, stored);
+        FakeBarWindow next;
+        platform.runningCopies.clear();  // the first bar has ended
+        Principal({platform, store, next, module}).Charger();
+        EXPECT_EQ(next.looks, Looks{look}) << stored;
+    }
+}
+
 TEST_F(Configuration, ClosingStoresTheOptionsAndTheTopmostBandFollowsAtOnce) {
     Put(L"AlwaysOnTop", L"0");
     Put(L"RetourAuto", L"0");

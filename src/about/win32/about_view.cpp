@@ -12,6 +12,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/modal.h"
 #include "platform/win32/twips.h"
+#include "platform/win32/window_look.h"
 #include "platform/win32/window_thunk.h"
 #include "resources/resource_ids.h"
 
@@ -55,6 +56,9 @@ class AboutView final : public ControlOwner {
     // For the window procedure.
     void Bind(HWND window) { window_ = window; }
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (const auto coloured = LookMessage(window, message, wParam, lParam)) {
+            return *coloured;
+        }
         switch (message) {
             case WM_COMMAND:
                 if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
@@ -71,9 +75,7 @@ class AboutView final : public ControlOwner {
             case WM_DPICHANGED:
                 layout_->OnDpiChanged(wParam, lParam);
                 return 0;
-            case WM_SYSCOLORCHANGE:
-            case WM_SETTINGCHANGE:  // a high-contrast theme turned on or off
-                ShowLinks();
+            case WM_SYSCOLORCHANGE:  // the high-contrast theme's colours changed
                 InvalidateRect(window_, nullptr, TRUE);
                 break;
             default:
@@ -141,18 +143,18 @@ class AboutView final : public ControlOwner {
         SetFocus(ok_);
     }
 
-    // Blue links and a navy rule, as designed; under a high-contrast theme the theme's colours for links and text.
+    // Blue links and a navy rule, as designed; in the dark look lighter ones, under a high-contrast theme the theme's
+    // colours for links and text.
     void ShowLinks() {
-        const COLORREF link = HighContrastOn() ? GetSysColor(COLOR_HOTLIGHT) : RGB(0, 0, 255);
-        mail_.SetText(logic_.label2, mailFont_->Get(), link);
-        web_.SetText(logic_.label1, webFont_->Get(), link);
+        mail_.SetText(logic_.label2, mailFont_->Get(), ChildControl::Ink::Link);
+        web_.SetText(logic_.label1, webFont_->Get(), ChildControl::Ink::Link);
     }
 
     void PaintSeparator() {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window_, &paint);
         const RECT separator = ControlBuilder(*layout_).ToPixels({240, 2445, 5210, 0});
-        UniquePen pen(CreatePen(PS_SOLID, 2, HighContrastOn() ? GetSysColor(COLOR_BTNTEXT) : RGB(0, 0, 128)));
+        UniquePen pen(CreatePen(PS_SOLID, 2, ColourOf(ProgramPalette().rule)));
         HGDIOBJ previous = SelectObject(dc, pen.Get());
         MoveToEx(dc, separator.left, separator.top, nullptr);
         LineTo(dc, separator.right, separator.bottom);

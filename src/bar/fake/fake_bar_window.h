@@ -35,6 +35,8 @@ class FakeBarWindow : public BarWindow {
     void StepAsideForFront() override { topmost = false; }
     void ShowControls(const BarControls& shown) override { controls = shown; }
     PictureLook Look() const override { return look; }
+    void ShowLook(zudav::Look shown) override { looks.push_back(shown); }
+    void ShowSquareCorners(bool square) override { squareCorners = square; }
     IconLookup DrawFirstIcon(int box, const std::wstring& path) override;
     bool LoadPicture(int box, const std::wstring& path) override;
     void ShowBuiltInPicture(int box, BuiltInPicture picture) override;
@@ -104,6 +106,8 @@ class FakeBarWindow : public BarWindow {
     // What each icon box shows: "" (clear), "icon:<path>", "picture:<path>", "placeholder", "free".
     std::array<std::wstring, 13> pictures;
     PictureLook look;
+    std::vector<zudav::Look> looks;  // every look shown, in order
+    bool squareCorners = false;
     std::vector<int> picturesMade;  // the boxes whose picture was made from a file (an icon read, a picture loaded)
     std::array<std::wstring, 13> tooltips;
     std::array<SlotItem, 13> items;

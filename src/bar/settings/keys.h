@@ -35,6 +35,9 @@ inline constexpr const wchar_t* kRaccourci = L"Raccourci";
 inline constexpr const wchar_t* kReserver = L"Reserver";
 inline constexpr const wchar_t* kMasquer = L"Masquer";
 
+// Its look: 0 follows the system's light or dark apps, 1 always light, 2 always dark (decimal text).
+inline constexpr const wchar_t* kTheme = L"Theme";
+
 // Shared by every bar, under kSharedApplication.
 inline constexpr const wchar_t* kMargeHt = L"MargeHt";
 inline constexpr const wchar_t* kMargeDx = L"MargeDx";

@@ -359,8 +359,10 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_THEMECHANGED:
             ++theme_;  // the shell's pictures may follow the theme: the next refresh makes them again
             break;
-        case WM_SETTINGCHANGE:  // sent for many settings: the bar paints again only when its theme changes
-            ShowHighContrast(HighContrastOn());
+        case WM_SETTINGCHANGE:  // sent for many settings: the bar paints again only when its look changes
+            if (principal_ != nullptr) {
+                principal_->OnLookSettingChange();
+            }
             if (lParam != 0 && lstrcmpiW(reinterpret_cast<const wchar_t*>(lParam), L"ImmersiveColorSet") == 0) {
                 ++theme_;  // light or dark apps: a Store app's picture may differ
             }
@@ -373,7 +375,9 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             }
             break;
         case WM_SYSCOLORCHANGE:
-            ShowHighContrast(HighContrastOn());
+            if (principal_ != nullptr) {
+                principal_->OnLookSettingChange();
+            }
             InvalidateAll();
             break;
         case WM_SIZE:

@@ -4,6 +4,7 @@
 
 #include "platform/win32/drawing.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/window_look.h"
 
 namespace zudav::win32 {
 namespace {
@@ -28,6 +29,11 @@ void Frame(HDC dc, const RECT& rect, int width, COLORREF colour) {
     SelectObject(dc, previousPen);
 }
 
+void FillFace(HDC dc, const RECT& area, const BarScene& scene) {
+    SetDCBrushColor(dc, ColourOf(scene.palette.face));
+    FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
 void PaintCells(HDC dc, const RECT& area, const BarScene& scene) {
     for (int slot = 0; slot < keys::kItemCount; ++slot) {
         const PixelRect& cell = scene.parts.cells[slot];
@@ -36,14 +42,14 @@ void PaintCells(HDC dc, const RECT& area, const BarScene& scene) {
         }
         if (!scene.highContrast) {
             if (scene.borders[slot]) {
-                DrawOutline(dc, ToRect(cell));
+                DrawOutline(dc, ToRect(cell), ColourOf(scene.palette.hoverFrame));
             }
             continue;
         }
         // Every cell framed in the text colour, so that each slot shows as a button; the hovered one in the
         // highlight's colour, twice as wide.
         Frame(dc, ToRect(cell), scene.borders[slot] ? 2 : 1,
-              GetSysColor(scene.borders[slot] ? COLOR_HIGHLIGHT : COLOR_BTNTEXT));
+              ColourOf(scene.borders[slot] ? scene.palette.hoverFrame : scene.palette.faceText));
     }
 }
 
@@ -51,7 +57,7 @@ void PaintLabel(HDC dc, const BarScene& scene) {
     RECT label = ToRect(scene.parts.action);
     const HGDIOBJ previousFont = SelectObject(dc, scene.labelFont);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(dc, ColourOf(scene.palette.faceText));
     DrawTextW(dc, L"Action", -1, &label, DT_LEFT | DT_TOP | DT_WORDBREAK);
     SelectObject(dc, previousFont);
 }
@@ -60,14 +66,15 @@ void PaintIconBox(HDC dc, int slot, const BarScene& scene) {
     const RECT box = ToRect(scene.parts.icons[slot]);
     const Picture& picture = scene.pictures[slot];
     // The box covers what lies under it, as a window above its cell would.
-    FillRect(dc, &box, GetSysColorBrush(COLOR_BTNFACE));
+    FillFace(dc, box, scene);
     const auto builtIn = std::find_if(scene.builtIn.begin(), scene.builtIn.end(),
                                       [&](HICON icon) { return picture.ShowsSharedIcon(icon); });
     if (scene.highContrast && builtIn != scene.builtIn.end()) {
         const int saved = SaveDC(dc);
         IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
-        DrawStateW(dc, GetSysColorBrush(COLOR_BTNTEXT), nullptr, reinterpret_cast<LPARAM>(*builtIn), 0, box.left,
-                   box.top, 0, 0, DST_ICON | DSS_MONO);
+        const UniqueBrush ink(CreateSolidBrush(ColourOf(scene.palette.faceText)));
+        DrawStateW(dc, ink.Get(), nullptr, reinterpret_cast<LPARAM>(*builtIn), 0, box.left, box.top, 0, 0,
+                   DST_ICON | DSS_MONO);
         RestoreDC(dc, saved);
         return;
     }
@@ -75,7 +82,7 @@ void PaintIconBox(HDC dc, int slot, const BarScene& scene) {
 }
 
 void PaintScene(HDC dc, const RECT& area, const BarScene& scene) {
-    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    FillFace(dc, area, scene);
     PaintCells(dc, area, scene);
     if (Meets(area, scene.parts.action)) {
         PaintLabel(dc, scene);
@@ -93,8 +100,8 @@ void PaintScene(HDC dc, const RECT& area, const BarScene& scene) {
     if (scene.focus) {
         RECT focus = ToRect(*scene.focus);
         InflateRect(&focus, -2, -2);
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        SetTextColor(dc, ColourOf(scene.palette.focusFrame));
+        SetBkColor(dc, ColourOf(scene.palette.face));
         DrawFocusRect(dc, &focus);
     }
 }

@@ -1,7 +1,7 @@
 // Paints the bar in one pass, into a back buffer copied to the window at once: the background, the cells' borders,
 // "Action", the "Arrêter" picture, then each icon box above its cell, its picture at its top-left corner at its own
-// size. With a high-contrast theme, every colour is one of the system's pairs and the built-in pictures are drawn in
-// the text colour, so that they show on any background.
+// size, in the colours of the program's look. With a high-contrast theme, every colour is one of the system's pairs,
+// every cell is framed and the built-in pictures are drawn in the text colour, so that they show on any background.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +11,7 @@
 
 #include "bar/settings/keys.h"
 #include "bar/slot_geometry.h"
+#include "platform/look.h"
 #include "platform/win32/picture.h"
 
 namespace zudav::win32 {
@@ -22,6 +23,7 @@ struct BarScene {
     HICON stop;
     HFONT labelFont;
     std::optional<PixelRect> focus;  // the keyboard's focus, once the keyboard has been used
+    Palette palette;
     bool highContrast;
     std::array<HICON, 2> builtIn;  // the placeholder and the free-slot picture
 };

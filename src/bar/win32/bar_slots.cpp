@@ -12,6 +12,7 @@
 #include "platform/win32/pictures.h"
 #include "platform/win32/slow_icons.h"
 #include "platform/win32/twips.h"
+#include "platform/win32/window_look.h"
 #include "resources/resource_ids.h"
 
 namespace zudav::win32 {
@@ -167,12 +168,15 @@ void BarView::SetCellBorder(int cell, bool border) {
     }
 }
 
-void BarView::ShowHighContrast(bool on) {
-    if (highContrast_ != on) {
-        highContrast_ = on;
-        ++theme_;
-        InvalidateAll();
-    }
+void BarView::ShowLook(zudav::Look look) {
+    look_ = look;
+    ++theme_;
+    SetProgramLook(look);
+    DressThreadWindows();  // the bar, its tooltip, and a window of the program open now
+}
+
+void BarView::ShowSquareCorners(bool square) {
+    SetSquareCorners(window_, square);
 }
 
 PictureLook BarView::Look() const {
@@ -189,7 +193,8 @@ void BarView::Paint() {
                          icons_.stop.Get(),
                          labelFont_ ? labelFont_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
                          focus && focusShown_ ? std::optional<PixelRect>(ElementRect(parts_, *focus)) : std::nullopt,
-                         highContrast_,
+                         ProgramPalette(),
+                         look_ == zudav::Look::HighContrast,
                          {icons_.placeholder.Get(), icons_.freeSlot.Get()}};
     PaintBar(dc, paint.rcPaint, scene);
     EndPaint(window_, &paint);

@@ -59,7 +59,6 @@ bool BarView::Create() {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
     SetTooltip(kStopTool, L"Arr\u00eater");
-    highContrast_ = HighContrastOn();
     ShowAtDpi(WindowDpi(window_));
     return true;
 }

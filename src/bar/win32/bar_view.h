@@ -55,8 +55,6 @@ class BarView final : public BarWindow, public AccessibleBarView {
     // The built-in pictures of a placeholder and of a free slot, at the window's DPI, for the windows that show them.
     HICON PlaceholderPicture() const { return icons_.placeholder.Get(); }
     HICON FreeSlotPicture() const { return icons_.freeSlot.Get(); }
-    // Draws the bar as a high-contrast theme has it (the system reports the theme, and its changes, by itself).
-    void ShowHighContrast(bool on);
 
     Geometry Bounds() const override;
     Geometry RestoredBounds() const override;
@@ -76,6 +74,8 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void StepAsideForFront() override;
     void ShowControls(const BarControls& controls) override;
     PictureLook Look() const override;
+    void ShowLook(zudav::Look look) override;
+    void ShowSquareCorners(bool square) override;
     IconLookup DrawFirstIcon(int box, const std::wstring& path) override;
     bool LoadPicture(int box, const std::wstring& path) override;
     void ShowBuiltInPicture(int box, BuiltInPicture picture) override;
@@ -196,7 +196,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     std::array<std::optional<std::wstring>, keys::kItemCount> slotTips_;  // what each slot's tool shows
     std::array<SlotItem, keys::kItemCount> items_;                        // for the slots' accessible names
     PendingReads slowReads_;  // icons of files on shares or in the cloud, read away from the window
-    bool highContrast_ = false;
+    zudav::Look look_ = zudav::Look::Light;
     int theme_ = 0;   // counts the changes of the theme the pictures were made for
     RECT toPaint_{};  // what the window was asked to paint since it last painted (client pixels)
 

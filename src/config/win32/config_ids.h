@@ -28,6 +28,7 @@ inline constexpr int kConfigTTT = 220;        // elements 0 to 12
 inline constexpr int kConfigRaccourci = 240;  // the bar's hot key
 inline constexpr int kConfigReserver = 241;   // the room at the screen's edge
 inline constexpr int kConfigMasquer = 242;    // auto-hide at the screen's edge
+inline constexpr int kConfigTheme = 243;      // "Apparence :" the bar's look
 
 // The input box: its prompt, its text box, and the buttons IDOK and IDCANCEL.
 inline constexpr wchar_t kInputBoxClass[] = L"ZudavSaisie";

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "platform/win32/pictures.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
+#include "platform/win32/window_look.h"
 #include "platform/win32/window_thunk.h"
 #include "resources/resource_ids.h"
 
@@ -52,7 +54,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
         RegisterWindowClass<ConfigView>(instance_, kConfigWindowClass,
                                         LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV)));
-        const SIZE size = WindowSizeForClient(owner_, 6975, 9990, kStyle, kExStyle);
+        const SIZE size = WindowSizeForClient(owner_, 6975, 10410, kStyle, kExStyle);
         // Beside the bar, whose docking it changes, so that the bar stays in sight.
         const POINT at = PlaceBesideOwner(owner_, size);
         window_ = CreateWindowExW(kExStyle, kConfigWindowClass, logic_.caption.c_str(), kStyle, at.x, at.y, size.cx,
@@ -100,9 +102,16 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
     void Close() override { CloseModal(); }
 
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (const auto coloured = LookMessage(window, message, wParam, lParam)) {
+            return *coloured;
+        }
         switch (message) {
             case WM_COMMAND:
                 if (HIWORD(wParam) == BN_CLICKED && OnClick(LOWORD(wParam))) {
+                    return 0;
+                }
+                if (HIWORD(wParam) == CBN_SELCHANGE && LOWORD(wParam) == kConfigTheme) {
+                    Run([this] { logic_.OnThemeChange(); });
                     return 0;
                 }
                 if (HIWORD(wParam) == EN_CHANGE && LOWORD(wParam) == kConfigRaccourci) {
@@ -226,6 +235,13 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         for (HWND box : edgeBoxes_) {
             AddTooltip(tooltip_, window_, box, L"");
         }
+        // The bar's look, light or dark whatever the system's apps are.
+        client.Add(L"STATIC", L"Apparence :", 0, 0, {150, 10035, 1275, 270});
+        theme_ =
+            client.Add(WC_COMBOBOXW, L"", tab | WS_VSCROLL | CBS_DROPDOWNLIST, kConfigTheme, {1470, 9975, 2070, 1200});
+        for (const wchar_t* choice : {L"Syst\u00e8me", L"Clair", L"Sombre"}) {
+            SendMessageW(theme_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice));
+        }
     }
 
     // Frame3: tall buttons for vertical bars along the top edge of a miniature screen.
@@ -295,6 +311,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         logic_.check2 = CheckOf(check2_);
         logic_.reserver = CheckOf(edgeBoxes_[0]);
         logic_.masquer = CheckOf(edgeBoxes_[1]);
+        logic_.theme = std::max(0, static_cast<int>(SendMessageW(theme_, CB_GETCURSEL, 0, 0)));
         logic_.barreHV = CheckOf(barreHV_[1]);
         logic_.raccourci = LOWORD(SendMessageW(hotKey_, HKM_GETHOTKEY, 0, 0));
     }
@@ -316,6 +333,9 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         SetCheck(check2_, logic_.check2);
         SetCheck(edgeBoxes_[0], logic_.reserver);
         SetCheck(edgeBoxes_[1], logic_.masquer);
+        if (SendMessageW(theme_, CB_GETCURSEL, 0, 0) != logic_.theme) {
+            SendMessageW(theme_, CB_SETCURSEL, static_cast<WPARAM>(logic_.theme), 0);
+        }
         if (shownAncrage_ != logic_.ancrage) {
             shownAncrage_ = logic_.ancrage;
             for (HWND box : edgeBoxes_) {
@@ -402,12 +422,13 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window_, &paint);
         const ControlBuilder client(*layout_);
-        DrawOutline(dc, client.ToPixels({4950, 135, 2010, 8220}));
+        const COLORREF ink = ColourOf(ProgramPalette().windowText);
+        DrawOutline(dc, client.ToPixels({4950, 135, 2010, 8220}), ink);
         if (logic_.frame3Visible) {
-            DrawOutline(dc, client.Inside(kFrame3Left, kFrame3Top).ToPixels({135, 60, 4425, 2685}));
+            DrawOutline(dc, client.Inside(kFrame3Left, kFrame3Top).ToPixels({135, 60, 4425, 2685}), ink);
         }
         if (logic_.frame4Visible) {
-            DrawOutline(dc, client.Inside(kFrame4Left, kFrame4Top).ToPixels({135, 135, 4425, 2820}));
+            DrawOutline(dc, client.Inside(kFrame4Left, kFrame4Top).ToPixels({135, 135, 4425, 2820}), ink);
         }
         EndPaint(window_, &paint);
     }
@@ -418,6 +439,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
     HINSTANCE instance_ = nullptr;
     HWND tooltip_ = nullptr;
     std::array<HWND, 2> edgeBoxes_{};  // Reserver, Masquer
+    HWND theme_ = nullptr;             // "Apparence :"
     std::wstring shownAncrage_;
     HWND label1_ = nullptr;
     std::array<HWND, 7> texts_{};   // Text1 ... Text7

@@ -3,6 +3,7 @@
 #include "config/win32/config_ids.h"
 #include "platform/win32/control_builder.h"
 #include "platform/win32/modal.h"
+#include "platform/win32/window_look.h"
 #include "platform/win32/window_thunk.h"
 
 namespace zudav::win32 {
@@ -42,6 +43,9 @@ class InputBox {
     // For the window procedure.
     void Bind(HWND window) { window_ = window; }
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (const auto coloured = LookMessage(window, message, wParam, lParam)) {
+            return *coloured;
+        }
         if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
             if (LOWORD(wParam) == IDOK) {
                 answer_ = TextOf(text_);

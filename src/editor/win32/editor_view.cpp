@@ -17,6 +17,7 @@
 #include "platform/win32/pictures.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
+#include "platform/win32/window_look.h"
 #include "platform/win32/window_thunk.h"
 #include "resources/resource_ids.h"
 
@@ -86,6 +87,9 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     void Close() override { CloseModal(); }
 
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (const auto coloured = LookMessage(window, message, wParam, lParam)) {
+            return *coloured;
+        }
         switch (message) {
             case WM_TIMER:
                 if (wParam == kPreviewTimer) {
@@ -303,7 +307,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
                    scale.ToPixels(kFrameTop + 3405)};
         DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
         const RECT shape = ControlBuilder(*layout_, kFrameLeft, kFrameTop).ToPixels({480, 1680, 7965, 945});
-        DrawOutline(dc, shape);
+        DrawOutline(dc, shape, ColourOf(ProgramPalette().windowText));
         EndPaint(window_, &paint);
     }
 

@@ -36,6 +36,8 @@ class FakePlatform : public Platform {
     ScreenSize VirtualScreen() const override { return virtualScreen; }
     std::vector<Geometry> WorkAreas() const override { return workAreas; }
     float ScreenPixel() const override { return 15; }
+    bool AppsUseDarkTheme() const override { return appsDark; }
+    bool HighContrastOn() const override { return highContrast; }
     std::optional<std::wstring> ShellDisplayName(const std::wstring& shellName) const override {
         const auto found = shellNames.find(shellName);
         return found == shellNames.end() ? std::nullopt : std::optional<std::wstring>(found->second);
@@ -101,6 +103,8 @@ class FakePlatform : public Platform {
     wchar_t decimalSeparator = L'.';
     std::set<std::wstring> runningCopies;  // lower-cased base names already running
     std::wstring helpFile;
+    bool appsDark = false;      // the user's light or dark apps
+    bool highContrast = false;  // a high-contrast theme
     int helpShown = 0;
     int beeps = 0;
     std::vector<Message> messages;        // OK boxes and Yes/No questions, in order

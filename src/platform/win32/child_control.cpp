@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/win32/control_builder.h"
+#include "platform/win32/window_look.h"
 #include "platform/win32/window_thunk.h"
 
 namespace zudav::win32 {
@@ -24,12 +25,12 @@ bool ChildControl::Create(HWND parent, int id, ControlOwner& owner) {
     return window_ != nullptr;
 }
 
-void ChildControl::SetText(const std::wstring& text, HFONT font, COLORREF color) {
+void ChildControl::SetText(const std::wstring& text, HFONT font, Ink ink) {
     text_ = text;
     // Also the window's text, for accessibility tools and for programs that read it.
     SetWindowTextW(window_, text.c_str());
     font_ = font;
-    textColor_ = color;
+    ink_ = ink;
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -167,14 +168,16 @@ void ChildControl::Paint() {
     HDC dc = BeginPaint(window_, &paint);
     RECT area;
     GetClientRect(window_, &area);
-    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    const Palette palette = ProgramPalette();
+    SetDCBrushColor(dc, ColourOf(palette.window));
+    FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 
     picture_.Draw(dc, area);
 
     if (!text_.empty()) {
         HGDIOBJ previousFont = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, textColor_);
+        SetTextColor(dc, ColourOf(ink_ == Ink::Link ? palette.link : palette.windowText));
         DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &area, textFormat_);
         SelectObject(dc, previousFont);
     }
@@ -182,6 +185,8 @@ void ChildControl::Paint() {
     if (focusable_ && GetFocus() == window_) {
         RECT inner = area;
         InflateRect(&inner, -1, -1);
+        SetTextColor(dc, ColourOf(palette.windowText));  // the focus rectangle's dots, in the text's colour
+        SetBkColor(dc, ColourOf(palette.window));
         DrawFocusRect(dc, &inner);
     }
     EndPaint(window_, &paint);

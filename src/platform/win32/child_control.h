@@ -31,7 +31,10 @@ class ChildControl {
     HWND Handle() const { return window_; }
     int Id() const { return id_; }
 
-    void SetText(const std::wstring& text, HFONT font, COLORREF color = GetSysColor(COLOR_BTNTEXT));
+    // The caption, drawn in the colour of the program's look for a text or a link (read at each paint, so that it
+    // follows a change of look).
+    enum class Ink { Text, Link };
+    void SetText(const std::wstring& text, HFONT font, Ink ink = Ink::Text);
     // An icon that belongs to someone else (a resource), or one that this control releases.
     void ShowSharedIcon(HICON icon);
     void ShowOwnedIcon(UniqueIcon icon);
@@ -62,7 +65,7 @@ class ChildControl {
     ControlOwner* owner_ = nullptr;
     std::wstring text_;
     HFONT font_ = nullptr;
-    COLORREF textColor_ = 0;
+    Ink ink_ = Ink::Text;
     Picture picture_;
     UINT textFormat_ = DT_LEFT | DT_TOP | DT_WORDBREAK;
     HCURSOR pointer_ = nullptr;

@@ -13,12 +13,11 @@ inline bool HighContrastOn() {
            (theme.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
-// A one-pixel outline of the rectangle in the text colour of buttons (black unless a theme says otherwise, white on a
-// high-contrast black), its inside left as it is.
-inline void DrawOutline(HDC dc, const RECT& rect) {
+// A one-pixel outline of the rectangle in a colour, its inside left as it is.
+inline void DrawOutline(HDC dc, const RECT& rect, COLORREF colour) {
     HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     HGDIOBJ previousPen = SelectObject(dc, GetStockObject(DC_PEN));
-    const COLORREF previousColour = SetDCPenColor(dc, GetSysColor(COLOR_BTNTEXT));
+    const COLORREF previousColour = SetDCPenColor(dc, colour);
     Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
     SetDCPenColor(dc, previousColour);
     SelectObject(dc, previousPen);

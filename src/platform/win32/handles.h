@@ -9,7 +9,21 @@
 namespace zudav::win32 {
 
 // The kinds of handle that the wrappers below hold.
-enum class HandleKind { Key, Icon, Font, Bitmap, Pen, Menu, Kernel, Module, Com, DeviceContext, WinEventHook, Count };
+enum class HandleKind {
+    Key,
+    Icon,
+    Font,
+    Bitmap,
+    Pen,
+    Menu,
+    Kernel,
+    Module,
+    Com,
+    DeviceContext,
+    WinEventHook,
+    Brush,
+    Count
+};
 
 // How many handles of each kind the wrappers hold at this moment: taken when a wrapper receives a handle, given back
 // when it releases one. The running bar reports them (kLiveHandlesMessage in bar/win32/bar_ids.h), so that a leak on
@@ -127,6 +141,7 @@ using UniqueIcon = Unique<HICON, IconReleaser>;
 using UniqueFont = Unique<HFONT, GdiReleaser<HandleKind::Font>>;
 using UniqueBitmap = Unique<HBITMAP, GdiReleaser<HandleKind::Bitmap>>;
 using UniquePen = Unique<HPEN, GdiReleaser<HandleKind::Pen>>;
+using UniqueBrush = Unique<HBRUSH, GdiReleaser<HandleKind::Brush>>;
 using UniqueMenu = Unique<HMENU, MenuReleaser>;
 using UniqueDc = Unique<HDC, DcReleaser>;
 using UniqueHandle = Unique<HANDLE, KernelReleaser>;

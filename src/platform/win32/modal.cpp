@@ -3,11 +3,13 @@
 #include "platform/placement.h"
 #include "platform/platform.h"
 #include "platform/win32/twips.h"
+#include "platform/win32/window_look.h"
 
 namespace zudav::win32 {
 
 void RunModal(HWND owner, HWND window, Platform& platform) {
     EnableWindow(owner, FALSE);
+    DressWindow(window);  // in the program's look from its first paint
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     MSG message;
@@ -30,7 +32,14 @@ void RunModal(HWND owner, HWND window, Platform& platform) {
             SendMessageW(focus, BM_CLICK, 0, 0);
             continue;
         }
-        if (inWindow && message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
+        // A control that wants the key for itself keeps it, as in a dialog box: an open drop-down list closes on Enter
+        // or Escape, and the window stays.
+        const bool keyForControl =
+            focus != nullptr && message.message == WM_KEYDOWN &&
+            (SendMessageW(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message)) &
+             (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0;
+        if (inWindow && !keyForControl && message.message == WM_KEYDOWN &&
+            (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
             PostMessageW(window, WM_COMMAND, message.wParam == VK_RETURN ? IDOK : IDCANCEL, 0);
             continue;
         }

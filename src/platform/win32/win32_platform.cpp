@@ -10,6 +10,7 @@
 
 #include "platform/paths.h"
 #include "platform/slow_files.h"
+#include "platform/win32/drawing.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/slow_icons.h"
 #include "platform/win32/system_dlls.h"
@@ -397,6 +398,19 @@ std::optional<std::wstring> Win32Platform::ShellDisplayName(const std::wstring& 
 
 float Win32Platform::ScreenPixel() const {
     return PixelsToTwips(1, WindowDpi(nullptr));
+}
+
+// Settings > Personalisation > Colours, "Choose your default app mode": absent before Windows 10, and then light.
+bool Win32Platform::AppsUseDarkTheme() const {
+    DWORD light = 1;
+    DWORD size = sizeof light;
+    return RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                        L"AppsUseLightTheme", RRF_RT_REG_DWORD, nullptr, &light, &size) == ERROR_SUCCESS &&
+           light == 0;
+}
+
+bool Win32Platform::HighContrastOn() const {
+    return win32::HighContrastOn();
 }
 
 bool Win32Platform::WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) {

@@ -34,6 +34,8 @@ class Win32Platform : public Platform {
     ScreenSize VirtualScreen() const override;
     std::vector<Geometry> WorkAreas() const override;
     float ScreenPixel() const override;
+    bool AppsUseDarkTheme() const override;
+    bool HighContrastOn() const override;
     std::optional<FileStamp> StampOf(const std::wstring& path) const override;
     std::optional<std::wstring> ShellDisplayName(const std::wstring& shellName) const override;
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
