@@ -134,40 +134,109 @@ zudav_bar_screenshot() {
     zudav_screenshot_bar_stop "$build"
 }
 
+# A REG_DWORD value of the prefix's registry as reg.exe prints it ("0x60"), or nothing when it is absent.
+# Usage: zudav_reg_dword KEY NAME
+zudav_reg_dword() {
+    zudav_wine reg query "$1" /v "$2" </dev/null 2>/dev/null |
+        tr -d '\r' | awk -v name="$2" '$1 == name && $2 == "REG_DWORD" { print $3 }' || true
+}
+
+zudav_set_dword() {
+    zudav_wine reg add "$1" /v "$2" /t REG_DWORD /d "$3" /f </dev/null >/dev/null 2>&1
+}
+
+# Puts a REG_DWORD value back as zudav_reg_dword read it: that value, or no value at all when it was absent.
+# Usage: zudav_restore_dword KEY NAME SAVED
+zudav_restore_dword() {
+    if [[ -n $3 ]]; then
+        zudav_poll 5 zudav_set_dword "$1" "$2" "$(($3))"
+    else
+        # Deleting a value that is not there fails too: only its absence afterwards tells.
+        zudav_wine reg delete "$1" /v "$2" /f </dev/null >/dev/null 2>&1 || true
+        [[ -z $(zudav_reg_dword "$1" "$2") ]]
+    fi
+}
+
 # The desktop's DPI in Wine: read by each program as it starts, so that a bar started after a change has it.
 ZUDAV_DPI_KEY='HKCU\Control Panel\Desktop'
 
 zudav_set_dpi() {
-    zudav_wine reg add "$ZUDAV_DPI_KEY" /v LogPixels /t REG_DWORD /d "$1" /f </dev/null >/dev/null 2>&1
+    zudav_set_dword "$ZUDAV_DPI_KEY" LogPixels "$1"
 }
 
-# Puts the DPI back as it was: the value given, or no value at all when none is given.
-zudav_restore_dpi() {
-    if [[ -n $1 ]]; then
-        zudav_poll 5 zudav_set_dpi "$(($1))"
-    else
-        zudav_poll 5 zudav_wine reg delete "$ZUDAV_DPI_KEY" /v LogPixels /f </dev/null >/dev/null 2>&1
-    fi
+# The user's app mode, which the bar's look follows: 1 (or no value) light, 0 dark. Read by the bar as it starts.
+ZUDAV_LOOK_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
+
+zudav_set_look() {
+    local light
+    case $1 in
+        light) light=1 ;;
+        dark) light=0 ;;
+        *) zudav_die "no look called $1" ;;
+    esac
+    zudav_set_dword "$ZUDAV_LOOK_KEY" AppsUseLightTheme "$light"
 }
 
-# The same bar at 96 and at 144 dpi, each cropped to the bar (bar-96dpi.png, bar-144dpi.png): the icon boxes, the
-# built-in pictures and "Arrêter" grow with the DPI while the bar keeps its size in twips. At the top of the screen:
-# at 144 dpi the bar is 1,021 pixels long, and wants a desktop taller than the tests' one.
-# The prefix's DPI is put back as it was afterwards; when a step fails, by the session's end.
+# Waits for the window of the given class, saves it cropped to its rectangle and a margin, and closes it.
+# Usage: zudav_window_screenshot BUILD_DIR CLASS OUT_PNG WHAT
+zudav_window_screenshot() {
+    local build=$1 class=$2 out=$3 what=$4 place
+    place=$(zudav_wine "$build/zudav_probe.exe" wait "$class" 30000 </dev/null) ||
+        zudav_die "$what did not show within 30 s"
+    place=${place//$'\r'/}
+    # A window that is not on the screen would give a crop of the wrong place, or none.
+    [[ $place =~ ^-?[0-9]+\ -?[0-9]+\ [1-9][0-9]*\ [1-9][0-9]*$ ]] ||
+        zudav_die "$what has no rectangle on the screen (the probe printed '$place')"
+    zudav_screenshot "${out%.png}-screen.png"
+    zudav_crop "${out%.png}-screen.png" "$out" 12 "$place"
+    rm -f "${out%.png}-screen.png"
+    zudav_note "$(basename "$out"): $what at $place"
+    zudav_wine "$build/zudav_probe.exe" close "$class" 30000 </dev/null ||
+        zudav_die "$what did not close within 30 s"
+}
+
+# The same bar in the light and the dark look, each at 96 and at 144 dpi, and its windows: for each look and DPI, the
+# bar cropped (bar-LOOK-DPIdpi.png), the item editor of slot 0 (editor-LOOK-DPIdpi.png), the configuration window
+# (config-LOOK-DPIdpi.png) and the About box (about-LOOK-DPIdpi.png), each cropped to its window. The icon boxes, the
+# built-in pictures and "Arrêter" grow with the DPI while the bar keeps its size in twips. At the top of the screen: at
+# 144 dpi the bar is 1,021 pixels long, and wants a desktop taller than the tests' one.
+# The prefix's DPI and app mode are put back as they were afterwards; when a step fails, by the session's end.
 # Usage: zudav_dpi_screenshots BUILD_DIR OUT_DIR
 zudav_dpi_screenshots() {
-    local build=$1 out=$2 saved dpi
-    saved=$(zudav_wine reg query "$ZUDAV_DPI_KEY" /v LogPixels </dev/null 2>/dev/null |
-        tr -d '\r' | awk '$1 == "LogPixels" { print $3 }') || true
-    ZUDAV_SESSION_CLEANUP+=("zudav_restore_dpi '$saved'")
-    for dpi in 96 144; do
-        zudav_poll 5 zudav_set_dpi "$dpi" || zudav_die "could not set the desktop's DPI to $dpi"
-        zudav_screenshot_bar_start "$build" "${ZUDAV_SCREENSHOT_SETTINGS[@]}" 'top|0'
-        zudav_screenshot "$out/bar-${dpi}dpi-screen.png"
-        zudav_crop "$out/bar-${dpi}dpi-screen.png" "$out/bar-${dpi}dpi.png" 16 "$ZUDAV_SHOT_PLACE"
-        rm -f "$out/bar-${dpi}dpi-screen.png"
-        zudav_screenshot_bar_stop "$build"
+    local build=$1 out=$2 saved_dpi saved_look look dpi name
+    local probe="$build/zudav_probe.exe"
+    saved_dpi=$(zudav_reg_dword "$ZUDAV_DPI_KEY" LogPixels)
+    ZUDAV_SESSION_CLEANUP+=("zudav_restore_dword '$ZUDAV_DPI_KEY' LogPixels '$saved_dpi'")
+    saved_look=$(zudav_reg_dword "$ZUDAV_LOOK_KEY" AppsUseLightTheme)
+    ZUDAV_SESSION_CLEANUP+=("zudav_restore_dword '$ZUDAV_LOOK_KEY' AppsUseLightTheme '$saved_look'")
+    # The pointer in the desktop's top right corner, away from every window: no control is drawn under it.
+    xdotool mousemove "$((${ZUDAV_DESKTOP_SIZE%x*} - 1))" 0 || zudav_die "could not move the pointer away"
+    for look in light dark; do
+        zudav_poll 5 zudav_set_look "$look" || zudav_die "could not set the app mode to $look"
+        for dpi in 96 144; do
+            name="$look-${dpi}dpi"
+            zudav_poll 5 zudav_set_dpi "$dpi" || zudav_die "could not set the desktop's DPI to $dpi"
+            zudav_screenshot_bar_start "$build" "${ZUDAV_SCREENSHOT_SETTINGS[@]}" 'top|0'
+            zudav_screenshot "$out/bar-$name-screen.png"
+            zudav_crop "$out/bar-$name-screen.png" "$out/bar-$name.png" 16 "$ZUDAV_SHOT_PLACE"
+            rm -f "$out/bar-$name-screen.png"
+
+            zudav_wine "$probe" press-right ZudavPrincipal 30000 0 </dev/null ||
+                zudav_die "could not open the item editor"
+            zudav_window_screenshot "$build" ZudavAjouteEnleve "$out/editor-$name.png" "the item editor"
+            # The menu commands IDM_CONFIGURATION (201) and IDM_PROPOS (203).
+            zudav_wine "$probe" command ZudavPrincipal 30000 201 </dev/null ||
+                zudav_die "could not open the configuration window"
+            zudav_window_screenshot "$build" ZudavConfiguration "$out/config-$name.png" "the configuration window"
+            zudav_wine "$probe" command ZudavPrincipal 30000 203 </dev/null ||
+                zudav_die "could not open the About box"
+            zudav_window_screenshot "$build" ZudavApropos "$out/about-$name.png" "the About box"
+
+            zudav_screenshot_bar_stop "$build"
+        done
     done
-    zudav_restore_dpi "$saved" || zudav_die "could not put the desktop's DPI back"
+    zudav_restore_dword "$ZUDAV_LOOK_KEY" AppsUseLightTheme "$saved_look" || zudav_die "could not put the app mode back"
+    unset 'ZUDAV_SESSION_CLEANUP[-1]'
+    zudav_restore_dword "$ZUDAV_DPI_KEY" LogPixels "$saved_dpi" || zudav_die "could not put the desktop's DPI back"
     unset 'ZUDAV_SESSION_CLEANUP[-1]'
 }

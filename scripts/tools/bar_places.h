@@ -11,16 +11,20 @@
 
 namespace zudav_tools {
 
-inline zudav::BarPixels BarPlaces(HWND bar) {
+// The places at the given DPI, the bar's own.
+inline zudav::BarPixels BarPlaces(HWND bar, int dpi) {
     RECT window{}, client{};
     GetWindowRect(bar, &window);
     GetClientRect(bar, &client);
-    const int dpi = static_cast<int>(GetDpiForWindow(bar));
     const float width = zudav::PixelsToTwips(window.right - window.left, dpi);
     zudav::BarControls controls;
     zudav::LayOut(client.right > client.bottom, width, zudav::PixelsToTwips(window.bottom - window.top, dpi), controls);
     zudav::PlaceStopImage(width, controls);
     return zudav::InPixels(controls, dpi);
+}
+
+inline zudav::BarPixels BarPlaces(HWND bar) {
+    return BarPlaces(bar, static_cast<int>(GetDpiForWindow(bar)));
 }
 
 // A point of a slot's cell beside its icon box (inside its top-left corner), and the middle of its icon box.

@@ -5,6 +5,8 @@
 // success, 1 when the time ran out, 2 on a usage error.
 #include <windows.h>
 
+#include <shellscalingapi.h>
+
 #include <cstdio>
 #include <string>
 
@@ -17,6 +19,9 @@ int wmain(int argc, wchar_t** argv) {
         std::fwprintf(stderr, L"usage: zudav_probe wait|close|press-right|command CLASS TIMEOUT_MS [ID]\n");
         return 2;
     }
+    // The bar is aware of its monitor's DPI: the probe is too, so that the bar's rectangle and the places of its slots
+    // are in the bar's own pixels at any DPI.
+    SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     const ULONGLONG end = GetTickCount64() + std::stoul(argv[3]);
     HWND window = nullptr;
     const auto waitFor = [&](auto condition) {
@@ -33,7 +38,14 @@ int wmain(int argc, wchar_t** argv) {
         if (slot < 0 || slot > 12) {
             return 2;
         }
-        const POINT at = zudav_tools::OnCell(zudav_tools::BarPlaces(window), slot);
+        // The bar's DPI is its monitor's: Wine 8 answers 96 to GetDpiForWindow on another process's window, whatever
+        // the DPI.
+        UINT dpi = USER_DEFAULT_SCREEN_DPI, unused = 0;
+        if (GetDpiForMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), MDT_EFFECTIVE_DPI, &dpi, &unused) !=
+            S_OK) {
+            return 1;
+        }
+        const POINT at = zudav_tools::OnCell(zudav_tools::BarPlaces(window, static_cast<int>(dpi)), slot);
         return PostMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y)) &&
                        PostMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y))
                    ? 0
