@@ -15,6 +15,7 @@
 #include "platform/win32/slow_icons.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
+#include "platform/win32/window_look.h"
 
 namespace zudav::win32 {
 namespace {
@@ -316,10 +317,12 @@ HWND Win32Platform::DialogOwner() const {
 }
 
 void Win32Platform::ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon) {
+    const MessageBoxLook look;
     MessageBoxW(DialogOwner(), text.c_str(), title.c_str(), MB_OK | IconStyle(icon));
 }
 
 bool Win32Platform::AskYesNo(const std::wstring& title, const std::wstring& text, MessageIcon icon) {
+    const MessageBoxLook look;
     return MessageBoxW(DialogOwner(), text.c_str(), title.c_str(), MB_YESNO | IconStyle(icon)) == IDYES;
 }
 

@@ -185,7 +185,50 @@ BOOL CALLBACK DressAgain(HWND window, LPARAM) {
     return TRUE;
 }
 
+// A message box's own painting is its band of buttons, in the light face colour: the dark look paints it all dark.
+LRESULT CALLBACK MessageBoxSubclass(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
+    if (const auto coloured = LookMessage(box, message, wParam, lParam)) {
+        return *coloured;
+    }
+    if (message == WM_PAINT && programLook == Look::Dark) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(box, &paint);
+        FillRect(dc, &paint.rcPaint, darkBrushes.window.Get());
+        EndPaint(box, &paint);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        common_controls::RemoveSubclass(box, MessageBoxSubclass, id);
+    }
+    return common_controls::DefaultProc(box, message, wParam, lParam);
+}
+
+LRESULT CALLBACK OnMessageBoxActivation(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        const auto box = reinterpret_cast<HWND>(wParam);
+        std::array<wchar_t, 16> name{};
+        GetClassNameW(box, name.data(), static_cast<int>(name.size()));
+        if (std::wstring(name.data()) == L"#32770") {  // the dialog class of message boxes
+            DressWindow(box);
+            common_controls::Subclass(box, MessageBoxSubclass, 0, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
+
+MessageBoxLook::MessageBoxLook() {
+    if (programLook == Look::Dark) {
+        hook_ = SetWindowsHookExW(WH_CBT, OnMessageBoxActivation, nullptr, GetCurrentThreadId());
+    }
+}
+
+MessageBoxLook::~MessageBoxLook() {
+    if (hook_ != nullptr) {
+        UnhookWindowsHookEx(hook_);
+    }
+}
 
 void SetProgramLook(Look look) {
     programLook = look;

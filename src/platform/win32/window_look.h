@@ -25,6 +25,19 @@ void DressThreadWindows();
 // systems that do not round windows.
 void SetSquareCorners(HWND window, bool square);
 
+// Windows draws message boxes light: in the dark look, a message box that opens on this thread while this lives is
+// dressed as the program's windows (caption, background, texts and buttons).
+class MessageBoxLook {
+  public:
+    MessageBoxLook();
+    ~MessageBoxLook();
+    MessageBoxLook(const MessageBoxLook&) = delete;
+    MessageBoxLook& operator=(const MessageBoxLook&) = delete;
+
+  private:
+    HHOOK hook_ = nullptr;
+};
+
 // In the dark look: the colours of the window's controls (WM_CTLCOLOR*) and its background (WM_ERASEBKGND). Nothing in
 // the other looks, whose colours are the system's.
 std::optional<LRESULT> LookMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
