@@ -19,6 +19,9 @@ std::wstring ErreurFichierTexte(const std::wstring& sautLigne) {
 }
 
 void Principal::LancerItem(std::int16_t n, bool asAdministrator) {
+    if (BringModalForward()) {
+        return;
+    }
     Lancer(n, platform_.ExpandEnvironment(settings_.ReadItem(keys::kLigne, n)), asAdministrator);
 }
 

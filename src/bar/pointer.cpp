@@ -49,8 +49,7 @@ void Principal::OnTrayMessage(std::uint32_t code, PixelPoint anchor) {
     } else if (code == kTraySelect || code == kTrayKeySelect || code == kTrayContextMenu) {
         trayLastButton_ = 0;
     }
-    if (action != TrayAction::None && openModals_ > 0) {
-        window_.BringModalToFront();  // the bar's commands wait until its modal window closes
+    if (action != TrayAction::None && BringModalForward()) {
         return;
     }
     if (trayDispatching_) {
@@ -96,9 +95,16 @@ void Principal::RestoreFromTray() {
     window_.BringToFront();
 }
 
+bool Principal::BringModalForward() {
+    if (openModals_ == 0) {
+        return false;
+    }
+    window_.BringModalToFront();
+    return true;
+}
+
 void Principal::OnStartedAgain() {
-    if (openModals_ > 0) {
-        window_.BringModalToFront();
+    if (BringModalForward()) {
         return;
     }
     RestoreFromTray();
@@ -119,9 +125,10 @@ bool Principal::ChangeHotKey(std::uint16_t value) {
 }
 
 void Principal::OnHotKey() {
-    if (openModals_ > 0) {
-        window_.BringModalToFront();
-    } else if (window_.HasKeyboard()) {
+    if (BringModalForward()) {
+        return;
+    }
+    if (window_.HasKeyboard()) {
         window_.GiveKeyboardBack();
     } else {
         if (window_.IsMinimized()) {

@@ -268,11 +268,16 @@ void Principal::OnMenu(MenuCommand command) {
 }
 
 void Principal::OnActionLabelClick() {
-    PopupMenu(false, std::nullopt);
+    if (!BringModalForward()) {
+        PopupMenu(false, std::nullopt);
+    }
 }
 
+// Closing under an open configuration window would lose what the user typed there.
 void Principal::OnStopImageClick() {
-    window_.Close();
+    if (!BringModalForward()) {
+        window_.Close();
+    }
 }
 
 void Principal::Decharger() {

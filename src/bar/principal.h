@@ -174,6 +174,10 @@ class Principal {
         --openModals_;
         HideLater();
     }
+    // While one of the bar's modal windows is open, the bar's own commands (from its icon, its hot key, a second start,
+    // or a screen reader that reaches the disabled bar) only bring that window to the front, as a click on the bar
+    // would: true when it is open.
+    bool BringModalForward();
     // The menu "Fichier", during which an auto-hide bar stays shown.
     void PopupMenu(bool proposIsDefault, std::optional<PixelPoint> at);
     // Auto-hide: the place and the move out of view and back, the timer armed once the user may have left the bar.

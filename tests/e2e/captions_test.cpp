@@ -1,21 +1,28 @@
 // The configuration window, the item editor and the About box opened over the bar's real view in this program's own
 // process: every label, check box, option button and push button shows its whole caption in its own font, at the
-// DPI the window opens at and after it was moved to a monitor of another DPI.
+// DPI the window opens at and after it was moved to a monitor of another DPI; each light control that takes the
+// keyboard is a push button to a screen reader.
 #include <windows.h>
 // After windows.h, which they need.
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
+
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "about/win32/about_view.h"
 #include "bar/principal.h"
 #include "bar/settings/memory_store.h"
 #include "bar/win32/bar_view.h"
+#include "config/win32/config_ids.h"
 #include "config/win32/config_view.h"
 #include "editor/win32/editor_view.h"
+#include "platform/paths.h"
 #include "platform/win32/control_builder.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/win32_platform.h"
 
@@ -63,11 +70,67 @@ BOOL CALLBACK CheckCaption(HWND control, LPARAM moved) {
     return TRUE;
 }
 
+// A light control that takes the keyboard is a push button to a screen reader, named, that "Appuyer" presses.
+std::vector<HWND> g_buttons;
+BOOL CALLBACK CheckLightButton(HWND control, LPARAM) {
+    wchar_t name[32] = {};
+    GetClassNameW(control, name, 32);
+    if (lstrcmpW(name, L"ZudavControle") != 0 || (GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP) == 0) {
+        return TRUE;
+    }
+    const LRESULT answer = SendMessageW(control, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
+    IAccessible* button = nullptr;
+    const auto objectFromLresult = SystemFunction<decltype(::ObjectFromLresult)>(L"oleacc.dll", "ObjectFromLresult");
+    if (answer <= 0 || FAILED(objectFromLresult(answer, __uuidof(IAccessible), 0, reinterpret_cast<void**>(&button)))) {
+        ADD_FAILURE() << "no accessible object for control " << GetDlgCtrlID(control);
+        return TRUE;
+    }
+    VARIANT self{}, role{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr, action = nullptr;
+    EXPECT_EQ(button->get_accRole(self, &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON) << "control " << GetDlgCtrlID(control);
+    EXPECT_EQ(button->get_accName(self, &text), S_OK) << "a nameless button: " << GetDlgCtrlID(control);
+    EXPECT_EQ(button->get_accDefaultAction(self, &action), S_OK);
+    EXPECT_EQ(std::wstring(action != nullptr ? action : L""), L"Appuyer");
+    SysFreeString(text);
+    SysFreeString(action);
+    g_buttons.push_back(control);
+    button->Release();
+    return TRUE;
+}
+
 // In the window's modal loop: its controls checked, then the window closed.
 const wchar_t* g_class = nullptr;
 void CALLBACK CheckOpenWindow(HWND, UINT, UINT_PTR timer, DWORD) {
     if (HWND window = FindWindowW(g_class, nullptr); window != nullptr && IsWindowVisible(window)) {
         KillTimer(nullptr, timer);
+        g_buttons.clear();
+        EnumChildWindows(window, CheckLightButton, 0);
+        EXPECT_FALSE(g_buttons.empty()) << "no light button";
+        if (lstrcmpW(g_class, L"ZudavConfiguration") == 0) {
+            // The first two positions of the item column pressed by a reader exchange their items.
+            const auto press = [](HWND control) {
+                IAccessible* button = nullptr;
+                const auto objectFromLresult =
+                    SystemFunction<decltype(::ObjectFromLresult)>(L"oleacc.dll", "ObjectFromLresult");
+                objectFromLresult(SendMessageW(control, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT)),
+                                  __uuidof(IAccessible), 0, reinterpret_cast<void**>(&button));
+                VARIANT self{};
+                self.vt = VT_I4;
+                self.lVal = CHILDID_SELF;
+                EXPECT_EQ(button->accDoDefaultAction(self), S_OK);
+                button->Release();
+                MSG message;
+                while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                    DispatchMessageW(&message);
+                }
+            };
+            press(GetDlgItem(window, kConfigIco));
+            press(GetDlgItem(window, kConfigIco + 1));
+            EXPECT_EQ(TextOf(GetDlgItem(window, kConfigTTT)), L"Deux") << "the items were not exchanged";
+        }
         EnumChildWindows(window, CheckCaption, 0);
         // Wine gives every monitor one DPI: the message Windows sends when the window is dragged to a monitor of 1.5
         // times its DPI.
@@ -91,6 +154,14 @@ TEST(SecondaryWindows, EveryCaptionIsWholeInItsFont) {
     ASSERT_TRUE(view.Create());
     const HWND bar = view.Handle();
     platform.SetOwner(bar);
+    // Two items, for the configuration's item column.
+    const std::wstring self = zudav::BaseName(platform.ExecutablePath());
+    for (const auto& [key, value] : {std::pair{L"Chemin0", L"C:\\un.exe"},
+                                     {L"Tool0", L"Un"},
+                                     {L"Chemin1", L"C:\\deux.exe"},
+                                     {L"Tool1", L"Deux"}}) {
+        store.Write(self, L"Donnees", key, value);
+    }
     zudav::Principal principal(platform, store, view, module);
     view.Attach(principal, {});
     ASSERT_EQ(principal.Charger(), zudav::Principal::LoadResult::Running);

@@ -19,6 +19,14 @@ TEST_F(Scenario, ConfigurationDocksReordersTurnsAndCopiesTheBar) {
     post(bar, WM_COMMAND, IDM_CONFIGURATION);
     HWND config = waitModal(bar, ids::kConfigWindowClass);
     const auto control = [&](int id) { return GetDlgItem(config, id); };
+    // A screen reader's default action reaches the disabled bar as the message it posts: "Arrêter" and a slot only
+    // bring the window forward; nothing closes, nothing starts.
+    for (WPARAM element : {WPARAM(14), WPARAM(1)}) {
+        post(bar, ids::kDefaultActionMessage, element);
+        sendTo(bar, WM_NULL);
+    }
+    EXPECT_TRUE(IsWindow(config) && IsWindowVisible(bar)) << "closed under the configuration window";
+    EXPECT_EQ(processes().size(), 1u) << "a slot started under the configuration window";
     const auto waitShown = [&](const wchar_t* className) {
         HWND window = nullptr;
         need(waitFor([&] { return (window = shown(zudavId, className)) != nullptr; }), "no window came up");

@@ -1,6 +1,6 @@
 // The item editor, opened by a right press on a slot: it adds an item (the slot then shows the program's icon and its
 // tooltip), takes what is typed at once into the path, writes nothing when left without saving, opens the help viewer,
-// takes a program from its file dialog, shows the item again and removes it, and saves by its access key.
+// takes a program from its file dialog, shows the item again and removes it, and saves by its access key and by Enter.
 #include "driver.h"
 
 namespace e2e {
@@ -123,6 +123,15 @@ TEST_F(Scenario, ItemEditorAddsAndRemovesAnItem) {
     const Settings saved = readSettings(L"Zudav");
     EXPECT_EQ(saved.count(L"Chemin7") ? saved.at(L"Chemin7") : L"(none)", L"C:\\x.exe");
     EXPECT_EQ(saved.count(L"Focus7") ? saved.at(L"Focus7") : L"(none)", L"1");
+
+    // Enter in the path, as in a dialog box, presses "&Ajouter Modifier"; the name is suggested as when the path is
+    // left.
+    window = typeInto(9, notepad);
+    press(VK_RETURN);
+    ASSERT_TRUE(gone(window)) << "Enter did not save the item";
+    const Settings entered = readSettings(L"Zudav");
+    EXPECT_EQ(entered.count(L"Chemin9") ? entered.at(L"Chemin9") : L"(none)", notepad);
+    EXPECT_NE(entered.count(L"Tool9") ? entered.at(L"Tool9") : L"", L"") << "no name suggested";
 }
 
 }  // namespace e2e

@@ -367,7 +367,14 @@ TEST_F(Pointer, TrayIconRestoresTheBarAndOnlyBringsAModalWindowOfTheBarToTheFron
             principal.OnMenu(MenuCommand::Configuration);
             principal.OnStartedAgain();
             EXPECT_EQ(principal.OnDrop(10, middle(8), {}, {L"C:\\b.exe"}), DropEffect::None);
-            EXPECT_EQ(bar.modalBroughtToFront - fronts, 5);
+            // A screen reader's default actions reach the disabled bar: a slot, "Action", "Arrêter".
+            const size_t starts = platform.started.size() + platform.shellStarts.size();
+            principal.LancerItem(4);
+            principal.OnActionLabelClick();
+            principal.OnStopImageClick();
+            EXPECT_EQ(platform.started.size() + platform.shellStarts.size(), starts);
+            EXPECT_EQ(bar.closeRequests, 0) << "closed under the modal window";
+            EXPECT_EQ(bar.modalBroughtToFront - fronts, 8);
             EXPECT_EQ(bar.aboutShown + bar.configurationShown + bar.editorShown, windows);
             EXPECT_TRUE(bar.menuPopups.empty());
             EXPECT_EQ(bar.pictures[0], L"stale") << "refreshed under the modal window";

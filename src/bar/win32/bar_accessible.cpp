@@ -174,7 +174,10 @@ HRESULT BarAccessible::get_accState(VARIANT child, VARIANT* state) {
     VariantInit(state);
     state->vt = VT_I4;
     state->lVal = IsWindowVisible(view_->Window()) ? 0 : STATE_SYSTEM_INVISIBLE;
-    if (element) {
+    if (!IsWindowEnabled(view_->Window())) {
+        // A modal window of the bar is open: what the bar holds can be read, not pressed nor focused.
+        state->lVal |= STATE_SYSTEM_UNAVAILABLE;
+    } else if (element) {
         state->lVal |= STATE_SYSTEM_FOCUSABLE | (view_->KeyboardFocus() == element ? STATE_SYSTEM_FOCUSED : 0);
     }
     return S_OK;

@@ -191,7 +191,8 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
             {3, L"Aide", L"Fermer cette fen\u00eatre.", 3345},
         };
         for (const auto& button : buttons) {
-            HWND control = frame.Add(L"BUTTON", button.caption, WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE,
+            const DWORD kind = button.index == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+            HWND control = frame.Add(L"BUTTON", button.caption, WS_TABSTOP | kind | BS_MULTILINE,
                                      kCommand2 + button.index, {button.left, 2685, 975, 630});
             AddTooltip(tooltip_, window_, control, button.tip);
         }
@@ -282,6 +283,14 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
                 return true;
             case kCommand2 + 0:
                 Run([this] { logic_.Enregistrer(); });
+                return true;
+            case IDOK:  // Enter outside the push buttons presses "Ajouter Modifier", the window's default button
+                Run([this] {
+                    if (GetFocus() == text2_) {
+                        logic_.OnText2LostFocus();  // as when the pointer leaves the path for the button
+                    }
+                    logic_.Enregistrer();
+                });
                 return true;
             case kCommand2 + 1:
             case IDCANCEL:  // Escape

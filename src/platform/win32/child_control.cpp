@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "platform/win32/button_accessible.h"
 #include "platform/win32/control_builder.h"
 #include "platform/win32/window_look.h"
 #include "platform/win32/window_thunk.h"
@@ -154,6 +155,23 @@ LRESULT ChildControl::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_CAPTURECHANGED:
             leftPressed_ = false;
             return 0;
+        case WM_GETOBJECT:
+            // One that takes the keyboard is a push button to screen readers.
+            if (focusable_ && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+                if (!accessible_) {
+                    accessible_.Reset(new ButtonAccessible(window_));
+                }
+                if (const LRESULT answer = accessible_.Get()->Answer(wParam)) {
+                    return answer;
+                }
+            }
+            break;
+        case WM_DESTROY:
+            if (accessible_) {
+                accessible_.Get()->Detach();
+                accessible_.Reset();
+            }
+            break;
         case WM_RBUTTONDOWN:
             owner_->OnControlPointer(id_, PointerEvent::RightDown);
             return 0;

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/win32/button_accessible.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/picture.h"
 
@@ -66,6 +67,7 @@ class ChildControl {
     std::wstring text_;
     HFONT font_ = nullptr;
     Ink ink_ = Ink::Text;
+    UniqueCom<ButtonAccessible> accessible_;  // made when a screen reader first asks for it
     Picture picture_;
     UINT textFormat_ = DT_LEFT | DT_TOP | DT_WORDBREAK;
     HCURSOR pointer_ = nullptr;
