@@ -166,6 +166,19 @@ class Platform {
     // Moves a file over another in one step, written through to the disk; false when the target stays as it was
     // (Windows refuses to replace a running program or a read-only file).
     virtual bool MoveOver(const std::wstring& from, const std::wstring& to) = 0;
+
+    // Up to `largest` + 1 bytes of a file (so that a longer one shows as such); nothing when it cannot be read.
+    virtual std::optional<std::string> ReadFileBytes(const std::wstring& path, std::size_t largest) const = 0;
+    // Writes a whole file in one step: to a new file in the same folder, then moved over the old one, written through
+    // to the disk, so that a crash or a pulled drive leaves the old file or the new one, never half of one. False when
+    // the folder or the file cannot be written: the old file is as it was and nothing is left beside it.
+    virtual bool WriteFileWhole(const std::wstring& path, const std::string& bytes) = 0;
+    // The user's local application data folder (%LOCALAPPDATA%).
+    virtual std::wstring LocalAppDataFolder() const = 0;
+    // Makes a folder and every missing folder above it; true when it exists afterwards.
+    virtual bool MakeFolders(const std::wstring& path) = 0;
+    // The local date and time as "AAAA-MM-JJ-HHMMSS", for the names of files.
+    virtual std::wstring TimeStamp() const = 0;
 };
 
 }  // namespace zudav

@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-namespace zudav {
+#include "bar/settings/settings_store.h"
 
-using StoredValues = std::vector<std::pair<std::wstring, std::wstring>>;  // key, value
+namespace zudav {
 
 // The file's bytes. Keys that could not be read back (empty, with '=' or a line break, starting with '[' or ';', or
 // with a blank at either end) are left out.

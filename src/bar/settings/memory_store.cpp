@@ -56,4 +56,14 @@ std::optional<std::wstring> MemoryStore::StoredName(const std::wstring& applicat
     return it->second.name;
 }
 
+StoredValues MemoryStore::List(const std::wstring& application, const std::wstring& section) const {
+    StoredValues values;
+    for (const auto& [path, entry] : values_) {
+        if (std::get<0>(path) == FoldCase(application) && std::get<1>(path) == FoldCase(section)) {
+            values.emplace_back(entry.name, entry.value);
+        }
+    }
+    return values;
+}
+
 }  // namespace zudav

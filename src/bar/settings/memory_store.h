@@ -18,6 +18,7 @@ class MemoryStore : public SettingsStore {
                const std::wstring& key,
                const std::wstring& value) override;
     bool Delete(const std::wstring& application, const std::wstring& section, const std::wstring& key) override;
+    StoredValues List(const std::wstring& application, const std::wstring& section) const override;
 
     // Number of writes and deletes so far, to tell "nothing was written" apart.
     int Changes() const { return changes_; }

@@ -4,8 +4,12 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace zudav {
+
+using StoredValues = std::vector<std::pair<std::wstring, std::wstring>>;  // key, value
 
 class SettingsStore {
   public:
@@ -22,6 +26,8 @@ class SettingsStore {
                        const std::wstring& value) = 0;
     // Removes one key; false when it did not exist (or could not be removed).
     virtual bool Delete(const std::wstring& application, const std::wstring& section, const std::wstring& key) = 0;
+    // Every key of a section with its value, in the store's order (names as first written); none when it is absent.
+    virtual StoredValues List(const std::wstring& application, const std::wstring& section) const = 0;
 
     // The stored text, or the default when absent (an empty value is returned as it is).
     std::wstring Read(const std::wstring& application,

@@ -222,4 +222,37 @@ bool FakePlatform::MoveOver(const std::wstring& from, const std::wstring& to) {
     return true;
 }
 
+std::optional<std::string> FakePlatform::ReadFileBytes(const std::wstring& path, std::size_t largest) const {
+    for (const auto& [name, bytes] : fileBytes) {
+        if (Lower(name) == Lower(path)) {
+            return bytes.substr(0, largest + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+bool FakePlatform::WriteFileWhole(const std::wstring& path, const std::string& bytes) {
+    if (HoldsName(readOnlyFolders, FolderOf(path)) || HoldsName(lockedFiles, path)) {
+        return false;
+    }
+    for (auto it = fileBytes.begin(); it != fileBytes.end(); ++it) {
+        if (Lower(it->first) == Lower(path)) {
+            fileBytes.erase(it);
+            break;
+        }
+    }
+    fileBytes[path] = bytes;
+    existingFiles.insert(path);
+    return true;
+}
+
+bool FakePlatform::MakeFolders(const std::wstring& path) {
+    if (HoldsName(readOnlyFolders, path)) {
+        return false;
+    }
+    madeFolders.insert(path);
+    existingFolders.insert(path);
+    return true;
+}
+
 }  // namespace zudav

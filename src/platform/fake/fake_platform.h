@@ -61,6 +61,11 @@ class FakePlatform : public Platform {
     std::optional<ExecutableVersion> VersionOf(const std::wstring& executable) const override;
     bool IsRunning(const std::wstring& executable) const override;
     bool MoveOver(const std::wstring& from, const std::wstring& to) override;
+    std::optional<std::string> ReadFileBytes(const std::wstring& path, std::size_t largest) const override;
+    bool WriteFileWhole(const std::wstring& path, const std::string& bytes) override;
+    std::wstring LocalAppDataFolder() const override { return localAppData; }
+    bool MakeFolders(const std::wstring& path) override;
+    std::wstring TimeStamp() const override { return timeStamp; }
 
     struct Message {
         std::wstring title;
@@ -117,8 +122,13 @@ class FakePlatform : public Platform {
     std::map<std::pair<RunScope, std::wstring>, std::wstring> runAtLogon;
     std::set<RunScope> refusedRunScopes;  // lists that cannot be opened for writing
 
-    CopyResult copyAnswer = CopyResult::Copied;  // of a copy whose source exists and target does not
-    std::set<std::wstring> lockedFiles;          // files that cannot be deleted
+    CopyResult copyAnswer = CopyResult::Copied;     // of a copy whose source exists and target does not
+    std::set<std::wstring> lockedFiles;             // files that cannot be deleted
+    std::map<std::wstring, std::string> fileBytes;  // what ReadFileBytes reads and WriteFileWhole writes
+    std::set<std::wstring> readOnlyFolders;         // WriteFileWhole fails there
+    std::set<std::wstring> madeFolders;
+    std::wstring localAppData = L"C:\\Users\\Moi\\AppData\\Local";
+    std::wstring timeStamp = L"2026-12-07-101500";
     std::set<std::pair<RunScope, std::wstring>> protectedRunValues;  // values this user may not remove
 
     // The version information of executable files: a copy or a move takes its source's along.

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwctype>
 #include <vector>
@@ -105,6 +106,11 @@ struct FindReleaser {
     void operator()(HANDLE search) const { FindClose(search); }
 };
 using UniqueFind = Unique<HANDLE, FindReleaser>;
+
+// CreateFileW's handle, or none for its INVALID_HANDLE_VALUE.
+HANDLE OpenedFile(HANDLE file) {
+    return file == INVALID_HANDLE_VALUE ? nullptr : file;
+}
 
 // version.dll is no known DLL: its functions are looked up in the system's copy once, when first needed.
 struct VersionFunctions {
@@ -515,6 +521,70 @@ bool Win32Platform::IsRunning(const std::wstring& executable) const {
 
 bool Win32Platform::MoveOver(const std::wstring& from, const std::wstring& to) {
     return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+std::optional<std::string> Win32Platform::ReadFileBytes(const std::wstring& path, std::size_t largest) const {
+    const UniqueHandle file(OpenedFile(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string bytes(largest + 1, '\0');
+    size_t got = 0;
+    DWORD read = 0;
+    while (got < bytes.size() &&
+           ReadFile(file.Get(), bytes.data() + got, static_cast<DWORD>(std::min<size_t>(bytes.size() - got, 1 << 20)),
+                    &read, nullptr) &&
+           read > 0) {
+        got += read;
+    }
+    bytes.resize(got);
+    return bytes;
+}
+
+bool Win32Platform::WriteFileWhole(const std::wstring& path, const std::string& bytes) {
+    std::wstring temporary(MAX_PATH, L'\0');
+    if (GetTempFileNameW(FolderOf(path).c_str(), L"zud", 0, temporary.data()) == 0) {
+        return false;  // a folder that cannot be written: a read-only drive, a locked key
+    }
+    temporary.resize(wcslen(temporary.c_str()));
+    bool written = false;
+    {
+        const UniqueHandle file(OpenedFile(
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
+        DWORD done = 0;
+        written = file && WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
+                  done == bytes.size() && FlushFileBuffers(file.Get());
+    }
+    if (!written || !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileW(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::wstring Win32Platform::LocalAppDataFolder() const {
+    PWSTR folder = nullptr;
+    std::wstring path;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &folder))) {
+        path = folder;
+    }
+    CoTaskMemFree(folder);
+    return path;
+}
+
+bool Win32Platform::MakeFolders(const std::wstring& path) {
+    const int made = SHCreateDirectoryExW(nullptr, path.c_str(), nullptr);
+    return made == ERROR_SUCCESS || made == ERROR_ALREADY_EXISTS || made == ERROR_FILE_EXISTS;
+}
+
+std::wstring Win32Platform::TimeStamp() const {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    wchar_t text[32] = {};
+    swprintf(text, 32, L"%04u-%02u-%02u-%02u%02u%02u", now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute,
+             now.wSecond);
+    return text;
 }
 
 }  // namespace zudav::win32

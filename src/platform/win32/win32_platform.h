@@ -51,6 +51,11 @@ class Win32Platform : public Platform {
     std::optional<ExecutableVersion> VersionOf(const std::wstring& executable) const override;
     bool IsRunning(const std::wstring& executable) const override;
     bool MoveOver(const std::wstring& from, const std::wstring& to) override;
+    std::optional<std::string> ReadFileBytes(const std::wstring& path, std::size_t largest) const override;
+    bool WriteFileWhole(const std::wstring& path, const std::string& bytes) override;
+    std::wstring LocalAppDataFolder() const override;
+    bool MakeFolders(const std::wstring& path) override;
+    std::wstring TimeStamp() const override;
 
     // The window that owns message boxes and the help viewer.
     void SetOwner(HWND owner) { owner_ = owner; }

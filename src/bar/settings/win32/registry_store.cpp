@@ -106,4 +106,27 @@ bool RegistryStore::Delete(const std::wstring& application, const std::wstring& 
     return false;
 }
 
+StoredValues RegistryStore::List(const std::wstring& application, const std::wstring& section) const {
+    StoredValues values;
+    HKEY sectionKey = Section(application, section, false);
+    if (sectionKey == nullptr) {
+        return values;
+    }
+    // Names are read by index, each value by its name as Find reads it (the same conversions of types).
+    std::vector<wchar_t> name(16384);  // the longest name of a value
+    for (DWORD index = 0;; ++index) {
+        DWORD length = static_cast<DWORD>(name.size());
+        const LSTATUS result =
+            RegEnumValueW(sectionKey, index, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
+        if (result != ERROR_SUCCESS) {
+            break;  // ERROR_NO_MORE_ITEMS, or a key that went
+        }
+        const std::wstring key(name.data(), length);
+        if (const auto value = Find(application, section, key)) {
+            values.emplace_back(key, *value);
+        }
+    }
+    return values;
+}
+
 }  // namespace zudav::win32

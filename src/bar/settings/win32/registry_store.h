@@ -23,6 +23,7 @@ class RegistryStore : public SettingsStore {
                const std::wstring& key,
                const std::wstring& value) override;
     bool Delete(const std::wstring& application, const std::wstring& section, const std::wstring& key) override;
+    StoredValues List(const std::wstring& application, const std::wstring& section) const override;
 
   private:
     // A section's key, opened once and kept: a refresh reads some fifty values. Nothing when the section does not
