@@ -1,6 +1,7 @@
-// Fuzz target of the settings' text <-> value conversions and of the command line of a launch. The input is UTF-16
-// (little-endian), cut at its first U+0000 into a path and its arguments; both are also read as numbers with either
-// decimal separator. A property that fails aborts.
+// Fuzz target of the settings' text <-> value conversions, of the command line of a launch and of the reading of a
+// bar's .ini file. The input is UTF-16 (little-endian), cut at its first U+0000 into a path and its arguments; both are
+// also read as numbers with either decimal separator; the raw bytes are read as an .ini file. A property that fails
+// aborts.
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -8,6 +9,7 @@
 
 #include "bar/lancer_item.h"
 #include "bar/settings/conversions.h"
+#include "bar/settings/ini_text.h"
 
 using namespace zudav;
 
@@ -41,6 +43,22 @@ static void CheckText(const std::wstring& text) {
     }
 }
 
+// What a file gives is written back to a file that gives the same; text goes to UTF-8 and back unchanged.
+static void CheckIniFile(const std::uint8_t* data, std::size_t size, const std::wstring& text) {
+    const IniReading read = ReadIniText(std::string_view(reinterpret_cast<const char*>(data), size));
+    Require(read.values.has_value() == read.refusal.empty());
+    if (read.values) {
+        const std::string written = WriteIniText(*read.values);
+        const IniReading again = ReadIniText(written);
+        Require(again.values && WriteIniText(*again.values) == written);
+    }
+    bool halves = false;
+    for (wchar_t c : text) {
+        halves = halves || (c >= 0xD800 && c < 0xE000);
+    }
+    Require(halves || FromUtf8(ToUtf8(text)) == text);
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::wstring text;
     for (std::size_t i = 0; i + 1 < size; i += 2) {
@@ -51,6 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::wstring arguments = cut < text.size() ? text.substr(cut + 1) : L"";
     CheckText(path);
     CheckText(arguments);
+    CheckIniFile(data, size, text);
     // A path to a file is quoted whole; the arguments follow after one blank, as they are.
     const std::wstring tail = arguments.empty() ? L"" : L" " + arguments;
     Require(CommandLine(path, arguments, true) == L"\"" + path + L"\"" + tail);
