@@ -1,12 +1,9 @@
 #include "platform/win32/window_look.h"
 
-#include <uxtheme.h>
-
 #include <array>
 #include <string>
 #include <type_traits>
 
-#include "platform/win32/drawing.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/system_dlls.h"
 
@@ -71,8 +68,8 @@ void SetTheme(HWND control, const wchar_t* application, const wchar_t* idList) {
 }
 
 void FollowInMenus(Look look) {
-    if (!Support().darkMenus) {
-        return;  // Windows draws them light
+    if (!Support().darkMenus || (look != Look::Dark && !everDark)) {
+        return;  // Windows draws them light; a program that was never dark leaves them as they are
     }
     HMODULE uxtheme = LoadSystemLibrary(L"uxtheme.dll");
     const auto lookUp = [uxtheme](WORD ordinal) {
