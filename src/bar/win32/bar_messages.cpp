@@ -17,7 +17,7 @@
 namespace zudav::win32 {
 
 AccessibleElement BarView::Element(int element) const {
-    return DescribeElement(element, items_);
+    return DescribeElement(element, items_, IsWindowEnabled(window_) != FALSE);
 }
 
 RECT BarView::ElementPlace(int element) const {
