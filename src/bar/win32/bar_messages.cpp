@@ -49,6 +49,12 @@ BarAutomation* BarView::Automation() {
     return automation_.Get();
 }
 
+void BarView::Announce(const std::wstring& text) {
+    if (BarAutomation* automation = Automation()) {
+        automation->Announce(text);
+    }
+}
+
 // A left click on a slot's cell, or a left press on its icon box, starts its item.
 // Ctrl+Shift with a click starts the program as administrator, as on the taskbar: the keys as they were when the
 // input's message was sent.

@@ -111,6 +111,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void StartDockingTimer() override;
     void SetHideTimer(bool running) override;
     bool PointerOver() const override;
+    void Announce(const std::wstring& text) override;
     void Close() override;
 
     HWND Window() const override { return window_; }
