@@ -372,6 +372,7 @@ void BarAutomation::Detach() {
         }
         Uia().disconnect(this);
     }
+    Uia().returnProvider(view_->Window(), 0, 0, nullptr);  // and forgets that the window had a provider
     for (auto& element : elements_) {
         element.Get()->Detach();
         element.Reset();
