@@ -7,28 +7,42 @@ namespace zudav {
 namespace {
 
 AccessibleElement DescribeSlot(int slot, const SlotItem& item) {
+    AccessibleElement described;
+    described.help = item.path;
+    described.positionInSet = slot + 1;
+    described.sizeOfSet = keys::kItemCount;
     switch (item.kind) {
         case SlotKind::Free:
-            // A left click on a free slot only beeps: its action is the item editor, on the context key.
-            return {L"Emplacement libre " + std::to_wstring(slot + 1), ElementRole::PushButton, L""};
+            // A left click on a free slot only beeps: its action is the item editor, on the context key. Invoked, it
+            // beeps as the click does.
+            described.name = L"Emplacement libre " + std::to_wstring(slot + 1);
+            return described;
         case SlotKind::Program:
         case SlotKind::Document:
             break;
     }
-    return {item.tooltip.empty() ? FileNameOf(item.path) : item.tooltip, ElementRole::PushButton,
-            item.kind == SlotKind::Document ? L"Ouvrir" : L"Lancer"};
+    described.name = item.tooltip.empty() ? FileNameOf(item.path) : item.tooltip;
+    described.defaultAction = item.kind == SlotKind::Document ? L"Ouvrir" : L"Lancer";
+    return described;
 }
 
 }  // namespace
 
-AccessibleElement DescribeElement(int element, const std::array<SlotItem, keys::kItemCount>& slots) {
+AccessibleElement DescribeElement(int element, const std::array<SlotItem, keys::kItemCount>& slots, bool enabled) {
+    AccessibleElement described;
     if (const auto slot = SlotOf(element)) {
-        return DescribeSlot(*slot, slots[*slot]);
+        described = DescribeSlot(*slot, slots[*slot]);
+    } else if (element == kActionElement) {
+        described.name = L"Action";
+        described.role = ElementRole::MenuButton;
+        described.defaultAction = L"Ouvrir";
+        described.pattern = ElementPattern::ExpandCollapse;  // it opens the menu "Fichier"
+    } else {
+        described.name = L"Arr\u00eater";
+        described.defaultAction = L"Appuyer";
     }
-    if (element == kActionElement) {
-        return {L"Action", ElementRole::MenuButton, L"Ouvrir"};
-    }
-    return {L"Arr\u00eater", ElementRole::PushButton, L"Appuyer"};
+    described.enabled = enabled;
+    return described;
 }
 
 }  // namespace zudav

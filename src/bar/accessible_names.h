@@ -1,5 +1,7 @@
-// What a screen reader says of each element of the bar: its name, its role and its default action. A slot is named by
-// its tooltip, by its file's name when it has none, and a free slot by its number; a document opens, a program starts.
+// What screen readers are told of each element of the bar, through MSAA and UI Automation alike: its name, its role
+// and default action, its help text, its place among the slots, whether it can be used, and what UI Automation makes
+// of it. A slot is named by its tooltip, by its file's name when it has none, and a free slot by its number; a
+// document opens, a program starts.
 #pragma once
 
 #include <array>
@@ -24,13 +26,27 @@ inline bool operator==(const SlotItem& a, const SlotItem& b) {
 
 enum class ElementRole { PushButton, MenuButton };
 
+// UI Automation's control types for the bar (a tool bar) and its elements (buttons).
+enum class ControlType { ToolBar, Button };
+// The one control pattern each element answers: a button that acts, or one that opens a menu.
+enum class ElementPattern { Invoke, ExpandCollapse };
+
 struct AccessibleElement {
     std::wstring name;
     ElementRole role = ElementRole::PushButton;
     std::wstring defaultAction;  // empty: none
+    std::wstring help;           // a slot's item path; empty otherwise
+    int positionInSet = 0;       // 1-based among the slots; 0 for "Action" and "Arrêter", which are in no set
+    int sizeOfSet = 0;
+    bool enabled = true;  // false while one of the bar's modal windows is open
+    ControlType controlType = ControlType::Button;
+    ElementPattern pattern = ElementPattern::Invoke;
 };
 
-// Element `element` of the bar (slot_geometry.h: "Action", the slots, "Arrêter").
-AccessibleElement DescribeElement(int element, const std::array<SlotItem, keys::kItemCount>& slots);
+// Element `element` of the bar (slot_geometry.h: "Action", the slots, "Arrêter"), in a bar that is enabled or not.
+AccessibleElement DescribeElement(int element, const std::array<SlotItem, keys::kItemCount>& slots, bool enabled);
+
+// What UI Automation makes of the bar itself.
+inline constexpr ControlType kBarControlType = ControlType::ToolBar;
 
 }  // namespace zudav

@@ -149,6 +149,10 @@ class BarWindow {
     // the front, as the window system does when the user clicks a disabled owner.
     virtual void BringModalToFront() = 0;
 
+    // Says a sentence to the screen reader, if one is listening, without moving the keyboard's focus (a launch that
+    // failed, items exchanged in the configuration window).
+    virtual void Announce(const std::wstring& text) = 0;
+
     // Closes the window by the same road as the window system's close (exit processing runs).
     virtual void Close() = 0;
 };

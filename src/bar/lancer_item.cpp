@@ -32,11 +32,11 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdm
         platform_.Beep();
         return;
     }
-    // Any step below that fails ends the launch with the message.
+    // Any step below that fails ends the launch with the message, which the screen reader also hears at once.
     auto fail = [&] {
-        Modal([&] {
-            platform_.ShowMessage(kErreurFichierTitre, ErreurFichierTexte(module_.SautLigne), MessageIcon::Stop);
-        });
+        const std::wstring text = ErreurFichierTexte(module_.SautLigne);
+        window_.Announce(text);
+        Modal([&] { platform_.ShowMessage(kErreurFichierTitre, text, MessageIcon::Stop); });
     };
 
     const std::wstring barFolder = FolderOf(platform_.ExecutablePath());

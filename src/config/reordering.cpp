@@ -54,8 +54,23 @@ void FrmAide::OnIcoClick(int position) {
     window_.ClearSelection();
 }
 
+namespace {
+
+// What the screen reader hears when the item at `from` goes to position `to` (numbered from 1, as the user counts
+// them), exchanged with the item there or moved to a free position.
+std::wstring EchangeAnnonce(int from, int to, bool toWasFree) {
+    const std::wstring a = std::to_wstring(from + 1), b = std::to_wstring(to + 1);
+    return toWasFree ? L"\u00c9l\u00e9ment " + a + L" d\u00e9plac\u00e9 \u00e0 la position " + b + L"."
+                     : L"\u00c9l\u00e9ments " + a + L" et " + b + L" \u00e9chang\u00e9s.";
+}
+
+}  // namespace
+
 void FrmAide::Intervertir(int first, int second) {
     const ConfigItem partner = items[second];
+    if (first != second) {
+        bar_.Announce(EchangeAnnonce(first, second, partner.chemin.empty()));
+    }
     items[second] = selected_;
     items[first] = partner;
     selection.reset();

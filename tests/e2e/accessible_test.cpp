@@ -3,21 +3,27 @@
 // program, a program without a tooltip, a document and a missing program: the names, roles and default actions of its
 // fifteen elements, their places in a column and in a row, hit-testing, the keyboard's focus and a name that changes
 // (with their events), its colours under a high-contrast theme, and "Arrêter" pressed through its default action.
+// The same bar through UI Automation: the answer to WM_GETOBJECT for UiaRootObjectId, then the provider itself (Wine's
+// uiautomationcore does not hand it back in-process): the tool bar and its fifteen buttons as MSAA names them, their
+// help texts, places among the slots, patterns, state, places and focus, and what invoking and expanding post.
 #include <windows.h>
 // After windows.h, which they need.
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <fstream>
 #include <set>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 #include "bar/principal.h"
 #include "bar/settings/memory_store.h"
+#include "bar/win32/bar_ids.h"
 #include "bar/win32/bar_view.h"
 #include "platform/paths.h"
 #include "platform/win32/system_dlls.h"
@@ -60,6 +66,83 @@ LONG Number(IAccessible* bar, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARI
     VARIANT value;
     VariantInit(&value);
     return SUCCEEDED((bar->*get)(Child(id), &value)) && value.vt == VT_I4 ? value.lVal : -1;
+}
+
+// A UI Automation property as text: a string, a number, true or false, "(none)", or the error.
+std::wstring Property(IUnknown* element, PROPERTYID id) {
+    IRawElementProviderSimple* simple = nullptr;
+    element->QueryInterface(__uuidof(IRawElementProviderSimple), reinterpret_cast<void**>(&simple));
+    VARIANT value;
+    VariantInit(&value);
+    const HRESULT read = simple->GetPropertyValue(id, &value);
+    simple->Release();
+    if (FAILED(read)) {
+        return L"error " + std::to_wstring(static_cast<unsigned long>(read));
+    }
+    const std::wstring text = value.vt == VT_BSTR   ? std::wstring(value.bstrVal)
+                              : value.vt == VT_I4   ? std::to_wstring(value.lVal)
+                              : value.vt == VT_BOOL ? (value.boolVal != VARIANT_FALSE ? L"true" : L"false")
+                                                    : L"(none)";
+    VariantClear(&value);
+    return text;
+}
+
+// The control patterns an element gives, by name.
+std::wstring Patterns(IUnknown* element) {
+    IRawElementProviderSimple* simple = nullptr;
+    element->QueryInterface(__uuidof(IRawElementProviderSimple), reinterpret_cast<void**>(&simple));
+    std::wstring patterns;
+    for (const auto& [id, name] :
+         {std::pair{UIA_InvokePatternId, L"invoke"}, {UIA_ExpandCollapsePatternId, L"expand"}}) {
+        IUnknown* pattern = nullptr;
+        if (SUCCEEDED(simple->GetPatternProvider(id, &pattern)) && pattern != nullptr) {
+            patterns += name;
+            pattern->Release();
+        }
+    }
+    simple->Release();
+    return patterns;
+}
+
+IRawElementProviderFragment* Go(IRawElementProviderFragment* from, NavigateDirection direction) {
+    IRawElementProviderFragment* to = nullptr;
+    from->Navigate(direction, &to);
+    return to;
+}
+
+// UI Automation's client side, as a screen reader reads a window: its node, and a property of the node.
+typedef HRESULT WINAPI NodeFromHandle(HWND window, void** node);
+typedef HRESULT WINAPI NodeProperty(void* node, PROPERTYID id, VARIANT* value);
+typedef BOOL WINAPI NodeRelease(void* node);
+
+std::wstring ClientReads(HWND window, PROPERTYID id) {
+    using zudav::win32::SystemFunction;
+    static const auto fromHandle = SystemFunction<NodeFromHandle>(L"uiautomationcore.dll", "UiaNodeFromHandle");
+    static const auto property = SystemFunction<NodeProperty>(L"uiautomationcore.dll", "UiaGetPropertyValue");
+    static const auto release = SystemFunction<NodeRelease>(L"uiautomationcore.dll", "UiaNodeRelease");
+    void* node = nullptr;
+    if (const HRESULT made = fromHandle(window, &node); FAILED(made)) {
+        return L"no node: " + std::to_wstring(static_cast<unsigned long>(made));
+    }
+    VARIANT value;
+    VariantInit(&value);
+    const HRESULT read = property(node, id, &value);
+    release(node);
+    const std::wstring text = FAILED(read)          ? L"error " + std::to_wstring(static_cast<unsigned long>(read))
+                              : value.vt == VT_BSTR ? std::wstring(value.bstrVal)
+                              : value.vt == VT_I4   ? std::to_wstring(value.lVal)
+                                                    : L"type " + std::to_wstring(value.vt);
+    VariantClear(&value);
+    return text;
+}
+
+// The element whose default action the bar posted to itself, taken off the queue (none: -1).
+long TakePostedAction(HWND window) {
+    MSG message;
+    return PeekMessageW(&message, window, zudav::win32::kDefaultActionMessage, zudav::win32::kDefaultActionMessage,
+                        PM_REMOVE)
+               ? static_cast<long>(message.wParam)
+               : -1;
 }
 
 // Where the layout rule puts slot `slot`'s cell in the client area, in pixels.
@@ -244,6 +327,101 @@ TEST(AccessibleBar, ReadersFindNamedButtonsWhereTheBarDrawsThem) {
     EXPECT_TRUE(g_events.count({EVENT_OBJECT_FOCUS, 3}) && g_events.count({EVENT_OBJECT_NAMECHANGE, 3}));
     UnhookWinEvent(hook);
 
+    // UI Automation: the window answers for its root; the provider's tool bar and its buttons, walked from the first
+    // child to the next sibling, named as MSAA names them.
+    EXPECT_GT(SendMessageW(window, WM_GETOBJECT, 0, static_cast<LPARAM>(UiaRootObjectId)), 0) << "no UIA answer";
+    // Read from another thread, as another program would: the bar's thread answers while it pumps its messages.
+    std::wstring clientType, clientName;
+    std::atomic<bool> read{false};
+    std::thread client([&] {
+        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        clientType = ClientReads(window, UIA_ControlTypePropertyId);
+        clientName = ClientReads(window, UIA_NamePropertyId);
+        CoUninitialize();
+        read = true;
+    });
+    for (const DWORD start = GetTickCount(); !read && GetTickCount() - start < 20000;) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        Pump();
+    }
+    client.join();
+    EXPECT_EQ(clientType, std::to_wstring(UIA_ToolBarControlTypeId));
+    EXPECT_EQ(clientName, self);
+    zudav::win32::BarAutomation* const root = view.Automation();
+    ASSERT_NE(root, nullptr);
+    root->AddRef();
+    EXPECT_EQ(Property(static_cast<IRawElementProviderSimple*>(root), UIA_ControlTypePropertyId),
+              std::to_wstring(UIA_ToolBarControlTypeId));
+    EXPECT_EQ(Property(static_cast<IRawElementProviderSimple*>(root), UIA_NamePropertyId), self);
+    std::vector<IRawElementProviderFragment*> buttons{Go(root, NavigateDirection_FirstChild)};
+    while (buttons.back() != nullptr) {
+        buttons.push_back(Go(buttons.back(), NavigateDirection_NextSibling));
+    }
+    buttons.pop_back();
+    ASSERT_EQ(buttons.size(), 15u);
+    for (LONG element = 0; element < 15; ++element) {
+        EXPECT_EQ(Property(buttons[element], UIA_NamePropertyId), Read(bar, &IAccessible::get_accName, element + 1));
+        EXPECT_EQ(Property(buttons[element], UIA_ControlTypePropertyId), std::to_wstring(UIA_ButtonControlTypeId));
+    }
+    const std::tuple<LONG, const wchar_t*, const wchar_t*, const wchar_t*, const wchar_t*> uia[] = {
+        {0, L"(none)", L"(none)", L"(none)", L"expand"},
+        {1, L"C:\\windows\\system32\\notepad.exe", L"1", L"13", L"invoke"},
+        {3, L"C:\\windows\\win.ini", L"3", L"13", L"invoke"},
+        {5, L"(none)", L"5", L"13", L"invoke"},
+        {14, L"(none)", L"(none)", L"(none)", L"invoke"}};
+    for (const auto& [element, help, position, size, patterns] : uia) {
+        SCOPED_TRACE(element);
+        EXPECT_EQ(Property(buttons[element], UIA_HelpTextPropertyId), help);
+        EXPECT_EQ(Property(buttons[element], UIA_PositionInSetPropertyId), position);
+        EXPECT_EQ(Property(buttons[element], UIA_SizeOfSetPropertyId), size);
+        EXPECT_EQ(Patterns(buttons[element]), patterns);
+    }
+    IRawElementProviderFragment* const last = Go(root, NavigateDirection_LastChild);
+    EXPECT_EQ(Property(last, UIA_AutomationIdPropertyId), L"Stop");
+    last->Release();
+
+    // A button's place is where MSAA puts it, and the point in its middle finds it; the keyboard's focus set on it.
+    UiaRect five{};
+    buttons[6]->get_BoundingRectangle(&five);
+    RECT place = Place(bar, window, 7);
+    MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_TRUE(five.left == place.left && five.top == place.top && five.width == place.right - place.left)
+        << five.left << ", " << five.top << " " << five.width;
+    IRawElementProviderFragment* found = nullptr;
+    root->ElementProviderFromPoint(five.left + five.width / 2, five.top + five.height / 2, &found);
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(Property(found, UIA_AutomationIdPropertyId), L"Slot5");
+    found->Release();
+    EXPECT_EQ(buttons[6]->SetFocus(), S_OK);
+    EXPECT_EQ(Property(buttons[6], UIA_HasKeyboardFocusPropertyId), L"true");
+    IRawElementProviderFragment* focused = nullptr;
+    root->GetFocus(&focused);
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(Property(focused, UIA_AutomationIdPropertyId), L"Slot5");
+    focused->Release();
+
+    // Invoked, a slot posts its default action as a click would; "Action" expanded posts its own; under a modal window
+    // the buttons are disabled and refuse.
+    IInvokeProvider* invoke = nullptr;
+    ASSERT_EQ(buttons[2]->QueryInterface(__uuidof(IInvokeProvider), reinterpret_cast<void**>(&invoke)), S_OK);
+    EXPECT_EQ(invoke->Invoke(), S_OK);
+    EXPECT_EQ(TakePostedAction(window), 2);
+    IExpandCollapseProvider* expand = nullptr;
+    ASSERT_EQ(buttons[0]->QueryInterface(__uuidof(IExpandCollapseProvider), reinterpret_cast<void**>(&expand)), S_OK);
+    ExpandCollapseState state = ExpandCollapseState_Expanded;
+    EXPECT_TRUE(SUCCEEDED(expand->get_ExpandCollapseState(&state)) && state == ExpandCollapseState_Collapsed);
+    EXPECT_EQ(expand->Collapse(), static_cast<HRESULT>(UIA_E_INVALIDOPERATION));
+    EXPECT_EQ(expand->Expand(), S_OK);
+    EXPECT_EQ(TakePostedAction(window), 0);
+    expand->Release();
+    EnableWindow(window, FALSE);
+    EXPECT_EQ(Property(buttons[2], UIA_IsEnabledPropertyId), L"false");
+    EXPECT_EQ(Property(static_cast<IRawElementProviderSimple*>(root), UIA_IsEnabledPropertyId), L"false");
+    EXPECT_EQ(invoke->Invoke(), static_cast<HRESULT>(UIA_E_ELEMENTNOTENABLED));
+    EXPECT_EQ(TakePostedAction(window), -1);
+    EnableWindow(window, TRUE);
+    EXPECT_EQ(Property(buttons[2], UIA_IsEnabledPropertyId), L"true");
+
     // "Arrêter", pressed by its default action, closes the bar; the object then answers that it is gone.
     EXPECT_EQ(bar->accDoDefaultAction(Child(6)), DISP_E_MEMBERNOTFOUND) << "a free slot";
     EXPECT_EQ(bar->accDoDefaultAction(Child(15)), S_OK);
@@ -252,6 +430,15 @@ TEST(AccessibleBar, ReadersFindNamedButtonsWhereTheBarDrawsThem) {
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(bar->get_accChildCount(&count), RPC_E_DISCONNECTED);
     bar->Release();
+    const std::wstring gone = L"error " + std::to_wstring(static_cast<unsigned long>(UIA_E_ELEMENTNOTAVAILABLE));
+    EXPECT_EQ(Property(buttons[3], UIA_NamePropertyId), gone);
+    EXPECT_EQ(Property(static_cast<IRawElementProviderSimple*>(root), UIA_NamePropertyId), gone);
+    EXPECT_EQ(invoke->Invoke(), static_cast<HRESULT>(UIA_E_ELEMENTNOTAVAILABLE));
+    invoke->Release();
+    for (IRawElementProviderFragment* button : buttons) {
+        button->Release();
+    }
+    root->Release();
     OleUninitialize();
 }
 

@@ -61,35 +61,55 @@ TEST(DrawnBar, PointsFallOnTheIconAboveItsCellThenOnActionStopTheCellOrTheBackgr
     EXPECT_EQ(ElementRect(column, SlotElement(0)), column.cells[0]);
 }
 
-TEST(DrawnBar, ScreenReadersHearEachSlotByItsTooltipItsFilesNameOrItsNumber) {
+// Each kind of element, in an enabled bar and under one of its modal windows: what MSAA says of it (name, role,
+// default action) beside what UI Automation says (help text, place among the slots, enabled, control type, pattern).
+TEST(DrawnBar, ScreenReadersHearEachElementAlikeThroughMsaaAndUiAutomation) {
     std::array<SlotItem, keys::kItemCount> slots;
     slots[0] = {SlotKind::Program, L"C:\\Windows\\notepad.exe", L"Bloc-notes"};
     slots[1] = {SlotKind::Program, L"C:\\Windows\\notepad.exe", L""};
     slots[2] = {SlotKind::Document, L"C:\\Docs\\lettre.txt", L"Lettre"};
     slots[3] = {SlotKind::Document, L"C:\\Docs\\Lettres\\", L""};   // a folder, opened as a document
     slots[4] = {SlotKind::Program, L"C:\\Prog\\disparu.exe", L""};  // shows the placeholder
+    constexpr auto kPush = ElementRole::PushButton;
+    constexpr auto kInvoke = ElementPattern::Invoke;
     const struct {
         int element;
+        bool enabled;
+        // MSAA
         const wchar_t* name;
         ElementRole role;
         const wchar_t* action;
+        // UI Automation
+        const wchar_t* help;
+        int position, size;
+        ElementPattern pattern;
     } cases[] = {
-        {kActionElement, L"Action", ElementRole::MenuButton, L"Ouvrir"},
-        {SlotElement(0), L"Bloc-notes", ElementRole::PushButton, L"Lancer"},
-        {SlotElement(1), L"notepad.exe", ElementRole::PushButton, L"Lancer"},
-        {SlotElement(2), L"Lettre", ElementRole::PushButton, L"Ouvrir"},
-        {SlotElement(3), L"Lettres", ElementRole::PushButton, L"Ouvrir"},
-        {SlotElement(4), L"disparu.exe", ElementRole::PushButton, L"Lancer"},
-        {SlotElement(5), L"Emplacement libre 6", ElementRole::PushButton, L""},  // a click only beeps
-        {SlotElement(12), L"Emplacement libre 13", ElementRole::PushButton, L""},
-        {kStopElement, L"Arr\u00eater", ElementRole::PushButton, L"Appuyer"},
+        {kActionElement, true, L"Action", ElementRole::MenuButton, L"Ouvrir", L"", 0, 0,
+         ElementPattern::ExpandCollapse},
+        {kActionElement, false, L"Action", ElementRole::MenuButton, L"Ouvrir", L"", 0, 0,
+         ElementPattern::ExpandCollapse},
+        {SlotElement(0), true, L"Bloc-notes", kPush, L"Lancer", L"C:\\Windows\\notepad.exe", 1, 13, kInvoke},
+        {SlotElement(1), false, L"notepad.exe", kPush, L"Lancer", L"C:\\Windows\\notepad.exe", 2, 13, kInvoke},
+        {SlotElement(2), true, L"Lettre", kPush, L"Ouvrir", L"C:\\Docs\\lettre.txt", 3, 13, kInvoke},
+        {SlotElement(3), false, L"Lettres", kPush, L"Ouvrir", L"C:\\Docs\\Lettres\\", 4, 13, kInvoke},
+        {SlotElement(4), true, L"disparu.exe", kPush, L"Lancer", L"C:\\Prog\\disparu.exe", 5, 13, kInvoke},
+        {SlotElement(5), true, L"Emplacement libre 6", kPush, L"", L"", 6, 13, kInvoke},  // a click only beeps
+        {SlotElement(12), false, L"Emplacement libre 13", kPush, L"", L"", 13, 13, kInvoke},
+        {kStopElement, true, L"Arr\u00eater", kPush, L"Appuyer", L"", 0, 0, kInvoke},
+        {kStopElement, false, L"Arr\u00eater", kPush, L"Appuyer", L"", 0, 0, kInvoke},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.element);
-        const AccessibleElement element = DescribeElement(c.element, slots);
+        SCOPED_TRACE(testing::Message() << c.element << (c.enabled ? " enabled" : " disabled"));
+        const AccessibleElement element = DescribeElement(c.element, slots, c.enabled);
         EXPECT_EQ(element.name, c.name);
         EXPECT_EQ(element.role, c.role);
         EXPECT_EQ(element.defaultAction, c.action);
+        EXPECT_EQ(element.help, c.help);
+        EXPECT_EQ(element.positionInSet, c.position);
+        EXPECT_EQ(element.sizeOfSet, c.size);
+        EXPECT_EQ(element.enabled, c.enabled);
+        EXPECT_EQ(element.controlType, ControlType::Button);
+        EXPECT_EQ(element.pattern, c.pattern);
     }
 }
 

@@ -423,6 +423,10 @@ TEST_F(Reordering, TwoClicksMoveOrExchangeWholeItems) {
     aide.OnIcoClick(4);
     aide.OnIcoClick(4);
     EXPECT_EQ(StoredItem(4), item0) << "the same position twice changes nothing";
+    EXPECT_EQ(bar.announcements,
+              (std::vector<std::wstring>{L"\u00c9l\u00e9ment 3 d\u00e9plac\u00e9 \u00e0 la position 8.",
+                                         L"\u00c9l\u00e9ments 1 et 5 \u00e9chang\u00e9s."}))
+        << "the screen reader hears each move but the one that changes nothing";
     for (int n = 0; n < 13; ++n) {
         for (const wchar_t* prefix : {L"Chemin", L"Ligne", L"Tool", L"Icone"}) {
             EXPECT_TRUE(Stored(prefix + std::to_wstring(n))) << prefix << n;

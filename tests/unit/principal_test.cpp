@@ -559,6 +559,7 @@ class Launch : public BarTest {
         platform.messages.clear();
         platform.eventPasses = 0;
         bar.minimized = false;
+        bar.announcements.clear();
     }
 };
 
@@ -623,6 +624,11 @@ TEST_F(Launch, EachItemTakesTheRunBoxsRoadInItsFolderAndOnlyARealFailureShowsThe
         }
         EXPECT_EQ(roads, c.roads);
         EXPECT_EQ(platform.messages.size(), c.message ? 1u : 0u);
+        std::vector<std::wstring> told;
+        for (const auto& message : platform.messages) {
+            told.push_back(message.text);
+        }
+        EXPECT_EQ(bar.announcements, told) << "the screen reader hears the message as it shows";
         EXPECT_EQ(bar.minimized, c.minimised);
         EXPECT_EQ(platform.eventPasses, c.minimised ? 1 : 0);
     }

@@ -78,6 +78,7 @@ class FakeBarWindow : public BarWindow {
     void StartDockingTimer() override { ++dockingTimerStarts; }
     void SetHideTimer(bool running) override { hideTimer = running; }
     bool PointerOver() const override { return pointerOver; }
+    void Announce(const std::wstring& text) override { announcements.push_back(text); }
     void Close() override { ++closeRequests; }
 
     DesktopToolbarList toolbars;  // this bar's own shell, unless the test gives it one shared with other bars
@@ -139,6 +140,7 @@ class FakeBarWindow : public BarWindow {
     std::vector<bool> menuPopups;                       // one entry per popup: was "A &Propos de ..." the default item
     std::vector<std::optional<PixelPoint>> menuPlaces;  // and where it opened (none: at the pointer)
     int keyboardToTrayIcon = 0;
+    std::vector<std::wstring> announcements;  // what the screen reader was told, in order
 };
 
 }  // namespace zudav

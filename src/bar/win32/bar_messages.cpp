@@ -17,7 +17,7 @@
 namespace zudav::win32 {
 
 AccessibleElement BarView::Element(int element) const {
-    return DescribeElement(element, items_);
+    return DescribeElement(element, items_, IsWindowEnabled(window_) != FALSE);
 }
 
 RECT BarView::ElementPlace(int element) const {
@@ -40,6 +40,19 @@ void BarView::FocusElement(int element) {
 
 void BarView::PostDefaultAction(int element) {
     PostMessageW(window_, kDefaultActionMessage, static_cast<WPARAM>(element), 0);
+}
+
+BarAutomation* BarView::Automation() {
+    if (!automation_ && window_ != nullptr) {
+        automation_.Reset(BarAutomation::Make(*this));
+    }
+    return automation_.Get();
+}
+
+void BarView::Announce(const std::wstring& text) {
+    if (BarAutomation* automation = Automation()) {
+        automation->Announce(text);
+    }
 }
 
 // A left click on a slot's cell, or a left press on its icon box, starts its item.
@@ -285,6 +298,9 @@ void BarView::MoveFocus(int element) {
     InvalidatePart(ElementRect(parts_, focus_));
     if (GetFocus() == window_) {
         NotifyWinEvent(EVENT_OBJECT_FOCUS, window_, OBJID_CLIENT, focus_ + 1);
+        if (automation_) {  // a client that never asked for the bar's elements knows none of them
+            automation_.Get()->RaiseFocusChanged(focus_);
+        }
     }
 }
 
@@ -304,6 +320,10 @@ void BarView::Activate(int element, bool asAdministrator) {
 }
 
 LRESULT BarView::AnswerAccessibility(WPARAM wParam, LPARAM lParam) {
+    if (static_cast<DWORD>(lParam) == static_cast<DWORD>(UiaRootObjectId)) {
+        BarAutomation* automation = Automation();
+        return automation != nullptr ? automation->Answer(wParam, lParam) : 0;
+    }
     if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) {
         return 0;  // the frame, the caption and the rest are the window system's
     }
@@ -476,6 +496,9 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_SETFOCUS:
             InvalidatePart(ElementRect(parts_, focus_));
             NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, focus_ + 1);
+            if (automation_) {
+                automation_.Get()->RaiseFocusChanged(focus_);
+            }
             return 0;
         case WM_KILLFOCUS:
             InvalidatePart(ElementRect(parts_, focus_));
@@ -582,6 +605,10 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             if (accessible_) {
                 accessible_.Get()->Detach();
                 accessible_.Reset();
+            }
+            if (automation_) {
+                automation_.Get()->Detach();
+                automation_.Reset();
             }
             if (dropTarget_) {
                 RevokeDragDrop(window);

@@ -159,6 +159,9 @@ void BarView::ShowSlotItem(int slot, const SlotItem& item) {
     if (Element(SlotElement(slot)).name != before) {
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, SlotElement(slot) + 1);
     }
+    if (automation_) {
+        automation_.Get()->RaiseChildrenInvalidated();
+    }
 }
 
 void BarView::SetCellBorder(int cell, bool border) {

@@ -18,6 +18,7 @@
 #include "bar/settings/keys.h"
 #include "bar/slot_geometry.h"
 #include "bar/win32/bar_accessible.h"
+#include "bar/win32/bar_automation.h"
 #include "bar/win32/bar_drop_target.h"
 #include "bar/win32/desktop_toolbar.h"
 #include "platform/slow_files.h"
@@ -110,6 +111,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void StartDockingTimer() override;
     void SetHideTimer(bool running) override;
     bool PointerOver() const override;
+    void Announce(const std::wstring& text) override;
     void Close() override;
 
     HWND Window() const override { return window_; }
@@ -119,6 +121,9 @@ class BarView final : public BarWindow, public AccessibleBarView {
     std::optional<int> KeyboardFocus() const override;
     void FocusElement(int element) override;
     void PostDefaultAction(int element) override;
+    bool MenuOpen() const override { return menuOpen_; }
+    // The bar's UI Automation provider, made when first needed; nullptr without UI Automation.
+    BarAutomation* Automation();
 
     // For the window procedure.
     void Bind(HWND window) {
@@ -204,6 +209,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     int focus_ = SlotElement(0);     // the element the keyboard acts on
     bool focusShown_ = false;        // shown once the keyboard has been used
     bool menuAtFocus_ = false;       // the menu "Fichier" pops up under "Action", not at the pointer
+    bool menuOpen_ = false;          // the menu "Fichier" is open
     HWND previousWindow_ = nullptr;  // the window that was active before the bar, for Escape
     ShellDesktopToolbar toolbar_;
     bool followingClient_ = false;  // a WM_MOUSELEAVE is asked for
@@ -222,6 +228,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     UniqueMenu menu_;
     UniqueCom<BarDropTarget> dropTarget_;  // registered with OLE while the window lives
     UniqueCom<BarAccessible> accessible_;  // made when a screen reader first asks for it
+    UniqueCom<BarAutomation> automation_;  // made when a UI Automation client first asks for it, or hears events
     UniqueWinEventHook foregroundHook_;    // another program's window came to the foreground
     UniqueWinEventHook frontMovesHook_;    // a window moved or changed its size (the foreground one counts)
 };
