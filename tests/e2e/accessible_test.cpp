@@ -313,6 +313,21 @@ TEST(AccessibleBar, ReadersFindNamedButtonsWhereTheBarDrawsThem) {
         Pump();
     }
 
+    // Hovered while another window is in front, the bar highlights the slot but takes no focus: a reader hears nothing.
+    HWND front = CreateWindowExW(0, L"STATIC", L"devant", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
+                                 nullptr, nullptr);
+    SetForegroundWindow(front);
+    Pump();
+    g_events.clear();
+    const RECT hovered = Cell(window, principal.Horizon, 3);
+    SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(hovered.left + 4, hovered.top + 4));
+    Pump();
+    EXPECT_NE(GetFocus(), window) << "the hover took the focus";
+    EXPECT_EQ(
+        std::count_if(g_events.begin(), g_events.end(), [](auto heard) { return heard.first == EVENT_OBJECT_FOCUS; }),
+        0);
+    DestroyWindow(front);
+
     // The keyboard's focus goes from slot to slot, and a reader hears it; a new tooltip is a new name, heard too.
     SetFocus(window);
     SendMessageW(window, WM_KEYDOWN, VK_RIGHT, 0);
@@ -417,8 +432,10 @@ TEST(AccessibleBar, ReadersFindNamedButtonsWhereTheBarDrawsThem) {
     EnableWindow(window, FALSE);
     EXPECT_EQ(Property(buttons[2], UIA_IsEnabledPropertyId), L"false");
     EXPECT_EQ(Property(static_cast<IRawElementProviderSimple*>(root), UIA_IsEnabledPropertyId), L"false");
+    // Disabled under a modal window: the press is refused, and posted all the same so that the bar brings that window
+    // forward, as a click on it would.
     EXPECT_EQ(invoke->Invoke(), static_cast<HRESULT>(UIA_E_ELEMENTNOTENABLED));
-    EXPECT_EQ(TakePostedAction(window), -1);
+    EXPECT_EQ(TakePostedAction(window), 2);
     EnableWindow(window, TRUE);
     EXPECT_EQ(Property(buttons[2], UIA_IsEnabledPropertyId), L"true");
 

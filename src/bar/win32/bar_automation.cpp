@@ -307,11 +307,8 @@ HRESULT BarAutomationElement::Invoke() {
     if (view == nullptr) {
         return kGone;
     }
-    if (!view->Element(element_).enabled) {
-        return static_cast<HRESULT>(UIA_E_ELEMENTNOTENABLED);
-    }
-    view->PostDefaultAction(element_);
-    return S_OK;
+    view->PostDefaultAction(element_);  // under a modal window, the bar brings that window forward instead
+    return view->Element(element_).enabled ? S_OK : static_cast<HRESULT>(UIA_E_ELEMENTNOTENABLED);
 }
 
 HRESULT BarAutomationElement::Expand() {
@@ -320,6 +317,7 @@ HRESULT BarAutomationElement::Expand() {
         return kGone;
     }
     if (!view->Element(element_).enabled) {
+        view->PostDefaultAction(element_);  // brings the modal window forward
         return static_cast<HRESULT>(UIA_E_ELEMENTNOTENABLED);
     }
     if (!view->MenuOpen()) {
