@@ -3,13 +3,9 @@
 #include <string>
 
 #include "bar/slot_geometry.h"
-#include "platform/win32/system_dlls.h"
 
 namespace zudav::win32 {
 namespace {
-
-constexpr wchar_t kOleacc[] = L"oleacc.dll";
-// From the interface's declaration: a program that also links oleacc's import library finds another IID_IAccessible.
 
 // Child ids: CHILDID_SELF (0) is the bar, element e is child e + 1.
 VARIANT ChildId(std::optional<int> element) {
@@ -20,22 +16,6 @@ VARIANT ChildId(std::optional<int> element) {
     return id;
 }
 
-HRESULT Text(const std::wstring& text, BSTR* out) {
-    if (out == nullptr) {
-        return E_POINTER;
-    }
-    *out = nullptr;
-    if (text.empty()) {
-        return S_FALSE;
-    }
-    *out = SysAllocString(text.c_str());
-    return *out != nullptr ? S_OK : E_OUTOFMEMORY;
-}
-
-HRESULT NoText(BSTR* out) {
-    return Text(L"", out);
-}
-
 std::wstring WindowText(HWND window) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
@@ -43,44 +23,6 @@ std::wstring WindowText(HWND window) {
 }
 
 }  // namespace
-
-LRESULT BarAccessible::Answer(WPARAM wParam) {
-    static const auto lresultFromObject = SystemFunction<decltype(::LresultFromObject)>(kOleacc, "LresultFromObject");
-    const LRESULT result = lresultFromObject != nullptr ? lresultFromObject(__uuidof(IAccessible), wParam, this) : 0;
-    return result > 0 ? result : 0;  // an error code is no answer
-}
-
-HRESULT BarAccessible::QueryInterface(REFIID iid, void** object) {
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    *object = iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(IAccessible) ? this : nullptr;
-    if (*object == nullptr) {
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-}
-
-ULONG BarAccessible::AddRef() {
-    return static_cast<ULONG>(InterlockedIncrement(&references_));
-}
-
-ULONG BarAccessible::Release() {
-    const LONG left = InterlockedDecrement(&references_);
-    if (left == 0) {
-        delete this;
-    }
-    return static_cast<ULONG>(left);
-}
-
-HRESULT BarAccessible::GetTypeInfoCount(UINT* count) {
-    if (count == nullptr) {
-        return E_POINTER;
-    }
-    *count = 0;
-    return S_OK;
-}
 
 HRESULT BarAccessible::Child(const VARIANT& child, std::optional<int>& element) const {
     if (view_ == nullptr) {
@@ -95,17 +37,11 @@ HRESULT BarAccessible::Child(const VARIANT& child, std::optional<int>& element) 
 
 // The standard object of the bar's window (its frame, caption and system menu) holds the client area.
 HRESULT BarAccessible::get_accParent(IDispatch** parent) {
-    static const auto create =
-        SystemFunction<decltype(::CreateStdAccessibleObject)>(kOleacc, "CreateStdAccessibleObject");
     if (parent == nullptr) {
         return E_POINTER;
     }
     *parent = nullptr;
-    if (view_ == nullptr) {
-        return RPC_E_DISCONNECTED;
-    }
-    return create != nullptr ? create(view_->Window(), OBJID_WINDOW, IID_IDispatch, reinterpret_cast<void**>(parent))
-                             : S_FALSE;
+    return view_ == nullptr ? RPC_E_DISCONNECTED : WindowObject(view_->Window(), parent);
 }
 
 HRESULT BarAccessible::get_accChildCount(LONG* count) {
@@ -138,13 +74,13 @@ HRESULT BarAccessible::get_accName(VARIANT child, BSTR* name) {
 HRESULT BarAccessible::get_accValue(VARIANT child, BSTR* value) {
     std::optional<int> element;
     const HRESULT known = Child(child, element);
-    return FAILED(known) ? known : NoText(value);
+    return FAILED(known) ? known : Text(L"", value);
 }
 
 HRESULT BarAccessible::get_accDescription(VARIANT child, BSTR* description) {
     std::optional<int> element;
     const HRESULT known = Child(child, element);
-    return FAILED(known) ? known : NoText(description);
+    return FAILED(known) ? known : Text(L"", description);
 }
 
 HRESULT BarAccessible::get_accRole(VARIANT child, VARIANT* role) {
@@ -186,20 +122,20 @@ HRESULT BarAccessible::get_accState(VARIANT child, VARIANT* state) {
 HRESULT BarAccessible::get_accHelp(VARIANT child, BSTR* help) {
     std::optional<int> element;
     const HRESULT known = Child(child, element);
-    return FAILED(known) ? known : NoText(help);
+    return FAILED(known) ? known : Text(L"", help);
 }
 
 HRESULT BarAccessible::get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) {
     if (topic != nullptr) {
         *topic = -1;
     }
-    return NoText(file);
+    return Text(L"", file);
 }
 
 HRESULT BarAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
     std::optional<int> element;
     const HRESULT known = Child(child, element);
-    return FAILED(known) ? known : NoText(shortcut);
+    return FAILED(known) ? known : Text(L"", shortcut);
 }
 
 HRESULT BarAccessible::get_accFocus(VARIANT* child) {

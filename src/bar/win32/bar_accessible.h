@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "bar/accessible_names.h"
+#include "platform/win32/accessible_object.h"
 
 namespace zudav::win32 {
 
@@ -33,29 +34,13 @@ class AccessibleBarView {
     ~AccessibleBarView() = default;
 };
 
-// Hand-written COM objects stay out of anonymous namespaces: GCC miscompiles calls through them otherwise.
-class BarAccessible final : public IAccessible {
+class BarAccessible final : public AccessibleObject {
   public:
     // One reference, the caller's.
     explicit BarAccessible(AccessibleBarView& view) : view_(&view) {}
-    BarAccessible(const BarAccessible&) = delete;
-    BarAccessible& operator=(const BarAccessible&) = delete;
 
     // The window is going: a screen reader that still holds the object gets RPC_E_DISCONNECTED.
     void Detach() { view_ = nullptr; }
-    // The answer to WM_GETOBJECT, or 0 when oleacc cannot be had.
-    LRESULT Answer(WPARAM wParam);
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return E_NOTIMPL;
-    }
 
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override;
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override;
@@ -76,15 +61,12 @@ class BarAccessible final : public IAccessible {
     HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override;
     HRESULT STDMETHODCALLTYPE accHitTest(LONG left, LONG top, VARIANT* child) override;
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override;
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
   private:
-    ~BarAccessible() = default;
+    ~BarAccessible() override = default;
     // The element a child id stands for, in `element` (none: the bar itself); an error for an id that is none.
     HRESULT Child(const VARIANT& child, std::optional<int>& element) const;
 
-    LONG references_ = 1;
     AccessibleBarView* view_;
 };
 

@@ -2,73 +2,7 @@
 
 #include <string>
 
-#include "platform/win32/system_dlls.h"
-
 namespace zudav::win32 {
-namespace {
-
-constexpr wchar_t kOleacc[] = L"oleacc.dll";
-
-HRESULT Text(const std::wstring& text, BSTR* out) {
-    if (out == nullptr) {
-        return E_POINTER;
-    }
-    *out = nullptr;
-    if (text.empty()) {
-        return S_FALSE;
-    }
-    *out = SysAllocString(text.c_str());
-    return *out != nullptr ? S_OK : E_OUTOFMEMORY;
-}
-
-VARIANT Number(LONG value) {
-    VARIANT number;
-    VariantInit(&number);
-    number.vt = VT_I4;
-    number.lVal = value;
-    return number;
-}
-
-}  // namespace
-
-LRESULT ButtonAccessible::Answer(WPARAM wParam) {
-    static const auto lresultFromObject = SystemFunction<decltype(::LresultFromObject)>(kOleacc, "LresultFromObject");
-    const LRESULT result = lresultFromObject != nullptr ? lresultFromObject(__uuidof(IAccessible), wParam, this) : 0;
-    return result > 0 ? result : 0;  // an error code is no answer
-}
-
-HRESULT ButtonAccessible::QueryInterface(REFIID iid, void** object) {
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    *object = iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(IAccessible) ? this : nullptr;
-    if (*object == nullptr) {
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-}
-
-ULONG ButtonAccessible::AddRef() {
-    return static_cast<ULONG>(InterlockedIncrement(&references_));
-}
-
-ULONG ButtonAccessible::Release() {
-    const LONG left = InterlockedDecrement(&references_);
-    if (left == 0) {
-        delete this;
-    }
-    return static_cast<ULONG>(left);
-}
-
-HRESULT ButtonAccessible::GetTypeInfoCount(UINT* count) {
-    if (count == nullptr) {
-        return E_POINTER;
-    }
-    *count = 0;
-    return S_OK;
-}
-
 HRESULT ButtonAccessible::Self(const VARIANT& child) const {
     if (control_ == nullptr) {
         return RPC_E_DISCONNECTED;
@@ -78,17 +12,11 @@ HRESULT ButtonAccessible::Self(const VARIANT& child) const {
 
 // The standard object of the control's window holds its client area, and leads on to the window around it.
 HRESULT ButtonAccessible::get_accParent(IDispatch** parent) {
-    static const auto create =
-        SystemFunction<decltype(::CreateStdAccessibleObject)>(kOleacc, "CreateStdAccessibleObject");
     if (parent == nullptr) {
         return E_POINTER;
     }
     *parent = nullptr;
-    if (control_ == nullptr) {
-        return RPC_E_DISCONNECTED;
-    }
-    return create != nullptr ? create(control_, OBJID_WINDOW, IID_IDispatch, reinterpret_cast<void**>(parent))
-                             : S_FALSE;
+    return control_ == nullptr ? RPC_E_DISCONNECTED : WindowObject(control_, parent);
 }
 
 HRESULT ButtonAccessible::get_accChildCount(LONG* count) {
