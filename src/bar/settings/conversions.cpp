@@ -18,18 +18,6 @@ bool IsDigit(wchar_t c) {
     return c >= L'0' && c <= L'9';
 }
 
-std::wstring Trim(const std::wstring& text) {
-    size_t first = 0;
-    size_t last = text.size();
-    while (first < last && IsBlank(text[first])) {
-        ++first;
-    }
-    while (last > first && IsBlank(text[last - 1])) {
-        --last;
-    }
-    return text.substr(first, last - first);
-}
-
 bool EqualsIgnoringAsciiCase(const std::wstring& a, const wchar_t* b) {
     size_t i = 0;
     for (; i < a.size() && b[i] != 0; ++i) {
@@ -114,6 +102,18 @@ std::optional<double> ParseAscii(const std::string& ascii) {
 }
 
 }  // namespace
+
+std::wstring Trim(const std::wstring& text) {
+    size_t first = 0;
+    size_t last = text.size();
+    while (first < last && IsBlank(text[first])) {
+        ++first;
+    }
+    while (last > first && IsBlank(text[last - 1])) {
+        --last;
+    }
+    return text.substr(first, last - first);
+}
 
 std::optional<double> ToNumber(const std::wstring& text, wchar_t decimalSeparator) {
     const std::wstring trimmed = Trim(text);

@@ -30,4 +30,7 @@ std::wstring NumberToText(double value, wchar_t decimalSeparator);
 
 std::wstring BooleanToText(bool value);
 
+// The text without the spaces and tabs at either end.
+std::wstring Trim(const std::wstring& text);
+
 }  // namespace zudav

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "bar/settings/conversions.h"
 #include "bar/settings/keys.h"
 #include "bar/settings/memory_store.h"
 
@@ -84,18 +85,6 @@ std::optional<std::wstring> Unquoted(const std::wstring& text) {
         }
     }
     return std::nullopt;
-}
-
-std::wstring Trimmed(const std::wstring& text) {
-    size_t first = 0;
-    size_t last = text.size();
-    while (first < last && IsBlank(text[first])) {
-        ++first;
-    }
-    while (last > first && IsBlank(text[last - 1])) {
-        --last;
-    }
-    return text.substr(first, last - first);
 }
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -213,7 +202,7 @@ IniReading ReadIniText(std::string_view bytes) {
         if (!line.empty() && line.back() == L'\r') {
             line.pop_back();
         }
-        const std::wstring trimmed = Trimmed(line);
+        const std::wstring trimmed = Trim(line);
         const std::wstring where = L" (ligne " + std::to_wstring(number) + L")";
         if (trimmed.empty() || trimmed.front() == L';') {
             continue;
@@ -226,11 +215,11 @@ IniReading ReadIniText(std::string_view bytes) {
             continue;
         }
         const size_t equals = trimmed.find(L'=');
-        if (!inSection || equals == std::wstring::npos || Trimmed(trimmed.substr(0, equals)).empty()) {
+        if (!inSection || equals == std::wstring::npos || Trim(trimmed.substr(0, equals)).empty()) {
             return refused(L"Cette ligne n'est pas de la forme cl\u00e9=valeur sous [Donnees]" + where + L".");
         }
-        const std::wstring key = Trimmed(trimmed.substr(0, equals));
-        const std::wstring raw = Trimmed(line.substr(line.find(L'=') + 1));
+        const std::wstring key = Trim(trimmed.substr(0, equals));
+        const std::wstring raw = Trim(line.substr(line.find(L'=') + 1));
         const std::optional<std::wstring> value = !raw.empty() && raw.front() == L'"' ? Unquoted(raw) : raw;
         if (!value) {
             return refused(L"Une valeur entre guillemets n'est pas termin\u00e9e" + where + L".");
