@@ -1,5 +1,6 @@
-// Zudav: a launcher bar. Wires the Win32 platform, the registry store, the bar window and the windows it opens
-// together and runs the message loop; F1 in any window of the program opens its help file.
+// Zudav: a launcher bar. Wires the Win32 platform, the settings store (the registry, or a portable bar's .ini), the
+// bar window and the windows it opens together and runs the message loop; F1 in any window of the program opens its
+// help file.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <ole2.h>
@@ -12,6 +13,7 @@
 #include "about/win32/about_view.h"
 #include "bar/labarre.h"
 #include "bar/principal.h"
+#include "bar/settings/ini_file_store.h"
 #include "bar/settings/win32/registry_store.h"
 #include "bar/win32/bar_view.h"
 #include "config/win32/config_view.h"
@@ -55,7 +57,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     zudav::win32::LimitDllSearchToSystem();
     const OleSession ole;
     zudav::win32::Win32Platform platform;
-    zudav::win32::RegistryStore store;
+    // A bar with "<its name>.ini" beside it is portable: its settings are in that file, and none in the registry.
+    zudav::IniFileStore portableStore(platform, zudav::PortableSettingsFile(platform.ExecutablePath()));
+    zudav::win32::RegistryStore registryStore;
+    const bool portable = platform.FileExists(zudav::PortableSettingsFile(platform.ExecutablePath()));
+    zudav::SettingsStore& store = portable ? static_cast<zudav::SettingsStore&>(portableStore) : registryStore;
     zudav::LaBarre module;
 
     zudav::win32::BarView view(instance);
@@ -63,6 +69,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return 1;
     }
     platform.SetOwner(view.Handle());
+    if (portable) {
+        portableStore.Load();  // a file it refuses is told over the bar's window, before the bar reads it
+    }
     zudav::Principal principal(platform, store, view, module);
     zudav::win32::BarDialogs dialogs;
     dialogs.about = [&] { zudav::win32::ShowAboutBox(view.Handle(), platform, module.SautLigne); };

@@ -12,6 +12,10 @@ ZUDAV_RELEASE_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686
 
 # The files of a portable bar, in the zips and in the installation folder.
 ZUDAV_RELEASE_FILES=(Zudav.exe Zudav.chm LICENSE LISEZMOI.txt)
+# The zips only: the .ini of the bar's name beside it makes the bar portable (its settings in that file, none in the
+# registry). Empty of values: a UTF-8 byte order mark and the section alone, as the bar writes it.
+ZUDAV_PORTABLE_INI=Zudav.ini
+ZUDAV_PORTABLE_INI_TEXT=$'\xef\xbb\xbf[Donnees]\r\n'
 
 ZUDAV_WINGET_ID=Zudav.Zudav
 ZUDAV_PUBLISHER="The Zudav authors"
@@ -67,8 +71,11 @@ zudav_package() {
         cp "$build/Zudav.exe" "$build/Zudav.chm" "$stage/$arch/"
         zudav_windows_text "$ZUDAV_ROOT/LICENSE" >"$stage/$arch/LICENSE"
         zudav_windows_text "$ZUDAV_ROOT/packaging/LISEZMOI.txt" >"$stage/$arch/LISEZMOI.txt"
+        printf '%s' "$ZUDAV_PORTABLE_INI_TEXT" >"$stage/$arch/$ZUDAV_PORTABLE_INI"
         touch -d "@$epoch" "$stage/$arch"/*
-        (cd "$stage/$arch" && zip -q -X "$out/Zudav-$version-$arch.zip" "${ZUDAV_RELEASE_FILES[@]}")
+        (cd "$stage/$arch" && zip -q -X "$out/Zudav-$version-$arch.zip" "${ZUDAV_RELEASE_FILES[@]}" \
+            "$ZUDAV_PORTABLE_INI")
+        rm "$stage/$arch/$ZUDAV_PORTABLE_INI"  # not in the installer
     done
 
     # The installer's product code is made from its upgrade code and the version: the same at each build of a version.
@@ -227,7 +234,8 @@ zudav_scoop_manifest() {
 EOF
 }
 
-# Checks a release made by zudav_package: each zip holds exactly the files of a portable bar, for its architecture;
+# Checks a release made by zudav_package: each zip holds exactly the files of a portable bar, for its architecture,
+# with the empty .ini that keeps its settings beside it (the installer has none);
 # SHA256SUMS lists the three files and `sha256sum -c` agrees; the installer is the project's version, for one user
 # without an administrator; the manifests parse and carry the files' real hashes, names and product code.
 # Usage: zudav_check_release OUT_DIR
@@ -236,7 +244,7 @@ zudav_check_release() {
     version=$(zudav_project_version)
     local -a names
     mapfile -t names < <(zudav_release_names "$version")
-    expected=$(printf '%s\n' "${ZUDAV_RELEASE_FILES[@]}" | sort)
+    expected=$(printf '%s\n' "${ZUDAV_RELEASE_FILES[@]}" "$ZUDAV_PORTABLE_INI" | sort)
     for arch in win64:x86-64 win32:i386; do
         name="Zudav-$version-${arch%%:*}.zip"
         listed=$(unzip -Z1 "$out/$name" | sort) || zudav_die "$name cannot be read"
@@ -244,6 +252,8 @@ zudav_check_release() {
         unzip -p "$out/$name" Zudav.exe >"$out/.Zudav.exe"
         x86_64-w64-mingw32-objdump -f "$out/.Zudav.exe" | grep -q "file format pei-${arch#*:}" ||
             zudav_die "the Zudav.exe of $name is not built for ${arch#*:}"
+        [[ $(unzip -p "$out/$name" "$ZUDAV_PORTABLE_INI" | od -An -c) == "$(printf '%s' "$ZUDAV_PORTABLE_INI_TEXT" |
+            od -An -c)" ]] || zudav_die "the $ZUDAV_PORTABLE_INI of $name is not an empty bar's settings"
         rm -f "$out/.Zudav.exe"
     done
     [[ $(cut -d' ' -f3 "$out/SHA256SUMS" | sort) == $(printf '%s\n' "${names[@]}" | sort) ]] ||
@@ -261,6 +271,8 @@ zudav_check_release() {
     for name in "${ZUDAV_RELEASE_FILES[@]}"; do
         msiinfo export "$msi" File | cut -f3 | grep -qx "$name" || zudav_die "${names[2]} does not install $name"
     done
+    ! msiinfo export "$msi" File | cut -f3 | grep -qix "$ZUDAV_PORTABLE_INI" ||
+        zudav_die "${names[2]} installs $ZUDAV_PORTABLE_INI: the installed bar would not keep its settings per user"
 
     local product
     product=$(awk -F'\t' '$1 == "ProductCode" { print $2 }' <<<"$properties")

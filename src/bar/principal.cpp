@@ -285,10 +285,13 @@ void Principal::Decharger() {
     // placement is where the user will want the bar back at the next start.
     Reveal();  // its place is where the user sees it
     const Geometry place = window_.IsMinimized() ? window_.RestoredBounds() : window_.Bounds();
-    settings_.WriteNumber(keys::kLeft, place.left);
-    settings_.WriteNumber(keys::kTop, place.top);
-    settings_.WriteNumber(keys::kWidthWritten, place.width);
-    settings_.WriteNumber(keys::kHeightWritten, place.height);
+    {
+        const SettingsStore::Batch batch(settings_.Store());
+        settings_.WriteNumber(keys::kLeft, place.left);
+        settings_.WriteNumber(keys::kTop, place.top);
+        settings_.WriteNumber(keys::kWidthWritten, place.width);
+        settings_.WriteNumber(keys::kHeightWritten, place.height);
+    }
     window_.RemoveTrayIcon();
     trayIcon_ = false;
     window_.SetTrayRetryTimer(false);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "bar/settings/ini_file_store.h"
+#include "bar/settings/ini_text.h"
 #include "platform/paths.h"
 
 namespace zudav {
@@ -248,9 +250,19 @@ void FrmAide::OnCommand3Click() {
                                   MessageIcon::Exclamation);
             return;
         }
+        // The new bar of a portable bar is portable, with its design values: an .ini with only its section beside
+        // it (one that lies there already is the user's, and is kept). Without it, the new bar does not start.
+        const std::wstring newSettings = PortableSettingsFile(target);
+        const bool madeSettings =
+            platform_.FileExists(PortableSettingsFile(executable)) && !platform_.FileExists(newSettings);
+        const bool settingsReady = !madeSettings || platform_.WriteFileWhole(newSettings, WriteIniText({}));
         // The new bar starts in its own folder; a copy that cannot start is not left behind.
         constexpr int kNormalWithFocus = 1;
-        if (platform_.StartProcess(L"\"" + target + L"\"", kNormalWithFocus, folder) != StartResult::Started) {
+        if (!settingsReady ||
+            platform_.StartProcess(L"\"" + target + L"\"", kNormalWithFocus, folder) != StartResult::Started) {
+            if (settingsReady && madeSettings && !platform_.RemoveFile(newSettings)) {
+                // An .ini of design values left beside no bar changes nothing.
+            }
             const bool removed = platform_.RemoveFile(target);
             platform_.ShowMessage(kTitreCreation, DemarrageImpossible(*name, removed ? L"" : target, module_.SautLigne),
                                   MessageIcon::Exclamation);

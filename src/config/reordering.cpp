@@ -75,6 +75,7 @@ void FrmAide::Intervertir(int first, int second) {
     items[first] = partner;
     selection.reset();
     selected_ = {};
+    const SettingsStore::Batch batch(settings_.Store());  // the whole column, stored at once
     for (int i = 0; i < keys::kItemCount; ++i) {
         settings_.WriteItem(keys::kChemin, i, items[i].chemin);
         settings_.WriteItem(keys::kLigne, i, items[i].ligne);

@@ -195,17 +195,20 @@ void FrmAjouteEnleve::SuggererInfoBulle() {
 
 void FrmAjouteEnleve::Enregistrer() {
     const int n = Slot();
-    settings_.WriteItem(keys::kChemin, n, text2);
-    if (!text3.empty()) {
-        settings_.WriteItem(keys::kLigne, n, text3);
-    } else if (!settings_.Delete(keys::ItemKey(keys::kLigne, n))) {
-        // No command line was stored: nothing to delete.
-    }
-    settings_.WriteItem(keys::kFocus, n, option1 ? std::to_wstring(*option1) : L"7");
-    settings_.WriteItem(keys::kTool, n, text1);
-    settings_.WriteItem(keys::kFicALancer, n, std::to_wstring(check1));
-    if (droppedIcon_) {
-        settings_.WriteItem(keys::kIcone, n, *droppedIcon_);
+    {
+        const SettingsStore::Batch batch(settings_.Store());  // the item's keys, stored at once
+        settings_.WriteItem(keys::kChemin, n, text2);
+        if (!text3.empty()) {
+            settings_.WriteItem(keys::kLigne, n, text3);
+        } else if (!settings_.Delete(keys::ItemKey(keys::kLigne, n))) {
+            // No command line was stored: nothing to delete.
+        }
+        settings_.WriteItem(keys::kFocus, n, option1 ? std::to_wstring(*option1) : L"7");
+        settings_.WriteItem(keys::kTool, n, text1);
+        settings_.WriteItem(keys::kFicALancer, n, std::to_wstring(check1));
+        if (droppedIcon_) {
+            settings_.WriteItem(keys::kIcone, n, *droppedIcon_);
+        }
     }
     bar_.SetSlotTooltips(n, text1);
     bar_.ClearPicture(n);
@@ -220,6 +223,7 @@ void FrmAjouteEnleve::Annuler() {
 
 void FrmAjouteEnleve::Enlever() {
     const int n = Slot();
+    const SettingsStore::Batch batch(settings_.Store());
     for (const wchar_t* prefix :
          {keys::kChemin, keys::kTool, keys::kIcone, keys::kLigne, keys::kFocus, keys::kFicALancer}) {
         settings_.WriteItem(prefix, n, L"");

@@ -37,6 +37,23 @@ class SettingsStore {
         auto value = Find(application, section, key);
         return value ? *value : fallback;
     }
+
+    // Changes made while a batch is open may be kept back and stored together when the last one closes (a store kept
+    // in one file writes it once); a store that writes each value where it lies stores them at once.
+    class Batch {
+      public:
+        explicit Batch(SettingsStore& store) : store_(store) { store_.OpenBatch(); }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+        ~Batch() { store_.CloseBatch(); }
+
+      private:
+        SettingsStore& store_;
+    };
+
+  protected:
+    virtual void OpenBatch() {}
+    virtual void CloseBatch() {}
 };
 
 }  // namespace zudav
