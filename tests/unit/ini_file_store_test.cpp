@@ -32,6 +32,7 @@ TEST(IniFileStore, ServesItsFileSavesItWholeAndTellsARefusedOrReadOnlyFileOnce) 
         platform.readOnlyFolders = {c.readOnly ? L"C:\\Outils" : L""};
         IniFileStore store(platform, kIni);
         store.Load();
+        EXPECT_EQ(platform.messages.size(), c.told.empty() ? 0u : 1u) << "told as the bar starts";
         EXPECT_EQ(store.Read(L"ZUDAV", L"donnees", L"chemin0") + store.Read(L"Reredo", L"Donnees", L"MargeHt") +
                       store.Read(L"Reredo", L"Donnees", L"Chemin0"),
                   c.bytes == file ? L"a250" : L"");

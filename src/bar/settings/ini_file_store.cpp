@@ -43,6 +43,12 @@ void IniFileStore::Load() {
     }
     values_ = std::move(*reading.values);
     loaded_ = true;
+    // A folder that cannot be written (a CD, a locked key) is told now, while the user looks at the bar, rather than
+    // at the first save, which may come at the end of the session: the file is written again as it was read.
+    if (!platform_.WriteFileWhole(path_, *bytes)) {
+        toldUnsaved_ = true;
+        platform_.ShowMessage(kTitrePortable, FichierNonEnregistre(path_), MessageIcon::Exclamation);
+    }
 }
 
 namespace {
