@@ -297,3 +297,25 @@ print("    manifests: winget (%s) and Scoop carry the installer's and the zip's 
 EOF
     zudav_note "release $version in $out: zips, installer (per user) and SHA256SUMS as they should be"
 }
+
+# Starts the bar of the x64 zip as a user would, unzipped into a folder of its own, inside a running Wine session:
+# moved and closed, it keeps its place in the Zudav.ini beside it and writes nothing under the registry's key of the
+# bars' settings.
+# Usage: zudav_check_portable_zip OUT_DIR PROBE
+zudav_check_portable_zip() {
+    local out=$1 probe=$2 folder key='HKCU\Software\VB and VBA Program Settings' pid
+    folder=$(mktemp -d "$ZUDAV_WINE_DIR/portable.XXXXXX")
+    unzip -q "$out/Zudav-$(zudav_project_version)-win64.zip" -d "$folder"
+    zudav_wine reg delete "$key" /f </dev/null >/dev/null 2>&1 || true
+    "$ZUDAV_WINE64" "$folder/Zudav.exe" </dev/null >"$folder.log" 2>&1 &
+    pid=$!
+    zudav_wine "$probe" wait ZudavPrincipal 30000 </dev/null >/dev/null || zudav_die "the zip's bar did not show"
+    zudav_wine "$probe" close ZudavPrincipal 30000 </dev/null || zudav_die "the zip's bar did not close"
+    zudav_poll 30 zudav_pid_gone "$pid" || zudav_die "the zip's bar did not end"
+    wait "$pid" 2>/dev/null || true
+    grep -q '^left=' <(tr -d '\r' <"$folder/Zudav.ini") || zudav_die "the zip's bar did not save its place in Zudav.ini"
+    if zudav_wine reg query "$key" </dev/null >/dev/null 2>&1; then
+        zudav_die "the zip's bar wrote settings in the registry: $(zudav_wine reg query "$key" /s </dev/null | tr -d '\r')"
+    fi
+    rm -rf "$folder" "$folder.log"
+}
