@@ -14,6 +14,7 @@
 #include "bar/principal.h"
 #include "bar/settings/win32/registry_store.h"
 #include "bar/win32/bar_view.h"
+#include "bar/win32/command_line_switches.h"
 #include "config/win32/config_view.h"
 #include "editor/win32/editor_view.h"
 #include "platform/win32/system_dlls.h"
@@ -56,6 +57,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const OleSession ole;
     zudav::win32::Win32Platform platform;
     zudav::win32::RegistryStore store;
+    // "/export FICHIER" and "/import FICHIER" end here: no window, and a running bar of this name keeps running.
+    if (const auto exitCode = zudav::win32::RunCommandLineSwitches(store, platform)) {
+        return *exitCode;
+    }
     zudav::LaBarre module;
 
     zudav::win32::BarView view(instance);
