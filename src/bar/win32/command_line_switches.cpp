@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bar/command_line.h"
+#include "bar/settings/ini_text.h"
 #include "platform/win32/handles.h"
 
 namespace zudav::win32 {
@@ -34,9 +35,18 @@ std::wstring FullPath(const std::wstring& file) {
     return full;
 }
 
-// On its own line of the console that started the program. A program started from no console (a shortcut, the
-// Run box) says nothing: its exit code tells how it ended.
+// Where the one who started the program sent its output (a file, a pipe), in UTF-8; else on its own line of the
+// console it was started from. A program started from neither (a shortcut, the Run box) says nothing: its exit code
+// tells how it ended.
 void TellConsole(const std::wstring& text) {
+    HANDLE given = GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD mode = 0;
+    if (given != nullptr && given != INVALID_HANDLE_VALUE && !GetConsoleMode(given, &mode)) {
+        const std::string bytes = ToUtf8(text + L"\r\n");
+        DWORD written = 0;
+        WriteFile(given, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        return;
+    }
     if (!AttachConsole(ATTACH_PARENT_PROCESS)) {
         return;
     }
