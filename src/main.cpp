@@ -16,6 +16,7 @@
 #include "bar/settings/ini_file_store.h"
 #include "bar/settings/win32/registry_store.h"
 #include "bar/win32/bar_view.h"
+#include "bar/win32/command_line_switches.h"
 #include "config/win32/config_view.h"
 #include "editor/win32/editor_view.h"
 #include "platform/win32/system_dlls.h"
@@ -62,6 +63,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     zudav::win32::RegistryStore registryStore;
     const bool portable = platform.FileExists(zudav::PortableSettingsFile(platform.ExecutablePath()));
     zudav::SettingsStore& store = portable ? static_cast<zudav::SettingsStore&>(portableStore) : registryStore;
+    if (portable) {
+        portableStore.Load();
+    }
+    // "/export FICHIER" and "/import FICHIER" end here: no window, and a running bar of this name keeps running.
+    if (const auto exitCode = zudav::win32::RunCommandLineSwitches(store, platform)) {
+        return *exitCode;
+    }
     zudav::LaBarre module;
 
     zudav::win32::BarView view(instance);
@@ -70,7 +78,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     platform.SetOwner(view.Handle());
     if (portable) {
-        portableStore.Load();  // a file it refuses is told over the bar's window, before the bar reads it
+        portableStore.TellProblem();  // over the bar's window, before the bar reads its settings
     }
     zudav::Principal principal(platform, store, view, module);
     zudav::win32::BarDialogs dialogs;

@@ -32,6 +32,16 @@ Principal::LoadResult Principal::Charger() {
     platform_.SetHelpFile(JoinPath(FolderOf(platform_.ExecutablePath()), L"Zudav.chm"));
     platform_.RegisterForRestart();
 
+    Reprendre();
+    // A tool window has no taskbar button, so there is no task-list entry to switch off here.
+    AddTrayIcon();
+
+    UpgradeOlderCopies(platform_);
+    FollowOnTopOption();
+    return LoadResult::Running;
+}
+
+void Principal::Reprendre() {
     ResizeOK = true;
     if (auto horizontal = settings_.ReadBoolean(keys::kHorizont, BooleanToText(false))) {
         Horizon = *horizontal;
@@ -55,18 +65,12 @@ Principal::LoadResult Principal::Charger() {
 
     Rafraichir();
 
-    // A tool window has no taskbar button, so there is no task-list entry to switch off here.
-    AddTrayIcon();
-
     ReadLock();
     ReadEdgeOptions();
     FitOnScreen();
-    if (const auto hotKey = settings_.ReadInteger16(keys::kRaccourci, L"0"); hotKey && *hotKey > 0) {
-        ChangeHotKey(static_cast<std::uint16_t>(*hotKey));  // one that another program holds is left out
-    }
-    UpgradeOlderCopies(platform_);
-    FollowOnTopOption();
-    return LoadResult::Running;
+    // One that another program holds is left out; none stored, the bar has none.
+    const auto hotKey = settings_.ReadInteger16(keys::kRaccourci, L"0");
+    ChangeHotKey(hotKey && *hotKey > 0 ? static_cast<std::uint16_t>(*hotKey) : 0);
 }
 
 // A stored place or size as far as the window system can place a window (32,768 pixels at 96 dpi); beyond, the

@@ -29,6 +29,9 @@ class Principal {
     // Start-up, run when the window is loaded. AlreadyRunning: another copy of this executable runs,
     // and nothing was read, written or shown.
     LoadResult Charger();
+    // The bar takes its settings as at its start (orientation, name, place, icon, look, options, hot key): after they
+    // were replaced as a whole by an import.
+    void Reprendre();
 
     // The window became active; fromThisProgram: the activation came from another window of the program.
     void OnActivated(bool fromThisProgram);

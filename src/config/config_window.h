@@ -1,5 +1,5 @@
 // The configuration window as its logic sees it: the column of item icons Ico(0..12), the selection picture
-// Image2, the application icon Image1, the file-open dialog and the program's input box.
+// Image2, the application icon Image1, the file dialogs and the program's input box.
 #pragma once
 
 #include <optional>
@@ -30,6 +30,9 @@ class ConfigWindow {
 
     // The file-open dialog: filter as "Name|patterns|Name|patterns". Nothing when the user cancels.
     virtual std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) = 0;
+    // The file-save dialog, the same way; it asks before a file is replaced and adds the filter's extension to a name
+    // typed without one.
+    virtual std::optional<std::wstring> AskSaveFile(const std::wstring& filter, const std::wstring& initialName) = 0;
     // The program's input box: a prompt, a title and an empty text box. Nothing when the user cancels.
     virtual std::optional<std::wstring> AskText(const std::wstring& prompt, const std::wstring& title) = 0;
 

@@ -4,6 +4,7 @@
 
 #include "bar/settings/ini_file_store.h"
 #include "bar/settings/ini_text.h"
+#include "bar/settings/transfer.h"
 #include "platform/paths.h"
 
 namespace zudav {
@@ -304,7 +305,9 @@ void FrmAide::Unregister() {
     }
 }
 
+// The settings are saved first, so that a reset by mistake can be undone by importing the backup.
 void FrmAide::OnCommand5Click() {
+    const TransferResult backup = BackUpSettings(settings_.Store(), settings_.Application(), platform_);
     Orienter(0);  // unlocks and turns the bar upright, whatever its orientation
     barreHV = 0;
     bar_.SetLeft(1);
@@ -313,10 +316,38 @@ void FrmAide::OnCommand5Click() {
     bar_.SetHeight(kDesignHeight);
     principal_.FitOnScreen();
     DireAncrage();
+    platform_.ShowMessage(kTitreReglages, backup.message,
+                          backup.done ? MessageIcon::Information : MessageIcon::Exclamation);
 }
 
 void FrmAide::OnCommand6Click() {
     platform_.ShowHelp();
+}
+
+void FrmAide::OnExporterClick() {
+    const std::optional<std::wstring> file = window_.AskSaveFile(kFiltreReglages, settings_.Application() + L".ini");
+    if (!file) {
+        return;
+    }
+    const TransferResult result = ExportSettings(settings_.Store(), settings_.Application(), platform_, *file);
+    platform_.ShowMessage(kTitreReglages, result.message,
+                          result.done ? MessageIcon::Information : MessageIcon::Exclamation);
+}
+
+void FrmAide::OnImporterClick() {
+    const std::optional<std::wstring> file = window_.AskOpenFile(kFiltreReglages, L"");
+    if (!file) {
+        return;
+    }
+    const TransferResult result = ImportSettings(settings_.Store(), settings_.Application(), platform_, *file);
+    // A failed import put the previous values back, which the bar and the window still show; after one that took,
+    // both show the file's, and closing the window stores what it shows.
+    if (result.done) {
+        principal_.Reprendre();
+        Charger();
+    }
+    platform_.ShowMessage(kTitreReglages, result.message,
+                          result.done ? MessageIcon::Information : MessageIcon::Exclamation);
 }
 
 void FrmAide::OnImage1Click() {

@@ -90,7 +90,10 @@ class FrmAide {
     void OnCommand4Click(int index);  // "Oui" (0) / "Non" (1): start with Windows
     void OnCommand5Click();           // "Reset"
     void OnCommand6Click();           // "Aide"
-    void OnImage1Click();             // the bar's icon
+    void OnExporterClick();           // "Exporter..."
+    // "Importer...": the bar and this window take the file's values at once.
+    void OnImporterClick();
+    void OnImage1Click();  // the bar's icon
     // The hot-key box changed: the bar takes the new key at once; one that another program holds is refused, and the
     // box shows the bar's key again.
     void OnRaccourciChange();

@@ -4,6 +4,8 @@
 #include <map>
 #include <vector>
 
+#include "bar/settings/ini_text.h"
+#include "bar/settings/transfer.h"
 #include "bar_test.h"
 #include "config/fake/fake_config_window.h"
 #include "platform/paths.h"
@@ -553,6 +555,27 @@ TEST_F(Configuration, ResetHelpAndTheBarsIcon) {
     EXPECT_EQ(view.image1, L"picture:C:\\Images\\barre.ico");
     EXPECT_EQ(bar.icon, L"C:\\Images\\barre.ico");
     EXPECT_EQ(Stored(L"icone"), L"C:\\Images\\barre.ico");
+}
+
+TEST_F(Configuration, AnImportedFileIsTakenByTheBarAndTheWindowAndTheResetSaysWhereTheBackupIs) {
+    Put(L"Caption", L"Avant");
+    principal.Charger();
+    platform.fileBytes[L"C:\\r.ini"] = WriteIniText(
+        {{L"Caption", L"Apr\u00e8s"}, {L"Chemin2", L"C:\\b.exe"}, {L"Theme", L"2"}, {L"Raccourci", L"1604"}});
+    aide.Charger();
+    view.files = {L"C:\\Sauve\\Zudav.ini", L"C:\\r.ini"};
+    aide.OnExporterClick();
+    EXPECT_EQ(view.savedNames, std::vector<std::wstring>{L"Zudav.ini"});
+    EXPECT_EQ(ReadIniText(platform.fileBytes.at(L"C:\\Sauve\\Zudav.ini")).values, store.List(L"Zudav", L"Donnees"));
+    aide.OnImporterClick();
+    EXPECT_EQ(view.filters, std::vector<std::wstring>(2, kFiltreReglages));
+    EXPECT_EQ((std::vector<std::wstring>{bar.Caption(), aide.text1, bar.pictures[2], std::to_wstring(aide.theme),
+                                         std::to_wstring(aide.raccourci)}),
+              (std::vector<std::wstring>{L"Apr\u00e8s", L"Apr\u00e8s", L"placeholder", L"2", L"1604"}));
+    aide.OnCommand5Click();
+    ASSERT_EQ(platform.messages.size(), 3u);
+    EXPECT_EQ(platform.messages[2].text, L"Vos r\u00e9glages ont \u00e9t\u00e9 sauvegard\u00e9s dans " +
+                                             BackupFolder(platform) + L"\\Zudav-2026-12-07-101500-2.ini.");
 }
 
 TEST_F(Configuration, MenuOpensTheWindowThenTheBarRefreshes) {

@@ -32,6 +32,8 @@ TEST(IniFileStore, ServesItsFileSavesItWholeAndTellsARefusedOrReadOnlyFileOnce) 
         platform.readOnlyFolders = {c.readOnly ? L"C:\\Outils" : L""};
         IniFileStore store(platform, kIni);
         store.Load();
+        EXPECT_TRUE(platform.messages.empty()) << "told before the bar has a window";
+        store.TellProblem();
         EXPECT_EQ(platform.messages.size(), c.told.empty() ? 0u : 1u) << "told as the bar starts";
         EXPECT_EQ(store.Read(L"ZUDAV", L"donnees", L"chemin0") + store.Read(L"Reredo", L"Donnees", L"MargeHt") +
                       store.Read(L"Reredo", L"Donnees", L"Chemin0"),

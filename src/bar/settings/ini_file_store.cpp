@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "bar/settings/ini_text.h"
 #include "bar/settings/keys.h"
@@ -33,21 +34,27 @@ IniFileStore::IniFileStore(Platform& platform, std::wstring path)
 void IniFileStore::Load() {
     const std::optional<std::string> bytes = platform_.ReadFileBytes(path_, kIniLargest);
     if (!bytes) {
-        platform_.ShowMessage(kTitrePortable, FichierIllisible(path_, kFichierNonOuvert), MessageIcon::Exclamation);
+        problem_ = FichierIllisible(path_, kFichierNonOuvert);
         return;
     }
     IniReading reading = ReadIniText(*bytes);
     if (!reading.values) {
-        platform_.ShowMessage(kTitrePortable, FichierIllisible(path_, reading.refusal), MessageIcon::Exclamation);
+        problem_ = FichierIllisible(path_, reading.refusal);
         return;
     }
     values_ = std::move(*reading.values);
     loaded_ = true;
-    // A folder that cannot be written (a CD, a locked key) is told now, while the user looks at the bar, rather than
-    // at the first save, which may come at the end of the session: the file is written again as it was read.
+    // A folder that cannot be written (a CD, a locked key) is found now, and told while the user looks at the bar,
+    // rather than at the first save, which may come at the end of the session: the file is written again as it was.
     if (!platform_.WriteFileWhole(path_, *bytes)) {
         toldUnsaved_ = true;
-        platform_.ShowMessage(kTitrePortable, FichierNonEnregistre(path_), MessageIcon::Exclamation);
+        problem_ = FichierNonEnregistre(path_);
+    }
+}
+
+void IniFileStore::TellProblem() {
+    if (!problem_.empty()) {
+        platform_.ShowMessage(kTitrePortable, std::exchange(problem_, L""), MessageIcon::Exclamation);
     }
 }
 

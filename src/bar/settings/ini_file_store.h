@@ -36,8 +36,11 @@ class IniFileStore : public SettingsStore {
     // The file of a bar; the bar's application name is the file's base name.
     IniFileStore(Platform& platform, std::wstring path);
 
-    // Reads the file; a refusal is told to the user here. Before it, the store is empty and saves nothing.
+    // Reads the file, without a word: before it, the store is empty and saves nothing. A file refused or unreadable, or
+    // a folder that cannot be written, is told by TellProblem, once the bar has a window to show it over (the switches
+    // of the command line show no window).
     void Load();
+    void TellProblem();
 
     std::optional<std::wstring> Find(const std::wstring& application,
                                      const std::wstring& section,
@@ -66,6 +69,7 @@ class IniFileStore : public SettingsStore {
     MemoryStore elsewhere_;
     bool loaded_ = false;  // read and accepted: only then is the file written
     bool toldUnsaved_ = false;
+    std::wstring problem_;  // found by Load, still to be told
     int batches_ = 0;
     bool pending_ = false;  // a change made during a batch, saved when the last one closes
 };

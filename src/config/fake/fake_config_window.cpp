@@ -43,6 +43,12 @@ std::optional<std::wstring> FakeConfigWindow::AskOpenFile(const std::wstring& fi
     return NextAnswer(files);
 }
 
+std::optional<std::wstring> FakeConfigWindow::AskSaveFile(const std::wstring& filter, const std::wstring& initialName) {
+    filters.push_back(filter);
+    savedNames.push_back(initialName);
+    return NextAnswer(files);
+}
+
 std::optional<std::wstring> FakeConfigWindow::AskText(const std::wstring& prompt, const std::wstring& title) {
     prompts.emplace_back(prompt, title);
     return NextAnswer(texts);

@@ -23,6 +23,7 @@ class FakeConfigWindow : public ConfigWindow {
     void ShowBarIcon() override { image1 = L"bar icon"; }
     bool LoadApplicationIcon(const std::wstring& path) override;
     std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) override;
+    std::optional<std::wstring> AskSaveFile(const std::wstring& filter, const std::wstring& initialName) override;
     std::optional<std::wstring> AskText(const std::wstring& prompt, const std::wstring& title) override;
     void Close() override { ++closes; }
 
@@ -36,6 +37,7 @@ class FakeConfigWindow : public ConfigWindow {
     std::vector<std::optional<std::wstring>> files;
     std::vector<std::optional<std::wstring>> texts;
     std::vector<std::wstring> filters;                           // of the dialogs shown
+    std::vector<std::wstring> savedNames;                        // the names the save dialogs offered
     std::vector<std::pair<std::wstring, std::wstring>> prompts;  // prompt and title of the input boxes shown
     int closes = 0;
 };

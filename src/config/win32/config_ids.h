@@ -29,6 +29,8 @@ inline constexpr int kConfigRaccourci = 240;  // the bar's hot key
 inline constexpr int kConfigReserver = 241;   // the room at the screen's edge
 inline constexpr int kConfigMasquer = 242;    // auto-hide at the screen's edge
 inline constexpr int kConfigTheme = 243;      // "Apparence :" the bar's look
+inline constexpr int kConfigExporter = 244;   // "Exporter..."
+inline constexpr int kConfigImporter = 245;   // "Importer..."
 
 // The input box: its prompt, its text box, and the buttons IDOK and IDCANCEL.
 inline constexpr wchar_t kInputBoxClass[] = L"ZudavSaisie";

@@ -96,6 +96,9 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
     std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) override {
         return AskOpenFileName(window_, filter, initialName);
     }
+    std::optional<std::wstring> AskSaveFile(const std::wstring& filter, const std::wstring& initialName) override {
+        return AskSaveFileName(window_, filter, initialName);
+    }
     std::optional<std::wstring> AskText(const std::wstring& prompt, const std::wstring& title) override {
         return win32::AskText(window_, platform_, prompt, title);
     }
@@ -242,6 +245,9 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         for (const wchar_t* choice : {L"Syst\u00e8me", L"Clair", L"Sombre"}) {
             SendMessageW(theme_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice));
         }
+        // Under the item column, beside the options above: the bar's settings to a file and back.
+        client.Add(L"BUTTON", L"Exporter...", tab | BS_PUSHBUTTON, kConfigExporter, {5115, 8880, 1755, 390});
+        client.Add(L"BUTTON", L"Importer...", tab | BS_PUSHBUTTON, kConfigImporter, {5115, 9345, 1755, 390});
     }
 
     // Frame3: tall buttons for vertical bars along the top edge of a miniature screen.
@@ -384,6 +390,10 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
             Run([this] { logic_.OnCommand5Click(); });
         } else if (id == kConfigCommand6) {
             Run([this] { logic_.OnCommand6Click(); });
+        } else if (id == kConfigExporter) {
+            Run([this] { logic_.OnExporterClick(); });
+        } else if (id == kConfigImporter) {
+            Run([this] { logic_.OnImporterClick(); });
         } else if (in(kConfigCommandGx, 1, 4)) {
             Run([this, id] { logic_.OnPresetClick(PresetGroup::CommandGx, id - kConfigCommandGx); });
         } else if (in(kConfigCommand2, 1, 6)) {

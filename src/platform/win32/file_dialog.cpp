@@ -13,7 +13,14 @@
 
 namespace zudav::win32 {
 
-std::optional<std::wstring> AskOpenFileName(HWND owner, const std::wstring& filter, const std::wstring& initialName) {
+namespace {
+
+// The files-only dialogs: Open, or Save As (which asks before replacing a file and gives a name typed without an
+// extension the filter's first one).
+std::optional<std::wstring> AskFileName(HWND owner,
+                                        const std::wstring& filter,
+                                        const std::wstring& initialName,
+                                        bool save) {
     // "Name|patterns|..." -> the double-NUL-terminated list that the dialog wants.
     std::vector<wchar_t> filterList(filter.begin(), filter.end());
     std::replace(filterList.begin(), filterList.end(), L'|', L'\0');
@@ -28,13 +35,35 @@ std::optional<std::wstring> AskOpenFileName(HWND owner, const std::wstring& filt
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = static_cast<DWORD>(name.size());
     dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
+    std::wstring extension;
+    if (save) {
+        dialog.Flags |= OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+        // "*.ini" in the first patterns -> "ini".
+        const size_t dot = filter.find(L"*.");
+        extension =
+            dot == std::wstring::npos ? L"" : filter.substr(dot + 2, filter.find_first_of(L";|", dot) - dot - 2);
+        dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    }
     // Loaded at the first dialog: most runs of the bar never show one, and the common dialogs cost start-up time.
     static const auto getOpenFileName =
         SystemFunction<decltype(::GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
-    if (getOpenFileName == nullptr || !getOpenFileName(&dialog)) {
+    static const auto getSaveFileName =
+        SystemFunction<decltype(::GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+    const auto ask = save ? getSaveFileName : getOpenFileName;
+    if (ask == nullptr || !ask(&dialog)) {
         return std::nullopt;
     }
     return std::wstring(name.data());
+}
+
+}  // namespace
+
+std::optional<std::wstring> AskOpenFileName(HWND owner, const std::wstring& filter, const std::wstring& initialName) {
+    return AskFileName(owner, filter, initialName, false);
+}
+
+std::optional<std::wstring> AskSaveFileName(HWND owner, const std::wstring& filter, const std::wstring& initialName) {
+    return AskFileName(owner, filter, initialName, true);
 }
 
 std::optional<ShellItem> AskProgramItem(HWND owner, const std::wstring& filter, const std::wstring& initialName) {

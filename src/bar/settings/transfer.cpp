@@ -1,0 +1,131 @@
+#include "bar/settings/transfer.h"
+
+#include <algorithm>
+
+#include "bar/settings/ini_text.h"
+#include "bar/settings/keys.h"
+#include "bar/settings/memory_store.h"
+#include "platform/paths.h"
+
+namespace zudav {
+namespace {
+
+bool Holds(const StoredValues& values, const std::wstring& key) {
+    const std::wstring folded = FoldCase(key);
+    return std::any_of(values.begin(), values.end(),
+                       [&](const auto& entry) { return FoldCase(entry.first) == folded; });
+}
+
+// Makes the bar's section hold exactly `wanted`, each value read back once written; false at the first value or
+// deletion that did not take.
+bool ReplaceValues(SettingsStore& store, const std::wstring& application, const StoredValues& wanted) {
+    for (const auto& [key, value] : wanted) {
+        store.Write(application, keys::kSection, key, value);
+        if (store.Find(application, keys::kSection, key) != value) {
+            return false;
+        }
+    }
+    for (const auto& [key, value] : store.List(application, keys::kSection)) {
+        if (!Holds(wanted, key)) {
+            store.Delete(application, keys::kSection, key);
+            if (store.Find(application, keys::kSection, key)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+std::wstring BarName(const std::wstring& application) {
+    return L"la barre \u00ab " + application + L" \u00bb";
+}
+
+}  // namespace
+
+std::wstring BackupFolder(const Platform& platform) {
+    return JoinPath(platform.LocalAppDataFolder(), L"Zudav\\Sauvegardes");
+}
+
+TransferResult ExportSettings(const SettingsStore& store,
+                              const std::wstring& application,
+                              Platform& platform,
+                              const std::wstring& file) {
+    if (!platform.WriteFileWhole(file, WriteIniText(store.List(application, keys::kSection)))) {
+        return {false,
+                L"Les r\u00e9glages de " + BarName(application) + L" n'ont pas pu \u00eatre \u00e9crits dans " + file +
+                    L".",
+                {}};
+    }
+    return {true,
+            L"Les r\u00e9glages de " + BarName(application) + L" ont \u00e9t\u00e9 export\u00e9s dans " + file + L".",
+            {}};
+}
+
+TransferResult BackUpSettings(const SettingsStore& store, const std::wstring& application, Platform& platform) {
+    const std::wstring folder = BackupFolder(platform);
+    const TransferResult failed{
+        false, L"Vos r\u00e9glages n'ont pas pu \u00eatre sauvegard\u00e9s dans le dossier " + folder + L".", {}};
+    if (!platform.MakeFolders(folder)) {
+        return failed;
+    }
+    // Two backups within the same second (an import, then another one) keep both.
+    const std::wstring stem = JoinPath(folder, application + L"-" + platform.TimeStamp());
+    std::wstring path = stem + L".ini";
+    constexpr int kMostAlike = 100;
+    for (int copy = 2; platform.FileExists(path); ++copy) {
+        if (copy > kMostAlike) {
+            return failed;
+        }
+        path = stem + L"-" + std::to_wstring(copy) + L".ini";
+    }
+    if (!platform.WriteFileWhole(path, WriteIniText(store.List(application, keys::kSection)))) {
+        return failed;
+    }
+    return {true, L"Vos r\u00e9glages ont \u00e9t\u00e9 sauvegard\u00e9s dans " + path + L".", path};
+}
+
+TransferResult ImportSettings(SettingsStore& store,
+                              const std::wstring& application,
+                              Platform& platform,
+                              const std::wstring& file) {
+    const std::optional<std::string> bytes = platform.ReadFileBytes(file, kIniLargest);
+    if (!bytes) {
+        return {false, L"Le fichier " + file + L" n'a pas pu \u00eatre lu : rien n'a \u00e9t\u00e9 import\u00e9.", {}};
+    }
+    const IniReading reading = ReadIniText(*bytes);
+    if (!reading.values) {
+        return {false, L"Le fichier " + file + L" n'a pas \u00e9t\u00e9 import\u00e9. " + reading.refusal, {}};
+    }
+
+    // The values as they are, kept in memory to be put back, and in a file for the user.
+    const StoredValues previous = store.List(application, keys::kSection);
+    TransferResult backup = BackUpSettings(store, application, platform);
+    if (!backup.done) {
+        return {false, backup.message + L" Rien n'a \u00e9t\u00e9 import\u00e9.", {}};
+    }
+    if (ReplaceValues(store, application, *reading.values)) {
+        return {true,
+                L"Les r\u00e9glages de " + file + L" ont \u00e9t\u00e9 import\u00e9s dans " + BarName(application) +
+                    L". Les pr\u00e9c\u00e9dents ont \u00e9t\u00e9 sauvegard\u00e9s dans " + backup.backup + L".",
+                backup.backup};
+    }
+    const std::wstring failure = L"L'importation de " + file +
+                                 L" a \u00e9chou\u00e9 : un r\u00e9glage n'a pas pu "
+                                 L"\u00eatre enregistr\u00e9. ";
+    if (ReplaceValues(store, application, previous)) {
+        return {false,
+                failure +
+                    L"Les r\u00e9glages pr\u00e9c\u00e9dents ont \u00e9t\u00e9 remis en place ; ils sont aussi "
+                    L"sauvegard\u00e9s dans " +
+                    backup.backup + L".",
+                backup.backup};
+    }
+    return {false,
+            failure +
+                L"Les r\u00e9glages pr\u00e9c\u00e9dents n'ont pas pu \u00eatre tous remis en place : ils sont "
+                L"sauvegard\u00e9s dans " +
+                backup.backup + L".",
+            backup.backup};
+}
+
+}  // namespace zudav
