@@ -103,6 +103,8 @@ TransferResult ImportSettings(SettingsStore& store,
     if (!backup.done) {
         return {false, backup.message + L" Rien n'a \u00e9t\u00e9 import\u00e9.", {}};
     }
+    // A store kept in one file (a portable bar) writes it once, with every value or none of the new ones.
+    const SettingsStore::Batch batch(store);
     if (ReplaceValues(store, application, *reading.values)) {
         return {true,
                 L"Les r\u00e9glages de " + file + L" ont \u00e9t\u00e9 import\u00e9s dans " + BarName(application) +
