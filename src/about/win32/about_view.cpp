@@ -7,7 +7,6 @@
 #include "about/win32/about_ids.h"
 #include "platform/win32/child_control.h"
 #include "platform/win32/control_builder.h"
-#include "platform/win32/drawing.h"
 #include "platform/win32/fonts.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/modal.h"

@@ -10,7 +10,6 @@
 
 #include "bar/keyboard.h"
 #include "bar/win32/bar_ids.h"
-#include "platform/win32/drawing.h"
 #include "platform/win32/twips.h"
 #include "resources/resource_ids.h"
 

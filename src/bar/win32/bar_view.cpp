@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "bar/win32/bar_ids.h"
-#include "platform/win32/drawing.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/win32_platform.h"
