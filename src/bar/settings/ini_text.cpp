@@ -1,6 +1,9 @@
 #include "bar/settings/ini_text.h"
 
+#include <algorithm>
+#include <iterator>
 #include <set>
+#include <utility>
 
 #include "bar/settings/conversions.h"
 #include "bar/settings/keys.h"
@@ -25,28 +28,19 @@ bool IsWritableKey(const std::wstring& key) {
            key.front() != L';' && !IsBlank(key.front()) && !IsBlank(key.back());
 }
 
+// Within quotes: each character that needs it and the letter that follows the backslash for it.
+constexpr std::pair<wchar_t, wchar_t> kEscapes[] = {{L'\\', L'\\'},
+                                                    {L'"', L'"'},
+                                                    {L'\r', L'r'},
+                                                    {L'\n', L'n'},
+                                                    {L'\t', L't'}};
+
 std::wstring Quoted(const std::wstring& value) {
     std::wstring quoted = L"\"";
     for (wchar_t c : value) {
-        switch (c) {
-            case L'\\':
-                quoted += L"\\\\";
-                break;
-            case L'"':
-                quoted += L"\\\"";
-                break;
-            case L'\r':
-                quoted += L"\\r";
-                break;
-            case L'\n':
-                quoted += L"\\n";
-                break;
-            case L'\t':
-                quoted += L"\\t";
-                break;
-            default:
-                quoted += c;
-        }
+        const auto escape =
+            std::find_if(std::begin(kEscapes), std::end(kEscapes), [c](const auto& pair) { return pair.first == c; });
+        quoted += escape != std::end(kEscapes) ? std::wstring{L'\\', escape->second} : std::wstring(1, c);
     }
     return quoted + L"\"";
 }
@@ -66,23 +60,13 @@ std::optional<std::wstring> Unquoted(const std::wstring& text) {
         if (++i == text.size()) {
             return std::nullopt;
         }
-        switch (text[i]) {
-            case L'r':
-                value += L'\r';
-                break;
-            case L'n':
-                value += L'\n';
-                break;
-            case L't':
-                value += L'\t';
-                break;
-            case L'\\':
-            case L'"':
-                value += text[i];
-                break;
-            default:
-                return std::nullopt;
+        const wchar_t letter = text[i];
+        const auto escape = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                         [letter](const auto& pair) { return pair.second == letter; });
+        if (escape == std::end(kEscapes)) {
+            return std::nullopt;
         }
+        value += escape->first;
     }
     return std::nullopt;
 }

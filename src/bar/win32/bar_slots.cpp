@@ -172,7 +172,6 @@ void BarView::SetCellBorder(int cell, bool border) {
 }
 
 void BarView::ShowLook(zudav::Look look) {
-    look_ = look;
     ++theme_;
     SetProgramLook(look);
     DressThreadWindows();  // the bar, its tooltip, and a window of the program open now
@@ -197,7 +196,7 @@ void BarView::Paint() {
                          labelFont_ ? labelFont_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
                          focus && focusShown_ ? std::optional<PixelRect>(ElementRect(parts_, *focus)) : std::nullopt,
                          ProgramPalette(),
-                         look_ == zudav::Look::HighContrast,
+                         ProgramLook() == zudav::Look::HighContrast,
                          {icons_.placeholder.Get(), icons_.freeSlot.Get()}};
     PaintBar(dc, paint.rcPaint, scene);
     EndPaint(window_, &paint);

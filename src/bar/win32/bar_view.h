@@ -201,9 +201,8 @@ class BarView final : public BarWindow, public AccessibleBarView {
     std::array<std::optional<std::wstring>, keys::kItemCount> slotTips_;  // what each slot's tool shows
     std::array<SlotItem, keys::kItemCount> items_;                        // for the slots' accessible names
     PendingReads slowReads_;  // icons of files on shares or in the cloud, read away from the window
-    zudav::Look look_ = zudav::Look::Light;
-    int theme_ = 0;   // counts the changes of the theme the pictures were made for
-    RECT toPaint_{};  // what the window was asked to paint since it last painted (client pixels)
+    int theme_ = 0;           // counts the changes of the theme the pictures were made for
+    RECT toPaint_{};          // what the window was asked to paint since it last painted (client pixels)
 
     std::optional<BarHit> pressed_;  // the part that the left button went down on, until it comes up
     int focus_ = SlotElement(0);     // the element the keyboard acts on
