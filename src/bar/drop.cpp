@@ -18,10 +18,31 @@ std::optional<int> SlotAt(const BarControls& controls, float x, float y) {
     return std::nullopt;
 }
 
+namespace {
+
+// As the C runtime and CommandLineToArgvW read a quoted argument back: backslashes are literal except in a run before
+// a quote, where two stand for one; so those before a quote of the path and before the closing quote are doubled.
+std::wstring QuotedArgument(const std::wstring& text) {
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : text) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        quoted += c;
+        backslashes = 0;
+    }
+    return quoted.append(2 * backslashes, L'\\') + L"\"";
+}
+
+}  // namespace
+
 std::wstring QuotedArguments(const std::vector<std::wstring>& files) {
     std::wstring arguments;
     for (const std::wstring& file : files) {
-        arguments += (arguments.empty() ? L"\"" : L" \"") + file + L"\"";
+        arguments += (arguments.empty() ? L"" : L" ") + QuotedArgument(file);
     }
     return arguments;
 }

@@ -30,7 +30,8 @@ struct AllowedEffects {
 // The slot whose cell holds the point (twips of the client area); nothing between or beyond the cells.
 std::optional<int> SlotAt(const BarControls& controls, float x, float y);
 
-// The dropped files as a program's arguments: each path in double quotes, separated by blanks.
+// The dropped files as a program's arguments, separated by blanks: each path in double quotes, written so that the C
+// runtime's reading of a command line gives it back whole ("D:\" is "D:\\", whose last backslash is no escape).
 std::wstring QuotedArguments(const std::vector<std::wstring>& files);
 
 }  // namespace zudav

@@ -10,6 +10,21 @@ namespace {
 
 using Drop = BarTest;
 
+// What the C runtime gives the program back: each path whole, whatever backslashes end it or stand before a quote.
+TEST(DroppedFiles, EachPathIsOneArgumentOfTheProgram) {
+    const struct {
+        std::vector<std::wstring> files;
+        const wchar_t* arguments;
+    } cases[] = {
+        {{L"D:\\", L"C:\\Mes lettres\\a b.txt"}, L"\"D:\\\\\" \"C:\\Mes lettres\\a b.txt\""},
+        {{L"\\\\serveur\\partage\\"}, L"\"\\\\serveur\\partage\\\\\""},
+        {{L"shell:x\\\"y\"z"}, L"\"shell:x\\\\\\\"y\\\"z\""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(QuotedArguments(c.files), c.arguments);
+    }
+}
+
 TEST_F(Drop, EachSlotAnswersAndActsOnlyOnceTheDragIsOverWithoutMovingALockedBar) {
     principal.Charger();
     principal.OnResize();  // a column of 720-twip cells: cell n from 300 + 720 n down, 0 to 720 across
