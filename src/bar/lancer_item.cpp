@@ -2,11 +2,12 @@
 
 #include "bar/principal.h"
 #include "platform/paths.h"
+#include "platform/program_file.h"
 
 namespace zudav {
 
-std::wstring CommandLine(const std::wstring& path, const std::wstring& arguments, bool pathIsExistingFile) {
-    std::wstring command = pathIsExistingFile ? L"\"" + path + L"\"" : path;
+std::wstring CommandLine(const std::wstring& path, const std::wstring& arguments, bool quoted) {
+    std::wstring command = quoted ? L"\"" + path + L"\"" : path;
     if (!arguments.empty()) {
         command += L" " + arguments;
     }
@@ -53,19 +54,22 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdm
     if (!state) {
         return fail();
     }
-    // A program starts in its own folder, as from Explorer or a shortcut; a typed command in the bar's folder.
-    const bool isFile = platform_.FileExists(path);
-    const std::wstring folder = isFile && !FolderOf(path).empty() ? FolderOf(path) : barFolder;
+    // A program starts in its own folder, as from Explorer or a shortcut; a name typed alone in the bar's folder. What
+    // is not there is not started: Windows would look for it elsewhere, or start the first words of its path.
+    const auto target = ProgramToStart(path, barFolder, platform_);
+    if (!target) {
+        return fail();
+    }
     StartResult result = StartResult::Other;
     if (asAdministrator) {
-        result = platform_.StartWithShell({L"runas", path, arguments, folder, *state});
+        result = platform_.StartWithShell({L"runas", target->file, arguments, target->folder, *state});
     } else {
-        result = platform_.StartProcess(CommandLine(path, arguments, isFile), *state, folder);
+        result = platform_.StartProcess(CommandLine(target->file, arguments, target->quoted), *state, target->folder);
         if (result != StartResult::Started) {
             // What the Run box would start and a process cannot be: a program that asks for administrator rights
-            // (the shell shows the prompt), a shortcut, a document, a folder, an address, a shell: path, a name
-            // that only the shell's App Paths know. The shell's default verb, as the Run box and a double click.
-            result = platform_.StartWithShell({L"", path, arguments, folder, *state});
+            // (the shell shows the prompt), a shortcut, a document, a folder, an address, a shell: path. The shell's
+            // default verb, as the Run box and a double click, on the file found, never on a name it would look for.
+            result = platform_.StartWithShell({L"", target->file, arguments, target->folder, *state});
         }
     }
     if (result == StartResult::Cancelled) {

@@ -5,10 +5,10 @@
 
 namespace zudav {
 
-// The path, then one blank and the arguments when there are any. A path that names an existing file is
-// quoted, so that "C:\Program Files\Outil\outil.exe" is not read as "C:\Program" with arguments; any other
-// text is a command typed by the user and stays as typed.
-std::wstring CommandLine(const std::wstring& path, const std::wstring& arguments, bool pathIsExistingFile);
+// The path, then one blank and the arguments when there are any. A file's path is quoted, so that
+// "C:\Program Files\Outil\outil.exe" is not read as "C:\Program" with arguments; an address or a shell name stays as
+// typed.
+std::wstring CommandLine(const std::wstring& path, const std::wstring& arguments, bool quoted);
 
 inline constexpr const wchar_t* kErreurFichierTitre = L"Erreur de fichier";
 std::wstring ErreurFichierTexte(const std::wstring& sautLigne);

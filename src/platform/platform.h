@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/geometry.h"
+#include "platform/program_file.h"
 
 namespace zudav {
 
@@ -72,7 +73,7 @@ struct ExecutableVersion {
     std::uint64_t fileVersion = 0;  // the fixed file version, its four 16-bit parts from the most significant
 };
 
-class Platform {
+class Platform : public ProgramFinder {
   public:
     virtual ~Platform() = default;
 

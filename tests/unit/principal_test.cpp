@@ -548,9 +548,18 @@ class Launch : public BarTest {
   protected:
     void SetUp() override {
         principal.Charger();
-        platform.startablePrograms = {L"C:\\P\\a.exe", L"cmd.exe"};
-        platform.existingFiles = {L"C:\\P\\a.exe", L"C:\\P\\r.exe", L"C:\\D\\l.lnk"};
-        platform.environment = {{L"SystemDrive", L"C:"}, {L"D", L"C:\\D"}};
+        const std::wstring cmd = L"C:\\Windows\\system32\\cmd.exe", onPath = L"C:\\Bin\\outil.exe",
+                           registered = L"C:\\Program Files\\\u00c9diteur\\editeur.exe",
+                           beside = L"C:\\Outils\\seul.exe", below = L"C:\\Outils\\Outils\\outil.exe",
+                           blanks = L"C:\\Mes outils\\y.exe";
+        platform.startablePrograms = {L"C:\\P\\a.exe", cmd, onPath, registered, beside, below, blanks};
+        // Files of the bar's folder and its current folder (C:\Outils), and C:\Mes.exe, are what a start must pass by.
+        platform.existingFiles = {
+            L"C:\\P\\a.exe", L"C:\\P\\r.exe", L"C:\\D\\l.lnk", cmd,    L"C:\\Windows\\regedit.exe", onPath,
+            registered,      beside,          below,           blanks, L"C:\\Outils\\outil.exe",    L"C:\\Mes.exe"};
+        platform.existingFolders = {L"C:\\Lettres"};
+        platform.appPaths = {{L"editeur.exe", L"\"" + registered + L"\""}};
+        platform.environment = {{L"SystemDrive", L"C:"}, {L"D", L"C:\\D"}, {L"Path", L".;Outils;\"C:\\Bin\""}};
     }
     void Reset() {
         platform.started.clear();
@@ -578,7 +587,8 @@ TEST_F(Launch, EachItemTakesTheRunBoxsRoadInItsFolderAndOnlyARealFailureShowsThe
         // A program in its folder, its texts expanded; a command in the bar's; elevation accepted, declined.
         {L"%SystemDrive%\\P\\a.exe", L"%d%\\x %NON% 5%", L"3", nullptr, false, notFound, notFound,
          L"P C:\\P|\"C:\\P\\a.exe\" C:\\D\\x %NON% 5%|3;", false, true},
-        {L"cmd.exe", L"/c", L"", L"0", false, notFound, notFound, L"P C:\\Outils|cmd.exe /c|0;", false, true},
+        {L"cmd.exe", L"/c", L"", L"0", false, notFound, notFound,
+         L"P C:\\Outils|\"C:\\Windows\\system32\\cmd.exe\" /c|0;", false, true},
         {L"C:\\P\\r.exe", L"/m", nullptr, nullptr, false, R::ElevationRequired, started,
          L"P C:\\P|\"C:\\P\\r.exe\" /m|1;S |C:\\P\\r.exe|/m|C:\\P|1;", false, true},
         {L"C:\\P\\r.exe", L"/m", nullptr, nullptr, false, R::ElevationRequired, cancelled,
@@ -588,8 +598,25 @@ TEST_F(Launch, EachItemTakesTheRunBoxsRoadInItsFolderAndOnlyARealFailureShowsThe
          L"P C:\\D|\"C:\\D\\l.lnk\" -x|2;S |C:\\D\\l.lnk|-x|C:\\D|2;", false, true},
         {L"https://x.fr/", nullptr, nullptr, nullptr, false, notFound, started,
          L"P C:\\Outils|https://x.fr/|1;S |https://x.fr/||C:\\Outils|1;", false, true},
-        {L"C:\\X\\z.exe", nullptr, nullptr, nullptr, false, notFound, notFound,
-         L"P C:\\Outils|C:\\X\\z.exe|1;S |C:\\X\\z.exe||C:\\Outils|1;", true, false},
+        {L"C:\\X\\z.exe", nullptr, nullptr, nullptr, false, notFound, notFound, L"", true, false},
+        // A name alone: never the bar's folder nor a relative folder of PATH, then PATH, App Paths, the system folders
+        // (the shell too gets the file found); a relative path from the bar's folder; a path with blanks, whole.
+        {L"seul.exe", nullptr, nullptr, nullptr, false, notFound, started, L"", true, false},
+        {L"outil", L"/c", nullptr, nullptr, false, notFound, notFound, L"P C:\\Outils|\"C:\\Bin\\outil.exe\" /c|1;",
+         false, true},
+        {L"editeur.exe", nullptr, nullptr, nullptr, false, notFound, notFound,
+         L"P C:\\Outils|\"C:\\Program Files\\\u00c9diteur\\editeur.exe\"|1;", false, true},
+        {L"regedit", nullptr, nullptr, nullptr, false, R::ElevationRequired, started,
+         L"P C:\\Outils|\"C:\\Windows\\regedit.exe\"|1;S |C:\\Windows\\regedit.exe||C:\\Outils|1;", false, true},
+        {L".\\seul.exe", nullptr, nullptr, nullptr, false, notFound, notFound,
+         L"P C:\\Outils|\"C:\\Outils\\seul.exe\"|1;", false, true},
+        {L"Outils\\outil.exe", nullptr, nullptr, nullptr, false, notFound, notFound,
+         L"P C:\\Outils\\Outils|\"C:\\Outils\\Outils\\outil.exe\"|1;", false, true},
+        {L"C:\\Mes outils\\x.exe", nullptr, nullptr, nullptr, false, started, started, L"", true, false},
+        {L"C:\\Mes outils\\y.exe", L"-a", nullptr, nullptr, false, notFound, notFound,
+         L"P C:\\Mes outils|\"C:\\Mes outils\\y.exe\" -a|1;", false, true},
+        {L"C:\\Lettres", nullptr, nullptr, nullptr, false, notFound, started,
+         L"P C:\\Outils|\"C:\\Lettres\"|1;S |C:\\Lettres||C:\\Outils|1;", false, true},
         {L"C:\\P\\a.exe", L"/x", L"3", nullptr, true, notFound, started, L"S runas|C:\\P\\a.exe|/x|C:\\P|3;", false,
          true},
         {L"C:\\P\\a.exe", nullptr, nullptr, nullptr, true, notFound, cancelled, L"S runas|C:\\P\\a.exe||C:\\P|1;",
@@ -598,14 +625,16 @@ TEST_F(Launch, EachItemTakesTheRunBoxsRoadInItsFolderAndOnlyARealFailureShowsThe
         {L"cmd.exe", nullptr, L"70000", nullptr, false, notFound, notFound, L"", true, false},  // beyond 16 bits
         {L"cmd.exe", nullptr, nullptr, L"", false, notFound, notFound, L"", true, false},  // a flag present and empty
     };
-    for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
-        const Case& c = cases[n];
-        SCOPED_TRACE(testing::Message() << "slot " << n);
+    for (int row = 0; row < static_cast<int>(std::size(cases)); ++row) {
+        const Case& c = cases[row];
+        const int n = row % keys::kItemCount;
+        SCOPED_TRACE(testing::Message() << "row " << row);
         Reset();
         for (auto [prefix, value] : {std::pair{keys::kChemin, c.chemin},
                                      {keys::kLigne, c.ligne},
                                      {keys::kFocus, c.focus},
                                      {keys::kFicALancer, c.ficALancer}}) {
+            store.Delete(L"Zudav", L"Donnees", keys::ItemKey(prefix, n));
             Item(prefix, n, value);
         }
         platform.otherPrograms = c.process;
@@ -631,8 +660,8 @@ TEST_F(Launch, EachItemTakesTheRunBoxsRoadInItsFolderAndOnlyARealFailureShowsThe
         EXPECT_EQ(bar.announcements, told) << "the screen reader hears the message as it shows";
         EXPECT_EQ(bar.minimized, c.minimised);
         EXPECT_EQ(platform.eventPasses, c.minimised ? 1 : 0);
+        EXPECT_EQ(StoredItem(n)[0], c.chemin) << "the item keeps its text as typed";
     }
-    EXPECT_EQ(StoredItem(0)[0], L"%SystemDrive%\\P\\a.exe") << "the item keeps its text as typed";
 }
 
 TEST_F(Launch, FreeSlotBeepsAndChangesNothing) {
@@ -643,7 +672,7 @@ TEST_F(Launch, FreeSlotBeepsAndChangesNothing) {
 }
 
 TEST_F(Launch, MinimisingFollowsRetourAutoAndAnUnreadableOneShowsTheFileErrorAfterTheStart) {
-    Item(keys::kChemin, 0, L"cmd.exe");
+    Item(keys::kChemin, 0, L"C:\\P\\a.exe");
     struct Case {
         const wchar_t* value;
         bool minimized, error;

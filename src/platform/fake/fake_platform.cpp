@@ -40,6 +40,20 @@ bool FakePlatform::FolderExists(const std::wstring& path) const {
     return HoldsName(existingFolders, path);
 }
 
+std::wstring FakePlatform::RegisteredProgram(const std::wstring& name) const {
+    for (const auto& [registered, program] : appPaths) {
+        if (Lower(registered) == Lower(name)) {
+            return program;
+        }
+    }
+    return {};
+}
+
+std::wstring FakePlatform::PathVariable() const {
+    const std::wstring path = ExpandEnvironment(L"%PATH%");
+    return path == L"%PATH%" ? L"" : path;
+}
+
 CopyResult FakePlatform::CopyFileTo(const std::wstring& source, const std::wstring& target) {
     if (!FileExists(source)) {
         return CopyResult::Other;

@@ -25,6 +25,9 @@ class FakePlatform : public Platform {
     void DoEvents() override { ++eventPasses; }
     bool FileExists(const std::wstring& path) const override;
     bool FolderExists(const std::wstring& path) const override;
+    std::wstring RegisteredProgram(const std::wstring& name) const override;
+    std::vector<std::wstring> SystemFolders() const override { return systemFolders; }
+    std::wstring PathVariable() const override;
     std::optional<Shortcut> ReadShortcut(const std::wstring& path) const override;
     CopyResult CopyFileTo(const std::wstring& source, const std::wstring& target) override;
     bool RemoveFile(const std::wstring& path) override;
@@ -90,6 +93,8 @@ class FakePlatform : public Platform {
     std::map<std::wstring, FileStamp> stamps;         // what tells that a file changed; none for the others
     std::map<std::wstring, std::wstring> shellNames;  // shell names and the names the shell shows for them
     std::set<std::wstring> existingFolders;
+    std::map<std::wstring, std::wstring> appPaths;  // App Paths: a program's name and the path registered for it
+    std::vector<std::wstring> systemFolders{L"C:\\Windows\\system32", L"C:\\Windows"};
     std::map<std::wstring, Shortcut> shortcuts;  // shortcut files and what they hold
     std::set<std::wstring> startablePrograms;    // commands whose first word (or quoted path) starts
     std::vector<Started> started;                // every process start asked for, and its answer

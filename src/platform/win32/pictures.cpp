@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "platform/item_picture.h"
+#include "platform/paths.h"
+#include "platform/win32/program_finder.h"
 
 namespace zudav::win32 {
 namespace {
@@ -129,14 +131,8 @@ UniqueIcon BrowserIcon(const std::wstring& path, int pixels) {
 }  // namespace
 
 std::wstring LocatedProgram(const std::wstring& path) {
-    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES ||
-        path.find_first_of(L"\\/:") != std::wstring::npos) {
-        return path;
-    }
-    std::wstring found(MAX_PATH, L'\0');
-    const DWORD length =
-        SearchPathW(nullptr, path.c_str(), L".exe", static_cast<DWORD>(found.size()), found.data(), nullptr);
-    return length > 0 && length < found.size() ? found.substr(0, length) : path;
+    const auto target = ProgramToStart(path, FolderOf(RunningExecutable()), SystemPrograms());
+    return target ? target->file : std::wstring();
 }
 
 IconLookup ShowItemPicture(Picture& picture, const std::wstring& item, int pixels) {

@@ -17,8 +17,8 @@ namespace zudav::win32 {
 // when there is none: a missing file, a program without an icon.
 IconLookup ShowItemPicture(Picture& picture, const std::wstring& item, int pixels);
 
-// A bare program name ("notepad.exe") as a start finds it: in the program's folder, the system's, the path; any other
-// path as it is.
+// The file a start of the path would start (a name alone as the Run box finds it, a relative path in the bar's folder),
+// an address or a shell name as it is; empty when there is none.
 std::wstring LocatedProgram(const std::wstring& path);
 
 // A bitmap or icon file, at its own size; false (picture unchanged) when it does not load.

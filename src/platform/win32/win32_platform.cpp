@@ -13,6 +13,7 @@
 #include "platform/slow_files.h"
 #include "platform/win32/drawing.h"
 #include "platform/win32/pictures.h"
+#include "platform/win32/program_finder.h"
 #include "platform/win32/slow_icons.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
@@ -274,6 +275,18 @@ bool Win32Platform::FileExists(const std::wstring& path) const {
 bool Win32Platform::FolderExists(const std::wstring& path) const {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::wstring Win32Platform::RegisteredProgram(const std::wstring& name) const {
+    return SystemPrograms().RegisteredProgram(name);
+}
+
+std::vector<std::wstring> Win32Platform::SystemFolders() const {
+    return SystemPrograms().SystemFolders();
+}
+
+std::wstring Win32Platform::PathVariable() const {
+    return SystemPrograms().PathVariable();
 }
 
 // Read through the shell's own shortcut object, without resolving it: resolving may search the disks and ask the

@@ -23,6 +23,9 @@ class Win32Platform : public Platform {
     void DoEvents() override;
     bool FileExists(const std::wstring& path) const override;
     bool FolderExists(const std::wstring& path) const override;
+    std::wstring RegisteredProgram(const std::wstring& name) const override;
+    std::vector<std::wstring> SystemFolders() const override;
+    std::wstring PathVariable() const override;
     std::optional<Shortcut> ReadShortcut(const std::wstring& path) const override;
     CopyResult CopyFileTo(const std::wstring& source, const std::wstring& target) override;
     bool RemoveFile(const std::wstring& path) override;
