@@ -13,6 +13,7 @@
 #include "platform/icon_lookup.h"
 #include "platform/look.h"
 #include "platform/shell_item.h"
+#include "platform/slow_files.h"
 
 namespace zudav {
 
@@ -54,8 +55,9 @@ class BarWindow {
     virtual std::wstring Caption() const = 0;
     virtual void SetCaption(const std::wstring& caption) = 0;
 
-    // Loads the window icon from a picture file; false (built-in icon kept) when it is not an icon.
-    virtual bool LoadIconFile(const std::wstring& path) = 0;
+    // Loads the window icon from a picture file; false (built-in icon kept) when it is not an icon. A file read away
+    // shows once it is read, and gives true: the built-in icon stays meanwhile, and for good when it is not an icon.
+    virtual bool LoadIconFile(const std::wstring& path, Reading reading) = 0;
     // No icon at all.
     virtual void ClearIcon() = 0;
 
@@ -90,9 +92,10 @@ class BarWindow {
     // Square corners for a bar flush against an edge of the screen, the system's own otherwise.
     virtual void ShowSquareCorners(bool square) = 0;
     // Icon box Picture1(box): the first icon of a file at its top-left corner, a picture file (bitmap or
-    // icon, false when it does not load), a built-in picture, or nothing.
-    virtual IconLookup DrawFirstIcon(int box, const std::wstring& path) = 0;
-    virtual bool LoadPicture(int box, const std::wstring& path) = 0;
+    // icon, false when it does not load), a built-in picture, or nothing. A file read away shows once it is read (the
+    // placeholder for a file of icons that has none) and gives Drawn or true meanwhile.
+    virtual IconLookup DrawFirstIcon(int box, const std::wstring& path, Reading reading) = 0;
+    virtual bool LoadPicture(int box, const std::wstring& path, Reading reading) = 0;
     virtual void ShowBuiltInPicture(int box, BuiltInPicture picture) = 0;
     virtual void ClearPicture(int box) = 0;
     // The tooltip of icon box Picture1(slot), then of cell CoolBar(slot).

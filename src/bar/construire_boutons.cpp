@@ -18,9 +18,9 @@ bool IconFromItemFile(const std::wstring& icone) {
     return ending == L"exe";
 }
 
-void DessinerIconeBarre(LaBarre& module, BarWindow& window, const std::wstring& path) {
+void DessinerIconeBarre(LaBarre& module, BarWindow& window, const std::wstring& path, Reading reading) {
     const int box = module.IndexCourant.value_or(0);
-    if (window.DrawFirstIcon(box, path) == IconLookup::NoIcon) {
+    if (window.DrawFirstIcon(box, path, reading) == IconLookup::NoIcon) {
         module.IconeAbsente = true;
     }
 }
@@ -57,8 +57,13 @@ void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& 
             window.SetSlotTooltips(n, item.tooltip);
             module.IndexCourant = static_cast<std::int16_t>(n);
             icon = platform.ExpandEnvironment(settings.ReadItem(keys::kIcone, n));
-            const LaBarre::PictureSource source{path, icon, platform.StampOf(path),
-                                                icon.empty() ? std::nullopt : platform.StampOf(icon), window.Look()};
+            const Reading pathReading = ReadingOf(platform, path);
+            const Reading iconReading = icon.empty() ? Reading::InPlace : ReadingOf(platform, icon);
+            const auto stamp = [&](const std::wstring& file, Reading reading) {
+                return file.empty() || reading == Reading::Away ? std::nullopt : platform.StampOf(file);
+            };
+            const LaBarre::PictureSource source{path, icon, stamp(path, pathReading), stamp(icon, iconReading),
+                                                window.Look()};
             if (madeFrom == source) {
                 window.ShowSlotItem(n, item);
                 continue;  // the picture it shows is still the item's
@@ -66,8 +71,8 @@ void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& 
             madeFrom = source;
             window.ClearPicture(n);
             if (IconFromItemFile(icon)) {
-                DessinerIconeBarre(module, window, path);
-            } else if (!window.LoadPicture(n, icon)) {
+                DessinerIconeBarre(module, window, path, pathReading);
+            } else if (!window.LoadPicture(n, icon, iconReading)) {
                 // A picture that does not load leaves the box as the caller cleared it.
             }
             if (module.IconeAbsente) {

@@ -12,11 +12,12 @@
 namespace zudav {
 
 // Rebuilds every slot; an item's path and picture are read with their environment variables expanded. Clearing the
-// boxes beforehand is the caller's (start-up, refresh).
+// boxes beforehand is the caller's (start-up, refresh). A file on the network or online only is not touched: its
+// picture is read away from the bar, and it has no stamp (its picture is made again only when the item changes).
 void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& window, const Platform& platform);
 
 // Draws the first icon of a file into the slot IndexCourant; sets IconeAbsente when the file has none.
-void DessinerIconeBarre(LaBarre& module, BarWindow& window, const std::wstring& path);
+void DessinerIconeBarre(LaBarre& module, BarWindow& window, const std::wstring& path, Reading reading);
 
 // A free slot, a document (its flag reads as 1, as a launch reads it) or a program.
 SlotKind ReadSlotKind(const BarSettings& settings, int slot);

@@ -1,6 +1,7 @@
 #include "bar/copy_upgrade.h"
 
 #include "platform/paths.h"
+#include "platform/slow_files.h"
 
 namespace zudav {
 namespace {
@@ -10,9 +11,7 @@ bool IsZudav(const std::optional<ExecutableVersion>& version) {
     return version && version->productName == L"Zudav" && SameNameNoCase(version->originalFilename, L"Zudav.exe");
 }
 
-}  // namespace
-
-void UpgradeOlderCopies(Platform& platform) {
+void UpgradeNow(Platform& platform) {
     const std::wstring running = platform.ExecutablePath();
     const std::optional<ExecutableVersion> own = platform.VersionOf(running);
     if (!IsZudav(own)) {
@@ -35,6 +34,16 @@ void UpgradeOlderCopies(Platform& platform) {
             platform.RemoveFile(temporary);
         }
     }
+}
+
+}  // namespace
+
+void UpgradeOlderCopies(Platform& platform) {
+    if (ReadingOf(platform, FolderOf(platform.ExecutablePath())) == Reading::Away) {
+        platform.RunAway(UpgradeNow);
+        return;
+    }
+    UpgradeNow(platform);
 }
 
 }  // namespace zudav

@@ -9,6 +9,7 @@
 #include "platform/environment.h"
 #include "platform/paths.h"
 #include "platform/placement.h"
+#include "platform/slow_files.h"
 
 namespace zudav {
 
@@ -114,7 +115,7 @@ void Principal::ReadWindowIcon() {
         window_.ClearIcon();
         return;
     }
-    if (!window_.LoadIconFile(iconFile)) {
+    if (!window_.LoadIconFile(iconFile, ReadingOf(platform_, iconFile))) {
         return;  // not an icon: the built-in one stays
     }
 }

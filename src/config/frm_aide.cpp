@@ -6,6 +6,7 @@
 #include "bar/settings/ini_text.h"
 #include "bar/settings/transfer.h"
 #include "platform/paths.h"
+#include "platform/slow_files.h"
 
 namespace zudav {
 namespace {
@@ -358,7 +359,7 @@ void FrmAide::OnImage1Click() {
     if (!window_.LoadApplicationIcon(*file)) {
         // Not a picture: Image1 keeps what it showed; the bar and the key are still given the file.
     }
-    if (!bar_.LoadIconFile(*file)) {
+    if (!bar_.LoadIconFile(*file, ReadingOf(platform_, *file))) {
         // Not an icon (a bitmap): the bar keeps its icon until the next start.
     }
     settings_.Write(keys::kIconeWritten, *file);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -132,6 +133,15 @@ class Platform : public ProgramFinder {
     // start finds it). Nothing for a path that is no file nor folder, or that is on a share or a remote drive, which
     // is not read: a network's time-out would hold the bar.
     virtual std::optional<FileStamp> StampOf(const std::wstring& path) const = 0;
+    // A drive letter mapped to a share or a WebDAV folder: its files are on the network. Asked of the drive's type, not
+    // of its files.
+    virtual bool RemoteDrive(wchar_t letter) const = 0;
+    // A local file whose data is not on the disk (a cloud file not downloaded): its attributes say so, and reading
+    // them downloads nothing.
+    virtual bool OnlineOnly(const std::wstring& path) const = 0;
+    // Runs work on a thread of its own, with a platform of its own, so that a network's time-out holds that thread
+    // and not the bar's; nothing waits for it, not even the bar's exit.
+    virtual void RunAway(std::function<void(Platform&)> work) = 0;
     // The name the shell shows for one of its names ("shell:AppsFolder\<application id>": the app's name).
     virtual std::optional<std::wstring> ShellDisplayName(const std::wstring& shellName) const = 0;
 

@@ -1,5 +1,7 @@
 #include "platform/slow_files.h"
 
+#include <cwctype>
+
 namespace zudav {
 
 bool IsSharePath(const std::wstring& path) {
@@ -19,6 +21,20 @@ bool IsOnlineOnly(unsigned long attributes) {
     constexpr unsigned long kRecallOnOpen = 0x40000;         // FILE_ATTRIBUTE_RECALL_ON_OPEN
     constexpr unsigned long kRecallOnDataAccess = 0x400000;  // FILE_ATTRIBUTE_RECALL_ON_DATA_ACCESS
     return (attributes & (kOffline | kRecallOnOpen | kRecallOnDataAccess)) != 0;
+}
+
+wchar_t DriveLetterOf(const std::wstring& path) {
+    const size_t at = path.rfind(L"\\\\?\\", 0) == 0 ? 4 : 0;
+    if (path.size() < at + 2 || path[at + 1] != L':' || !std::iswalpha(path[at])) {
+        return 0;
+    }
+    return static_cast<wchar_t>(std::towupper(path[at]));
+}
+
+Reading ReadingOf(const Platform& platform, const std::wstring& path) {
+    const wchar_t drive = DriveLetterOf(path);
+    const bool slow = IsSharePath(path) || (drive != 0 && platform.RemoteDrive(drive)) || platform.OnlineOnly(path);
+    return slow ? Reading::Away : Reading::InPlace;
 }
 
 bool PendingReads::Ask(int box, const std::wstring& path) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "bar/fake/fake_bar_window.h"
 #include "bar/principal.h"
@@ -24,6 +25,14 @@ using ItemValues = std::array<std::optional<std::wstring>, 6>;
 
 class BarTest : public ::testing::Test {
   protected:
+    // The view reads in place on the bar's thread, as the platform does.
+    BarTest() {
+        bar.readsFile = [this](const std::wstring& path) { platform.Touch(path); };
+    }
+    void TearDown() override {
+        EXPECT_EQ(platform.waitingCalls, std::vector<std::wstring>{})
+            << "files on the network read on the bar's thread";
+    }
     void Put(const std::wstring& key, const wchar_t* value) {  // nullptr: the key stays as it is
         if (value != nullptr) {
             store.Write(L"Zudav", L"Donnees", key, value);

@@ -2,8 +2,12 @@
 
 namespace zudav {
 
-IconLookup FakeBarWindow::DrawFirstIcon(int box, const std::wstring& path) {
+IconLookup FakeBarWindow::DrawFirstIcon(int box, const std::wstring& path, Reading reading) {
     picturesMade.push_back(box);
+    if (ReadAway(path, reading)) {
+        pictures[box] = L"away:" + path;
+        return IconLookup::Drawn;
+    }
     if (filesWithIcon.count(path) > 0) {
         pictures[box] = L"icon:" + path;
         return IconLookup::Drawn;
@@ -11,13 +15,24 @@ IconLookup FakeBarWindow::DrawFirstIcon(int box, const std::wstring& path) {
     return filesWithoutIconKind.count(path) > 0 ? IconLookup::NotIconKind : IconLookup::NoIcon;
 }
 
-bool FakeBarWindow::LoadPicture(int box, const std::wstring& path) {
+bool FakeBarWindow::LoadPicture(int box, const std::wstring& path, Reading reading) {
     picturesMade.push_back(box);
+    if (ReadAway(path, reading)) {
+        pictures[box] = L"away:" + path;
+        return true;
+    }
     if (pictureFiles.count(path) == 0) {
         return false;
     }
     pictures[box] = L"picture:" + path;
     return true;
+}
+
+bool FakeBarWindow::ReadAway(const std::wstring& path, Reading reading) const {
+    if (reading == Reading::InPlace && readsFile) {
+        readsFile(path);
+    }
+    return reading == Reading::Away;
 }
 
 void FakeBarWindow::ShowBuiltInPicture(int box, BuiltInPicture picture) {
@@ -101,7 +116,11 @@ bool FakeBarWindow::SetHeight(float twips) {
     return true;
 }
 
-bool FakeBarWindow::LoadIconFile(const std::wstring& path) {
+bool FakeBarWindow::LoadIconFile(const std::wstring& path, Reading reading) {
+    if (ReadAway(path, reading)) {
+        icon = L"away:" + path;
+        return true;
+    }
     if (loadableIcons.count(path) == 0) {
         return false;
     }

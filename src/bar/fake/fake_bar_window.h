@@ -25,7 +25,7 @@ class FakeBarWindow : public BarWindow {
     bool SetHeight(float twips) override;
     std::wstring Caption() const override { return caption; }
     void SetCaption(const std::wstring& text) override { caption = text; }
-    bool LoadIconFile(const std::wstring& path) override;
+    bool LoadIconFile(const std::wstring& path, Reading reading) override;
     void ClearIcon() override { icon.clear(); }
     void MakeTopmost() override { topmost = shown = true; }
     void MakeNotTopmost() override {
@@ -37,8 +37,8 @@ class FakeBarWindow : public BarWindow {
     PictureLook Look() const override { return look; }
     void ShowLook(zudav::Look shown) override { looks.push_back(shown); }
     void ShowSquareCorners(bool square) override { squareCorners = square; }
-    IconLookup DrawFirstIcon(int box, const std::wstring& path) override;
-    bool LoadPicture(int box, const std::wstring& path) override;
+    IconLookup DrawFirstIcon(int box, const std::wstring& path, Reading reading) override;
+    bool LoadPicture(int box, const std::wstring& path, Reading reading) override;
     void ShowBuiltInPicture(int box, BuiltInPicture picture) override;
     void ClearPicture(int box) override { pictures[box].clear(); }
     void SetSlotTooltips(int slot, const std::wstring& text) override { tooltips[slot] = text; }
@@ -104,6 +104,8 @@ class FakeBarWindow : public BarWindow {
     std::set<std::wstring> filesWithIcon;
     std::set<std::wstring> filesWithoutIconKind;
     std::set<std::wstring> pictureFiles;
+    // Told of each file the view would read in place, on the bar's thread.
+    std::function<void(const std::wstring&)> readsFile;
     // What each icon box shows: "" (clear), "icon:<path>", "picture:<path>", "placeholder", "free".
     std::array<std::wstring, 13> pictures;
     PictureLook look;
@@ -141,6 +143,10 @@ class FakeBarWindow : public BarWindow {
     std::vector<std::optional<PixelPoint>> menuPlaces;  // and where it opened (none: at the pointer)
     int keyboardToTrayIcon = 0;
     std::vector<std::wstring> announcements;  // what the screen reader was told, in order
+
+  private:
+    // Away: the read is left to the view's thread; in place, the file is read here.
+    bool ReadAway(const std::wstring& path, Reading reading) const;
 };
 
 }  // namespace zudav

@@ -592,7 +592,7 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             }
             return 0;
         case kSlowIconMessage:
-            ShowReadIcon(lParam);
+            ShowReadPicture(lParam);
             return 0;
         case kAfterDropMessage:
             if (principal_ != nullptr) {

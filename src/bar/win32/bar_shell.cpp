@@ -17,23 +17,18 @@ namespace {
 
 constexpr UINT kTrayRetryInterval = 2000;
 
+}  // namespace
+
 // The notification area asks for icons at the small icon's size at the system's DPI (not the window's monitor's).
-int SmallIconSize() {
+int BarView::TrayIconSize() {
     return SystemMetricAtDpi(SM_CXSMICON, SystemDpi());
 }
-
-}  // namespace
 
 // The bar's own icon file drawn at that size, not its large picture scaled down by the shell; the built-in picture
 // when the bar has none (which would leave an empty, unfindable place) or its file does not load.
 UniqueIcon BarView::MakeTrayPicture() const {
-    const int size = SmallIconSize();
-    if (!iconFile_.empty()) {
-        UniqueIcon own(
-            static_cast<HICON>(LoadImageW(nullptr, iconFile_.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE)));
-        if (own) {
-            return own;
-        }
+    if (loadedSmallIcon_) {
+        return UniqueIcon(CopyIcon(loadedSmallIcon_.Get()));
     }
     static const auto loadIconMetric = SystemFunction<decltype(::LoadIconMetric)>(L"comctl32.dll", "LoadIconMetric");
     HICON builtIn = nullptr;

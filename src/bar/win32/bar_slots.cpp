@@ -95,49 +95,69 @@ void BarView::SetTooltip(UINT_PTR id, const std::wstring& text) {
 
 // A file on a share that does not answer would hold the bar for the network's time-out at every activation, and an
 // online-only cloud file would be downloaded: their icons are read away from the window and shown when they come.
-IconLookup BarView::DrawFirstIcon(int box, const std::wstring& path) {
-    if (SlowToRead(path)) {
+IconLookup BarView::DrawFirstIcon(int box, const std::wstring& path, Reading reading) {
+    ForgetSlowReads(box);
+    if (reading == Reading::Away) {
         if (slowReads_.Ask(box, path)) {
-            ReadIconAway(window_, kSlowIconMessage, path, PicturePixels());
+            ReadPictureAway(window_, kSlowIconMessage, AwayPicture::FirstIcon, path, PicturePixels());
         }
         return IconLookup::Drawn;
     }
-    slowReads_.Forget(box);
     const IconLookup lookup = ShowItemPicture(pictures_[box], path, PicturePixels());
     InvalidatePart(parts_.icons[box]);
     return lookup;
 }
 
-// Each box that still waits for the file shows its icon, or the placeholder when the file gave none.
-void BarView::ShowReadIcon(LPARAM result) {
-    const std::unique_ptr<ReadIcon> read = TakeReadIcon(result);
-    const bool iconKind = read->icon != reinterpret_cast<HICON>(1);
-    const UniqueIcon icon(iconKind ? read->icon : nullptr);
-    for (int box : slowReads_.Arrived(read->path)) {
-        if (icon) {
-            pictures_[box].ShowOwnedIcon(UniqueIcon(CopyIcon(icon.Get())));
-        } else if (iconKind) {
+// Each box that still waits for the file shows what was read: a first icon, else the placeholder for a file of a kind
+// that has icons; a picture file, else nothing (as a picture file that does not load in place).
+void BarView::ShowReadPicture(LPARAM result) {
+    const std::unique_ptr<ReadPicture> read = TakeReadPicture(result);
+    if (read->kind == AwayPicture::WindowIcon) {
+        if (read->path == awaitedIconFile_ && read->icon) {
+            ShowIconFile(std::move(read->icon), std::move(read->smallIcon));
+        }
+        return;
+    }
+    const bool firstIcon = read->kind == AwayPicture::FirstIcon;
+    for (int box : (firstIcon ? slowReads_ : slowPictureFiles_).Arrived(read->path)) {
+        if (read->icon) {
+            pictures_[box].ShowOwnedIcon(UniqueIcon(CopyIcon(read->icon.Get())));
+        } else if (read->bitmap) {
+            pictures_[box].ShowOwnedBitmap(UniqueBitmap(
+                static_cast<HBITMAP>(CopyImage(read->bitmap.Get(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))));
+        } else if (firstIcon && read->iconKind) {
             pictures_[box].ShowSharedIcon(icons_.placeholder.Get());
         }
         InvalidatePart(parts_.icons[box]);
     }
 }
 
-bool BarView::LoadPicture(int box, const std::wstring& path) {
-    slowReads_.Forget(box);
+bool BarView::LoadPicture(int box, const std::wstring& path, Reading reading) {
+    ForgetSlowReads(box);
+    if (reading == Reading::Away) {
+        if (slowPictureFiles_.Ask(box, path)) {
+            ReadPictureAway(window_, kSlowIconMessage, AwayPicture::PictureFile, path, 0);
+        }
+        return true;
+    }
     InvalidatePart(parts_.icons[box]);
     return ShowPictureFile(pictures_[box], path);
 }
 
-void BarView::ShowBuiltInPicture(int box, BuiltInPicture picture) {
+void BarView::ForgetSlowReads(int box) {
     slowReads_.Forget(box);
+    slowPictureFiles_.Forget(box);
+}
+
+void BarView::ShowBuiltInPicture(int box, BuiltInPicture picture) {
+    ForgetSlowReads(box);
     pictures_[box].ShowSharedIcon(picture == BuiltInPicture::Placeholder ? icons_.placeholder.Get()
                                                                          : icons_.freeSlot.Get());
     InvalidatePart(parts_.icons[box]);
 }
 
 void BarView::ClearPicture(int box) {
-    slowReads_.Forget(box);
+    ForgetSlowReads(box);
     pictures_[box].Clear();
     InvalidatePart(parts_.icons[box]);
 }

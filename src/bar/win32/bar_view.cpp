@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "bar/win32/bar_ids.h"
+#include "platform/win32/slow_icons.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/win32_platform.h"
@@ -199,21 +200,34 @@ void BarView::ShowIcon(HICON icon) {
     UpdateTrayIcon();
 }
 
-bool BarView::LoadIconFile(const std::wstring& path) {
-    UniqueIcon icon(static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
+// A file on a share that does not answer would hold the bar as it starts: it is read away, and the bar keeps the icon
+// it has until it comes.
+bool BarView::LoadIconFile(const std::wstring& path, Reading reading) {
+    if (reading == Reading::Away) {
+        awaitedIconFile_ = path;
+        ReadPictureAway(window_, kSlowIconMessage, AwayPicture::WindowIcon, path, TrayIconSize());
+        return true;
+    }
+    UniqueIcon icon = LoadIconFromFile(path, 0);
     if (!icon) {
         return false;
     }
-    iconFile_ = path;
-    ShowIcon(icon.Get());
-    loadedIcon_ = std::move(icon);  // the previous one is released once the window no longer shows it
+    ShowIconFile(std::move(icon), LoadIconFromFile(path, TrayIconSize()));
     return true;
 }
 
+void BarView::ShowIconFile(UniqueIcon icon, UniqueIcon smallIcon) {
+    awaitedIconFile_.clear();
+    loadedSmallIcon_ = std::move(smallIcon);
+    ShowIcon(icon.Get());
+    loadedIcon_ = std::move(icon);  // the previous one is released once the window no longer shows it
+}
+
 void BarView::ClearIcon() {
-    iconFile_.clear();
+    awaitedIconFile_.clear();
     ShowIcon(nullptr);
     loadedIcon_.Reset();
+    loadedSmallIcon_.Reset();
     // Without this the class icon would still stand in for the window's own.
     SetClassLongPtrW(window_, GCLP_HICON, 0);
 }

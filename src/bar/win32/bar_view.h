@@ -68,7 +68,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     bool SetHeight(float twips) override;
     std::wstring Caption() const override;
     void SetCaption(const std::wstring& caption) override;
-    bool LoadIconFile(const std::wstring& path) override;
+    bool LoadIconFile(const std::wstring& path, Reading reading) override;
     void ClearIcon() override;
     void MakeTopmost() override;
     void MakeNotTopmost() override;
@@ -77,8 +77,8 @@ class BarView final : public BarWindow, public AccessibleBarView {
     PictureLook Look() const override;
     void ShowLook(zudav::Look look) override;
     void ShowSquareCorners(bool square) override;
-    IconLookup DrawFirstIcon(int box, const std::wstring& path) override;
-    bool LoadPicture(int box, const std::wstring& path) override;
+    IconLookup DrawFirstIcon(int box, const std::wstring& path, Reading reading) override;
+    bool LoadPicture(int box, const std::wstring& path, Reading reading) override;
     void ShowBuiltInPicture(int box, BuiltInPicture picture) override;
     void ClearPicture(int box) override;
     void SetSlotTooltips(int slot, const std::wstring& text) override;
@@ -148,7 +148,11 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void SetTooltip(UINT_PTR tool, const std::wstring& text);
     void InvalidatePart(const PixelRect& rect);
     void InvalidateAll();
-    void ShowReadIcon(LPARAM result);
+    void ShowReadPicture(LPARAM result);
+    void ForgetSlowReads(int box);
+    // Shows an icon file's pictures as the window's icon, and the small one in the notification area.
+    void ShowIconFile(UniqueIcon icon, UniqueIcon smallIcon);
+    static int TrayIconSize();
     void Paint();
     // bar_shell.cpp: the notification icon.
     NOTIFYICONDATAW TrayIconData();
@@ -200,9 +204,11 @@ class BarView final : public BarWindow, public AccessibleBarView {
     std::array<bool, keys::kItemCount> borders_{};                        // CoolBar(0..12)
     std::array<std::optional<std::wstring>, keys::kItemCount> slotTips_;  // what each slot's tool shows
     std::array<SlotItem, keys::kItemCount> items_;                        // for the slots' accessible names
-    PendingReads slowReads_;  // icons of files on shares or in the cloud, read away from the window
-    int theme_ = 0;           // counts the changes of the theme the pictures were made for
-    RECT toPaint_{};          // what the window was asked to paint since it last painted (client pixels)
+    // First icons and picture files of files on shares or in the cloud, read away from the window.
+    PendingReads slowReads_;
+    PendingReads slowPictureFiles_;
+    int theme_ = 0;   // counts the changes of the theme the pictures were made for
+    RECT toPaint_{};  // what the window was asked to paint since it last painted (client pixels)
 
     std::optional<BarHit> pressed_;  // the part that the left button went down on, until it comes up
     int focus_ = SlotElement(0);     // the element the keyboard acts on
@@ -219,10 +225,11 @@ class BarView final : public BarWindow, public AccessibleBarView {
         UniqueIcon freeSlot;     // Image1
         UniqueIcon stop;         // "Arrêter"
     };
-    BuiltInIcons icons_;     // at the size for the window's DPI
-    UniqueFont labelFont_;   // the dialog font at the window's DPI, when it is not the system's
-    UniqueIcon loadedIcon_;  // the icon loaded from the stored file, while the window shows it
-    std::wstring iconFile_;  // that file, which the notification icon shows at its own size
+    BuiltInIcons icons_;            // at the size for the window's DPI
+    UniqueFont labelFont_;          // the dialog font at the window's DPI, when it is not the system's
+    UniqueIcon loadedIcon_;         // the icon loaded from the stored file, while the window shows it
+    UniqueIcon loadedSmallIcon_;    // the same file at the notification area's size
+    std::wstring awaitedIconFile_;  // an icon file read away from the window, until it comes
     UniqueIcon trayPicture_;
     UniqueMenu menu_;
     UniqueCom<BarDropTarget> dropTarget_;  // registered with OLE while the window lives

@@ -32,11 +32,41 @@ bool FakePlatform::ClaimSingleCopy(const std::wstring& baseName) {
     return runningCopies.insert(Lower(baseName)).second;
 }
 
+std::optional<FileStamp> FakePlatform::StampOf(const std::wstring& path) const {
+    Touch(path);
+    const auto found = stamps.find(path);
+    return found == stamps.end() ? std::nullopt : std::optional<FileStamp>(found->second);
+}
+
+void FakePlatform::Touch(const std::wstring& path) const {
+    const std::wstring lower = Lower(path);
+    const bool share = std::any_of(shares.begin(), shares.end(),
+                                   [&](const std::wstring& start) { return lower.rfind(Lower(start), 0) == 0; });
+    const size_t at = lower.rfind(L"\\\\?\\", 0) == 0 ? 4 : 0;
+    const bool remote = lower.size() > at + 1 && lower[at + 1] == L':' &&
+                        remoteDrives.count(static_cast<wchar_t>(std::towupper(lower[at]))) > 0;
+    if (onBarThread && (share || remote || onlineOnlyFiles.count(path) > 0)) {
+        waitingCalls.push_back(path);
+    }
+}
+
+void FakePlatform::RunAwayWork() {
+    const std::vector<std::function<void(Platform&)>> work = std::move(awayWork);
+    awayWork.clear();
+    onBarThread = false;
+    for (const auto& run : work) {
+        run(*this);
+    }
+    onBarThread = true;
+}
+
 bool FakePlatform::FileExists(const std::wstring& path) const {
+    Touch(path);
     return HoldsName(existingFiles, path);
 }
 
 bool FakePlatform::FolderExists(const std::wstring& path) const {
+    Touch(path);
     return HoldsName(existingFolders, path);
 }
 
@@ -55,6 +85,7 @@ std::wstring FakePlatform::PathVariable() const {
 }
 
 CopyResult FakePlatform::CopyFileTo(const std::wstring& source, const std::wstring& target) {
+    Touch(target);
     if (!FileExists(source)) {
         return CopyResult::Other;
     }
@@ -72,6 +103,7 @@ CopyResult FakePlatform::CopyFileTo(const std::wstring& source, const std::wstri
 }
 
 bool FakePlatform::RemoveFile(const std::wstring& path) {
+    Touch(path);
     if (HoldsName(lockedFiles, path)) {
         return false;
     }
@@ -175,6 +207,7 @@ void FakePlatform::ShellOpen(const std::wstring& verb, const std::wstring& file,
 }
 
 std::optional<Shortcut> FakePlatform::ReadShortcut(const std::wstring& path) const {
+    Touch(path);
     auto it = shortcuts.find(path);
     return it == shortcuts.end() ? std::nullopt : std::optional<Shortcut>(it->second);
 }
@@ -203,10 +236,12 @@ std::vector<std::wstring> FakePlatform::AltGrCharacters(unsigned virtualKey) con
 }
 
 std::vector<std::wstring> FakePlatform::ExecutablesIn(const std::wstring& folder) const {
+    Touch(folder);
     std::vector<std::wstring> found;
     for (const std::wstring& file : existingFiles) {
         const std::wstring name = Lower(FileNameOf(file));
-        if (Lower(FolderOf(file)) == Lower(folder) && name.size() > 4 && name.substr(name.size() - 4) == L".exe") {
+        if (Lower(FolderOf(file)) == Lower(folder) && name.size() > 4 && name.substr(name.size() - 4) == L".exe" &&
+            onlineOnlyFiles.count(file) == 0) {
             found.push_back(file);
         }
     }
@@ -214,6 +249,7 @@ std::vector<std::wstring> FakePlatform::ExecutablesIn(const std::wstring& folder
 }
 
 std::optional<ExecutableVersion> FakePlatform::VersionOf(const std::wstring& executable) const {
+    Touch(executable);
     auto it = executableVersions.find(executable);
     return it == executableVersions.end() ? std::nullopt : std::optional<ExecutableVersion>(it->second);
 }
@@ -223,6 +259,7 @@ bool FakePlatform::IsRunning(const std::wstring& executable) const {
 }
 
 bool FakePlatform::MoveOver(const std::wstring& from, const std::wstring& to) {
+    Touch(to);
     if (!FileExists(from) || HoldsName(lockedFiles, to) || IsRunning(to)) {
         return false;
     }
@@ -237,6 +274,7 @@ bool FakePlatform::MoveOver(const std::wstring& from, const std::wstring& to) {
 }
 
 std::optional<std::string> FakePlatform::ReadFileBytes(const std::wstring& path, std::size_t largest) const {
+    Touch(path);
     for (const auto& [name, bytes] : fileBytes) {
         if (Lower(name) == Lower(path)) {
             return bytes.substr(0, largest + 1);
@@ -246,6 +284,7 @@ std::optional<std::string> FakePlatform::ReadFileBytes(const std::wstring& path,
 }
 
 bool FakePlatform::WriteFileWhole(const std::wstring& path, const std::string& bytes) {
+    Touch(path);
     if (HoldsName(readOnlyFolders, FolderOf(path)) || HoldsName(lockedFiles, path)) {
         return false;
     }
@@ -261,6 +300,7 @@ bool FakePlatform::WriteFileWhole(const std::wstring& path, const std::string& b
 }
 
 bool FakePlatform::MakeFolders(const std::wstring& path) {
+    Touch(path);
     if (HoldsName(readOnlyFolders, path)) {
         return false;
     }

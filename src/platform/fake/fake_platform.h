@@ -45,10 +45,15 @@ class FakePlatform : public Platform {
         const auto found = shellNames.find(shellName);
         return found == shellNames.end() ? std::nullopt : std::optional<std::wstring>(found->second);
     }
-    std::optional<FileStamp> StampOf(const std::wstring& path) const override {
-        const auto found = stamps.find(path);
-        return found == stamps.end() ? std::nullopt : std::optional<FileStamp>(found->second);
-    }
+    std::optional<FileStamp> StampOf(const std::wstring& path) const override;
+    bool RemoteDrive(wchar_t letter) const override { return remoteDrives.count(letter) > 0; }
+    bool OnlineOnly(const std::wstring& path) const override { return onlineOnlyFiles.count(path) > 0; }
+    void RunAway(std::function<void(Platform&)> work) override { awayWork.push_back(std::move(work)); }
+    // Runs the work asked away, as its thread would: calls from it are not the bar's.
+    void RunAwayWork();
+    // Notes a file-system call for `path`: on the bar's thread, one for a file on the network or online only would hold
+    // the bar, and is recorded in waitingCalls.
+    void Touch(const std::wstring& path) const;
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
     bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
     std::optional<Environment> FreshEnvironment() const override { return freshEnvironment; }
@@ -139,6 +144,15 @@ class FakePlatform : public Platform {
     // The version information of executable files: a copy or a move takes its source's along.
     std::map<std::wstring, ExecutableVersion> executableVersions;
     std::set<std::wstring> runningExecutables;  // which, as on Windows, cannot be moved over
+
+    // The network as Windows shows it: shares' paths start with one of `shares`; drive letters mapped to a share; cloud
+    // files whose data is not on the disk.
+    std::vector<std::wstring> shares{L"\\\\serveur\\", L"\\\\?\\UNC\\serveur\\", L"//serveur/"};
+    std::set<wchar_t> remoteDrives;
+    std::set<std::wstring> onlineOnlyFiles;
+    std::vector<std::function<void(Platform&)>> awayWork;  // asked, not run yet
+    bool onBarThread = true;
+    mutable std::vector<std::wstring> waitingCalls;  // file-system calls that would have held the bar
 };
 
 }  // namespace zudav

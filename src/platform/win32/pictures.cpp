@@ -14,6 +14,7 @@
 #include "platform/item_picture.h"
 #include "platform/paths.h"
 #include "platform/win32/program_finder.h"
+#include "platform/win32/slow_icons.h"
 
 namespace zudav::win32 {
 namespace {
@@ -164,15 +165,13 @@ IconLookup ShowItemPicture(Picture& picture, const std::wstring& item, int pixel
 }
 
 bool ShowPictureFile(Picture& picture, const std::wstring& path) {
-    if (UniqueIcon icon(static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
-        icon) {
-        picture.ShowOwnedIcon(std::move(icon));
+    PictureFile file = LoadPictureFile(path);
+    if (file.icon) {
+        picture.ShowOwnedIcon(std::move(file.icon));
         return true;
     }
-    if (UniqueBitmap bitmap(static_cast<HBITMAP>(
-            LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
-        bitmap) {
-        picture.ShowOwnedBitmap(std::move(bitmap));
+    if (file.bitmap) {
+        picture.ShowOwnedBitmap(std::move(file.bitmap));
         return true;
     }
     return false;

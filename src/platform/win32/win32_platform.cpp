@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cwctype>
+#include <thread>
 #include <vector>
 
 #include "platform/paths.h"
@@ -393,14 +394,44 @@ std::vector<Geometry> Win32Platform::WorkAreas() const {
 }
 
 std::optional<FileStamp> Win32Platform::StampOf(const std::wstring& path) const {
+    if (ReadingOf(*this, path) == Reading::Away) {
+        return std::nullopt;
+    }
     const std::wstring file = LocatedProgram(path);
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (OnNetwork(file) || !GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data)) {
+    if (ReadingOf(*this, file) == Reading::Away || !GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data)) {
         return std::nullopt;
     }
     const auto wide = [](DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; };
     return FileStamp{wide(data.nFileSizeHigh, data.nFileSizeLow),
                      wide(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
+}
+
+// Under Wine a drive's type is asked of the mount manager, a millisecond each time: a refresh, which looks at every
+// item's drive, asks once per drive. A drive mapped to a share since is known as one two seconds later at most.
+bool Win32Platform::RemoteDrive(wchar_t letter) const {
+    constexpr ULONGLONG kValidMs = 2000;
+    const ULONGLONG now = GetTickCount64();
+    const auto found = drives_.find(letter);
+    if (found != drives_.end() && now - found->second.at < kValidMs) {
+        return found->second.remote;
+    }
+    const wchar_t root[] = {letter, L':', L'\\', L'\0'};
+    const bool remote = GetDriveTypeW(root) == DRIVE_REMOTE;
+    drives_[letter] = {remote, now};
+    return remote;
+}
+
+bool Win32Platform::OnlineOnly(const std::wstring& path) const {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && IsOnlineOnly(attributes);
+}
+
+void Win32Platform::RunAway(std::function<void(Platform&)> work) {
+    std::thread([work = std::move(work)] {
+        Win32Platform own;  // the bar's may be gone before the work ends
+        work(own);
+    }).detach();
 }
 
 std::optional<std::wstring> Win32Platform::ShellDisplayName(const std::wstring& shellName) const {

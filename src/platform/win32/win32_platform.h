@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <map>
+
 #include "platform/platform.h"
 #include "platform/win32/handles.h"
 
@@ -40,6 +42,9 @@ class Win32Platform : public Platform {
     bool AppsUseDarkTheme() const override;
     bool HighContrastOn() const override;
     std::optional<FileStamp> StampOf(const std::wstring& path) const override;
+    bool RemoteDrive(wchar_t letter) const override;
+    bool OnlineOnly(const std::wstring& path) const override;
+    void RunAway(std::function<void(Platform&)> work) override;
     std::optional<std::wstring> ShellDisplayName(const std::wstring& shellName) const override;
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
     bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
@@ -72,6 +77,11 @@ class Win32Platform : public Platform {
     std::wstring helpFile_;
     UniqueHandle singleCopyLock_;
     UniqueModule htmlHelp_;
+    struct KnownDrive {
+        bool remote;
+        ULONGLONG at;
+    };
+    mutable std::map<wchar_t, KnownDrive> drives_;  // the drives' types asked lately
 };
 
 // True when the program runs with an administrator's full rights, above the shell's integrity level.
