@@ -74,6 +74,11 @@ void Principal::Reprendre() {
     ChangeHotKey(hotKey && *hotKey > 0 ? static_cast<std::uint16_t>(*hotKey) : 0);
 }
 
+void Principal::TakeSettingsAgain() {
+    settings_.Store().Reload();
+    Reprendre();
+}
+
 // A stored place or size as far as the window system can place a window (32,768 pixels at 96 dpi); beyond, the
 // value is taken for one that does not convert.
 std::optional<float> Principal::ReadTwips(const wchar_t* key, const std::wstring& fallback) const {

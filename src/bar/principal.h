@@ -32,6 +32,9 @@ class Principal {
     // The bar takes its settings as at its start (orientation, name, place, icon, look, options, hot key): after they
     // were replaced as a whole by an import.
     void Reprendre();
+    // Another program (an import by the switches) replaced the bar's settings in its store: the bar takes them up, so
+    // that what it saves next is theirs and not its old values.
+    void TakeSettingsAgain();
 
     // The window became active; fromThisProgram: the activation came from another window of the program.
     void OnActivated(bool fromThisProgram);

@@ -283,14 +283,22 @@ void FrmAide::OnCommand4Click(int index) {
     }
 }
 
-// The bar is registered for every user when the machine's list can be written, else for the current user.
-// The path is quoted so that one with blanks cannot be read as a shorter program followed by arguments.
+// The machine's list runs the bar at every user's logon: only a bar in a folder that only an administrator may change
+// (Program Files, Windows) is put there, when it can be written. Any other (a portable bar in C:\Outils, one installed
+// in a user's own folder) is a file its owner, or any user, may replace: it goes in the current user's list, even from
+// an elevated bar. The path is quoted so that one with blanks cannot be read as a shorter program followed by
+// arguments.
 void FrmAide::Register() {
     const std::wstring executable = platform_.ExecutablePath();
     const std::wstring name = BaseName(executable);
     const std::wstring command = L"\"" + JoinPath(FolderOf(executable), name + L".exe") + L"\"";
-    if (!platform_.WriteRunAtLogon(RunScope::Machine, name, command) &&
-        !platform_.WriteRunAtLogon(RunScope::User, name, command)) {
+    const std::vector<std::wstring> protectedFolders = platform_.FoldersForEveryUser();
+    const bool forEveryUser = std::any_of(protectedFolders.begin(), protectedFolders.end(),
+                                          [&](const std::wstring& folder) { return IsInFolder(executable, folder); });
+    if (forEveryUser && platform_.WriteRunAtLogon(RunScope::Machine, name, command)) {
+        return;
+    }
+    if (!platform_.WriteRunAtLogon(RunScope::User, name, command)) {
         // Neither list can be written: nothing is registered, as nothing is reported.
     }
 }

@@ -86,4 +86,45 @@ bool SameNameNoCase(const std::wstring& a, const std::wstring& b) {
            });
 }
 
+std::wstring PlainFullPath(const std::wstring& path) {
+    std::wstring text = path;
+    std::replace(text.begin(), text.end(), L'/', L'\\');
+    if (text.compare(0, 8, L"\\\\?\\UNC\\") == 0) {
+        text.erase(2, 6);
+    } else if (text.compare(0, 4, L"\\\\?\\") == 0) {
+        text.erase(0, 4);
+    }
+    // The root ("C:" or "\\server\share") stays; the names after it are walked, ".." taking the last one back.
+    const bool share = text.compare(0, 2, L"\\\\") == 0;
+    size_t rootEnd = text.find(L'\\', share ? 2 : 0);
+    if (share && rootEnd != std::wstring::npos) {
+        rootEnd = text.find(L'\\', rootEnd + 1);
+    }
+    rootEnd = std::min(rootEnd, text.size());
+    std::wstring result = text.substr(0, rootEnd);
+    const size_t rootSize = result.size();
+    for (size_t start = rootEnd; start < text.size();) {
+        const size_t end = std::min(text.find(L'\\', start + 1), text.size());
+        const std::wstring name = text.substr(start + 1, end - start - 1);
+        if (name == L"..") {
+            result.erase(std::max(rootSize, std::min(result.size(), result.find_last_of(L'\\'))));
+        } else if (!name.empty() && name != L".") {
+            result += L"\\" + name;
+        }
+        start = end;
+    }
+    if (!share && result.size() == 2 && result[1] == L':') {
+        result += L'\\';
+    }
+    return result;
+}
+
+bool IsInFolder(const std::wstring& path, const std::wstring& folder) {
+    const std::wstring inner = PlainFullPath(path), outer = PlainFullPath(folder);
+    if (outer.empty() || inner.size() < outer.size() || !SameNameNoCase(inner.substr(0, outer.size()), outer)) {
+        return false;
+    }
+    return inner.size() == outer.size() || outer.back() == L'\\' || inner[outer.size()] == L'\\';
+}
+
 }  // namespace zudav

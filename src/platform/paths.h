@@ -17,6 +17,13 @@ std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
 // Names compared without regard to case, as the file system and the environment compare them.
 bool SameNameNoCase(const std::wstring& a, const std::wstring& b);
 
+// A full path as Windows resolves it: "/" read as "\", the "\\?\" prefix dropped ("\\?\UNC\s\p" -> "\\s\p"),
+// "." and ".." taken away, no trailing separator but a root's ("C:\Programmes\..\Outils\" -> "C:\Outils").
+std::wstring PlainFullPath(const std::wstring& path);
+// True when the path is the folder or lies inside it, both full (compared without regard to case, at a separator:
+// "C:\Program Files (x86)" is not in "C:\Program Files").
+bool IsInFolder(const std::wstring& path, const std::wstring& folder);
+
 // True when the name can stand for one file in a folder: not empty, none of \ / : * ? " < > | nor a control
 // character, not a device name (CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9, with or without an extension),
 // and not ending in a dot or a blank, which Windows would drop.

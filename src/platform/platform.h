@@ -150,6 +150,9 @@ class Platform : public ProgramFinder {
     // and may not be removed; a value that is absent is fine.
     virtual bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) = 0;
     virtual bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) = 0;
+    // The folders that only an administrator may change, from which a program may be run for every user: both
+    // Program Files folders and the Windows folder, as full paths.
+    virtual std::vector<std::wstring> FoldersForEveryUser() const = 0;
 
     // The variables Windows gives a new logon of the user (the machine's, the user's and the session's), built again
     // from the registry without this process's own; nothing when they cannot be had.

@@ -467,24 +467,43 @@ TEST_F(Configuration, NewBarAsksForAFreeNameThenCopiesAndStartsIt) {
     EXPECT_EQ(store.Changes(), 0);
 }
 
-TEST_F(Configuration, StartWithWindowsFallsBackToTheUsersListAndNonRemovesBoth) {
-    platform.executablePath = L"C:\\Program Files\\Barres\\Zudav.exe";
-    platform.answers = {false, true};
+// Only a bar that only an administrator may replace runs at every user's logon; an elevated bar elsewhere goes in its
+// user's list.
+TEST_F(Configuration, StartWithWindowsTakesTheMachinesListOnlyForAProtectedFolderAndNonRemovesBoth) {
+    platform.answers = {false};
     aide.OnCommand4Click(0);
     EXPECT_TRUE(platform.runAtLogon.empty()) << "answered No";
-    platform.refusedRunScopes = {RunScope::Machine};
-    aide.OnCommand4Click(0);
-    using Runs = std::map<std::pair<RunScope, std::wstring>, std::wstring>;
-    EXPECT_EQ(platform.runAtLogon, (Runs{{{RunScope::User, L"Zudav"}, L"\"C:\\Program Files\\Barres\\Zudav.exe\""}}));
     EXPECT_TRUE(platform.messages[0].title == kTitreDemarrage && platform.messages[0].text == kQuestionDemarrage &&
                 platform.messages[0].icon == MessageIcon::Information);
-
-    platform.refusedRunScopes.clear();
-    platform.answers = {true, true};
-    aide.OnCommand4Click(0);
-    EXPECT_EQ(platform.runAtLogon.count({RunScope::Machine, L"Zudav"}), 1u) << "the machine's list first";
-    aide.OnCommand4Click(1);
-    EXPECT_TRUE(platform.runAtLogon.empty());
+    struct Case {
+        std::wstring executable;
+        bool elevated;
+        RunScope scope;
+    } const cases[] = {
+        {L"C:\\Program Files\\Barres\\Zudav.exe", true, RunScope::Machine},
+        {L"C:\\Program Files\\Barres\\Zudav.exe", false, RunScope::User},
+        {L"c:\\PROGRAM FILES (X86)\\Zudav.exe", true, RunScope::Machine},
+        {L"C:\\Windows\\Zudav.exe", true, RunScope::Machine},
+        {L"C:\\Program Files Outils\\Zudav.exe", true, RunScope::User},
+        {L"C:\\Program Files\\..\\Outils\\Zudav.exe", true, RunScope::User},
+        {L"C:\\Outils\\Zudav.exe", true, RunScope::User},
+        {L"C:\\Users\\Moi\\AppData\\Local\\Programs\\Zudav\\Zudav.exe", true, RunScope::User},
+        {L"E:\\Zudav.exe", false, RunScope::User},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.executable << " elevated " << c.elevated);
+        platform.executablePath = c.executable;
+        platform.refusedRunScopes = c.elevated ? std::set<RunScope>{} : std::set<RunScope>{RunScope::Machine};
+        platform.runAtLogon.clear();
+        platform.answers = {true};
+        aide.OnCommand4Click(0);
+        using Runs = std::map<std::pair<RunScope, std::wstring>, std::wstring>;
+        EXPECT_EQ(platform.runAtLogon,
+                  (Runs{{{c.scope, L"Zudav"}, L"\"" + JoinPath(FolderOf(c.executable), L"Zudav.exe") + L"\""}}));
+        platform.answers = {true};
+        aide.OnCommand4Click(1);
+        EXPECT_TRUE(platform.runAtLogon.empty());
+    }
     EXPECT_TRUE(platform.messages.back().text == kQuestionAnnulation &&
                 platform.messages.back().icon == MessageIcon::Exclamation);
 }

@@ -2,6 +2,7 @@
 #include "bar/settings/ini_file_store.h"
 
 #include "bar/settings/ini_text.h"
+#include "bar/settings/transfer.h"
 #include "bar_test.h"
 #include "config/fake/fake_config_window.h"
 #include "config/frm_aide.h"
@@ -33,6 +34,8 @@ TEST(IniFileStore, ServesItsFileSavesItWholeAndTellsARefusedOrReadOnlyFileOnce) 
         IniFileStore store(platform, kIni);
         store.Load();
         EXPECT_TRUE(platform.messages.empty()) << "told before the bar has a window";
+        EXPECT_TRUE(platform.written.empty() || platform.written == std::vector<std::wstring>{kIni + L".essai"});
+        EXPECT_EQ(platform.fileBytes.count(kIni + L".essai"), 0u) << "the probe is removed";
         store.TellProblem();
         EXPECT_EQ(platform.messages.size(), c.told.empty() ? 0u : 1u) << "told as the bar starts";
         EXPECT_EQ(store.Read(L"ZUDAV", L"donnees", L"chemin0") + store.Read(L"Reredo", L"Donnees", L"MargeHt") +
@@ -54,6 +57,32 @@ TEST(IniFileStore, ServesItsFileSavesItWholeAndTellsARefusedOrReadOnlyFileOnce) 
         EXPECT_EQ(platform.messages.empty() ? L"" : platform.messages[0].title + L"|" + platform.messages[0].text,
                   c.told.empty() ? L"" : kTitrePortable + (L"|" + c.told));
     }
+}
+
+// An import into a portable bar whose file cannot be written fails and leaves the values; one made by the switches
+// beside the running bar is taken up by it, whose next save keeps it.
+TEST(IniFileStore, AnImportNotSavedFailsAndOneMadeBesideTheRunningBarIsTakenUp) {
+    FakePlatform platform;
+    platform.fileBytes = {{kIni, WriteIniText({{L"Caption", L"Vieille"}})},
+                          {L"C:\\r.ini", WriteIniText({{L"Caption", L"Neuve"}})}};
+    IniFileStore bar(platform, kIni), switches(platform, kIni);
+    bar.Load();
+    bar.TellProblem();
+    switches.Load();
+    platform.lockedFiles = {kIni};  // held by another program past the retries
+    const TransferResult failed = ImportSettings(switches, L"Zudav", platform, L"C:\\r.ini");
+    EXPECT_FALSE(failed.done);
+    EXPECT_NE(failed.message.find(L"remis en place"), std::wstring::npos);
+    EXPECT_EQ(switches.Read(L"Zudav", L"Donnees", L"Caption"), L"Vieille");
+    EXPECT_TRUE(platform.messages.empty()) << "the switches show no window";
+
+    platform.lockedFiles.clear();
+    EXPECT_TRUE(ImportSettings(switches, L"Zudav", platform, L"C:\\r.ini", [&] {
+                    bar.Reload();
+                    return true;
+                }).done);
+    bar.Write(L"Zudav", L"Donnees", L"Left", L"15");
+    EXPECT_EQ(ReadIniText(platform.fileBytes[kIni]).values, (StoredValues{{L"Caption", L"Neuve"}, {L"Left", L"15"}}));
 }
 
 // An .ini of design values beside the new bar of a portable bar (the user's own kept); without it, no new bar.

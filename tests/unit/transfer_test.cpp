@@ -79,22 +79,64 @@ TEST_F(Transfer, AFileRefusedABackupNotMadeOrAValueThatDoesNotTakeLeavesTheSetti
     }
 }
 
+struct FakeRunningBar : RunningBar {
+    Found Find() override { return found; }
+    bool TakeSettingsAgain() override { return ++takes, takes_; }
+    Found found = Found::None;
+    bool takes_ = true;
+    int takes = 0;
+};
+
+// The running bar takes the imported values before the import reports; one that cannot be told refuses it.
+TEST_F(Transfer, AnImportBesideARunningBarHasItTakeTheValuesOrIsRefused) {
+    using Found = RunningBar::Found;
+    const struct {
+        Found found;
+        bool takes;
+        int code, takenUp;
+        bool imported;
+    } cases[] = {
+        {Found::None, true, 0, 0, true},
+        {Found::Listening, true, 0, 1, true},
+        {Found::Listening, false, 1, 1, false},
+        {Found::Deaf, true, 1, 0, false},
+    };
+    for (const auto& c : cases) {
+        FailingStore store;
+        FakeRunningBar running;
+        running.found = c.found;
+        running.takes_ = c.takes;
+        std::wstring told;
+        EXPECT_EQ(RunTransferCommand({TransferKind::Import, L"C:\\r.ini"}, store, platform, running,
+                                     [&](const std::wstring& text) { told = text; }),
+                  c.code);
+        EXPECT_EQ(running.takes, c.takenUp);
+        EXPECT_EQ(store.Read(L"Zudav", L"Donnees", L"Tool0").empty(), c.imported);
+        if (!c.imported) {
+            EXPECT_EQ(told, L"La barre \u00ab Zudav \u00bb est ouverte : fermez-la, puis importez de nouveau.");
+        }
+    }
+}
+
 TEST_F(Transfer, TheSwitchesEndWithACodeOrLeaveTheBarToStart) {
     const std::vector<std::pair<std::vector<std::wstring>, std::optional<int>>> cases = {
-        {{L"/export", L"C:\\x.ini"}, 0},
-        {{L"-IMPORT", L"C:\\bin.ini"}, 1},
-        {{L"/export"}, 2},
-        {{L"/autre", L"a"}, {}},
-        {{L"a.ini"}, {}},
+        {{L"/?"}, 0},      {{L"/export", L"C:\\x.ini"}, 0}, {{L"-IMPORT", L"C:\\bin.ini"}, 1},
+        {{L"/export"}, 2}, {{L"/autre", L"a"}, {}},         {{L"a.ini"}, {}},
         {{}, {}}};
     for (const auto& [arguments, code] : cases) {
         FailingStore store;
+        FakeRunningBar running;
         int told = 0;
         const auto command = ReadTransferCommand(arguments);
-        EXPECT_EQ(command ? RunTransferCommand(*command, store, platform, [&](const std::wstring&) { ++told; })
+        EXPECT_EQ(command ? RunTransferCommand(*command, store, platform, running, [&](const std::wstring&) { ++told; })
                           : std::optional<int>(),
                   code);
         EXPECT_EQ(told, code ? 1 : 0);
+    }
+    const std::wstring help = SwitchesHelp(L"Jeux.exe");
+    for (const wchar_t* told :
+         {L"Jeux.exe /import FICHIER", L"start /wait Jeux.exe /export f.ini", L"-Wait -PassThru"}) {
+        EXPECT_NE(help.find(told), std::wstring::npos) << told;
     }
 }
 

@@ -45,14 +45,33 @@ void IniFileStore::Load() {
     values_ = std::move(*reading.values);
     loaded_ = true;
     // A folder that cannot be written (a CD, a locked key) is found now, and told while the user looks at the bar,
-    // rather than at the first save, which may come at the end of the session: the file is written again as it was.
-    if (!platform_.WriteFileWhole(path_, *bytes)) {
+    // rather than at the first save, which may come at the end of the session. The bar's file is not written for it:
+    // its time and its identity stay, for a sync client or a backup that follows them.
+    const std::wstring probe = path_ + L".essai";
+    if (!platform_.WriteFileWhole(probe, "")) {
         toldUnsaved_ = true;
         problem_ = FichierNonEnregistre(path_);
+    } else if (!platform_.RemoveFile(probe)) {
+        // Written, so the folder can be written; an empty file left beside the bar changes nothing.
     }
 }
 
+void IniFileStore::Reload() {
+    const std::optional<std::string> bytes = platform_.ReadFileBytes(path_, kIniLargest);
+    if (!bytes) {
+        return;
+    }
+    IniReading reading = ReadIniText(*bytes);
+    if (!reading.values) {
+        return;
+    }
+    values_ = std::move(*reading.values);
+    loaded_ = true;
+    unsaved_ = false;
+}
+
 void IniFileStore::TellProblem() {
+    canTell_ = true;
     if (!problem_.empty()) {
         platform_.ShowMessage(kTitrePortable, std::exchange(problem_, L""), MessageIcon::Exclamation);
     }
@@ -157,7 +176,8 @@ void IniFileStore::Save() {
         return;
     }
     pending_ = false;
-    if (!platform_.WriteFileWhole(path_, WriteIniText(values_)) && !toldUnsaved_) {
+    unsaved_ = !platform_.WriteFileWhole(path_, WriteIniText(values_));
+    if (unsaved_ && canTell_ && !toldUnsaved_) {
         toldUnsaved_ = true;
         platform_.ShowMessage(kTitrePortable, FichierNonEnregistre(path_), MessageIcon::Exclamation);
     }

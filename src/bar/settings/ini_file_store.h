@@ -9,7 +9,8 @@
 //
 // A file that is not a bar's .ini text (or cannot be read) is told once; the bar then runs with its design values and
 // never writes over that file, which stays as the user left it. A file that cannot be written (a read-only folder,
-// a CD, a locked key) is told once too; the bar keeps its changes in memory and tries again at the next change.
+// a CD, a locked key, a file another program holds) is told once too; the bar keeps its changes in memory and tries
+// again at the next change. Nothing is told before the bar has a window: the switches report through their result.
 #pragma once
 
 #include <string>
@@ -38,9 +39,14 @@ class IniFileStore : public SettingsStore {
 
     // Reads the file, without a word: before it, the store is empty and saves nothing. A file refused or unreadable, or
     // a folder that cannot be written, is told by TellProblem, once the bar has a window to show it over (the switches
-    // of the command line show no window).
+    // of the command line show no window); from then on a save that fails is told at once. Whether the folder can be
+    // written is found with a file of its own, written and removed beside the bar's, which stays untouched.
     void Load();
     void TellProblem();
+    // Takes the file's values again after another program (an import by the switches) replaced them; a file now
+    // refused or unreadable leaves the values as they are.
+    void Reload() override;
+    bool Unsaved() const override { return unsaved_; }
 
     std::optional<std::wstring> Find(const std::wstring& application,
                                      const std::wstring& section,
@@ -69,6 +75,8 @@ class IniFileStore : public SettingsStore {
     MemoryStore elsewhere_;
     bool loaded_ = false;  // read and accepted: only then is the file written
     bool toldUnsaved_ = false;
+    bool unsaved_ = false;  // the last save did not take
+    bool canTell_ = false;  // the bar has a window to tell problems over
     std::wstring problem_;  // found by Load, still to be told
     int batches_ = 0;
     bool pending_ = false;  // a change made during a batch, saved when the last one closes

@@ -38,6 +38,13 @@ class SettingsStore {
         return value ? *value : fallback;
     }
 
+    // True while changes are not stored where they last (a store kept in one file that could not be written): they
+    // live in memory only. A store that writes each value where it lies reads them back instead.
+    virtual bool Unsaved() const { return false; }
+    // Reads again what another program stored (a store read once at start-up); one that reads each value where it lies
+    // has nothing to do.
+    virtual void Reload() {}
+
     // Changes made while a batch is open may be kept back and stored together when the last one closes (a store kept
     // in one file writes it once); a store that writes each value where it lies stores them at once.
     class Batch {

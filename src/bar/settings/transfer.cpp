@@ -42,6 +42,10 @@ std::wstring BarName(const std::wstring& application) {
 
 }  // namespace
 
+std::wstring BarreOuverte(const std::wstring& application) {
+    return L"La barre \u00ab " + application + L" \u00bb est ouverte : fermez-la, puis importez de nouveau.";
+}
+
 std::wstring BackupFolder(const Platform& platform) {
     return JoinPath(platform.LocalAppDataFolder(), L"Zudav\\Sauvegardes");
 }
@@ -87,7 +91,8 @@ TransferResult BackUpSettings(const SettingsStore& store, const std::wstring& ap
 TransferResult ImportSettings(SettingsStore& store,
                               const std::wstring& application,
                               Platform& platform,
-                              const std::wstring& file) {
+                              const std::wstring& file,
+                              const std::function<bool()>& takenUp) {
     const std::optional<std::string> bytes = platform.ReadFileBytes(file, kIniLargest);
     if (!bytes) {
         return {false, L"Le fichier " + file + L" n'a pas pu \u00eatre lu : rien n'a \u00e9t\u00e9 import\u00e9.", {}};
@@ -103,9 +108,15 @@ TransferResult ImportSettings(SettingsStore& store,
     if (!backup.done) {
         return {false, backup.message + L" Rien n'a \u00e9t\u00e9 import\u00e9.", {}};
     }
-    // A store kept in one file (a portable bar) writes it once, with every value or none of the new ones.
-    const SettingsStore::Batch batch(store);
-    if (ReplaceValues(store, application, *reading.values)) {
+    // A store kept in one file (a portable bar) writes it once, with every value or none of the new ones, and says
+    // when that write did not take.
+    const auto replace = [&](const StoredValues& values) {
+        const SettingsStore::Batch batch(store);
+        return ReplaceValues(store, application, values);
+    };
+    const bool saved = replace(*reading.values) && !store.Unsaved();
+    const bool heard = saved && (!takenUp || takenUp());
+    if (heard) {
         return {true,
                 L"Les r\u00e9glages de " + file + L" ont \u00e9t\u00e9 import\u00e9s dans " + BarName(application) +
                     L". Les pr\u00e9c\u00e9dents ont \u00e9t\u00e9 sauvegard\u00e9s dans " + backup.backup + L".",
@@ -114,7 +125,11 @@ TransferResult ImportSettings(SettingsStore& store,
     const std::wstring failure = L"L'importation de " + file +
                                  L" a \u00e9chou\u00e9 : un r\u00e9glage n'a pas pu "
                                  L"\u00eatre enregistr\u00e9. ";
-    if (ReplaceValues(store, application, previous)) {
+    const bool restored = replace(previous);
+    if (saved && restored) {
+        return {false, BarreOuverte(application), backup.backup};
+    }
+    if (restored) {
         return {false,
                 failure +
                     L"Les r\u00e9glages pr\u00e9c\u00e9dents ont \u00e9t\u00e9 remis en place ; ils sont aussi "

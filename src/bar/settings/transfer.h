@@ -2,6 +2,7 @@
 // replaced: every value of the bar's section, unknown keys included.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -34,12 +35,19 @@ TransferResult ExportSettings(const SettingsStore& store,
 // within the same second). Not done when the folder or the file cannot be written.
 TransferResult BackUpSettings(const SettingsStore& store, const std::wstring& application, Platform& platform);
 
+// "La barre « NOM » est ouverte : ..." when a running bar of that name could not be told to take imported values.
+std::wstring BarreOuverte(const std::wstring& application);
+
 // Replaces the bar's values as a whole by those of a file: a file that cannot be read or is refused, or a backup
 // that cannot be made, changes nothing. The keys the file does not hold are deleted, and every value is read back:
-// one that did not take puts the previous values back, and the import is reported as failed.
+// one that did not take, or a store that could not save them, puts the previous values back, and the import is
+// reported as failed. `takenUp`, when given, tells a running bar of that name to take the new values before the
+// import reports; false (the bar did not answer) puts the previous values back too: the bar would write its own over
+// them.
 TransferResult ImportSettings(SettingsStore& store,
                               const std::wstring& application,
                               Platform& platform,
-                              const std::wstring& file);
+                              const std::wstring& file,
+                              const std::function<bool()>& takenUp = {});
 
 }  // namespace zudav

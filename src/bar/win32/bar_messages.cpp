@@ -345,6 +345,17 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         }
         return 0;
     }
+    if (message == takeSettings_ && takeSettings_ != 0) {
+        // A window of the bar open over it (its configuration, a message) disables it: closing that window would store
+        // what it shows over the imported settings, so the import is refused.
+        if (principal_ == nullptr || !IsWindowEnabled(window)) {
+            return 0;
+        }
+        if (wParam == kSettingsTakeAgain) {
+            principal_->TakeSettingsAgain();
+        }
+        return kSettingsTaken;
+    }
     if (message == liveHandlesQuery_ && liveHandlesQuery_ != 0) {
         return wParam < static_cast<WPARAM>(HandleKind::Count) ? LiveHandles(static_cast<HandleKind>(wParam)).load()
                                                                : -1;

@@ -6,6 +6,7 @@
 
 #include "bar/tray.h"
 #include "bar/win32/bar_ids.h"
+#include "bar/win32/running_bar.h"
 #include "platform/paths.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/system_dlls.h"
@@ -75,55 +76,16 @@ void BarView::SetTrayRetryTimer(bool enabled) {
     }
 }
 
-namespace {
-
-// The bar windows of other processes whose executable has this base name.
-struct RunningCopy {
-    std::wstring application;
-    HWND self;
-    HWND found = nullptr;
-};
-
-std::wstring ExecutableOf(DWORD processId) {
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-    if (process == nullptr) {
-        return {};
-    }
-    std::wstring path(32768, L'\0');
-    DWORD length = static_cast<DWORD>(path.size());
-    path.resize(QueryFullProcessImageNameW(process, 0, path.data(), &length) ? length : 0);
-    CloseHandle(process);
-    return path;
-}
-
-BOOL CALLBACK FindRunningCopy(HWND window, LPARAM search) {
-    auto* copy = reinterpret_cast<RunningCopy*>(search);
-    wchar_t className[64] = {};
-    GetClassNameW(window, className, 64);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (window == copy->self || lstrcmpW(className, kBarWindowClass) != 0 || processId == GetCurrentProcessId() ||
-        CompareStringOrdinal(BaseName(ExecutableOf(processId)).c_str(), -1, copy->application.c_str(), -1, TRUE) !=
-            CSTR_EQUAL) {
-        return TRUE;
-    }
-    copy->found = window;
-    return FALSE;
-}
-
-}  // namespace
-
 // The user started this bar: this process may take the foreground, and hands that right to the bar that runs.
 void BarView::BringBackRunningCopy(const std::wstring& application) {
-    RunningCopy copy{application, window_};
-    EnumWindows(FindRunningCopy, reinterpret_cast<LPARAM>(&copy));
-    if (copy.found == nullptr) {
+    HWND found = FindBarWindow(application);
+    if (found == nullptr) {
         return;
     }
     DWORD processId = 0;
-    GetWindowThreadProcessId(copy.found, &processId);
+    GetWindowThreadProcessId(found, &processId);
     AllowSetForegroundWindow(processId);
-    PostMessageW(copy.found, startedAgain_, 0, 0);
+    PostMessageW(found, startedAgain_, 0, 0);
 }
 
 void BarView::BringToFront() {

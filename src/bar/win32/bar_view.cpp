@@ -48,6 +48,7 @@ bool BarView::Create() {
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     liveHandlesQuery_ = RegisterWindowMessageW(kLiveHandlesMessage);
     startedAgain_ = RegisterWindowMessageW(kStartedAgainMessage);
+    takeSettings_ = RegisterWindowMessageW(kTakeSettingsMessage);
     if (RunsElevated()) {
         // The shell, and a second start of the bar by the user, run at a lower level than an elevated bar, whose
         // window would otherwise not hear the notification icon's clicks, the shell's restart nor the second start.

@@ -197,6 +197,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     UINT taskbarCreated_ = 0;  // the shell's broadcast after it restarts
     UINT liveHandlesQuery_ = 0;
     UINT startedAgain_ = 0;  // a second start of this bar asks it to come back
+    UINT takeSettings_ = 0;  // the switches of another process imported settings under this bar
 
     BarControls places_;                                                  // in twips, as the layout placed them
     BarPixels parts_;                                                     // the same at the window's DPI

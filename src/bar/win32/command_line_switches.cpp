@@ -8,6 +8,8 @@
 
 #include "bar/command_line.h"
 #include "bar/settings/ini_text.h"
+#include "bar/win32/running_bar.h"
+#include "platform/paths.h"
 #include "platform/win32/handles.h"
 
 namespace zudav::win32 {
@@ -71,7 +73,8 @@ std::optional<int> RunCommandLineSwitches(SettingsStore& store, Platform& platfo
     if (!command->file.empty()) {
         command->file = FullPath(command->file);
     }
-    return RunTransferCommand(*command, store, platform, TellConsole);
+    Win32RunningBar running(BaseName(platform.ExecutablePath()));
+    return RunTransferCommand(*command, store, platform, running, TellConsole);
 }
 
 }  // namespace zudav::win32

@@ -107,6 +107,12 @@ bool FakePlatform::RemoveFile(const std::wstring& path) {
     if (HoldsName(lockedFiles, path)) {
         return false;
     }
+    for (auto it = fileBytes.begin(); it != fileBytes.end(); ++it) {
+        if (Lower(it->first) == Lower(path)) {
+            fileBytes.erase(it);
+            break;
+        }
+    }
     for (auto it = existingFiles.begin(); it != existingFiles.end(); ++it) {
         if (Lower(*it) == Lower(path)) {
             existingFiles.erase(it);
@@ -296,6 +302,7 @@ bool FakePlatform::WriteFileWhole(const std::wstring& path, const std::string& b
     }
     fileBytes[path] = bytes;
     existingFiles.insert(path);
+    written.push_back(path);
     return true;
 }
 

@@ -56,6 +56,7 @@ class FakePlatform : public Platform {
     void Touch(const std::wstring& path) const;
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
     bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
+    std::vector<std::wstring> FoldersForEveryUser() const override { return foldersForEveryUser; }
     std::optional<Environment> FreshEnvironment() const override { return freshEnvironment; }
     Environment ProcessEnvironment() const override { return {environment.begin(), environment.end()}; }
     void SetProcessVariable(const std::wstring& name, const std::optional<std::wstring>& value) override;
@@ -131,11 +132,13 @@ class FakePlatform : public Platform {
     std::vector<Geometry> workAreas{{0, 0, 19200, 13800}};
     std::map<std::pair<RunScope, std::wstring>, std::wstring> runAtLogon;
     std::set<RunScope> refusedRunScopes;  // lists that cannot be opened for writing
+    std::vector<std::wstring> foldersForEveryUser{L"C:\\Program Files", L"C:\\Program Files (x86)", L"C:\\Windows"};
 
     CopyResult copyAnswer = CopyResult::Copied;     // of a copy whose source exists and target does not
     std::set<std::wstring> lockedFiles;             // files that cannot be deleted
     std::map<std::wstring, std::string> fileBytes;  // what ReadFileBytes reads and WriteFileWhole writes
     std::set<std::wstring> readOnlyFolders;         // WriteFileWhole fails there
+    std::vector<std::wstring> written;              // every file WriteFileWhole wrote, in order
     std::set<std::wstring> madeFolders;
     std::wstring localAppData = L"C:\\Users\\Moi\\AppData\\Local";
     std::wstring timeStamp = L"2026-12-07-101500";

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/file_replacement.h"
 #include "platform/paths.h"
 #include "platform/slow_files.h"
 #include "platform/win32/drawing.h"
@@ -180,13 +181,29 @@ std::wstring Win32Platform::ExecutablePath() const {
     }
 }
 
-bool Win32Platform::ClaimSingleCopy(const std::wstring& baseName) {
-    // One lock per executable name in this session, so that copies under other names run side by side.
+namespace {
+
+// One lock per executable name in this session, so that copies under other names run side by side.
+std::wstring SingleCopyLockName(const std::wstring& baseName) {
     std::wstring name = L"Local\\Zudav.barre.";
     for (wchar_t c : baseName) {
         name += c == L'\\' ? L'_' : static_cast<wchar_t>(std::towlower(c));
     }
-    singleCopyLock_.Reset(CreateMutexW(nullptr, FALSE, name.c_str()));
+    return name;
+}
+
+}  // namespace
+
+bool SingleCopyHeld(const std::wstring& baseName) {
+    HANDLE opened = OpenMutexW(SYNCHRONIZE, FALSE, SingleCopyLockName(baseName).c_str());
+    const DWORD error = GetLastError();
+    const UniqueHandle lock(opened);
+    // A lock that exists but may not be opened (a bar of another level) is held all the same.
+    return static_cast<bool>(lock) || error == ERROR_ACCESS_DENIED;
+}
+
+bool Win32Platform::ClaimSingleCopy(const std::wstring& baseName) {
+    singleCopyLock_.Reset(CreateMutexW(nullptr, FALSE, SingleCopyLockName(baseName).c_str()));
     if (!singleCopyLock_) {
         return true;  // no lock to be had: better two copies than no bar at all
     }
@@ -586,7 +603,31 @@ std::optional<std::string> Win32Platform::ReadFileBytes(const std::wstring& path
     return bytes;
 }
 
-bool Win32Platform::WriteFileWhole(const std::wstring& path, const std::string& bytes) {
+namespace {
+
+// The file a symbolic link points to (a settings file kept in a synchronised folder), so that the save replaces that
+// file and the link stays; the path itself when it names no file yet.
+std::wstring FinalPathOf(const std::wstring& path) {
+    const UniqueHandle file(
+        OpenedFile(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)));
+    if (!file) {
+        return path;
+    }
+    std::wstring final(32768, L'\0');
+    const DWORD length = GetFinalPathNameByHandleW(file.Get(), final.data(), static_cast<DWORD>(final.size()),
+                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0 || length >= final.size()) {
+        return path;
+    }
+    final.resize(length);
+    return PlainFullPath(final);
+}
+
+}  // namespace
+
+bool Win32Platform::WriteFileWhole(const std::wstring& given, const std::string& bytes) {
+    const std::wstring path = FinalPathOf(given);
     std::wstring temporary(MAX_PATH, L'\0');
     if (GetTempFileNameW(FolderOf(path).c_str(), L"zud", 0, temporary.data()) == 0) {
         return false;  // a folder that cannot be written: a read-only drive, a locked key
@@ -600,7 +641,16 @@ bool Win32Platform::WriteFileWhole(const std::wstring& path, const std::string& 
         written = file && WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
                   done == bytes.size() && FlushFileBuffers(file.Get());
     }
-    if (!written || !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const auto replace = [&] {
+        return ReplaceFileW(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                   ? ReplaceAnswer::Replaced
+                   : ReplaceAnswerOf(GetLastError());
+    };
+    const auto move = [&] {
+        return MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+               FALSE;
+    };
+    if (!written || !ReplaceFileRetrying(replace, move, [](unsigned milliseconds) { Sleep(milliseconds); })) {
         DeleteFileW(temporary.c_str());
         return false;
     }
@@ -615,6 +665,33 @@ std::wstring Win32Platform::LocalAppDataFolder() const {
     }
     CoTaskMemFree(folder);
     return path;
+}
+
+namespace {
+
+std::wstring KnownFolder(REFKNOWNFOLDERID id) {
+    PWSTR folder = nullptr;
+    std::wstring path;
+    if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, &folder))) {
+        path = folder;
+    }
+    CoTaskMemFree(folder);
+    return path;
+}
+
+}  // namespace
+
+// A 32-bit bar on 64-bit Windows is given "Program Files (x86)" for both known folders: the 64-bit one is the
+// variable ProgramW6432, which Windows sets for such processes only.
+std::vector<std::wstring> Win32Platform::FoldersForEveryUser() const {
+    std::vector<std::wstring> folders;
+    for (const std::wstring& folder : {KnownFolder(FOLDERID_ProgramFiles), KnownFolder(FOLDERID_ProgramFilesX86),
+                                       KnownFolder(FOLDERID_Windows), ExpandEnvironment(L"%ProgramW6432%")}) {
+        if (!folder.empty() && folder.find(L'%') == std::wstring::npos) {
+            folders.push_back(folder);
+        }
+    }
+    return folders;
 }
 
 bool Win32Platform::MakeFolders(const std::wstring& path) {

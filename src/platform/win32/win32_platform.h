@@ -62,6 +62,7 @@ class Win32Platform : public Platform {
     std::optional<std::string> ReadFileBytes(const std::wstring& path, std::size_t largest) const override;
     bool WriteFileWhole(const std::wstring& path, const std::string& bytes) override;
     std::wstring LocalAppDataFolder() const override;
+    std::vector<std::wstring> FoldersForEveryUser() const override;
     bool MakeFolders(const std::wstring& path) override;
     std::wstring TimeStamp() const override;
 
@@ -86,5 +87,7 @@ class Win32Platform : public Platform {
 
 // True when the program runs with an administrator's full rights, above the shell's integrity level.
 bool RunsElevated();
+// True when a copy of the bar of that name runs in this session: it holds the single-copy lock.
+bool SingleCopyHeld(const std::wstring& baseName);
 
 }  // namespace zudav::win32
