@@ -68,6 +68,9 @@ class BarWindow {
     // Out of the topmost band and behind the window in the foreground (a full-screen program), which stays in front;
     // not activated, not moved.
     virtual void StepAsideForFront() = 0;
+    // In the topmost band just under the taskbar of the bar's monitor, which then covers what of the bar lies over it;
+    // not activated, not moved. Without a taskbar there, on top of the band.
+    virtual void StandBelowTaskbar() = 0;
 
     // The bar's side of the shell's list of desktop toolbars.
     virtual DesktopToolbar& Toolbar() = 0;

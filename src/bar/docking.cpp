@@ -91,6 +91,26 @@ std::optional<ScreenEdge> DockedEdge(const Geometry& bar,
     return docked;
 }
 
+bool EdgeTouchesAnotherMonitor(const Geometry& bar,
+                               ScreenEdge edge,
+                               const Geometry& monitor,
+                               const std::vector<Geometry>& monitors) {
+    constexpr float kSameLine = 1;  // twips: monitors adjoin at whole pixels
+    const ScreenEdge facing = static_cast<ScreenEdge>((static_cast<int>(edge) + 2) % 4);
+    const float line = OuterSide(monitor, edge);
+    const float start = Vertical(edge) ? bar.top : bar.left;
+    const float end = start + (Vertical(edge) ? bar.height : bar.width);
+    for (const Geometry& other : monitors) {
+        const float otherStart = Vertical(edge) ? other.top : other.left;
+        const float otherEnd = otherStart + (Vertical(edge) ? other.height : other.width);
+        if (!(other == monitor) && std::fabs(OuterSide(other, facing) - line) < kSameLine &&
+            std::min(end, otherEnd) > std::max(start, otherStart)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool EdgeRoom::Join() {
     if (!registered_ && !refused_) {
         registered_ = shell_.Register();

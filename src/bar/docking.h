@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "bar/desktop_toolbar.h"
 #include "platform/geometry.h"
@@ -35,6 +36,13 @@ std::optional<ScreenEdge> DockedEdge(const Geometry& bar,
                                      const Geometry& workArea,
                                      const EdgeTolerances& tolerances,
                                      const std::optional<HeldRoom>& held);
+
+// Whether another monitor adjoins the bar's monitor at an edge, along the bar's span there: a bar hidden past that edge
+// would lie on that monitor, where the pointer cannot rest on its strip.
+bool EdgeTouchesAnotherMonitor(const Geometry& bar,
+                               ScreenEdge edge,
+                               const Geometry& monitor,
+                               const std::vector<Geometry>& monitors);
 
 // A docked bar's room at its edge, kept with the shell: registered once, the room asked for and taken again only when
 // the answer changes (the work area's change that taking it causes comes back as a notice, and must not loop), given

@@ -36,6 +36,7 @@ class TopmostBand {
     Move TakeOption(bool onTop);
     Move OnFront(bool fullScreenInFront);
     Move OnShellNotice(bool opened);
+    bool SteppedAside() const { return aside_; }
 
   private:
     Move Follow();

@@ -143,6 +143,7 @@ void Principal::OnHotKey() {
 void Principal::ComeToTheKeyboard() {
     window_.BringToFront();
     window_.TakeKeyboard();
+    keyboardGiven_ = true;
 }
 
 // The notification area may refuse the icon for a while at logon, as the shell starts: it is tried again every two

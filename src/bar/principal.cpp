@@ -364,6 +364,10 @@ void Principal::FollowOnTopOption() {
 void Principal::MoveInBand(TopmostBand::Move move) {
     if (move == TopmostBand::Move::StepAside) {
         window_.StepAsideForFront();
+        underTaskbar_ = false;
+    } else if (move == TopmostBand::Move::TakeBack && hidden_ && hidesOverTaskbar_) {
+        window_.StandBelowTaskbar();  // back in the band, still under the taskbar it lies over
+        underTaskbar_ = true;
     } else if (move == TopmostBand::Move::TakeBack) {
         window_.MakeTopmost();
     }

@@ -117,8 +117,10 @@ class Principal {
     // same edge stack. One that is not docked, or no longer asks for it, gives its room back. Run after every change of
     // place, size, orientation or options; a locked bar holds the place it gets.
     void Dock();
-    // The edge the bar is docked at now, whatever its options.
+    // The edge the bar is docked at now (where it stands shown), whatever its options; and whether another monitor
+    // touches the bar at that edge, where it does not hide.
     std::optional<ScreenEdge> DockedAt() const;
+    bool DockedWhereAnotherMonitorTouches() const;
     // What may change the room a docked bar holds. Notices come in bursts (one change of the work area is told to
     // every window, a toolbar that moves tells every other): the bar answers once, when the view's docking timer ends.
     enum class DockingNotice { ToolbarsMoved, ShellRestarted, WorkAreaChanged, DisplayChanged };
@@ -127,12 +129,17 @@ class Principal {
     // A bar with "Masquer automatiquement la barre" (key Masquer) docked at an edge hides there, a strip of 2 pixels
     // left on it, half a second after the pointer has left it (the view's hide timer), and comes back whole when the
     // pointer touches that strip, by its hot key, its notification icon or a second start. It never hides while the
-    // user works with it: a menu, one of its windows, a drag of the bar or of files over it, the keyboard on it. It
-    // stays in the topmost band, as the taskbar does, and reserves no room (auto-hide wins over Reserver). After a
-    // launch it hides at once where another bar would minimise itself.
+    // user works with it: a menu, one of its windows, a drag of the bar or of files over it, the keyboard that the user
+    // gave it. It stays in the topmost band, as the taskbar does, but under the taskbar while hidden over it, and
+    // reserves no room (auto-hide wins over Reserver). After a launch it hides at once where another bar would minimise
+    // itself. At an edge that another monitor shares it does not hide.
     void OnPointerOver();
     void OnPointerLeft();
     void OnHideTimer();
+    // A key pressed on the bar: the user works with it from the keyboard.
+    void OnKeyboardUsed();
+    // Whether the bar hides at its edge: it then starts without taking the keyboard, which would hold it shown.
+    bool HidesAtItsEdge() const { return hideEdge_.has_value(); }
     // The window system's loop that moves or sizes the bar with the pointer runs.
     void OnMoveSizeLoop(bool running);
     bool Hidden() const { return hidden_; }
@@ -190,6 +197,12 @@ class Principal {
     void Hide();
     void Reveal();
     void HideLater();
+    // Where the bar stands when shown; the hidden bar moved out of view from it, and back; the top of the topmost band
+    // taken again after the bar stood under the taskbar.
+    Geometry ShownPlace() const;
+    void MoveOutOfView();
+    void ShowWhole();
+    void TakeTopOfBand();
     bool UserWorksWithIt() const;
     SlotKind KindOf(int slot) const;
     DropEffect DropEffectAt(std::optional<int> slot, AllowedEffects allowed, DragContent content) const;
@@ -242,7 +255,10 @@ class Principal {
     std::optional<ScreenEdge> hideEdge_;  // the edge an auto-hide bar is docked at
     float hideLine_ = 0;                  // where that edge is
     bool hidden_ = false;
-    Geometry shownPlace_;  // what the user sees of the bar when it is not hidden
+    Geometry shownPlace_;            // what the user sees of the bar when it is not hidden
+    bool hidesOverTaskbar_ = false;  // the taskbar holds its room beyond the edge the bar hides at
+    bool underTaskbar_ = false;      // the hidden bar stands under the taskbar in the topmost band
+    bool keyboardGiven_ = false;     // the user gave the bar the keyboard
     bool autoHideRefused_ = false;
     bool refusalTold_ = false;
     bool menuOpen_ = false;

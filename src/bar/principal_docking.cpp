@@ -1,5 +1,6 @@
 // The bar at an edge of its monitor: its room there, negotiated with the shell.
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "bar/on_screen.h"
@@ -24,20 +25,41 @@ EdgeTolerances Principal::DockingTolerances() const {
     return {std::max(least, side), least, std::max(least, side), std::max(least, static_cast<float>(kBottomMargin))};
 }
 
+Geometry Principal::ShownPlace() const {
+    Geometry seen = Seen();
+    if (hidden_) {  // moved out of view, its size as it is now
+        seen.left = shownPlace_.left;
+        seen.top = shownPlace_.top;
+    }
+    return seen;
+}
+
 std::optional<ScreenEdge> Principal::DockedAt() const {
-    const Geometry seen = Seen();
+    const Geometry seen = ShownPlace();
     const Geometry monitor = platform_.MonitorAt(seen);
     const Geometry area = WorkAreaOf(seen, platform_.WorkAreas()).value_or(monitor);
     return DockedEdge(seen, Horizon, monitor, area, DockingTolerances(), edgeRoom_.Held());
 }
 
+bool Principal::DockedWhereAnotherMonitorTouches() const {
+    const std::optional<ScreenEdge> docked = DockedAt();
+    const Geometry seen = ShownPlace();
+    return docked && EdgeTouchesAnotherMonitor(seen, *docked, platform_.MonitorAt(seen), platform_.Monitors());
+}
+
+// A hidden bar is docked again where it lies hidden: it comes out only when it no longer hides at its edge.
 void Principal::Dock() {
-    if (window_.IsMinimized() || hidden_) {
-        return;  // docked again once restored, or shown
+    if (window_.IsMinimized()) {
+        return;  // docked again once restored
     }
     const std::optional<ScreenEdge> docked = DockedAt();
     window_.ShowSquareCorners(docked.has_value());  // rounded corners would leave the edge showing through
-    const std::optional<ScreenEdge> edge = reserver_ || masquer_ ? docked : std::nullopt;
+    // Hidden past an edge that another monitor shares, the bar would lie on that monitor: it stays whole there.
+    const bool hides = masquer_ && docked && !DockedWhereAnotherMonitorTouches();
+    const std::optional<ScreenEdge> edge = reserver_ || hides ? docked : std::nullopt;
+    if (hidden_ && !hides) {
+        ShowWhole();
+    }
     hideEdge_.reset();
     autoHideRefused_ = false;
     if (!edge) {
@@ -45,7 +67,7 @@ void Principal::Dock() {
         FollowOnTopOption();
         return;
     }
-    const Geometry seen = Seen();
+    const Geometry seen = ShownPlace();
     const Geometry monitor = platform_.MonitorAt(seen);
     // The edge as the work area has it, or as it was before the bar reserved its room there.
     const auto held = edgeRoom_.Held();
@@ -53,21 +75,29 @@ void Principal::Dock() {
                            ? OuterSide(held->room, *edge)
                            : OuterSide(WorkAreaOf(seen, platform_.WorkAreas()).value_or(monitor), *edge);
     std::optional<Geometry> place;
-    if (masquer_) {
+    if (hides) {
         autoHideRefused_ = !edgeRoom_.HideAt(*edge, monitor);  // refused: it hides by itself all the same
         hideEdge_ = edge;
         hideLine_ = line;
+        // The work area stops short of the monitor's edge where the taskbar holds its room.
+        hidesOverTaskbar_ = std::fabs(line - OuterSide(monitor, *edge)) >= platform_.ScreenPixel() / 2;
     } else {
         place = edgeRoom_.Reserve(seen, *edge, monitor);  // refused: flush against the edge all the same
     }
-    MoveSeenTo(place.value_or(WithOuterSide(seen, *edge, line)));
+    const Geometry dockedPlace = place.value_or(WithOuterSide(seen, *edge, line));
     if (Block) {  // the lock's snap-back keeps the bar where it docked
-        const Geometry bar = window_.Bounds();
-        GranX = bar.left;
-        GranY = bar.top;
+        const Geometry bar = window_.Bounds(), now = Seen();
+        GranX = bar.left + dockedPlace.left - now.left;
+        GranY = bar.top + dockedPlace.top - now.top;
     }
     FollowOnTopOption();  // an auto-hide bar stays on top, as the taskbar does
-    HideLater();
+    if (hidden_) {
+        shownPlace_ = dockedPlace;
+        MoveOutOfView();
+    } else {
+        MoveSeenTo(dockedPlace);
+        HideLater();
+    }
 }
 
 void Principal::OnDockingNotice(DockingNotice notice) {
@@ -83,13 +113,18 @@ void Principal::OnDockingNotice(DockingNotice notice) {
 
 void Principal::OnDockingTimer() {
     if (std::exchange(dockingPending_, false)) {
-        Reveal();  // hidden again at the edge as it is now
         Dock();
     }
 }
 
+// The keyboard holds the bar shown only when the user gave it (its hot key, its notification icon, a key pressed on
+// it): the window system also hands it over by itself, as a program starts or one of the bar's windows closes.
 bool Principal::UserWorksWithIt() const {
-    return openModals_ > 0 || menuOpen_ || moving_ || filesOver_ || window_.HasKeyboard();
+    return openModals_ > 0 || menuOpen_ || moving_ || filesOver_ || (keyboardGiven_ && window_.HasKeyboard());
+}
+
+void Principal::OnKeyboardUsed() {
+    keyboardGiven_ = true;
 }
 
 void Principal::HideLater() {
@@ -99,6 +134,9 @@ void Principal::HideLater() {
 }
 
 void Principal::OnHideTimer() {
+    if (!window_.HasKeyboard()) {
+        keyboardGiven_ = false;  // gone elsewhere: the next time the window system hands it back, it is not the user's
+    }
     if (!hideEdge_ || hidden_ || window_.PointerOver()) {
         window_.SetHideTimer(false);  // the pointer's leaving arms it again
         return;
@@ -111,20 +149,49 @@ void Principal::OnHideTimer() {
 }
 
 void Principal::Hide() {
-    constexpr float kStripPixels = 2;
     shownPlace_ = Seen();
-    const bool before = *hideEdge_ == ScreenEdge::Left || *hideEdge_ == ScreenEdge::Top;
-    const float out = (Horizon ? shownPlace_.height : shownPlace_.width) - kStripPixels * platform_.ScreenPixel();
-    MoveSeenTo(WithOuterSide(shownPlace_, *hideEdge_, hideLine_ + (before ? -out : out)));
     hidden_ = true;
+    keyboardGiven_ = false;
+    MoveOutOfView();
+}
+
+// Past the edge, a strip of 2 pixels left inside the work area; where the taskbar lies beyond, the bar goes under it
+// in the topmost band, so that it never covers the taskbar's buttons.
+void Principal::MoveOutOfView() {
+    constexpr float kStripPixels = 2;
+    const bool before = *hideEdge_ == ScreenEdge::Left || *hideEdge_ == ScreenEdge::Top;
+    const Geometry shown = ShownPlace();
+    const float out = (Horizon ? shown.height : shown.width) - kStripPixels * platform_.ScreenPixel();
+    MoveSeenTo(WithOuterSide(shown, *hideEdge_, hideLine_ + (before ? -out : out)));
+    if (hidesOverTaskbar_ && !underTaskbar_ && !topmostBand_.SteppedAside()) {
+        window_.StandBelowTaskbar();
+        underTaskbar_ = true;
+    } else if (!hidesOverTaskbar_ && underTaskbar_) {
+        TakeTopOfBand();
+    }
+}
+
+void Principal::ShowWhole() {
+    const Geometry shown = ShownPlace();
+    hidden_ = false;
+    MoveSeenTo(shown);
+    if (underTaskbar_) {
+        TakeTopOfBand();
+    }
+}
+
+void Principal::TakeTopOfBand() {
+    underTaskbar_ = false;
+    if (!topmostBand_.SteppedAside()) {
+        window_.MakeTopmost();
+    }
 }
 
 void Principal::Reveal() {
     if (!hidden_) {
         return;
     }
-    hidden_ = false;
-    MoveSeenTo(shownPlace_);
+    ShowWhole();
     HideLater();
 }
 

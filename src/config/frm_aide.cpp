@@ -85,6 +85,7 @@ void FrmAide::DireAncrage() {
     const wchar_t* const names[] = {L"gauche", L"haut", L"droit", L"bas"};
     ancrage = edge ? std::wstring(L"La barre est au bord ") + names[static_cast<int>(*edge)] + L" de l'\u00e9cran."
                    : L"La barre n'est pas au bord de l'\u00e9cran : l'option agira quand vous l'y placerez.";
+    ancrageMasquer = principal_.DockedWhereAnotherMonitorTouches() ? kMasquerAutreEcran : ancrage;
 }
 
 std::wstring RaccourciAltGr(const std::wstring& keyName, const std::wstring& character) {

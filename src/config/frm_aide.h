@@ -42,6 +42,8 @@ inline constexpr const wchar_t* kTitreMasquer = L"Masquer automatiquement la bar
 inline constexpr const wchar_t* kMasquerRefuse =
     L"Windows n'accepte pas d'autre barre masqu\u00e9e sur ce bord de l'\u00e9cran (la barre des t\u00e2ches s'y "
     L"masque sans doute d\u00e9j\u00e0) : la barre s'y masque quand m\u00eame, par elle-m\u00eame.";
+inline constexpr const wchar_t* kMasquerAutreEcran =
+    L"La barre touche un autre \u00e9cran \u00e0 ce bord : elle ne s'y masque pas.";
 // A hot key of Ctrl+Alt and a key that gives a character with AltGr (which Windows takes for Ctrl+Alt) on one of the
 // user's keyboards would take that character from every program.
 std::wstring RaccourciAltGr(const std::wstring& keyName, const std::wstring& character);
@@ -111,6 +113,7 @@ class FrmAide {
     int masquer = 0;              // "Masquer automatiquement la barre"
     int theme = 0;                // "Apparence :" 0 "Système", 1 "Clair", 2 "Sombre"
     std::wstring ancrage;         // their tooltip: the edge the bar is docked at, or that it is at none
+    std::wstring ancrageMasquer;  // the same on "Masquer", unless another monitor touches the bar at its edge
     std::wstring text3 = L"200";  // margins of the presets: top, side, bottom, left, right
     std::wstring text4 = L"100";
     std::wstring text5 = L"500";

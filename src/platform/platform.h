@@ -123,6 +123,8 @@ class Platform : public ProgramFinder {
     virtual ScreenSize VirtualScreen() const = 0;
     // The work area (the screen less the taskbar) of every monitor, in twips of the virtual screen.
     virtual std::vector<Geometry> WorkAreas() const = 0;
+    // The full rectangle of every monitor, in the same twips.
+    virtual std::vector<Geometry> Monitors() const = 0;
     // One pixel of the virtual screen, in its twips (15 at the system's 96 dpi).
     virtual float ScreenPixel() const = 0;
     // The user's choice of dark apps (a light one when the system has no such choice), and whether a high-contrast

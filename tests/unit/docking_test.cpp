@@ -225,6 +225,78 @@ TEST_F(Docking, AnAutoHideBarHidesOnceTheUserHasLeftItAndComesBackWhenCalled) {
     EXPECT_EQ(Messages(), (std::vector<std::wstring>{L"AUTOHIDE off 1 left", L"REMOVE 1"}));
 }
 
+TEST_F(Docking, AnAutoHideBarHidesFromItsStartAndLiesHiddenWhereItCoversNothing) {
+    Put(keys::kMasquer, L"1");
+    using Notice = Principal::DockingNotice;
+    const struct {
+        const char* what;
+        Geometry bar;
+        bool keyPressed;      // on it, before the delay ends
+        Geometry afterDelay;  // where it stands half a second after its start, the pointer elsewhere
+        bool hidden;
+        bool underTaskbar;
+    } cases[] = {
+        {"at the left edge, the keyboard handed over at start",
+         {100, 200, 870, 10210},
+         false,
+         {30 - 870, 200, 870, 10210},
+         true,
+         false},
+        {"on the taskbar's edge: its strip at the work area's edge, under the taskbar",
+         {100, 12430, 11860, 870},
+         false,
+         {100, 13800 - 30, 11860, 870},
+         true,
+         true},
+        {"at the right edge, which the second monitor touches: whole, its room reserved",
+         {18230, 200, 870, 10210},
+         false,
+         {18330, 200, 870, 10210},
+         false,
+         false},
+        {"a key pressed on it: the user's keyboard holds it",
+         {100, 200, 870, 10210},
+         true,
+         {0, 200, 870, 10210},
+         false,
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        bar.keyboard = true;  // the window system activates a program as it starts
+        ShowWorkAreas();
+        Start(c.bar);
+        EXPECT_EQ(principal.HidesAtItsEdge(), c.hidden || c.keyPressed);
+        if (c.keyPressed) {
+            principal.OnKeyboardUsed();
+        }
+        bar.pointerOver = false;
+        principal.OnHideTimer();
+        EXPECT_EQ(bar.bounds, c.afterDelay);
+        EXPECT_EQ(principal.Hidden(), c.hidden);
+        EXPECT_EQ(bar.belowTaskbar, c.underTaskbar);
+        EXPECT_TRUE(bar.topmost);
+        for (const Notice notice : {Notice::ToolbarsMoved, Notice::WorkAreaChanged, Notice::DisplayChanged}) {
+            notice == Notice::DisplayChanged ? principal.OnDisplayChange() : principal.OnDockingNotice(notice);
+            principal.OnDockingTimer();
+            EXPECT_EQ(bar.bounds, c.afterDelay) << "each notice leaves it where it lies";
+            EXPECT_EQ(principal.Hidden(), c.hidden);
+        }
+        if (c.hidden) {
+            platform.workAreas[0].height -= 300;  // the taskbar grew: the hidden bar follows the work area's edge
+            principal.OnDockingNotice(Notice::WorkAreaChanged);
+            principal.OnDockingTimer();
+            EXPECT_TRUE(principal.Hidden());
+            EXPECT_EQ(bar.bounds.top, c.afterDelay.top - (c.underTaskbar ? 300 : 0));
+            bar.pointerOver = true;
+            principal.OnPointerOver();
+            EXPECT_TRUE(bar.topmost && !bar.belowTaskbar) << "shown: on top of the band again";
+        }
+        principal.Decharger();
+        Messages();
+    }
+}
+
 TEST_F(Docking, AnEdgeWhereTheTaskbarHidesRefusesTheBarWhichHidesAllTheSame) {
     shell.AddTaskbar(ScreenEdge::Left, kMonitor, 600, true);
     Put(keys::kMasquer, L"1");

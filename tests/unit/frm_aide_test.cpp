@@ -366,8 +366,13 @@ TEST_F(Configuration, TheEdgeOptionsSayWhetherTheBarIsDockedAndARefusedAutoHideI
     EXPECT_EQ(aide.ancrage, L"La barre n'est pas au bord de l'\u00e9cran : l'option agira quand vous l'y placerez.");
     aide.OnPresetClick(PresetGroup::Command2, 1);
     EXPECT_EQ(aide.ancrage, L"La barre est au bord droit de l'\u00e9cran.");
+    EXPECT_EQ(aide.ancrageMasquer, aide.ancrage);
+    platform.monitors.push_back({19200, 0, 19200, 14400});  // a second monitor right of the first
+    aide.OnPresetClick(PresetGroup::Command2, 1);
+    EXPECT_EQ(aide.ancrageMasquer, L"La barre touche un autre \u00e9cran \u00e0 ce bord : elle ne s'y masque pas.");
     aide.OnPresetClick(PresetGroup::CommandGx, 1);
     EXPECT_EQ(aide.ancrage, L"La barre est au bord gauche de l'\u00e9cran.");
+    EXPECT_EQ(aide.ancrageMasquer, aide.ancrage);
     aide.masquer = 1;
     aide.Fermer();
     EXPECT_EQ(Stored(keys::kMasquer), L"1");

@@ -27,12 +27,16 @@ class FakeBarWindow : public BarWindow {
     void SetCaption(const std::wstring& text) override { caption = text; }
     bool LoadIconFile(const std::wstring& path, Reading reading) override;
     void ClearIcon() override { icon.clear(); }
-    void MakeTopmost() override { topmost = shown = true; }
+    void MakeTopmost() override {
+        topmost = shown = true;
+        belowTaskbar = false;
+    }
     void MakeNotTopmost() override {
         topmost = false;
         shown = true;
     }
-    void StepAsideForFront() override { topmost = false; }
+    void StepAsideForFront() override { topmost = belowTaskbar = false; }
+    void StandBelowTaskbar() override { topmost = belowTaskbar = true; }
     void ShowControls(const BarControls& shown) override { controls = shown; }
     PictureLook Look() const override { return look; }
     void ShowLook(zudav::Look shown) override { looks.push_back(shown); }
@@ -97,6 +101,7 @@ class FakeBarWindow : public BarWindow {
     std::wstring icon = L"built-in";
     std::set<std::wstring> loadableIcons;  // files that load as icons
     bool topmost = false;
+    bool belowTaskbar = false;  // in the topmost band, under the taskbar
     bool shown = false;
     int closeRequests = 0;
 

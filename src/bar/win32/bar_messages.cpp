@@ -156,6 +156,9 @@ void BarView::KeepSizingInWorkArea(RECT& proposed) const {
 // The keys act through the elements (bar/keyboard.h). The context key is left to the window system, which answers it
 // with WM_CONTEXTMENU; Alt alone opens the menu by the window system's SC_KEYMENU.
 bool BarView::OnKey(WPARAM key, bool repeated) {
+    if (principal_ != nullptr) {
+        principal_->OnKeyboardUsed();
+    }
     const KeyModifiers modifiers{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0};
     const KeyAction action = KeyToAction(static_cast<unsigned>(key), modifiers, focus_);
     switch (action.intent) {

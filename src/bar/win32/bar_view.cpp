@@ -74,13 +74,18 @@ void BarView::Attach(Principal& principal, BarDialogs dialogs) {
 }
 
 void BarView::ShowLoaded() {
-    ShowWindow(window_, SW_SHOW);
+    // A bar that hides at its edge does not take the keyboard, which the user has not given it: shown without being
+    // activated, it hides once the pointer is elsewhere.
+    const auto hides = [this] { return principal_ != nullptr && principal_->HidesAtItsEdge(); };
+    ShowWindow(window_, hides() ? SW_SHOWNA : SW_SHOW);
     // Shown for the first time, the window is laid out at its real size (the window system widens a new captioned
     // window to its minimum tracking size before it can answer for it): only now is its length known.
     if (principal_ != nullptr) {
         principal_->FitOnScreen();
     }
-    SetForegroundWindow(window_);
+    if (!hides()) {
+        SetForegroundWindow(window_);
+    }
     // The window system may leave a window that has not yet been in the foreground out of the topmost band
     // (Wine does so for the first program of a session, as at logon): the band is taken again now.
     if (topmost_) {
@@ -241,6 +246,23 @@ void BarView::MakeTopmost() {
 void BarView::MakeNotTopmost() {
     topmost_ = false;
     SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+// The taskbar of each monitor: the primary's, and one on each other monitor that shows the taskbar.
+void BarView::StandBelowTaskbar() {
+    const HMONITOR monitor = MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST);
+    for (const wchar_t* taskbarClass : {L"Shell_TrayWnd", L"Shell_SecondaryTrayWnd"}) {
+        for (HWND taskbar = FindWindowExW(nullptr, nullptr, taskbarClass, nullptr); taskbar != nullptr;
+             taskbar = FindWindowExW(nullptr, taskbar, taskbarClass, nullptr)) {
+            if (MonitorFromWindow(taskbar, MONITOR_DEFAULTTONEAREST) == monitor) {
+                // Placed after a topmost window, the bar stays in the topmost band.
+                topmost_ = true;
+                SetWindowPos(window_, taskbar, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+                return;
+            }
+        }
+    }
+    MakeTopmost();
 }
 
 void BarView::SetTimerEnabled(bool enabled) {

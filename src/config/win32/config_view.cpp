@@ -342,10 +342,11 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         if (SendMessageW(theme_, CB_GETCURSEL, 0, 0) != logic_.theme) {
             SendMessageW(theme_, CB_SETCURSEL, static_cast<WPARAM>(logic_.theme), 0);
         }
-        if (shownAncrage_ != logic_.ancrage) {
-            shownAncrage_ = logic_.ancrage;
-            for (HWND box : edgeBoxes_) {
-                SetTooltipText(tooltip_, window_, box, shownAncrage_);
+        const std::wstring* ancrages[] = {&logic_.ancrage, &logic_.ancrageMasquer};
+        for (size_t i = 0; i < edgeBoxes_.size(); ++i) {
+            if (shownAncrages_[i] != *ancrages[i]) {
+                shownAncrages_[i] = *ancrages[i];
+                SetTooltipText(tooltip_, window_, edgeBoxes_[i], shownAncrages_[i]);
             }
         }
         SetCheck(barreHV_[0], logic_.barreHV == 0 ? 1 : 0);
@@ -448,9 +449,9 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
     FrmAide logic_;
     HINSTANCE instance_ = nullptr;
     HWND tooltip_ = nullptr;
-    std::array<HWND, 2> edgeBoxes_{};  // Reserver, Masquer
-    HWND theme_ = nullptr;             // "Apparence :"
-    std::wstring shownAncrage_;
+    std::array<HWND, 2> edgeBoxes_{};            // Reserver, Masquer
+    HWND theme_ = nullptr;                       // "Apparence :"
+    std::array<std::wstring, 2> shownAncrages_;  // the edge boxes' tooltips as shown
     HWND label1_ = nullptr;
     std::array<HWND, 7> texts_{};   // Text1 ... Text7
     std::array<HWND, 3> check1_{};  // Check1(0) and Check1(2)

@@ -38,6 +38,7 @@ class FakePlatform : public Platform {
     Geometry MonitorAt(const Geometry& rect) const override;
     ScreenSize VirtualScreen() const override { return virtualScreen; }
     std::vector<Geometry> WorkAreas() const override { return workAreas; }
+    std::vector<Geometry> Monitors() const override { return monitors; }
     float ScreenPixel() const override { return 15; }
     bool AppsUseDarkTheme() const override { return appsDark; }
     bool HighContrastOn() const override { return highContrast; }

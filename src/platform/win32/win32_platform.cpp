@@ -48,6 +48,14 @@ BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
     return TRUE;
 }
 
+// Without a device context, the rectangle given is the monitor's own.
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM monitors) {
+    const int dpi = WindowDpi(nullptr);
+    reinterpret_cast<std::vector<Geometry>*>(monitors)->push_back(
+        WindowTwips({rect->left, rect->top, rect->right, rect->bottom}, dpi, dpi));
+    return TRUE;
+}
+
 UINT IconStyle(MessageIcon icon) {
     switch (icon) {
         case MessageIcon::Stop:
@@ -408,6 +416,12 @@ std::vector<Geometry> Win32Platform::WorkAreas() const {
     std::vector<Geometry> areas;
     EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
     return areas;
+}
+
+std::vector<Geometry> Win32Platform::Monitors() const {
+    std::vector<Geometry> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
 }
 
 std::optional<FileStamp> Win32Platform::StampOf(const std::wstring& path) const {

@@ -38,6 +38,7 @@ class Win32Platform : public Platform {
     Geometry MonitorAt(const Geometry& rect) const override;
     ScreenSize VirtualScreen() const override;
     std::vector<Geometry> WorkAreas() const override;
+    std::vector<Geometry> Monitors() const override;
     float ScreenPixel() const override;
     bool AppsUseDarkTheme() const override;
     bool HighContrastOn() const override;
