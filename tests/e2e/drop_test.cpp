@@ -2,13 +2,26 @@
 // a free slot of a bar that holds items opens the item editor on it and saving adds the item there, leaving the others
 // as they were, as does a program handed over in a shell id list alone (as the Start menu hands its apps) and a
 // shortcut, which gives its target; a file dropped on the added item starts the program with the file, after which the
-// bar is minimised.
+// bar is minimised; drive roots dropped on a program reach it each as one argument.
 #include "driver.h"
 // After windows.h, which driver.h includes.
 #include <ole2.h>
 #include <shobjidl.h>
 
 namespace e2e {
+
+// A copy of this program started as "arguments.exe" writes the arguments its C runtime read, one a line, beside itself.
+[[maybe_unused]] static const bool kArguments = __argc > 0 && std::strstr(__argv[0], "arguments.exe") && [] {
+    std::wstring self(32768, L'\0');
+    self.resize(GetModuleFileNameW(nullptr, self.data(), DWORD(self.size())));
+    std::ofstream out(std::filesystem::path(self).replace_filename(L"arguments.txt"), std::ios::binary);
+    for (int i = 1; i < __argc; ++i) {
+        out << __argv[i] << "\n";
+    }
+    out.close();
+    ExitProcess(0);
+    return true;
+}();
 
 TEST_F(Scenario, FilesDroppedOnTheBarAddAnItemThenOpenWithIt) {
     const std::filesystem::path marker = scratch(L"marqueur.cmd"), letter = scratch(L"compte rendu.txt"),
@@ -20,10 +33,11 @@ TEST_F(Scenario, FilesDroppedOnTheBarAddAnItemThenOpenWithIt) {
     writeSettings(L"Zudav", held);
     HWND bar = startBar();
     // The effect that the drag ended with; how: "drop", or "drop --ids" for a shell id list without files.
-    const auto drag = [&](int slot, const std::wstring& file, const wchar_t* how = L"drop") {
+    // The files as they stand on the command line of zudav_drag: one quoted, or several bare.
+    const auto drag = [&](int slot, const std::wstring& file, const wchar_t* how = L"drop", bool bare = false) {
         const std::wstring drag = std::filesystem::path(zudav()).replace_filename(L"zudav_drag.exe");
         HANDLE dragging = start(drag, std::wstring(ids::kBarWindowClass) + L" " + std::to_wstring(slot) + L" 300 " +
-                                          how + L" \"" + file + L"\"");
+                                          how + (bare ? L" " + file : L" \"" + file + L"\""));
         DWORD effect = 0;
         need(WaitForSingleObject(dragging, kTimeoutMs) == WAIT_OBJECT_0 && GetExitCodeProcess(dragging, &effect),
              "the drag did not end");
@@ -75,6 +89,18 @@ TEST_F(Scenario, FilesDroppedOnTheBarAddAnItemThenOpenWithIt) {
         return std::string(std::istreambuf_iterator<char>(file), {}) == "\"" + letter.string() + "\"\r\n";
     })) << "the program did not open the file";
     EXPECT_TRUE(waitFor([&] { return IsIconic(bar); })) << "the bar was not minimised";
+
+    // "C:\" quoted whole once ended in \", which the C runtime reads as a quote: both roots became one argument.
+    const std::filesystem::path reader =
+        copyOf(std::filesystem::path(zudav()).replace_filename(L"zudav_e2e.exe"), L"arguments.exe");
+    writeSettings(L"Zudav", {{L"Chemin5", reader}});
+    post(bar, WM_SYSCOMMAND, SC_RESTORE);
+    ASSERT_TRUE(waitFor([&] { return !IsIconic(bar) && IsWindowVisible(bar); })) << "the bar did not come back";
+    ASSERT_EQ(drag(5, L"C:\\ Z:\\", L"drop", true), DWORD(DROPEFFECT_LINK));
+    EXPECT_TRUE(waitFor([&] {
+        std::ifstream file(reader.parent_path() / L"arguments.txt", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {}) == "C:\\\nZ:\\\n";
+    })) << "the roots did not reach the program as two arguments";
 }
 
 }  // namespace e2e

@@ -1,7 +1,8 @@
 // Launching from the slots of one bar: programs with their arguments, window state and environment variables (cmd.exe,
 // a marker of its working folder, Ctrl+Shift+click), then the bar minimised unless RetourAuto is 0; a document opened,
-// also when stored as a program, and the bar started again comes back active; the "Erreur de fichier" message; a free
-// slot that starts, shows and writes nothing.
+// also when stored as a program, and the bar started again comes back active; the "Erreur de fichier" message, also for
+// a name alone that only the bar's folder holds and for a path with blanks whose program is gone, while ".\" starts
+// the bar's own file; a free slot that starts, shows and writes nothing.
 #include "driver.h"
 
 namespace e2e {
@@ -147,27 +148,51 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
     EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(menu); })) << "the menu did not close";
     expectBarStayed();
 
-    running = processes();
-    postPress(bar, iconBox(bar, 1));  // a program that is not there
-    HWND box = nullptr;
-    ASSERT_TRUE(waitFor([&] { return (box = shown(zudavId, L"#32770")) != nullptr; })) << "no message box";
-    EXPECT_EQ(textOf(box), L"Erreur de fichier");
-    EXPECT_EQ(textOf(GetDlgItem(box, 0xFFFF)),  // the text of a message box
-              L"Le fichier recherch\u00e9 n'existe plus\r\nou il a chang\u00e9 de place.\r\n\r\n"
-              L"Impossible de charger ce fichier.");
-    std::vector<std::wstring> buttons;
-    for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO}) {
-        if (HWND button = GetDlgItem(box, id); button && IsWindowVisible(button)) {
-            buttons.push_back(textOf(button));
+    // A program that is not there; a name alone that only the bar's folder holds, where anyone may leave a file of that
+    // name; a path with blanks whose program is gone, which must not start the first words of it (Dossier.exe).
+    const std::filesystem::path planted = std::filesystem::path(zudav()).replace_filename(L"zudav_piege.cmd"),
+                                trapped = scratch(L"piege.txt");
+    const struct Removed {
+        std::filesystem::path file;
+        ~Removed() {
+            std::error_code ignored;
+            std::filesystem::remove(file, ignored);
         }
+    } removed{planted};
+    std::ofstream(planted) << "@echo ok> \"" << trapped.string() << "\"\r\n";
+    writeSettings(L"Zudav", {{L"Chemin9", L"zudav_piege.cmd"},
+                             {L"Chemin10", L".\\zudav_piege.cmd"},
+                             {L"Chemin11", scratch(L"Dossier Propri\u00e9taire\\absent.exe")}});
+    for (const int slot : {1, 9, 11}) {
+        SCOPED_TRACE(slot);
+        const std::set<DWORD> before = processes();
+        postPress(bar, iconBox(bar, slot));
+        HWND box = nullptr;
+        ASSERT_TRUE(waitFor([&] { return (box = shown(zudavId, L"#32770")) != nullptr; })) << "no message box";
+        EXPECT_EQ(textOf(box), L"Erreur de fichier");
+        EXPECT_EQ(textOf(GetDlgItem(box, 0xFFFF)),  // the text of a message box
+                  L"Le fichier recherch\u00e9 n'existe plus\r\nou il a chang\u00e9 de place.\r\n\r\n"
+                  L"Impossible de charger ce fichier.");
+        std::vector<std::wstring> buttons;
+        for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO}) {
+            if (HWND button = GetDlgItem(box, id); button && IsWindowVisible(button)) {
+                buttons.push_back(textOf(button));
+            }
+        }
+        EXPECT_EQ(buttons, std::vector<std::wstring>{L"OK"});
+        EXPECT_FALSE(IsIconic(bar));
+        post(box, WM_COMMAND, IDOK);
+        ASSERT_TRUE(gone(box)) << "the message box did not close";
+        expectBarStayed();
+        const std::set<DWORD> after = processes();
+        EXPECT_TRUE(std::includes(before.begin(), before.end(), after.begin(), after.end())) << "it started something";
     }
-    EXPECT_EQ(buttons, std::vector<std::wstring>{L"OK"});
-    EXPECT_FALSE(IsIconic(bar));
-    post(box, WM_COMMAND, IDOK);
-    ASSERT_TRUE(gone(box)) << "the message box did not close";
-    expectBarStayed();
-    std::set<DWORD> now = processes();
-    EXPECT_TRUE(std::includes(running.begin(), running.end(), now.begin(), now.end())) << "it started something";
+    EXPECT_FALSE(std::filesystem::exists(trapped)) << "the file left in the bar's folder ran";
+    postPress(bar, iconBox(bar, 10));  // named from the bar's folder on purpose: a portable bar's tools lie beside it
+    EXPECT_TRUE(waitFor([&] { return std::filesystem::exists(trapped); })) << ".\\ did not start the bar's own file";
+    EXPECT_TRUE(waitFor([&] { return IsIconic(bar); })) << "the bar was not minimised";
+    post(bar, WM_SYSCOMMAND, SC_RESTORE);
+    ASSERT_TRUE(back(bar, place));
 
     // A free slot. The bar handles the minimising and restoring posted after the presses once it has handled them.
     const Settings stored = readSettings(L"Zudav");
@@ -182,7 +207,7 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
     for (HWND window : windowsOf(zudavId)) {
         EXPECT_FALSE(IsWindowVisible(window) && !std::count(known.begin(), known.end(), window)) << "a window came up";
     }
-    now = processes();
+    const std::set<DWORD> now = processes();
     EXPECT_TRUE(std::includes(running.begin(), running.end(), now.begin(), now.end())) << "it started something";
     EXPECT_EQ(readSettings(L"Zudav"), stored);
 }
