@@ -66,6 +66,9 @@ class BarWindow {
     // Out of the topmost band and behind the window in the foreground (a full-screen program), which stays in front;
     // not activated, not moved.
     virtual void StepAsideForFront() = 0;
+    // In the topmost band above the desktop that Show desktop brought to the front, and shown again where the shell
+    // hid it with the other windows; not activated, not moved, a minimised bar left so.
+    virtual void ShowOverDesktop() = 0;
 
     // The bar's side of the shell's list of desktop toolbars.
     virtual DesktopToolbar& Toolbar() = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace zudav {
 namespace {
@@ -91,6 +92,19 @@ std::optional<ScreenEdge> DockedEdge(const Geometry& bar,
     return docked;
 }
 
+// The shell refuses a toolbar it still lists: one it takes had lost the bar, and with it the room or the edge it held.
+void EdgeRoom::JoinAgainIfAsked() {
+    if (!std::exchange(joinAgain_, false)) {
+        return;
+    }
+    refused_ = false;
+    if (registered_ && shell_.Register()) {
+        room_.reset();
+        autoHide_ = false;
+        rejoined_ = true;
+    }
+}
+
 bool EdgeRoom::Join() {
     if (!registered_ && !refused_) {
         registered_ = shell_.Register();
@@ -100,6 +114,7 @@ bool EdgeRoom::Join() {
 }
 
 std::optional<Geometry> EdgeRoom::Reserve(const Geometry& bar, ScreenEdge edge, const Geometry& monitor) {
+    JoinAgainIfAsked();
     if (autoHide_) {
         GiveBack();  // an auto-hide toolbar holds no room: it joins again as another
     }
@@ -124,6 +139,7 @@ std::optional<Geometry> EdgeRoom::Reserve(const Geometry& bar, ScreenEdge edge, 
 }
 
 bool EdgeRoom::HideAt(ScreenEdge edge, const Geometry& monitor) {
+    JoinAgainIfAsked();
     if (room_) {
         GiveBack();  // the room goes back before the bar hides
     }

@@ -33,6 +33,7 @@ class FakeBarWindow : public BarWindow {
         shown = true;
     }
     void StepAsideForFront() override { topmost = false; }
+    void ShowOverDesktop() override { topmost = shown = true; }
     void ShowControls(const BarControls& shown) override { controls = shown; }
     PictureLook Look() const override { return look; }
     void ShowLook(zudav::Look shown) override { looks.push_back(shown); }

@@ -409,6 +409,13 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 principal_->OnDisplayChange();
             }
             return 0;
+        case WM_POWERBROADCAST:
+            // Resumed from sleep or hibernation (automatically; then again when the user acts): the shell may have
+            // lost the bar from its list.
+            if ((wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) && principal_ != nullptr) {
+                principal_->OnDockingNotice(Principal::DockingNotice::Resumed);
+            }
+            return TRUE;
         case WM_PAINT:
             Paint();
             if (principal_ != nullptr) {

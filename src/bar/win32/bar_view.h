@@ -73,6 +73,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void MakeTopmost() override;
     void MakeNotTopmost() override;
     void StepAsideForFront() override;
+    void ShowOverDesktop() override;
     void ShowControls(const BarControls& controls) override;
     PictureLook Look() const override;
     void ShowLook(zudav::Look look) override;
