@@ -71,6 +71,9 @@ class BarWindow {
     // In the topmost band just under the taskbar of the bar's monitor, which then covers what of the bar lies over it;
     // not activated, not moved. Without a taskbar there, on top of the band.
     virtual void StandBelowTaskbar() = 0;
+    // In the topmost band above the desktop that Show desktop brought to the front, and shown again where the shell
+    // hid it with the other windows; not activated, not moved, a minimised bar left so.
+    virtual void ShowOverDesktop() = 0;
 
     // The bar's side of the shell's list of desktop toolbars.
     virtual DesktopToolbar& Toolbar() = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace zudav {
 namespace {
@@ -111,6 +112,19 @@ bool EdgeTouchesAnotherMonitor(const Geometry& bar,
     return false;
 }
 
+// The shell refuses a toolbar it still lists: one it takes had lost the bar, and with it the room or the edge it held.
+void EdgeRoom::JoinAgainIfAsked() {
+    if (!std::exchange(joinAgain_, false)) {
+        return;
+    }
+    refused_ = false;
+    if (registered_ && shell_.Register()) {
+        room_.reset();
+        autoHide_ = false;
+        rejoined_ = true;
+    }
+}
+
 bool EdgeRoom::Join() {
     if (!registered_ && !refused_) {
         registered_ = shell_.Register();
@@ -120,6 +134,7 @@ bool EdgeRoom::Join() {
 }
 
 std::optional<Geometry> EdgeRoom::Reserve(const Geometry& bar, ScreenEdge edge, const Geometry& monitor) {
+    JoinAgainIfAsked();
     if (autoHide_) {
         GiveBack();  // an auto-hide toolbar holds no room: it joins again as another
     }
@@ -144,6 +159,7 @@ std::optional<Geometry> EdgeRoom::Reserve(const Geometry& bar, ScreenEdge edge, 
 }
 
 bool EdgeRoom::HideAt(ScreenEdge edge, const Geometry& monitor) {
+    JoinAgainIfAsked();
     if (room_) {
         GiveBack();  // the room goes back before the bar hides
     }

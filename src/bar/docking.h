@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <vector>
+#include <utility>
 
 #include "bar/desktop_toolbar.h"
 #include "platform/geometry.h"
@@ -61,6 +62,11 @@ class EdgeRoom {
     void GiveBack();
     // The shell restarted: its list is new and empty, and it may be asked again.
     void ShellRestarted();
+    // The shell may have lost the bar from its list without a word (after a sleep, a monitor plugged or unplugged): the
+    // next Reserve or HideAt asks to join again, and a shell that refused is asked again.
+    void JoinAgain() { joinAgain_ = true; }
+    // Whether the shell had lost the bar and took it anew since this was last asked.
+    bool TakeRejoined() { return std::exchange(rejoined_, false); }
 
     std::optional<HeldRoom> Held() const;
     bool Registered() const { return registered_; }
@@ -68,6 +74,7 @@ class EdgeRoom {
 
   private:
     bool Join();
+    void JoinAgainIfAsked();
 
     DesktopToolbar& shell_;
     bool registered_ = false;
@@ -76,6 +83,8 @@ class EdgeRoom {
     std::optional<Geometry> room_;  // what the shell last gave
     bool autoHide_ = false;
     Geometry hideMonitor_;
+    bool joinAgain_ = false;
+    bool rejoined_ = false;
 };
 
 }  // namespace zudav

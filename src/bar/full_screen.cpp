@@ -2,15 +2,17 @@
 
 namespace zudav {
 
+// The desktop's windows as Explorer names them: the desktop itself and the layer behind its icons.
+bool IsDesktop(const FrontWindow& front) {
+    return front.desktop || front.className == L"Progman" || front.className == L"WorkerW";
+}
+
 bool IsFullScreenOn(const FrontWindow& front, const PixelRect& monitor) {
-    // The desktop's windows as Explorer names them: the desktop itself, the layer behind its icons, the taskbar.
-    for (const wchar_t* shell : {L"Progman", L"WorkerW", L"Shell_TrayWnd"}) {
-        if (front.className == shell) {
-            return false;
-        }
+    if (IsDesktop(front) || front.className == L"Shell_TrayWnd") {
+        return false;
     }
     const PixelRect& r = front.rect;
-    return !front.desktop && !front.ownProcess && !front.maximisedWindow && monitor.right > monitor.left &&
+    return !front.ownProcess && !front.maximisedWindow && monitor.right > monitor.left &&
            monitor.bottom > monitor.top && r.left <= monitor.left && r.top <= monitor.top && r.right >= monitor.right &&
            r.bottom >= monitor.bottom;
 }
@@ -34,6 +36,14 @@ TopmostBand::Move TopmostBand::OnFront(bool fullScreenInFront) {
 TopmostBand::Move TopmostBand::OnShellNotice(bool opened) {
     shell_ = opened;
     return Follow();
+}
+
+// Show desktop raises the desktop over every window that is not topmost; a window of the topmost band stays above it,
+// so a bar in the band takes it again even where it never left it.
+TopmostBand::Move TopmostBand::OnDesktopInFront() {
+    front_ = shell_ = false;
+    Follow();
+    return option_ ? Move::TakeBack : Move::None;
 }
 
 // A bar out of the band by its option is never asked into it: only one that stepped aside goes back.

@@ -19,6 +19,10 @@ struct FrontWindow {
     bool maximisedWindow = false;
 };
 
+// Whether the window is the desktop's own (the desktop, the layer behind its icons): Show desktop brings it to the
+// front.
+bool IsDesktop(const FrontWindow& front);
+
 // Whether the window covers the whole monitor (its full rectangle, not its work area) as a full-screen program does.
 // The desktop and the taskbar cover it too, and the bar's own windows are never a program to step aside for.
 bool IsFullScreenOn(const FrontWindow& front, const PixelRect& monitor);
@@ -37,6 +41,9 @@ class TopmostBand {
     Move OnFront(bool fullScreenInFront);
     Move OnShellNotice(bool opened);
     bool SteppedAside() const { return aside_; }
+    // The desktop came to the foreground (Show desktop, a click on it): no program is in front in full screen, whatever
+    // the shell last said, and a bar in the band takes its top again above every topmost window shown before.
+    Move OnDesktopInFront();
 
   private:
     Move Follow();

@@ -349,7 +349,15 @@ void Principal::OnResize() {
 }
 
 void Principal::OnForegroundWindow(const FrontWindow& front, const PixelRect& barMonitor) {
-    MoveInBand(topmostBand_.OnFront(IsFullScreenOn(front, barMonitor)));
+    if (!IsDesktop(front)) {
+        MoveInBand(topmostBand_.OnFront(IsFullScreenOn(front, barMonitor)));
+    } else if (topmostBand_.OnDesktopInFront() == TopmostBand::Move::TakeBack) {
+        if (hidden_ && hidesOverTaskbar_) {
+            MoveInBand(TopmostBand::Move::TakeBack);  // hidden, it stays under the taskbar it lies over
+        } else {
+            window_.ShowOverDesktop();
+        }
+    }
 }
 
 void Principal::OnFullScreenNotice(bool opened) {
@@ -357,6 +365,11 @@ void Principal::OnFullScreenNotice(bool opened) {
 }
 
 void Principal::FollowOnTopOption() {
+    // Out of the shell's list, or lost from it and taken anew, the bar hears no more of the full-screen program the
+    // shell reported: it would otherwise stay out of the band until the bar ends.
+    if (edgeRoom_.TakeRejoined() || !edgeRoom_.Registered()) {
+        MoveInBand(topmostBand_.OnShellNotice(false));
+    }
     const std::optional<double> onTop = settings_.ReadNumber(keys::kAlwaysOnTop, L"1");
     MoveInBand(topmostBand_.TakeOption((onTop && *onTop == 1) || hideEdge_));
 }

@@ -123,7 +123,8 @@ class Principal {
     bool DockedWhereAnotherMonitorTouches() const;
     // What may change the room a docked bar holds. Notices come in bursts (one change of the work area is told to
     // every window, a toolbar that moves tells every other): the bar answers once, when the view's docking timer ends.
-    enum class DockingNotice { ToolbarsMoved, ShellRestarted, WorkAreaChanged, DisplayChanged };
+    // Resumed: the computer woke from sleep or hibernation.
+    enum class DockingNotice { ToolbarsMoved, ShellRestarted, WorkAreaChanged, DisplayChanged, Resumed };
     void OnDockingNotice(DockingNotice notice);
     void OnDockingTimer();
     // A bar with "Masquer automatiquement la barre" (key Masquer) docked at an edge hides there, a strip of 2 pixels

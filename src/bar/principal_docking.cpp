@@ -103,9 +103,16 @@ void Principal::Dock() {
 void Principal::OnDockingNotice(DockingNotice notice) {
     if (notice == DockingNotice::ShellRestarted) {
         edgeRoom_.ShellRestarted();  // the new shell has an empty list: the bar joins it again
+        MoveInBand(topmostBand_.OnShellNotice(false));
     }
     if (!reserver_ && !masquer_) {
         return;
+    }
+    // After a sleep, or with a monitor come or gone, the shell may have dropped the bar from its list without a word:
+    // the bar asks to join it again when it docks. A full-screen program that changes the display mode also brings
+    // this notice: what the shell said of it stays, unless the shell had lost the bar.
+    if (notice == DockingNotice::Resumed || notice == DockingNotice::DisplayChanged) {
+        edgeRoom_.JoinAgain();
     }
     dockingPending_ = true;
     window_.StartDockingTimer();

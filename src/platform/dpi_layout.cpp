@@ -42,4 +42,24 @@ PixelBox FitHeight(const PixelBox& box, int textHeight) {
     return fitted;
 }
 
+void DpiFollower::LaidOutAt(int dpi) {
+    laidOut_ = dpi;
+    asked_ = 0;
+}
+
+DpiFollower::Step DpiFollower::Check(int windowDpi, int monitorDpi) {
+    if (windowDpi > 0 && windowDpi != laidOut_) {
+        return Step::LayOut;
+    }
+    if (monitorDpi <= 0 || monitorDpi == laidOut_) {
+        asked_ = 0;  // caught up: a later change is asked for again
+        return Step::None;
+    }
+    if (monitorDpi == asked_) {
+        return Step::None;  // asked already: resizing again would not help, and every notice would resize the bar
+    }
+    asked_ = monitorDpi;
+    return Step::Resize;
+}
+
 }  // namespace zudav

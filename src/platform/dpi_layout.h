@@ -54,4 +54,26 @@ CaptionFit FitCaption(const PixelBox& box, const CaptionNeed& need, bool multiLi
 // The box of a wrapped caption, made tall enough for `textHeight` (plus what the control draws above and below).
 PixelBox FitHeight(const PixelBox& box, int textHeight);
 
+// Windows 11 sends no WM_DPICHANGED to a tool window when the scale of its monitor changes (Windows 10 does): the
+// window keeps its pixels until the window system looks at it again. At each notice that may follow such a change, the
+// DPI the window is laid out at is compared with the window's own and with its monitor's.
+class DpiFollower {
+  public:
+    enum class Step {
+        None,
+        LayOut,  // the window's DPI changed without a word: lay it out at that DPI
+        Resize,  // the monitor's DPI differs from the window's: a change of size makes the window system send
+                 // WM_DPICHANGED (asked once for each DPI the monitor reaches)
+    };
+    explicit DpiFollower(int dpi) : laidOut_(dpi) {}
+    // The window was laid out at a DPI (at its creation, at WM_DPICHANGED, after a LayOut step).
+    void LaidOutAt(int dpi);
+    int LaidOut() const { return laidOut_; }
+    Step Check(int windowDpi, int monitorDpi);
+
+  private:
+    int laidOut_;
+    int asked_ = 0;  // the monitor's DPI a Resize step was asked for
+};
+
 }  // namespace zudav

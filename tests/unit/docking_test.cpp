@@ -49,6 +49,7 @@ TEST_F(Docking, ADockedBarReservesItsRoomStackedBeyondTheTaskbarAndTheBarsAlread
         Log messages;
         Geometry workArea;  // of the bar's monitor
         float scale = 1;    // that monitor's DPI over the system's
+        FrameMargins frame{};
     } cases[] = {
         {"at the left edge, by the presets' margin",
          {100, 200, 870, 10210},
@@ -76,12 +77,20 @@ TEST_F(Docking, ADockedBarReservesItsRoomStackedBeyondTheTaskbarAndTheBarsAlread
          joined,
          {20505, -3600, 27495, 21600},
          1.5f},
+        {"with invisible borders of 7 pixels: what the user sees is flush, and is the room",
+         {100, 200, 1080, 10315},
+         {-105, 200, 1080, 10315},
+         joined,
+         {870, 0, 18330, 13800},
+         1,
+         {105, 0, 105, 105}},
         {"too far from every edge", {3000, 200, 870, 10210}, {3000, 200, 870, 10210}, {}, {0, 0, 19200, 13800}},
         {"upright at the top edge", {3000, 0, 870, 10210}, {3000, 0, 870, 10210}, {}, {0, 0, 19200, 13800}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         bar.sizeScale = c.scale;
+        bar.invisibleFrame = c.frame;
         Start(c.bar);
         EXPECT_EQ(bar.bounds, c.placed);
         EXPECT_EQ(Messages(), c.messages);
@@ -120,7 +129,22 @@ TEST_F(Docking, TheRoomFollowsTheBarTheOptionsAndTheShellWithoutLooping) {
              principal.OnDockingTimer();
              principal.OnDockingTimer();
          },
-         {L"QUERYPOS 1 left"},
+         {L"NEW 1", L"QUERYPOS 1 left"},  // a change of monitors asks whether the shell still lists the bar
+         {0, 200, 870, 10210}},
+        {"a sleep the shell kept the bar over: nothing new to take",
+         [&] {
+             principal.OnDockingNotice(Principal::DockingNotice::Resumed);
+             principal.OnDockingTimer();
+         },
+         {L"NEW 1", L"QUERYPOS 1 left"},
+         {0, 200, 870, 10210}},
+        {"a sleep the shell lost the bar over: it joins again and takes its room",
+         [&] {
+             shell.Lose(1);
+             principal.OnDockingNotice(Principal::DockingNotice::Resumed);
+             principal.OnDockingTimer();
+         },
+         {L"NEW 1", L"QUERYPOS 1 left", L"SETPOS 1 left"},
          {0, 200, 870, 10210}},
         {"Explorer restarts: the bar joins the new list",
          [&] {
@@ -167,6 +191,44 @@ TEST_F(Docking, TheRoomFollowsTheBarTheOptionsAndTheShellWithoutLooping) {
         EXPECT_EQ(bar.squareCorners, step.placed.left == 0) << "square corners only flush against the edge";
     }
     EXPECT_EQ(other.bounds.left, 870);
+}
+
+TEST_F(Docking, TheShellsWordOnAFullScreenProgramLastsWhileTheBarIsInItsList) {
+    using Event = std::function<void()>;
+    const Event opened = [&] { principal.OnFullScreenNotice(true); }, restarted = [&] {
+        shell.Restart();
+        principal.OnShellRestarted();
+        principal.OnDockingTimer();
+    };
+    const auto after = [&](Principal::DockingNotice notice, bool lost) -> Event {
+        return [=] {
+            if (lost) {
+                shell.Lose(1);
+            }
+            principal.OnDockingNotice(notice);
+            principal.OnDockingTimer();
+        };
+    };
+    const Event leaves = [&] {
+        bar.bounds.left = 4000;
+        principal.Dock();
+    };
+    // Events in turn, and whether the bar stands in the topmost band after each (1) or not.
+    const Event events[] = {opened,
+                            restarted,
+                            opened,
+                            after(Principal::DockingNotice::DisplayChanged, false),  // a game changed the display mode
+                            after(Principal::DockingNotice::Resumed, true),
+                            opened,
+                            after(Principal::DockingNotice::DisplayChanged, true),
+                            opened,
+                            leaves};
+    const char* topmost = "010010101";
+    Start({100, 200, 870, 10210});
+    for (const Event& event : events) {
+        event();
+        EXPECT_EQ(bar.topmost, *topmost++ == '1') << "left: " << topmost;
+    }
 }
 
 TEST_F(Docking, AnAutoHideBarHidesOnceTheUserHasLeftItAndComesBackWhenCalled) {

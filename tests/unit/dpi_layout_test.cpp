@@ -47,5 +47,34 @@ TEST(DpiLayout, ACaptionTooLongForItsBoxGrowsItOrWraps) {
     }
 }
 
+TEST(DpiLayout, AChangeOfScaleWindowsDoesNotTellIsFoundAtTheNextNotice) {
+    using Step = DpiFollower::Step;
+    // The window's DPI and its monitor's at each notice, whether WM_DPICHANGED came before it, and the step asked for.
+    struct Case {
+        int window;
+        int monitor;
+        bool told;
+        Step step;
+    } const cases[] = {{96, 96, false, Step::None},     {96, 144, false, Step::Resize},  // Windows 11: not told
+                       {96, 144, false, Step::None},                                     // asked once only
+                       {144, 144, true, Step::None},                                     // the resize made it tell
+                       {120, 120, false, Step::LayOut},                                  // changed without a word
+                       {120, 144, false, Step::Resize}, {120, 120, false, Step::None},   // back before it was told
+                       {120, 144, false, Step::Resize},                                  // and asked again
+                       {120, 0, false, Step::None}};  // no DPI per window: nothing to follow
+    DpiFollower follower{96};
+    for (const Case& c : cases) {
+        if (c.told) {
+            follower.LaidOutAt(c.window);
+        }
+        const Step step = follower.Check(c.window, c.monitor);
+        EXPECT_EQ(step, c.step) << c.window << " " << c.monitor;
+        if (step == Step::LayOut) {
+            follower.LaidOutAt(c.window);
+        }
+    }
+    EXPECT_EQ(follower.LaidOut(), 120);
+}
+
 }  // namespace
 }  // namespace zudav

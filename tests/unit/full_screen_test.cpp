@@ -40,13 +40,13 @@ TEST_F(FullScreen, ATopmostBarStepsAsideForAFullScreenProgramOnItsMonitorAndOnly
         inFront({0, 0, 1024, 728}), inFront({-8, -8, 1032, 776}, L"Notepad", false, false, true),
         inFront({1024, 0, 2048, 768}), inFront(all, L"Film", true), inFront(all, L"Progman"),
         inFront({-1, 0, 1024, 768}, L"WorkerW"), inFront(all, L"Shell_TrayWnd"), inFront(all, L"Film", false, true),
-        // The shell's notice, alone and beside a film.
-        opened, closed, film, opened, closed, none,
+        // The shell's notice, alone and beside a film; Show desktop, whatever the shell said.
+        opened, closed, film, opened, closed, none, opened, inFront(all, L"WorkerW"),
         // The option turned off in the configuration while a film plays: the bar stays off the band, whatever comes.
         film, toggle, none, film, opened, closed,
         // Turned on while a film plays: the bar steps aside at once, and goes back after the film.
         film, toggle, none};
-    const char* topmost = "0101 11111111 010001 000000 001";  // a blank between the roads above
+    const char* topmost = "0101 11111111 01000101 000000 001";  // a blank between the roads above
     Put(L"AlwaysOnTop", L"1");
     principal.Charger();
     for (const Event& event : events) {

@@ -37,6 +37,10 @@ class FakeBarWindow : public BarWindow {
     }
     void StepAsideForFront() override { topmost = belowTaskbar = false; }
     void StandBelowTaskbar() override { topmost = belowTaskbar = true; }
+    void ShowOverDesktop() override {
+        topmost = shown = true;
+        belowTaskbar = false;
+    }
     void ShowControls(const BarControls& shown) override { controls = shown; }
     PictureLook Look() const override { return look; }
     void ShowLook(zudav::Look shown) override { looks.push_back(shown); }

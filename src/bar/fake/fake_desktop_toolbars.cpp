@@ -57,6 +57,11 @@ void DesktopToolbarList::Restart() {
                    entries_.end());
 }
 
+void DesktopToolbarList::Lose(int id) {
+    entries_.erase(std::remove_if(entries_.begin(), entries_.end(), [id](const Entry& e) { return e.id == id; }),
+                   entries_.end());
+}
+
 Geometry DesktopToolbarList::WorkArea(const Geometry& monitor) const {
     float left = monitor.left, top = monitor.top;
     float right = monitor.left + monitor.width, bottom = monitor.top + monitor.height;

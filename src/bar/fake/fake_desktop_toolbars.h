@@ -17,6 +17,8 @@ class DesktopToolbarList {
     void AddTaskbar(ScreenEdge edge, const Geometry& monitor, float thickness, bool autoHide = false);
     // Explorer restarted: every toolbar but the taskbar is forgotten.
     void Restart();
+    // The shell drops a toolbar from its list without a word, as it may over a sleep or a change of monitors.
+    void Lose(int id);
     // The monitor less the room the toolbars hold on it.
     Geometry WorkArea(const Geometry& monitor) const;
 

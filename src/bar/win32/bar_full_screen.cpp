@@ -74,4 +74,12 @@ void BarView::StepAsideForFront() {
     }
 }
 
+// Show desktop raises the desktop above every window that is not topmost, and Windows 11 also cloaks the windows it
+// hides: showing the bar again uncloaks it. SW_SHOWNA shows the window in its current state, so a minimised bar stays
+// minimised.
+void BarView::ShowOverDesktop() {
+    ShowWindow(window_, SW_SHOWNA);
+    MakeTopmost();
+}
+
 }  // namespace zudav::win32

@@ -364,19 +364,10 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                                                                : -1;
     }
     switch (message) {
-        case WM_DPICHANGED: {
-            // Twips stay, pixels follow: the suggested rectangle keeps the bar's size in twips at the new DPI, and the
-            // controls go back to their places in twips, also on a locked bar, which does not lay itself out.
-            ShowAtDpi(LOWORD(wParam));
-            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                         suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-            if (principal_ != nullptr) {
-                ShowControls(principal_->Controls());
-                principal_->OnDisplayChange();  // longer in pixels, it may no longer fit its monitor
-            }
+        case WM_DPICHANGED:
+            // The new DPI is the message's own (its two words are equal), the rectangle Windows suggests for it too.
+            TakeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
-        }
         case WM_SIZING:
             sizedByBorder_ = true;
             KeepSizingInWorkArea(*reinterpret_cast<RECT*>(lParam));
@@ -384,6 +375,7 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_EXITSIZEMOVE:
             // The layout made the bar as long as its new thickness asks: it is fitted once the user lets go. A bar
             // dragged to an edge docks there, or gives back the room it held at the edge it left.
+            FollowDpi();  // moved onto a monitor of another scale
             if (principal_ != nullptr) {
                 principal_->OnMoveSizeLoop(false);
                 std::exchange(sizedByBorder_, false) ? principal_->FitOnScreen() : principal_->Dock();
@@ -393,6 +385,7 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             ++theme_;  // the shell's pictures may follow the theme: the next refresh makes them again
             break;
         case WM_SETTINGCHANGE:  // sent for many settings: the bar paints again only when its look changes
+            FollowDpi();        // a change of scale changes the work area, and tells it
             if (principal_ != nullptr) {
                 principal_->OnLookSettingChange();
             }
@@ -419,10 +412,17 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             }
             return 0;
         case WM_DISPLAYCHANGE:
-            if (principal_ != nullptr) {
+            if (!FollowDpi() && principal_ != nullptr) {  // taking a new DPI told the logic already
                 principal_->OnDisplayChange();
             }
             return 0;
+        case WM_POWERBROADCAST:
+            // Resumed from sleep or hibernation (automatically; then again when the user acts): the shell may have
+            // lost the bar from its list.
+            if ((wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) && principal_ != nullptr) {
+                principal_->OnDockingNotice(Principal::DockingNotice::Resumed);
+            }
+            return TRUE;
         case WM_PAINT:
             Paint();
             if (principal_ != nullptr) {

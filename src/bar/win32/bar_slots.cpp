@@ -22,6 +22,7 @@ int BarView::PicturePixels() const {
 }
 
 void BarView::ShowAtDpi(int dpi) {
+    dpiFollower_.LaidOutAt(dpi);
     BuiltInIcons icons{LoadResourceIcon(instance_, IDI_IMARIEN, 32, dpi),
                        LoadResourceIcon(instance_, IDI_IMAGE1, 32, dpi),
                        LoadResourceIcon(instance_, IDI_ARRETER, 16, dpi)};

@@ -21,6 +21,7 @@
 #include "bar/win32/bar_automation.h"
 #include "bar/win32/bar_drop_target.h"
 #include "bar/win32/desktop_toolbar.h"
+#include "platform/dpi_layout.h"
 #include "platform/slow_files.h"
 #include "platform/win32/child_control.h"
 #include "platform/win32/handles.h"
@@ -74,6 +75,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void MakeNotTopmost() override;
     void StepAsideForFront() override;
     void StandBelowTaskbar() override;
+    void ShowOverDesktop() override;
     void ShowControls(const BarControls& controls) override;
     PictureLook Look() const override;
     void ShowLook(zudav::Look look) override;
@@ -142,6 +144,10 @@ class BarView final : public BarWindow, public AccessibleBarView {
     static constexpr UINT_PTR kHideTimer = 4;
     static constexpr int kHotKeyId = 1;
 
+    // bar_dpi.cpp: the bar laid out at a new DPI, in its place at that DPI; and a change of DPI that Windows did not
+    // tell looked for (true when the bar took a new DPI).
+    void TakeDpi(int dpi, const RECT& place);
+    bool FollowDpi();
     // bar_slots.cpp: what the slots show.
     void ShowAtDpi(int dpi);
     int PicturePixels() const;  // an item's picture: 32 pixels at 96 dpi
@@ -219,6 +225,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     bool menuOpen_ = false;          // the menu "Fichier" is open
     HWND previousWindow_ = nullptr;  // the window that was active before the bar, for Escape
     ShellDesktopToolbar toolbar_;
+    DpiFollower dpiFollower_{96};   // the DPI the bar is laid out at
     bool followingClient_ = false;  // a WM_MOUSELEAVE is asked for
     bool followingFrame_ = false;   // a WM_NCMOUSELEAVE
 
