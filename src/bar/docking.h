@@ -4,8 +4,8 @@
 #pragma once
 
 #include <optional>
-#include <vector>
 #include <utility>
+#include <vector>
 
 #include "bar/desktop_toolbar.h"
 #include "platform/geometry.h"
