@@ -57,16 +57,20 @@ TEST_F(Scenario, AnAutoHideBarHidesAtItsEdgeAndComesBackToThePointerAndItsHotKey
                              {L"top", L"300"},
                              {L"Masquer", L"1"},
                              {L"Raccourci", std::to_wstring(0x0200 | VK_F11)}});  // Ctrl+F11
-    HWND bar = startBar(), other = nullptr;
-    const DWORD notepad = GetProcessId(start(L"C:\\windows\\system32\\notepad.exe"));
-    ASSERT_TRUE(waitFor([&] { return (other = shown(notepad, L"Notepad")) && GetForegroundWindow() == other; }));
-    const long width = rectOf(bar).right - rectOf(bar).left;
-    const auto hidden = [&] { return waitFor([&] { return rectOf(bar).right > 0 && rectOf(bar).right <= 2; }); };
-    const auto whole = [&] { return waitFor([&] { return rectOf(bar).left == 0 && rectOf(bar).right == width; }); };
     const auto pointTo = [](int x, int y) {
         SetCursorPos(x, y);
         mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);  // as a hand on the mouse: the window under it hears of it
     };
+    // Started at logon with the pointer elsewhere: it shows itself without taking the keyboard, then hides.
+    pointTo(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
+    HWND bar = waitBar(start(zudav()), false), other = nullptr;
+    EXPECT_NE(GetForegroundWindow(), bar) << "the bar took the keyboard at start-up";
+    const auto hidden = [&] { return waitFor([&] { return rectOf(bar).right > 0 && rectOf(bar).right <= 2; }); };
+    EXPECT_TRUE(hidden()) << "at start-up, at " << testing::PrintToString(twipsOf(bar));
+    const DWORD notepad = GetProcessId(start(L"C:\\windows\\system32\\notepad.exe"));
+    ASSERT_TRUE(waitFor([&] { return (other = shown(notepad, L"Notepad")) && GetForegroundWindow() == other; }));
+    const long width = rectOf(bar).right - rectOf(bar).left;  // hidden, the bar keeps its size
+    const auto whole = [&] { return waitFor([&] { return rectOf(bar).left == 0 && rectOf(bar).right == width; }); };
 
     EXPECT_TRUE(hidden()) << "at " << testing::PrintToString(twipsOf(bar));
     const RECT strip = rectOf(bar);

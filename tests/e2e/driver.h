@@ -95,10 +95,12 @@ class Scenario : public testing::Test {
     }
     static bool isRunning(HANDLE process) { return WaitForSingleObject(process, 0) == WAIT_TIMEOUT; }
     // The bar once its start-up has ended: shown, brought to the foreground, and in its message loop.
-    static HWND waitBar(HANDLE process) {
+    // inFront false: an auto-hide bar, which shows itself without taking the keyboard.
+    static HWND waitBar(HANDLE process, bool inFront = true) {
         HWND bar = nullptr;
         need(waitFor([&] {
-                 return (bar = shown(GetProcessId(process), ids::kBarWindowClass)) && bar == GetForegroundWindow();
+                 return (bar = shown(GetProcessId(process), ids::kBarWindowClass)) &&
+                        (!inFront || bar == GetForegroundWindow());
              }),
              isRunning(process) ? "no bar came up" : "the bar's program has ended");
         sendTo(bar, WM_NULL);
