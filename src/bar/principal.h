@@ -260,6 +260,7 @@ class Principal {
     bool hidesOverTaskbar_ = false;  // the taskbar holds its room beyond the edge the bar hides at
     bool underTaskbar_ = false;      // the hidden bar stands under the taskbar in the topmost band
     bool keyboardGiven_ = false;     // the user gave the bar the keyboard
+    bool pointerSeenOver_ = false;   // at the hide timer's last tick
     bool autoHideRefused_ = false;
     bool refusalTold_ = false;
     bool menuOpen_ = false;

@@ -136,19 +136,24 @@ void Principal::OnKeyboardUsed() {
 
 void Principal::HideLater() {
     if (hideEdge_ && !hidden_) {
-        window_.SetHideTimer(true);
+        window_.SetHideTimer(true);  // the delay starts afresh
+        pointerSeenOver_ = false;
     }
 }
 
+// Word that the pointer left comes only from a watch asked for as the pointer moves over the bar, and a menu or a
+// capture ends it: the timer keeps looking while the bar is shown, and the bar hides a full tick after the pointer was
+// last seen on it.
 void Principal::OnHideTimer() {
     if (!window_.HasKeyboard()) {
         keyboardGiven_ = false;  // gone elsewhere: the next time the window system hands it back, it is not the user's
     }
-    if (!hideEdge_ || hidden_ || window_.PointerOver()) {
-        window_.SetHideTimer(false);  // the pointer's leaving arms it again
+    if (!hideEdge_ || hidden_) {
+        window_.SetHideTimer(false);
         return;
     }
-    if (UserWorksWithIt()) {
+    const bool over = window_.PointerOver();
+    if (std::exchange(pointerSeenOver_, over) || over || UserWorksWithIt()) {
         return;  // looked at again at the next tick
     }
     window_.SetHideTimer(false);

@@ -259,6 +259,14 @@ TEST_F(Docking, AnAutoHideBarHidesOnceTheUserHasLeftItAndComesBackWhenCalled) {
         {"the pointer left it", leave, kHidden},
         {"the pointer touches the strip", [&] { bar.pointerOver = true, principal.OnPointerOver(); }, kShown},
         {"the pointer still on it when the delay ends", [&] { principal.OnHideTimer(); }, kShown},
+        {"the pointer gone without a word",
+         [&] {
+             EXPECT_TRUE(bar.hideTimer) << "no tick would come";
+             bar.pointerOver = false, principal.OnHideTimer();
+         },
+         kShown},
+        {"a tick later", [&] { principal.OnHideTimer(); }, kHidden},
+        {"the pointer on the strip again", [&] { bar.pointerOver = true, principal.OnPointerOver(); }, kShown},
         {"the menu open", [&] { during([&] { principal.OnActionLabelClick(); }); }, kShown},
         {"then closed", [&] { principal.OnHideTimer(); }, kHidden},
         {"files dragged over the strip", [&] { principal.OnDragOver(100, 100, {}); }, kShown},
