@@ -68,24 +68,26 @@ TEST_F(Scenario, ConfigurationDocksReordersTurnsAndCopiesTheBar) {
         return items[L"Chemin0"] == regedit && items[L"Chemin4"] == notepad && items[L"Focus4"] == L"3";
     }));
 
-    // "Oui", then "Non", each confirmed: the bar's quoted path is in a Run list, then in none.
-    const auto runValue = [] {
-        wchar_t data[1024] = L"";
+    // "Oui", then "Non", each confirmed: the bar's quoted path is in the user's Run list, then in none. A bar outside
+    // Program Files never goes to the machine's list, elevated or not (Wine runs it as an administrator).
+    const auto runValues = [] {
+        std::wstring values;
         for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+            wchar_t data[1024] = L"";
             DWORD size = sizeof data;
-            if (!RegGetValueW(root, kRunKey, L"Zudav", RRF_RT_REG_SZ, nullptr, data, &size)) {
-                return std::wstring(data);
-            }
+            RegGetValueW(root, kRunKey, L"Zudav", RRF_RT_REG_SZ, nullptr, data, &size);
+            values += (root == HKEY_CURRENT_USER ? L"user: " : L"machine: ") + std::wstring(data) + L";";
         }
-        return std::wstring();
+        return values;
     };
     for (int index : {0, 1}) {
         post(control(ids::kConfigCommand4 + index), BM_CLICK);
         HWND box = waitShown(L"#32770");
         EXPECT_EQ(textOf(box), L"Zavado Vizid");
         post(box, WM_COMMAND, IDYES);
-        EXPECT_TRUE(waitFor([&] { return runValue() == (index == 0 ? L"\"" + executable + L"\"" : L""); }))
-            << "Run value: " << testing::PrintToString(runValue());
+        const std::wstring expected = L"machine: ;user: " + (index == 0 ? L"\"" + executable + L"\"" : L"") + L";";
+        EXPECT_TRUE(waitFor([&] { return runValues() == expected; }))
+            << "Run values: " << testing::PrintToString(runValues());
     }
 
     // A new bar: the executable copied under the typed name beside this one, and started.
