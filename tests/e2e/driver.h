@@ -107,6 +107,22 @@ class Scenario : public testing::Test {
         return bar;
     }
     HWND startBar(const std::wstring& executable = zudav()) { return waitBar(start(executable)); }
+    // A run of the switches (/export, /import): its exit code, once it has ended without showing a window.
+    DWORD runSwitch(const std::wstring& executable, const std::wstring& arguments) {
+        HANDLE process = start(executable, arguments);
+        bool windowShown = false;
+        need(waitFor([&] {
+                 for (HWND window : windowsOf(GetProcessId(process))) {
+                     windowShown = windowShown || IsWindowVisible(window);
+                 }
+                 return !isRunning(process);
+             }),
+             "Zudav.exe did not end");
+        EXPECT_FALSE(windowShown) << "a window came up";
+        DWORD code = 99;
+        GetExitCodeProcess(process, &code);
+        return code;
+    }
     std::set<DWORD> processes() const {     // the started programs, and those they started in turn
         std::vector<ULONG_PTR> list(1024);  // a JOBOBJECT_BASIC_PROCESS_ID_LIST: two counts, then the ids
         need(QueryInformationJobObject(job_, JobObjectBasicProcessIdList, list.data(), 1024 * sizeof list[0], nullptr),

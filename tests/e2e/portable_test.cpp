@@ -19,11 +19,33 @@ TEST_F(Scenario, APortableBarKeepsItsSettingsBesideItAndMakesPortableBars) {
     };
     std::ofstream(folder / L"Essai.ini", std::ios::binary) << zudav::WriteIniText(
         {{L"Chemin0", notepad}, {L"Tool0", L"Bloc-notes"}, {L"left", L"3000"}, {L"top", L"600"}, {L"MargeHt", L"400"}});
+    const auto identity = [&] {  // the file's last write and its number on its volume
+        HANDLE file =
+            CreateFileW((folder / L"Essai.ini").c_str(), FILE_READ_ATTRIBUTES,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+        BY_HANDLE_FILE_INFORMATION info{};
+        need(GetFileInformationByHandle(file, &info), "cannot read the file's identity");
+        CloseHandle(file);
+        return std::tuple{info.ftLastWriteTime.dwLowDateTime, info.ftLastWriteTime.dwHighDateTime, info.nFileIndexLow,
+                          info.nFileIndexHigh};
+    };
+    const auto written = identity();
     HWND bar = startBar(exe), input = nullptr, autre = nullptr;
+    EXPECT_EQ(identity(), written) << "the start rewrote the file";
     const Twips place = twipsOf(bar);
     EXPECT_TRUE(std::labs(place[0] - 3000) <= twipsPerPixel() && std::labs(place[1] - 600) <= twipsPerPixel());
     EXPECT_TRUE(slotLooksFree(bar, 0, false) && slotLooksFree(bar, 1, true)) << "not the file's items";
     EXPECT_EQ(tipAt(tooltips(bar), iconBox(bar, 0)), L"Bloc-notes");
+    // An export leaves the file as it is; an import while the bar runs reaches the running bar, which saves it later.
+    const std::filesystem::path carried = scratch(L"porte.ini");
+    EXPECT_EQ(runSwitch(exe, L"/export \"" + carried.wstring() + L"\""), 0u);
+    EXPECT_EQ(identity(), written) << "the export rewrote the file";
+    std::string text;
+    std::getline(std::ifstream(carried, std::ios::binary), text, '\0');
+    text.replace(text.find("Bloc-notes"), 10, "Carnet");
+    std::ofstream(carried, std::ios::binary) << text;
+    EXPECT_EQ(runSwitch(exe, L"/import \"" + carried.wstring() + L"\""), 0u);
+    EXPECT_TRUE(waitFor([&] { return tipAt(tooltips(bar), iconBox(bar, 0)) == L"Carnet"; })) << "not told";
 
     HWND config = (post(bar, WM_COMMAND, IDM_CONFIGURATION), waitModal(bar, ids::kConfigWindowClass));
     post(GetDlgItem(config, ids::kConfigCommand3), BM_CLICK);
@@ -41,6 +63,7 @@ TEST_F(Scenario, APortableBarKeepsItsSettingsBesideItAndMakesPortableBars) {
     Settings saved = ini(L"Essai").second;
     EXPECT_TRUE(savedPlace(saved, moved));
     EXPECT_TRUE(saved[L"Chemin0"] == notepad && saved[L"MargeHt"] == L"400" && saved.count(L"AlwaysOnTop"));
+    EXPECT_EQ(saved[L"Tool0"], L"Carnet") << "the bar's close undid the import";
     EXPECT_TRUE(ini(L"Autre").second.count(L"left")) << "the new bar did not save its place in its file";
     for (const wchar_t* name : {L"Essai", L"Autre", L"Reredo"}) {
         EXPECT_TRUE(readSettings(name).empty()) << "a portable bar wrote under " << testing::PrintToString(name);

@@ -19,20 +19,8 @@ TEST_F(Scenario, ExportAndImportSwitchesCarryTheSettingsWithoutAWindow) {
         return std::distance(begin(files), end(files));
     };
     const auto before = backupCount();
-    const auto run = [&](const std::wstring& arguments) {  // its exit code
-        HANDLE process = start(zudav(), arguments + L" \"" + scratch(L"a.ini") + L"\"");
-        bool windowShown = false;
-        need(waitFor([&] {
-                 for (HWND window : windowsOf(GetProcessId(process))) {
-                     windowShown = windowShown || IsWindowVisible(window);
-                 }
-                 return !isRunning(process);
-             }),
-             "Zudav.exe did not end");
-        EXPECT_FALSE(windowShown) << "a window came up";
-        DWORD code = 99;
-        GetExitCodeProcess(process, &code);
-        return code;
+    const auto run = [&](const std::wstring& arguments) {
+        return runSwitch(zudav(), arguments + L" \"" + scratch(L"a.ini") + L"\"");
     };
 
     EXPECT_EQ(run(L"/export"), 0u);
