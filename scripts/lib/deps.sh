@@ -15,6 +15,7 @@ ZUDAV_PACKAGES=(
     "g++-mingw-w64-i686-posix:/usr/bin/i686-w64-mingw32-g++-posix"
     "wine64:/usr/lib/wine/wine64"
     "xvfb:/usr/bin/Xvfb"
+    "xserver-xephyr:/usr/bin/Xephyr"
     "x11-apps:/usr/bin/xwd"
     "imagemagick:/usr/bin/convert"
     "xdotool:/usr/bin/xdotool"
