@@ -17,25 +17,27 @@ zudav_monitors_display_written() {
     [[ $(wc -l <"$1") -ge 1 ]] || zudav_pid_gone "$2"
 }
 
+# Usage: zudav_monitors_server NAME COMMAND...: starts the X server that COMMAND runs, told to write its display number
+# to descriptor 3; leaves its process id in ZUDAV_MONITORS_PID and its display in ZUDAV_MONITORS_SHOWN.
+zudav_monitors_server() {
+    local name=$1 numbers="$ZUDAV_MONITORS_DIR/display.$$"
+    shift
+    rm -f "$numbers"
+    "$@" -nolisten tcp -noreset 3>"$numbers" </dev/null >"$ZUDAV_MONITORS_DIR/$name.log" 2>&1 &
+    ZUDAV_MONITORS_PID=$!
+    zudav_poll 30 zudav_monitors_display_written "$numbers" "$ZUDAV_MONITORS_PID" &&
+        zudav_pid_running "$ZUDAV_MONITORS_PID" || zudav_die "$name did not start (see $ZUDAV_MONITORS_DIR/$name.log)"
+    ZUDAV_MONITORS_SHOWN=":$(head -n 1 "$numbers")"
+    rm -f "$numbers"
+}
+
 zudav_monitors_x_start() {
-    local numbers="$ZUDAV_MONITORS_DIR/display.$$"
-    rm -f "$numbers"
-    Xvfb -displayfd 3 -screen 0 2400x1100x24 -nolisten tcp -noreset 3>"$numbers" </dev/null \
-        >"$ZUDAV_MONITORS_DIR/xvfb.log" 2>&1 &
-    ZUDAV_MONITORS_XVFB=$!
-    zudav_poll 30 zudav_monitors_display_written "$numbers" "$ZUDAV_MONITORS_XVFB" &&
-        zudav_pid_running "$ZUDAV_MONITORS_XVFB" || zudav_die "Xvfb did not start (see $ZUDAV_MONITORS_DIR/xvfb.log)"
-    local outer
-    outer=":$(head -n 1 "$numbers")"
-    rm -f "$numbers"
-    DISPLAY="$outer" Xephyr -displayfd 4 +xinerama -screen 1280x1024 -screen 1024x768 -nolisten tcp -noreset \
-        4>"$numbers" </dev/null >"$ZUDAV_MONITORS_DIR/xephyr.log" 2>&1 &
-    ZUDAV_MONITORS_XEPHYR=$!
-    zudav_poll 30 zudav_monitors_display_written "$numbers" "$ZUDAV_MONITORS_XEPHYR" &&
-        zudav_pid_running "$ZUDAV_MONITORS_XEPHYR" || zudav_die "Xephyr did not start (see $ZUDAV_MONITORS_DIR/xephyr.log)"
-    DISPLAY=":$(head -n 1 "$numbers")"
-    export DISPLAY
-    rm -f "$numbers"
+    zudav_monitors_server xvfb Xvfb -displayfd 3 -screen 0 2400x1100x24
+    ZUDAV_MONITORS_XVFB=$ZUDAV_MONITORS_PID
+    DISPLAY="$ZUDAV_MONITORS_SHOWN" zudav_monitors_server xephyr Xephyr -displayfd 3 +xinerama -screen 1280x1024 \
+        -screen 1024x768
+    ZUDAV_MONITORS_XEPHYR=$ZUDAV_MONITORS_PID
+    export DISPLAY="$ZUDAV_MONITORS_SHOWN"
 }
 
 # Made once (about 15 s), then reused; no virtual desktop, and monitors from Xinerama rather than XRandR.

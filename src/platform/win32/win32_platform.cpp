@@ -671,16 +671,6 @@ bool Win32Platform::WriteFileWhole(const std::wstring& given, const std::string&
     return true;
 }
 
-std::wstring Win32Platform::LocalAppDataFolder() const {
-    PWSTR folder = nullptr;
-    std::wstring path;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &folder))) {
-        path = folder;
-    }
-    CoTaskMemFree(folder);
-    return path;
-}
-
 namespace {
 
 std::wstring KnownFolder(REFKNOWNFOLDERID id) {
@@ -694,6 +684,10 @@ std::wstring KnownFolder(REFKNOWNFOLDERID id) {
 }
 
 }  // namespace
+
+std::wstring Win32Platform::LocalAppDataFolder() const {
+    return KnownFolder(FOLDERID_LocalAppData);
+}
 
 // A 32-bit bar on 64-bit Windows is given "Program Files (x86)" for both known folders: the 64-bit one is the
 // variable ProgramW6432, which Windows sets for such processes only.
