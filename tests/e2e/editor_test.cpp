@@ -130,7 +130,8 @@ TEST_F(Scenario, ItemEditorAddsAndRemovesAnItem) {
     press(VK_RETURN);
     ASSERT_TRUE(gone(window)) << "Enter did not save the item";
     const Settings entered = readSettings(L"Zudav");
-    EXPECT_EQ(entered.count(L"Chemin9") ? entered.at(L"Chemin9") : L"(none)", notepad);
+    EXPECT_EQ(entered.count(L"Chemin9") ? entered.at(L"Chemin9") : L"(none)", notepad)
+        << "stored: " << testing::PrintToString(entered);
     EXPECT_NE(entered.count(L"Tool9") ? entered.at(L"Tool9") : L"", L"") << "no name suggested";
 }
 
