@@ -65,6 +65,13 @@ TEST_F(Scenario, APortableBarKeepsItsSettingsBesideItAndMakesPortableBars) {
     EXPECT_TRUE(saved[L"Chemin0"] == notepad && saved[L"MargeHt"] == L"400" && saved.count(L"AlwaysOnTop"));
     EXPECT_EQ(saved[L"Tool0"], L"Carnet") << "the bar's close undid the import";
     EXPECT_TRUE(ini(L"Autre").second.count(L"left")) << "the new bar did not save its place in its file";
+
+    // An empty file beside a bar, as its notice tells the user to make one, makes it portable: it saves its place
+    // there.
+    std::ofstream(folder / L"Vide.ini", std::ios::binary).flush();
+    post(startBar(copyOf(zudav(), L"cle\\Vide.exe")), WM_CLOSE);
+    ASSERT_TRUE(waitFor([&] { return processes().empty(); })) << "the bar of the empty file did not end";
+    EXPECT_TRUE(ini(L"Vide").second.count(L"left")) << "the empty file was refused";
     for (const wchar_t* name : {L"Essai", L"Autre", L"Reredo"}) {
         EXPECT_TRUE(readSettings(name).empty()) << "a portable bar wrote under " << testing::PrintToString(name);
     }

@@ -24,6 +24,9 @@ TEST(IniFileStore, ServesItsFileSavesItWholeAndTellsARefusedOrReadOnlyFileOnce) 
     } const cases[] = {
         {file, false, L"", WriteIniText({{L"MargeHt", L"300"}, {L"left", L"120"}, {L"top", L"45"}})},
         {file, true, FichierNonEnregistre(kIni), file},
+        {"", false, L"", WriteIniText({{L"Left", L"120"}, {L"MargeHt", L"300"}, {L"top", L"45"}})},
+        {"\xEF\xBB\xBF \r\n\t\r\n", false, L"",
+         WriteIniText({{L"Left", L"120"}, {L"MargeHt", L"300"}, {L"top", L"45"}})},
         {"; vide", false, FichierIllisible(kIni, L"Ce fichier n'a pas de section [Donnees]."), "; vide"},
         {std::nullopt, false, FichierIllisible(kIni, kFichierNonOuvert), ""},
     };
@@ -42,7 +45,9 @@ TEST(IniFileStore, ServesItsFileSavesItWholeAndTellsARefusedOrReadOnlyFileOnce) 
                       store.Read(L"Reredo", L"Donnees", L"Chemin0"),
                   c.bytes == file ? L"a250" : L"");
         store.Write(L"Zudav", L"Donnees", L"Left", L"15");
-        EXPECT_EQ(platform.fileBytes[kIni], c.bytes.value_or("")) << "the same value is no change";
+        if (!(c.bytes && IsBlankIniText(*c.bytes))) {  // an empty file has no value yet: that is its first save
+            EXPECT_EQ(platform.fileBytes[kIni], c.bytes.value_or("")) << "the same value is no change";
+        }
         store.Write(L"Reredo", L"Donnees", L"MargeHt", L"300");
         {
             const SettingsStore::Batch batch(store);

@@ -37,7 +37,8 @@ void IniFileStore::Load() {
         problem_ = FichierIllisible(path_, kFichierNonOuvert);
         return;
     }
-    IniReading reading = ReadIniText(*bytes);
+    // An empty file beside the bar, as its notice tells the user to make, is a portable bar with the design values.
+    IniReading reading = IsBlankIniText(*bytes) ? IniReading{StoredValues{}, L""} : ReadIniText(*bytes);
     if (!reading.values) {
         problem_ = FichierIllisible(path_, reading.refusal);
         return;
@@ -61,7 +62,7 @@ void IniFileStore::Reload() {
     if (!bytes) {
         return;
     }
-    IniReading reading = ReadIniText(*bytes);
+    IniReading reading = IsBlankIniText(*bytes) ? IniReading{StoredValues{}, L""} : ReadIniText(*bytes);
     if (!reading.values) {
         return;
     }

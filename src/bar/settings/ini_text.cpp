@@ -158,6 +158,13 @@ std::string WriteIniText(const StoredValues& values) {
     return kByteOrderMark + ToUtf8(text);
 }
 
+bool IsBlankIniText(std::string_view bytes) {
+    if (bytes.substr(0, 3) == kByteOrderMark) {
+        bytes.remove_prefix(3);
+    }
+    return bytes.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
 IniReading ReadIniText(std::string_view bytes) {
     const auto refused = [](const std::wstring& why) { return IniReading{std::nullopt, why}; };
     if (bytes.size() > kIniLargest) {

@@ -30,6 +30,8 @@ struct IniReading {
 };
 inline constexpr std::size_t kIniLargest = 1024 * 1024;
 IniReading ReadIniText(std::string_view bytes);
+// Nothing but blanks and line breaks, after an optional byte order mark: a file the user made empty on purpose.
+bool IsBlankIniText(std::string_view bytes);
 
 // UTF-8 and the program's wide text (UTF-16 on Windows, UTF-32 elsewhere); nothing for bytes that are not UTF-8.
 std::string ToUtf8(const std::wstring& text);
