@@ -71,7 +71,7 @@ void FrmAjouteEnleve::Charger() {
 }
 
 void FrmAjouteEnleve::RafraichirIcone() {
-    const std::wstring icone = droppedIcon_.value_or(settings_.ReadItem(keys::kIcone, Slot()));
+    const std::wstring icone = chosenIcon_.value_or(settings_.ReadItem(keys::kIcone, Slot()));
     if (IconFromItemFile(icone)) {
         // The path as the bar will read it, and the placeholder where the bar would show it.
         if (!text2.empty() && window_.DrawFirstIcon(platform_.ExpandEnvironment(text2)) == IconLookup::NoIcon) {
@@ -118,7 +118,6 @@ void FrmAjouteEnleve::OnCommand3Click() {
     dialogFileName_ = *file;
     // Quoted as a dropped file is, so that a path with blanks reaches the program as one argument.
     text3 = file->find(L' ') == std::wstring::npos ? *file : L"\"" + *file + L"\"";
-    settings_.WriteItem(keys::kLigne, Slot(), text3);  // kept even if the editor is cancelled
     SuggererInfoBulle();
 }
 
@@ -132,10 +131,9 @@ void FrmAjouteEnleve::OnIconeClick() {
     }
     dialogFileName_ = *file;
     if (!window_.LoadPicture(*file)) {
-        // The preview keeps its picture; the choice is stored all the same.
+        // The preview keeps its picture; the save stores the choice all the same.
     }
-    settings_.WriteItem(keys::kIcone, Slot(), *file);  // kept even if the editor is cancelled
-    droppedIcon_.reset();
+    chosenIcon_ = *file;
 }
 
 void FrmAjouteEnleve::OnFileDropped(const std::wstring& file) {
@@ -155,10 +153,10 @@ void FrmAjouteEnleve::OnFileDropped(const std::wstring& file) {
                          !platform_.FolderExists(item.target);
     check1 = program ? 0 : 1;
 
-    droppedIcon_.reset();
+    chosenIcon_.reset();
     window_.ClearPicture();
     if (!item.iconFile.empty() && window_.LoadPicture(item.iconFile)) {
-        droppedIcon_ = item.iconFile;
+        chosenIcon_ = item.iconFile;
         icone1Tag = item.iconFile;
     } else if (window_.DrawFirstIcon(item.target) == IconLookup::Drawn) {
         icone1Tag = item.target;
@@ -206,8 +204,8 @@ void FrmAjouteEnleve::Enregistrer() {
         settings_.WriteItem(keys::kFocus, n, option1 ? std::to_wstring(*option1) : L"7");
         settings_.WriteItem(keys::kTool, n, text1);
         settings_.WriteItem(keys::kFicALancer, n, std::to_wstring(check1));
-        if (droppedIcon_) {
-            settings_.WriteItem(keys::kIcone, n, *droppedIcon_);
+        if (chosenIcon_) {
+            settings_.WriteItem(keys::kIcone, n, *chosenIcon_);
         }
     }
     bar_.SetSlotTooltips(n, text1);

@@ -74,8 +74,9 @@ class FrmAjouteEnleve {
     // Taken once, at the opening: the rebuilds that run while the editor is open (the bar's activation, a refresh
     // from the notification icon) move IndexCourant to the slots they draw.
     const int slot_;
-    std::wstring dialogFileName_;              // what the shared dialog opens on
-    std::optional<std::wstring> droppedIcon_;  // a dropped shortcut's icon picture, stored by the save
+    std::wstring dialogFileName_;  // what the shared dialog opens on
+    // The picture chosen in this edit, or a dropped shortcut's: stored by the save only, as every field is.
+    std::optional<std::wstring> chosenIcon_;
 };
 
 }  // namespace zudav

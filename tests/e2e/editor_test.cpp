@@ -86,19 +86,25 @@ TEST_F(Scenario, ItemEditorAddsAndRemovesAnItem) {
         EXPECT_TRUE(IsWindowEnabled(bar));
     }
 
-    // The shell's file dialog of "Parcourir" (Wine has no Applications folder to offer): a typed program is its file.
+    // The shell's file dialog of "Parcourir" (Wine has no Applications folder to offer): a typed program is its file;
+    // that of "Ajouter une ligne de commande" fills the command line. Escape then stores neither.
     postPress(bar, cell(bar, 5), true);
     window = editor(empty);
-    post(GetDlgItem(window, ids::kCommand1), BM_CLICK);
-    HWND dialog = nullptr;
-    ASSERT_TRUE(
-        waitFor([&] { return (dialog = shown(processOf(bar), L"#32770")) && GetForegroundWindow() == dialog; }));
-    type(notepad);
-    press(VK_RETURN);
-    ASSERT_TRUE(gone(dialog)) << "the file dialog did not close";
-    EXPECT_TRUE(waitFor([&] { return textOf(GetDlgItem(window, ids::kText2)) == notepad; }));
+    const auto browse = [&](int button, int box, const std::wstring& file) {
+        post(GetDlgItem(window, button), BM_CLICK);
+        HWND dialog = nullptr;
+        ASSERT_TRUE(
+            waitFor([&] { return (dialog = shown(processOf(bar), L"#32770")) && GetForegroundWindow() == dialog; }));
+        type(file);
+        press(VK_RETURN);
+        ASSERT_TRUE(gone(dialog)) << "the file dialog did not close";
+        EXPECT_TRUE(waitFor([&] { return textOf(GetDlgItem(window, box)) == file; }));
+    };
+    browse(ids::kCommand1, ids::kText2, notepad);
+    browse(ids::kCommand3, ids::kText3, L"C:\\windows\\win.ini");
     post(window, WM_KEYDOWN, VK_ESCAPE);
     ASSERT_TRUE(gone(window)) << "Escape did not close the editor";
+    EXPECT_EQ(readSettings(L"Zudav"), added) << "a cancelled edit was stored";
 
     postPress(bar, iconBox(bar, 3), true);
     window = editor(notepad);

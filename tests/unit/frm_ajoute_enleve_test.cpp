@@ -175,7 +175,9 @@ TEST_F(Editor, BrowsingSuggestsATooltipButNeverReplacesOneAndOnlyALowerCaseExeIs
     EXPECT_EQ(editor().icone1Tag, L"C:\\Prog\\AGENDA.EXE");
 }
 
-TEST_F(Editor, IconAndCommandLineFileChosenAreKeptEvenWhenTheEditorIsCancelled) {
+// The editor edits a copy of the item: "Annuler Retour", Escape, the close box or the end of the process leave the
+// store as it was; only the save stores the chosen icon and command line.
+TEST_F(Editor, IconAndCommandLineFileChosenAreStoredOnlyBySaving) {
     // The icon dialog opens on the preview's file, unless Check1 says the item is a document.
     struct Case {
         const wchar_t *flag, *picture, *iconDialogName, *preview;
@@ -193,10 +195,12 @@ TEST_F(Editor, IconAndCommandLineFileChosenAreKeptEvenWhenTheEditorIsCancelled) 
         SCOPED_TRACE(testing::Message() << "FicALancer " << c.flag);
         Fill(n);
         Item(keys::kFicALancer, n, c.flag);
+        const ItemValues before = StoredItem(n);
         view.dialogs.clear();
         view.answers = {c.file, c.picture};
         FrmAjouteEnleve opened{platform, principal.Settings(), module, bar, view};
         opened.Charger();
+        const int writes = store.Changes();
         opened.OnCommand3Click();
         EXPECT_EQ(opened.text3, c.line);
         opened.OnIconeClick();
@@ -204,9 +208,13 @@ TEST_F(Editor, IconAndCommandLineFileChosenAreKeptEvenWhenTheEditorIsCancelled) 
         EXPECT_EQ(view.dialogs[1].filter, kFiltreIcone);
         EXPECT_EQ(view.dialogs[1].initialName, c.iconDialogName);
         EXPECT_EQ(view.preview, c.preview);
+        opened.RafraichirIcone();
+        EXPECT_EQ(view.preview, c.preview) << "the preview shows the choice until the save";
+        EXPECT_EQ(store.Changes(), writes) << "stored before the save: lost to a cancel or the end of the process";
         opened.Annuler();
-        EXPECT_EQ(StoredItem(n), (ItemValues{L"C:\\Prog\\agenda.exe", L"Agenda", c.picture, c.line, {}, c.flag}));
-        EXPECT_EQ(view.closes, n + 1);
+        EXPECT_EQ(StoredItem(n), before);
+        opened.Enregistrer();
+        EXPECT_EQ(StoredItem(n), (ItemValues{L"C:\\Prog\\agenda.exe", L"Agenda", c.picture, c.line, L"1", c.flag}));
     }
 }
 
