@@ -230,6 +230,25 @@ void FrmAide::OnPresetClick(PresetGroup group, int index) {
     DireAncrage();
 }
 
+namespace {
+
+const wchar_t* NameRefusal(FileNameFault fault) {
+    switch (fault) {
+        case FileNameFault::Character:
+            return kNomCaracteres;
+        case FileNameFault::Device:
+            return kNomPeripherique;
+        case FileNameFault::Ending:
+            return kNomFin;
+        case FileNameFault::None:
+        case FileNameFault::Empty:  // cancelled before it is asked
+            break;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 void FrmAide::OnCommand3Click() {
     const std::wstring executable = platform_.ExecutablePath();
     const std::wstring folder = FolderOf(executable);
@@ -240,10 +259,13 @@ void FrmAide::OnCommand3Click() {
             return;
         }
         const std::wstring target = JoinPath(folder, *name + L".exe");
-        // A name that could not stand for a file in the bar's folder is refused like one already taken.
-        const CopyResult copy = !IsPlainFileName(*name) || platform_.FileExists(target)
-                                    ? CopyResult::TargetExists
-                                    : platform_.CopyFileTo(source, target);
+        // A name that could not stand for a file in the bar's folder is asked again, with its reason.
+        if (const wchar_t* why = NameRefusal(FaultOfFileName(*name))) {
+            platform_.ShowMessage(BaseName(executable), why, MessageIcon::None);
+            continue;
+        }
+        const CopyResult copy =
+            platform_.FileExists(target) ? CopyResult::TargetExists : platform_.CopyFileTo(source, target);
         if (copy == CopyResult::TargetExists) {
             platform_.ShowMessage(BaseName(executable), kFichierExistant, MessageIcon::None);
             continue;

@@ -28,6 +28,13 @@ inline constexpr const wchar_t* kQuestionAnnulation = L"Voulez vous annuler le l
 inline constexpr const wchar_t* kInvite = L"Titre de la nouvelle barre";
 inline constexpr const wchar_t* kTitreCreation = L"Cr\u00e9ation d'une barre";
 inline constexpr const wchar_t* kFichierExistant = L"Fichier existant, choisissez un autre nom.";
+inline constexpr const wchar_t* kNomCaracteres =
+    L"Ce nom ne peut pas \u00eatre un nom de fichier : choisissez-en un sans \\ / : * ? \" < > |.";
+inline constexpr const wchar_t* kNomPeripherique =
+    L"Windows r\u00e9serve ce nom \u00e0 un p\u00e9riph\u00e9rique (CON, PRN, AUX, NUL, COM1 \u00e0 COM9, LPT1 \u00e0 "
+    L"LPT9) : choisissez-en un autre.";
+inline constexpr const wchar_t* kNomFin =
+    L"Un nom de fichier ne peut pas finir par un point ni par un espace : choisissez-en un autre.";
 inline constexpr const wchar_t* kFiltreIconeBarre = L"Images (*.bmp;*.ico)|*.bmp;*.ico";
 inline constexpr const wchar_t* kAnnulationReservee =
     L"Le lancement automatique de cette barre n'a pas pu \u00eatre annul\u00e9 : il est inscrit pour tous les "

@@ -29,16 +29,19 @@ bool IsDeviceName(const std::wstring& name) {
 
 }  // namespace
 
-bool IsPlainFileName(const std::wstring& name) {
-    if (name.empty() || name.back() == L'.' || name.back() == L' ') {
-        return false;
+FileNameFault FaultOfFileName(const std::wstring& name) {
+    if (name.empty()) {
+        return FileNameFault::Empty;
     }
     for (wchar_t c : name) {
         if (c < 0x20 || std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos) {
-            return false;
+            return FileNameFault::Character;
         }
     }
-    return !IsDeviceName(name);
+    if (name.back() == L'.' || name.back() == L' ') {
+        return FileNameFault::Ending;
+    }
+    return IsDeviceName(name) ? FileNameFault::Device : FileNameFault::None;
 }
 
 std::wstring BaseName(const std::wstring& path) {

@@ -24,9 +24,13 @@ std::wstring PlainFullPath(const std::wstring& path);
 // "C:\Program Files (x86)" is not in "C:\Program Files").
 bool IsInFolder(const std::wstring& path, const std::wstring& folder);
 
-// True when the name can stand for one file in a folder: not empty, none of \ / : * ? " < > | nor a control
-// character, not a device name (CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9, with or without an extension),
-// and not ending in a dot or a blank, which Windows would drop.
-bool IsPlainFileName(const std::wstring& name);
+// Why a name cannot stand for one file in a folder: empty, one of \ / : * ? " < > | or a control character, a device
+// name (CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9, with or without an extension), or a dot or a blank at its end,
+// which Windows would drop.
+enum class FileNameFault { None, Empty, Character, Device, Ending };
+FileNameFault FaultOfFileName(const std::wstring& name);
+inline bool IsPlainFileName(const std::wstring& name) {
+    return FaultOfFileName(name) == FileNameFault::None;
+}
 
 }  // namespace zudav

@@ -2,6 +2,7 @@
 // preset, an exchange of two items, start with Windows on and off, a new bar, the orientation, and the options
 // stored when it closes, after which the bar shows its items in their new order; docked by its presets at the bottom
 // then at the right edge, the bar opens its item editor and its About box wholly on the screen.
+#include "config/frm_aide.h"
 #include "config/win32/config_ids.h"
 #include "driver.h"
 #include "resources/resource_ids.h"
@@ -94,6 +95,13 @@ TEST_F(Scenario, ConfigurationDocksReordersTurnsAndCopiesTheBar) {
     post(control(ids::kConfigCommand3), BM_CLICK);
     HWND input = waitShown(ids::kInputBoxClass);
     EXPECT_EQ(textOf(input), L"Cr\u00e9ation d'une barre");
+    setText(GetDlgItem(input, ids::kInputText), L"a:b?");  // no file's name: told why, and asked again
+    post(GetDlgItem(input, IDOK), BM_CLICK);
+    HWND refusal = waitShown(L"#32770");
+    EXPECT_EQ(textOf(GetDlgItem(refusal, 0xFFFF)), zudav::kNomCaracteres);
+    post(refusal, WM_COMMAND, IDOK);
+    ASSERT_TRUE(gone(refusal));
+    input = waitShown(ids::kInputBoxClass);
     setText(GetDlgItem(input, ids::kInputText), L"Essai");
     post(GetDlgItem(input, IDOK), BM_CLICK);
     EXPECT_TRUE(waitFor([&] {

@@ -444,17 +444,41 @@ TEST_F(Reordering, TwoClicksMoveOrExchangeWholeItems) {
 TEST_F(Configuration, NewBarAsksForAFreeNameThenCopiesAndStartsIt) {
     platform.existingFiles = {L"C:\\Outils\\Zudav.exe", L"C:\\Outils\\Autre.exe"};
     platform.startablePrograms = {L"C:\\Outils\\Jeux \u00e9t\u00e9.exe"};
-    // Each refused name is asked again: another bar's (in another case), then each kind of name that is no plain file.
-    const std::wstring refused[] = {L"AUTRE", L"a\\b", L"a/b", L"a:b",     L"a*",   L"a?",   L"a\"b", L"a<b", L"a>b",
-                                    L"a|b",   L"a\tb", L"CON", L"nul.txt", L"Com1", L"LPT9", L"fin.", L"fin "};
-    view.texts.assign(std::begin(refused), std::end(refused));
+    // Each refused name is asked again, told why: another bar's (in another case), then each kind of name that is no
+    // plain file.
+    const std::pair<std::wstring, const wchar_t*> refused[] = {
+        {L"AUTRE", kFichierExistant},
+        {L"a\\b", kNomCaracteres},
+        {L"a/b", kNomCaracteres},
+        {L"a:b", kNomCaracteres},
+        {L"a*", kNomCaracteres},
+        {L"a?", kNomCaracteres},
+        {L"a\"b", kNomCaracteres},
+        {L"a<b", kNomCaracteres},
+        {L"a>b", kNomCaracteres},
+        {L"a|b", kNomCaracteres},
+        {L"a\tb", kNomCaracteres},
+        {L"CON", kNomPeripherique},
+        {L"nul.txt", kNomPeripherique},
+        {L"Com1", kNomPeripherique},
+        {L"LPT9", kNomPeripherique},
+        {L"fin.", kNomFin},
+        {L"fin ", kNomFin},
+        {L"a:b?.", kNomCaracteres},
+    };
+    for (const auto& [name, why] : refused) {
+        view.texts.push_back(name);
+    }
     view.texts.push_back(L"Jeux \u00e9t\u00e9");
     aide.OnCommand3Click();
     EXPECT_EQ(view.prompts.size(), std::size(refused) + 1);
     EXPECT_EQ(view.prompts[0], (std::pair<std::wstring, std::wstring>{kInvite, kTitreCreation}));
     ASSERT_EQ(platform.messages.size(), std::size(refused));
-    EXPECT_TRUE(platform.messages[0].title == L"Zudav" && platform.messages[0].text == kFichierExistant &&
-                platform.messages[0].icon == MessageIcon::None);
+    for (size_t i = 0; i < std::size(refused); ++i) {
+        EXPECT_TRUE(platform.messages[i].title == L"Zudav" && platform.messages[i].text == refused[i].second &&
+                    platform.messages[i].icon == MessageIcon::None)
+            << testing::PrintToString(refused[i].first);
+    }
     ASSERT_EQ(platform.copies.size(), 1u);
     EXPECT_EQ(platform.copies[0].second, L"C:\\Outils\\Jeux \u00e9t\u00e9.exe");
     ASSERT_EQ(platform.started.size(), 1u) << "the copy is started, in a normal window";
