@@ -19,6 +19,10 @@ std::wstring ErreurFichierTexte(const std::wstring& sautLigne) {
            sautLigne + L"Impossible de charger ce fichier.";
 }
 
+std::wstring OuvrirAvecQuestion(const std::wstring& sautLigne) {
+    return kAucunProgramme + sautLigne + sautLigne + L"Choisir le programme qui doit l'ouvrir ?";
+}
+
 void Principal::LancerItem(std::int16_t n, bool asAdministrator) {
     if (BringModalForward()) {
         return;
@@ -45,9 +49,29 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdm
     if (!asDocument) {
         return fail();
     }
+    // A file that no program opens: Windows' "Open with" is offered, as Explorer offers it.
+    auto offerOpenWith = [&](const std::wstring& file) {
+        const std::wstring question = OuvrirAvecQuestion(module_.SautLigne);
+        window_.Announce(question);
+        bool yes = false;
+        Modal([&] { yes = platform_.AskYesNo(kErreurFichierTitre, question, MessageIcon::Exclamation); });
+        if (yes) {
+            platform_.OpenWith(file);
+        }
+    };
     if (*asDocument == 1) {
-        // A document: no window state, no arguments, no minimising, no administrator.
-        platform_.ShellOpen(L"open", path, barFolder);
+        // A document: no window state, no arguments, no minimising, no administrator. Its "open" verb, or the default
+        // one of a file that has no "open".
+        constexpr int kNormal = 1;
+        StartResult opened = platform_.StartWithShell({L"open", path, L"", barFolder, kNormal});
+        if (opened == StartResult::NoAssociation) {
+            opened = platform_.StartWithShell({L"", path, L"", barFolder, kNormal});
+        }
+        if (opened == StartResult::NoAssociation) {
+            offerOpenWith(path);
+        } else if (opened != StartResult::Started && opened != StartResult::Cancelled) {
+            fail();
+        }
         return;
     }
     const auto state = RoundToInteger16(LeadingNumber(settings_.ReadItem(keys::kFocus, n, L"1")));
@@ -74,6 +98,9 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdm
     }
     if (result == StartResult::Cancelled) {
         return;  // the user said no to the administrator prompt: nothing to report
+    }
+    if (result == StartResult::NoAssociation) {
+        return offerOpenWith(target->file);
     }
     if (result != StartResult::Started) {
         return fail();

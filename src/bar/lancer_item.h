@@ -12,5 +12,8 @@ std::wstring CommandLine(const std::wstring& path, const std::wstring& arguments
 
 inline constexpr const wchar_t* kErreurFichierTitre = L"Erreur de fichier";
 std::wstring ErreurFichierTexte(const std::wstring& sautLigne);
+inline constexpr const wchar_t* kAucunProgramme = L"Aucun programme n'est associ\u00e9 \u00e0 ce fichier.";
+// The question that offers Windows' "Open with" dialog for such a file.
+std::wstring OuvrirAvecQuestion(const std::wstring& sautLigne);
 
 }  // namespace zudav

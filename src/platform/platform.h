@@ -32,6 +32,7 @@ enum class StartResult {
     Started,
     ElevationRequired,  // the program asks for administrator rights, which only the shell's prompt can give
     NotAProgram,        // a file that is no program (a shortcut, a document, a folder)
+    NoAssociation,      // a document no program is registered to open
     NotFound,           // no such file, folder or program
     Cancelled,          // the user declined the administrator prompt
     Other,
@@ -95,6 +96,8 @@ class Platform : public ProgramFinder {
     virtual StartResult StartWithShell(const ShellStart& start) = 0;
     // Opens a file or address with the program associated with it; the result is not reported.
     virtual void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) = 0;
+    // Windows' "Open with" dialog for a file: the program the user chooses there opens it.
+    virtual void OpenWith(const std::wstring& file) = 0;
     // The text with each %NAME% of the environment replaced by its value; an unknown %NAME% stays as it is.
     virtual std::wstring ExpandEnvironment(const std::wstring& text) const = 0;
     // Hands the window events that are pending to their handlers.

@@ -556,7 +556,8 @@ class Launch : public BarTest {
         // Files of the bar's folder and its current folder (C:\Outils), and C:\Mes.exe, are what a start must pass by.
         platform.existingFiles = {
             L"C:\\P\\a.exe", L"C:\\P\\r.exe", L"C:\\D\\l.lnk", cmd,    L"C:\\Windows\\regedit.exe", onPath,
-            registered,      beside,          below,           blanks, L"C:\\Outils\\outil.exe",    L"C:\\Mes.exe"};
+            registered,      beside,          below,           blanks, L"C:\\Outils\\outil.exe",    L"C:\\Mes.exe",
+            L"C:\\D\\t.abc"};
         platform.existingFolders = {L"C:\\Lettres"};
         platform.appPaths = {{L"editeur.exe", L"\"" + registered + L"\""}};
         platform.environment = {{L"SystemDrive", L"C:"}, {L"D", L"C:\\D"}, {L"Path", L".;Outils;\"C:\\Bin\""}};
@@ -573,7 +574,7 @@ class Launch : public BarTest {
 };
 
 // Each kind of item against what Windows answers, with and without Ctrl+Shift: each start asked for ("P folder|command
-// line|state", "S verb|file|arguments|folder|state", "D verb|file|folder" for a document), the message, the minimising.
+// line|state", "S verb|file|arguments|folder|state"), the message, the minimising.
 TEST_F(Launch, EachItemTakesTheRunBoxsRoadInItsFolderAndOnlyARealFailureShowsTheMessage) {
     using R = StartResult;
     const R notFound = R::NotFound, started = R::Started, cancelled = R::Cancelled;
@@ -621,7 +622,16 @@ TEST_F(Launch, EachItemTakesTheRunBoxsRoadInItsFolderAndOnlyARealFailureShowsThe
          true},
         {L"C:\\P\\a.exe", nullptr, nullptr, nullptr, true, notFound, cancelled, L"S runas|C:\\P\\a.exe||C:\\P|1;",
          false, false},
-        {L"%D%\\t.txt", L"/p", L"3", L"1", true, notFound, notFound, L"D open|C:\\D\\t.txt|C:\\Outils;", false, false},
+        {L"%D%\\t.txt", L"/p", L"3", L"1", true, notFound, started, L"S open|C:\\D\\t.txt||C:\\Outils|1;", false,
+         false},
+        // A document that does not open is told; one that no program opens is offered "Open with", as a file that
+        // neither a process nor the shell starts.
+        {L"C:\\D\\t.txt", nullptr, nullptr, L"1", false, notFound, notFound, L"S open|C:\\D\\t.txt||C:\\Outils|1;",
+         true, false},
+        {L"C:\\D\\t.abc", nullptr, nullptr, L"1", false, notFound, R::NoAssociation,
+         L"S open|C:\\D\\t.abc||C:\\Outils|1;S |C:\\D\\t.abc||C:\\Outils|1;", true, false},
+        {L"C:\\D\\t.abc", nullptr, nullptr, nullptr, false, R::NotAProgram, R::NoAssociation,
+         L"P C:\\D|\"C:\\D\\t.abc\"|1;S |C:\\D\\t.abc||C:\\D|1;", true, false},
         {L"cmd.exe", nullptr, L"70000", nullptr, false, notFound, notFound, L"", true, false},  // beyond 16 bits
         {L"cmd.exe", nullptr, nullptr, L"", false, notFound, notFound, L"", true, false},  // a flag present and empty
     };
@@ -662,6 +672,17 @@ TEST_F(Launch, EachItemTakesTheRunBoxsRoadInItsFolderAndOnlyARealFailureShowsThe
         EXPECT_EQ(platform.eventPasses, c.minimised ? 1 : 0);
         EXPECT_EQ(StoredItem(n)[0], c.chemin) << "the item keeps its text as typed";
     }
+    EXPECT_TRUE(platform.openedWith.empty()) << "the offer declined";
+    // Accepted, the offer shows Windows' dialog for the file.
+    Reset();
+    platform.answers = {true};
+    Item(keys::kChemin, 0, L"C:\\D\\t.abc");
+    Item(keys::kFicALancer, 0, L"1");
+    platform.shellAnswer = R::NoAssociation;
+    principal.LancerItem(0);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, OuvrirAvecQuestion(L"\r\n"));
+    EXPECT_EQ(platform.openedWith, std::vector<std::wstring>{L"C:\\D\\t.abc"});
 }
 
 TEST_F(Launch, FreeSlotBeepsAndChangesNothing) {

@@ -21,6 +21,7 @@ class FakePlatform : public Platform {
     StartResult StartProcess(const std::wstring& commandLine, int showCommand, const std::wstring& folder) override;
     StartResult StartWithShell(const ShellStart& start) override;
     void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) override;
+    void OpenWith(const std::wstring& file) override { openedWith.push_back(file); }
     std::wstring ExpandEnvironment(const std::wstring& text) const override;
     void DoEvents() override { ++eventPasses; }
     bool FileExists(const std::wstring& path) const override;
@@ -115,6 +116,7 @@ class FakePlatform : public Platform {
     // The keyboard layouts the user has loaded: for each, what a virtual key gives with AltGr.
     std::vector<std::map<unsigned, std::wstring>> keyboardLayouts{{}};
     std::vector<Opened> opened;
+    std::vector<std::wstring> openedWith;  // files shown in the "Open with" dialog
     int eventPasses = 0;
     std::map<std::wstring, std::wstring> versionInfo;
     wchar_t decimalSeparator = L'.';

@@ -93,8 +93,9 @@ StartResult StartFailure(DWORD error) {
             return StartResult::ElevationRequired;
         case ERROR_CANCELLED:
             return StartResult::Cancelled;
-        case ERROR_BAD_EXE_FORMAT:
         case ERROR_NO_ASSOCIATION:
+            return StartResult::NoAssociation;
+        case ERROR_BAD_EXE_FORMAT:
         case ERROR_ACCESS_DENIED:  // a folder
             return StartResult::NotAProgram;
         case ERROR_FILE_NOT_FOUND:
@@ -275,6 +276,15 @@ StartResult Win32Platform::StartWithShell(const ShellStart& start) {
 
 void Win32Platform::ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) {
     ShellExecuteW(DialogOwner(), verb.c_str(), file.c_str(), L"", folder.c_str(), SW_SHOWNORMAL);
+}
+
+// As Explorer offers it: "Always use this app" can register the choice, and the file opens with the program chosen.
+// A dialog the user closes answers ERROR_CANCELLED, which needs no word.
+void Win32Platform::OpenWith(const std::wstring& file) {
+    OPENASINFO info{file.c_str(), nullptr, OAIF_ALLOW_REGISTRATION | OAIF_REGISTER_EXT | OAIF_EXEC};
+    if (FAILED(SHOpenWithDialog(DialogOwner(), &info))) {
+        // Cancelled, or no dialog on this system: the message already said why the file did not open.
+    }
 }
 
 std::wstring Win32Platform::ExpandEnvironment(const std::wstring& text) const {

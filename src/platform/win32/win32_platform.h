@@ -21,6 +21,7 @@ class Win32Platform : public Platform {
     StartResult StartProcess(const std::wstring& commandLine, int showCommand, const std::wstring& folder) override;
     StartResult StartWithShell(const ShellStart& start) override;
     void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) override;
+    void OpenWith(const std::wstring& file) override;
     std::wstring ExpandEnvironment(const std::wstring& text) const override;
     void DoEvents() override;
     bool FileExists(const std::wstring& path) const override;
