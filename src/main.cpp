@@ -19,6 +19,7 @@
 #include "bar/win32/command_line_switches.h"
 #include "config/win32/config_view.h"
 #include "editor/win32/editor_view.h"
+#include "platform/help.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/win32_platform.h"
 
@@ -101,7 +102,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (message.message == WM_KEYDOWN && message.wParam == VK_F1) {
-            platform.ShowHelp();
+            ShowHelpOrTell(platform);
             continue;
         }
         TranslateMessage(&message);

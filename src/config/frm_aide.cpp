@@ -5,6 +5,7 @@
 #include "bar/settings/ini_file_store.h"
 #include "bar/settings/ini_text.h"
 #include "bar/settings/transfer.h"
+#include "platform/help.h"
 #include "platform/paths.h"
 #include "platform/slow_files.h"
 
@@ -353,7 +354,7 @@ void FrmAide::OnCommand5Click() {
 }
 
 void FrmAide::OnCommand6Click() {
-    platform_.ShowHelp();
+    ShowHelpOrTell(platform_);
 }
 
 void FrmAide::OnExporterClick() {

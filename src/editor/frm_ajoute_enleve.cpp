@@ -3,6 +3,7 @@
 #include <cwctype>
 
 #include "bar/construire_boutons.h"
+#include "platform/help.h"
 #include "platform/item_picture.h"
 
 namespace zudav {
@@ -232,7 +233,7 @@ void FrmAjouteEnleve::Enlever() {
 }
 
 void FrmAjouteEnleve::Aide() {
-    platform_.ShowHelp();
+    ShowHelpOrTell(platform_);
 }
 
 }  // namespace zudav

@@ -88,6 +88,7 @@ class Platform : public ProgramFinder {
 
     // The program's help file, opened by F1 in any window and by the "Aide" buttons.
     virtual void SetHelpFile(const std::wstring& path) = 0;
+    virtual std::wstring HelpFile() const = 0;
     virtual void ShowHelp() = 0;
 
     // Starts a command line as a new process whose first window takes showCommand, with folder as its working folder.

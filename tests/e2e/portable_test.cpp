@@ -4,6 +4,7 @@
 #include "bar/settings/ini_text.h"
 #include "config/win32/config_ids.h"
 #include "driver.h"
+#include "platform/help.h"
 #include "resources/resource_ids.h"
 
 namespace e2e {
@@ -32,6 +33,12 @@ TEST_F(Scenario, APortableBarKeepsItsSettingsBesideItAndMakesPortableBars) {
     const auto written = identity();
     HWND bar = startBar(exe), input = nullptr, autre = nullptr;
     EXPECT_EQ(identity(), written) << "the start rewrote the file";
+    post(bar, WM_KEYDOWN, VK_F1);  // copied without its help file: F1 says so
+    HWND missing = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (missing = shown(processOf(bar), L"#32770")) != nullptr; })) << "no word of it";
+    EXPECT_EQ(textOf(GetDlgItem(missing, 0xFFFF)), zudav::kAideIntrouvable);
+    post(missing, WM_COMMAND, IDOK);
+    ASSERT_TRUE(gone(missing));
     const Twips place = twipsOf(bar);
     EXPECT_TRUE(std::labs(place[0] - 3000) <= twipsPerPixel() && std::labs(place[1] - 600) <= twipsPerPixel());
     EXPECT_TRUE(slotLooksFree(bar, 0, false) && slotLooksFree(bar, 1, true)) << "not the file's items";

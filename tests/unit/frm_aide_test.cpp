@@ -8,6 +8,7 @@
 #include "bar/settings/transfer.h"
 #include "bar_test.h"
 #include "config/fake/fake_config_window.h"
+#include "platform/help.h"
 #include "platform/paths.h"
 
 namespace zudav {
@@ -589,8 +590,15 @@ TEST_F(Configuration, ResetHelpAndTheBarsIcon) {
     EXPECT_EQ(aide.barreHV, 0);
     EXPECT_EQ(Stored(L"Horizont"), L"False");
 
+    // "Aide" opens the help beside the bar, or says it is not there.
+    const size_t told = platform.messages.size();
+    aide.OnCommand6Click();
+    ASSERT_EQ(platform.messages.size(), told + 1);
+    EXPECT_EQ(platform.messages.back().text, kAideIntrouvable);
+    platform.existingFiles.insert(platform.helpFile);
     aide.OnCommand6Click();
     EXPECT_EQ(platform.helpShown, 1);
+    EXPECT_EQ(platform.messages.size(), told + 1);
 
     view.files = {std::nullopt};
     aide.OnImage1Click();

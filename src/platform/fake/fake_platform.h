@@ -17,6 +17,7 @@ class FakePlatform : public Platform {
     bool ClaimSingleCopy(const std::wstring& baseName) override;
     wchar_t DecimalSeparator() const override { return decimalSeparator; }
     void SetHelpFile(const std::wstring& path) override { helpFile = path; }
+    std::wstring HelpFile() const override { return helpFile; }
     void ShowHelp() override { ++helpShown; }
     StartResult StartProcess(const std::wstring& commandLine, int showCommand, const std::wstring& folder) override;
     StartResult StartWithShell(const ShellStart& start) override;

@@ -1,5 +1,6 @@
 #include "platform/win32/modal.h"
 
+#include "platform/help.h"
 #include "platform/placement.h"
 #include "platform/platform.h"
 #include "platform/win32/twips.h"
@@ -21,7 +22,7 @@ void RunModal(HWND owner, HWND window, Platform& platform) {
         }
         const bool inWindow = message.hwnd == window || IsChild(window, message.hwnd);
         if (message.message == WM_KEYDOWN && message.wParam == VK_F1) {
-            platform.ShowHelp();
+            ShowHelpOrTell(platform);
             continue;
         }
         // Enter presses the push button that has the focus, as in a dialog box; elsewhere it is the default button's.

@@ -17,6 +17,7 @@ class Win32Platform : public Platform {
     bool ClaimSingleCopy(const std::wstring& baseName) override;
     wchar_t DecimalSeparator() const override;
     void SetHelpFile(const std::wstring& path) override { helpFile_ = path; }
+    std::wstring HelpFile() const override { return helpFile_; }
     void ShowHelp() override;
     StartResult StartProcess(const std::wstring& commandLine, int showCommand, const std::wstring& folder) override;
     StartResult StartWithShell(const ShellStart& start) override;
