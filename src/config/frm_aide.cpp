@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "bar/on_screen.h"
 #include "bar/settings/ini_file_store.h"
 #include "bar/settings/ini_text.h"
 #include "bar/settings/transfer.h"
 #include "platform/help.h"
 #include "platform/paths.h"
+#include "platform/placement.h"
 #include "platform/slow_files.h"
 
 namespace zudav {
@@ -233,6 +235,25 @@ void FrmAide::OnPresetClick(PresetGroup group, int index) {
 
 namespace {
 
+// Beside the bar that makes it, wholly in the work area of that bar's monitor: after it across its thickness (right of
+// a vertical bar, below a horizontal one), or before it where that side has no room.
+Geometry NewBarPlace(const Geometry& maker, bool horizontal, const std::vector<Geometry>& workAreas) {
+    Geometry place = maker;
+    const std::optional<Geometry> area = WorkAreaOf(maker, workAreas);
+    if (horizontal) {
+        place.top = maker.top + maker.height;
+        if (area && place.top + place.height > area->top + area->height) {
+            place.top = maker.top - maker.height;
+        }
+    } else {
+        place.left = maker.left + maker.width;
+        if (area && place.left + place.width > area->left + area->width) {
+            place.left = maker.left - maker.width;
+        }
+    }
+    return area ? KeepInside(place, *area) : place;
+}
+
 const wchar_t* NameRefusal(FileNameFault fault) {
     switch (fault) {
         case FileNameFault::Character:
@@ -278,16 +299,33 @@ void FrmAide::OnCommand3Click() {
         }
         // The new bar of a portable bar is portable, with its design values: an .ini with only its section beside
         // it (one that lies there already is the user's, and is kept). Without it, the new bar does not start.
+        // Either way it opens beside this bar, unless it has a place of its own already.
         const std::wstring newSettings = PortableSettingsFile(target);
-        const bool madeSettings =
-            platform_.FileExists(PortableSettingsFile(executable)) && !platform_.FileExists(newSettings);
-        const bool settingsReady = !madeSettings || platform_.WriteFileWhole(newSettings, WriteIniText({}));
+        const bool newIsPortable = platform_.FileExists(newSettings);
+        const bool madeSettings = platform_.FileExists(PortableSettingsFile(executable)) && !newIsPortable;
+        const Geometry place = NewBarPlace(bar_.Bounds(), principal_.Horizon, platform_.WorkAreas());
+        const StoredValues placeValues = {{keys::kLeft, NumberToText(place.left, settings_.DecimalSeparator())},
+                                          {keys::kTop, NumberToText(place.top, settings_.DecimalSeparator())}};
+        const bool placeInStore =
+            !madeSettings && !newIsPortable && !settings_.Store().Find(*name, keys::kSection, keys::kLeft).has_value();
+        if (placeInStore) {
+            const SettingsStore::Batch batch(settings_.Store());
+            for (const auto& [key, value] : placeValues) {
+                settings_.Store().Write(*name, keys::kSection, key, value);
+            }
+        }
+        const bool settingsReady = !madeSettings || platform_.WriteFileWhole(newSettings, WriteIniText(placeValues));
         // The new bar starts in its own folder; a copy that cannot start is not left behind.
         constexpr int kNormalWithFocus = 1;
         if (!settingsReady ||
             platform_.StartProcess(L"\"" + target + L"\"", kNormalWithFocus, folder) != StartResult::Started) {
             if (settingsReady && madeSettings && !platform_.RemoveFile(newSettings)) {
                 // An .ini of design values left beside no bar changes nothing.
+            }
+            for (const auto& [key, value] : placeInStore ? placeValues : StoredValues{}) {
+                if (!settings_.Store().Delete(*name, keys::kSection, key)) {
+                    // Already gone: nothing of the bar that did not start is left.
+                }
             }
             const bool removed = platform_.RemoveFile(target);
             platform_.ShowMessage(kTitreCreation, DemarrageImpossible(*name, removed ? L"" : target, module_.SautLigne),

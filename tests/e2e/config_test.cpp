@@ -104,16 +104,25 @@ TEST_F(Scenario, ConfigurationDocksReordersTurnsAndCopiesTheBar) {
     input = waitShown(ids::kInputBoxClass);
     setText(GetDlgItem(input, ids::kInputText), L"Essai");
     post(GetDlgItem(input, IDOK), BM_CLICK);
+    HWND essai = nullptr;
     EXPECT_TRUE(waitFor([&] {
         for (DWORD id : processes()) {
             HWND other = id != zudavId ? shown(id, ids::kBarWindowClass) : nullptr;
             if (other && textOf(other) == L"Essai") {
+                essai = other;
                 return true;
             }
         }
         return false;
     })) << "no bar titled Essai";
     EXPECT_TRUE(std::filesystem::exists(scratch(L"barres\\Essai.exe")));
+    // It opens beside this bar, wholly on the screen, not at the screen's corner over this bar's first slot.
+    const RECT maker = rectOf(bar), made = essai ? rectOf(essai) : RECT{};
+    EXPECT_TRUE((std::labs(made.left - maker.right) <= 2 || std::labs(made.right - maker.left) <= 2) &&
+                made.left >= 0 && made.top >= 0 && made.right <= GetSystemMetrics(SM_CXSCREEN) &&
+                made.bottom <= GetSystemMetrics(SM_CYSCREEN))
+        << "the new bar at " << testing::PrintToString(twipsOf(essai)) << ", its maker at "
+        << testing::PrintToString(twipsOf(bar));
 
     // Horizontal: the bar lies down, its thickness the width it had, its length that of its thirteen cells.
     postPress(control(ids::kConfigBarreHV + 1));

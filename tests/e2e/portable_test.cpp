@@ -59,7 +59,10 @@ TEST_F(Scenario, APortableBarKeepsItsSettingsBesideItAndMakesPortableBars) {
     ASSERT_TRUE(waitFor([&] { return (input = shown(processOf(bar), ids::kInputBoxClass)); }));
     setText(GetDlgItem(input, ids::kInputText), L"Autre"), post(GetDlgItem(input, IDOK), BM_CLICK);
     ASSERT_TRUE(waitFor([&] { return (autre = FindWindowW(ids::kBarWindowClass, L"Autre")); })) << "no new bar";
-    EXPECT_EQ(ini(L"Autre").first, "\xEF\xBB\xBF[Donnees]\r\n");
+    // Only its place, beside this bar: the rest is its design values.
+    const Twips maker = twipsOf(bar);
+    EXPECT_EQ(ini(L"Autre").second,
+              (Settings{{L"left", std::to_wstring(maker[0] + maker[2])}, {L"top", std::to_wstring(maker[1])}}));
     post(config, WM_CLOSE);  // stores the options, and the margins in the bar's own file
     ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(bar); })) << "the configuration did not close";
 

@@ -494,7 +494,44 @@ TEST_F(Configuration, NewBarAsksForAFreeNameThenCopiesAndStartsIt) {
         aide.OnCommand3Click();
     }
     EXPECT_EQ(platform.copies.size(), 1u);
-    EXPECT_EQ(store.Changes(), 0);
+    EXPECT_EQ(store.Changes(), 2) << "only the new bar's place";
+}
+
+// A new bar opens beside the bar that made it, on that bar's monitor and wholly in its work area; one whose place is
+// stored already keeps it, and one that does not start leaves none.
+TEST_F(Configuration, ANewBarOpensBesideItsMakerOnItsMonitor) {
+    platform.workAreas = {{0, 0, 15360, 11520}, {15360, 0, 15360, 11520}};  // two monitors side by side
+    platform.existingFiles = {platform.executablePath};
+    const struct {
+        Geometry maker;
+        bool horizontal;
+        const wchar_t *left, *top;
+    } cases[] = {
+        {{0, 1000, 870, 8000}, false, L"870", L"1000"},        // at the left edge: on its right
+        {{14490, 1000, 870, 8000}, false, L"13620", L"1000"},  // at the edge the monitors share: on its left
+        {{20000, 5000, 870, 8000}, false, L"20870", L"3520"},  // low on the second: up into its work area
+        {{1000, 0, 10000, 870}, true, L"1000", L"870"},        // horizontal at the top: below it
+        {{1000, 10650, 10000, 870}, true, L"1000", L"9780"},   // at the bottom: above it
+    };
+    for (const auto& c : cases) {
+        const std::wstring name = L"B" + std::wstring(c.left) + c.top;
+        SCOPED_TRACE(name);
+        bar.bounds = c.maker;
+        principal.Horizon = c.horizontal;
+        platform.startablePrograms = {L"C:\\Outils\\" + name + L".exe"};
+        view.texts = {name};
+        aide.OnCommand3Click();
+        EXPECT_EQ(store.Read(name, L"Donnees", L"left") + L"," + store.Read(name, L"Donnees", L"top"),
+                  c.left + (L"," + std::wstring(c.top)));
+    }
+    store.Write(L"Garde", L"Donnees", L"left", L"5");
+    platform.startablePrograms = {};  // and "Refus" does not start
+    for (const wchar_t* name : {L"Garde", L"Refus"}) {
+        view.texts = {name};
+        aide.OnCommand3Click();
+    }
+    EXPECT_EQ(store.Read(L"Garde", L"Donnees", L"left") + store.Read(L"Garde", L"Donnees", L"top"), L"5");
+    EXPECT_FALSE(store.Find(L"Refus", L"Donnees", L"left") || store.Find(L"Refus", L"Donnees", L"top"));
 }
 
 // Only a bar that only an administrator may replace runs at every user's logon; an elevated bar elsewhere goes in its

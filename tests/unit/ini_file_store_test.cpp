@@ -101,9 +101,11 @@ TEST_F(NewBar, ANewBarOfAPortableBarIsPortable) {
     const std::wstring exe = L"C:\\Outils\\Jeux.exe", ini = L"C:\\Outils\\Jeux.ini";
     struct Case {
         bool portable, readOnly;
-        std::string there, after;  // empty: no file
-    } const cases[] = {
-        {true, false, "", WriteIniText({})}, {false, false, "", ""}, {true, false, "a", "a"}, {true, true, "", ""}};
+        std::string there, after;                                                                     // empty: no file
+    } const cases[] = {{true, false, "", WriteIniText({{keys::kLeft, L"870"}, {keys::kTop, L"0"}})},  // beside this bar
+                       {false, false, "", ""},
+                       {true, false, "a", "a"},
+                       {true, true, "", ""}};
     for (const Case& c : cases) {
         platform.existingFiles = {platform.executablePath, c.portable ? kIni : L"", c.there.empty() ? L"" : ini};
         platform.fileBytes = {{ini, c.there}};
