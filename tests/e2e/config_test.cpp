@@ -35,6 +35,11 @@ TEST_F(Scenario, ConfigurationDocksReordersTurnsAndCopiesTheBar) {
     };
 
     EXPECT_EQ(textOf(config), L"Configuration");
+    // The bar's icon, here the built-in one: more than the box's background.
+    EXPECT_TRUE(waitFor([&] {
+        const Picture icon = capture(rectOf(control(ids::kConfigImage1)));
+        return std::count(icon.begin(), icon.end(), icon.front()) < static_cast<long>(icon.size()) * 9 / 10;
+    })) << "\"Icone de l'application\" shows no icon";
     const std::pair<int, std::wstring> texts[] = {
         {ids::kConfigCheck1, L"Toujours au premier plan"},
         {ids::kConfigCommand3, L"Cr\u00e9er une nouvelle barre."},

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "config/frm_aide.h"
@@ -85,9 +86,14 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         if (icon == nullptr) {
             icon = reinterpret_cast<HICON>(GetClassLongPtrW(owner_, GCLP_HICON));
         }
-        // A copy: the bar may change its icon while this window shows the old one.
-        if (icon != nullptr) {
-            image1_.ShowOwnedIcon(UniqueIcon(CopyIcon(icon)));
+        // A copy: the bar may change its icon while this window shows the old one. A bar without an icon of its own
+        // stands for the built-in one, as its notification icon shows it: an empty box would not say what to click.
+        UniqueIcon shown(icon != nullptr ? CopyIcon(icon) : nullptr);
+        if (!shown) {
+            shown = LoadResourceIcon(instance_, IDI_ZUDAV, 32, WindowDpi(owner_));
+        }
+        if (shown) {
+            image1_.ShowOwnedIcon(std::move(shown));
         } else {
             image1_.ClearPicture();
         }
