@@ -2,6 +2,8 @@
 
 #include <cwctype>
 
+#include "bar/lancer_item.h"
+
 namespace zudav {
 
 bool IconFromItemFile(const std::wstring& icone) {
@@ -54,7 +56,7 @@ void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& 
         if (!path.empty()) {
             const std::optional<std::wstring> flagText = settings.FindItem(keys::kFicALancer, n);
             item = {ItemKind(flagText, settings.DecimalSeparator()), path, settings.ReadItem(keys::kTool, n)};
-            window.SetSlotTooltips(n, item.tooltip);
+            window.SetSlotTooltips(n, ShownTooltip(item.tooltip));
             module.IndexCourant = static_cast<std::int16_t>(n);
             icon = platform.ExpandEnvironment(settings.ReadItem(keys::kIcone, n));
             const Reading pathReading = ReadingOf(platform, path);
@@ -70,9 +72,11 @@ void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& 
             }
             madeFrom = source;
             window.ClearPicture(n);
-            if (IconFromItemFile(icon)) {
+            if (IconFromItemFile(icon) && !PathFitsWindows(path)) {
+                module.IconeAbsente = true;  // no call takes such a path: the placeholder says so
+            } else if (IconFromItemFile(icon)) {
                 DessinerIconeBarre(module, window, path, pathReading);
-            } else if (!window.LoadPicture(n, icon, iconReading)) {
+            } else if (!PathFitsWindows(icon) || !window.LoadPicture(n, icon, iconReading)) {
                 // A picture that does not load leaves the box as the caller cleared it.
             }
             if (module.IconeAbsente) {

@@ -44,6 +44,10 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdm
         Modal([&] { platform_.ShowMessage(kErreurFichierTitre, text, MessageIcon::Stop); });
     };
 
+    // A path or a command line longer than Windows takes is never handed over: the shell may fault on it.
+    if (!PathFitsWindows(path) || CommandLine(path, arguments, true).size() > kLongestCommandLine) {
+        return fail();
+    }
     const std::wstring barFolder = FolderOf(platform_.ExecutablePath());
     const auto asDocument = ToNumber(settings_.ReadItem(keys::kFicALancer, n, L"0"), settings_.DecimalSeparator());
     if (!asDocument) {

@@ -3,6 +3,7 @@
 #include <cwctype>
 
 #include "bar/construire_boutons.h"
+#include "bar/lancer_item.h"
 #include "platform/help.h"
 #include "platform/item_picture.h"
 
@@ -192,7 +193,23 @@ void FrmAjouteEnleve::SuggererInfoBulle() {
     }
 }
 
+// Why the item, as the bar would read it, is more than Windows takes; nothing when it fits.
+const wchar_t* FrmAjouteEnleve::TooLong() const {
+    const std::wstring path = platform_.ExpandEnvironment(text2);
+    if (!PathFitsWindows(path)) {
+        return kCheminTropLong;
+    }
+    if (CommandLine(path, platform_.ExpandEnvironment(text3), true).size() > kLongestCommandLine) {
+        return kLigneTropLongue;
+    }
+    return chosenIcon_ && !PathFitsWindows(platform_.ExpandEnvironment(*chosenIcon_)) ? kImageTropLongue : nullptr;
+}
+
 void FrmAjouteEnleve::Enregistrer() {
+    if (const wchar_t* why = TooLong()) {
+        platform_.ShowMessage(kTitreTropLong, why, MessageIcon::Exclamation);
+        return;  // the editor stays open on the item, to be mended
+    }
     const int n = Slot();
     {
         const SettingsStore::Batch batch(settings_.Store());  // the item's keys, stored at once
@@ -209,7 +226,7 @@ void FrmAjouteEnleve::Enregistrer() {
             settings_.WriteItem(keys::kIcone, n, *chosenIcon_);
         }
     }
-    bar_.SetSlotTooltips(n, text1);
+    bar_.SetSlotTooltips(n, ShownTooltip(text1));
     bar_.ClearPicture(n);
     module_.picturesMadeFrom[static_cast<size_t>(n)].reset();  // made again from what was saved
     ConstruireBoutons(module_, settings_, bar_, platform_);

@@ -22,6 +22,15 @@ inline constexpr const wchar_t* kFiltreProgramme = L"Exe (*.exe)|*.exe;*.com;*.b
 inline constexpr const wchar_t* kFiltreLigne = L"Tous|*.*";
 inline constexpr const wchar_t* kFiltreIcone = L"Images (*.bmp;*.ico)|*.bmp;*.ico";
 
+// The save refuses what Windows could not take, and says which.
+inline constexpr const wchar_t* kTitreTropLong = L"Ajouter / Enlever";
+inline constexpr const wchar_t* kCheminTropLong =
+    L"Ce chemin a plus de 259 caract\u00e8res : Windows ne peut pas le lancer. Choisissez un chemin plus court.";
+inline constexpr const wchar_t* kLigneTropLongue =
+    L"Cette ligne de commande est trop longue : avec le chemin, Windows n'en prend que 32 766 caract\u00e8res.";
+inline constexpr const wchar_t* kImageTropLongue =
+    L"Le chemin de cette image a plus de 259 caract\u00e8res : Windows ne peut pas la charger.";
+
 // The tooltip suggested for a path, as typed: the display name of what it names once expanded (a file's name without
 // its extension, a folder's name, an address's host, an app's name); nothing when that leaves no name.
 std::optional<std::wstring> SuggestedTooltip(const std::wstring& path, const Platform& platform);
@@ -36,6 +45,7 @@ class FrmAjouteEnleve {
 
     void Charger();
     void RafraichirIcone();
+    const wchar_t* TooLong() const;
     void OnCommand1Click();  // browse for the program
     void OnCommand3Click();  // browse for a command-line file
     void OnIconeClick();     // Icone1 or Label3: choose an icon picture

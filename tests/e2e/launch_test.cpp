@@ -162,8 +162,9 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
     std::ofstream(planted) << "@echo ok> \"" << trapped.string() << "\"\r\n";
     writeSettings(L"Zudav", {{L"Chemin9", L"zudav_piege.cmd"},
                              {L"Chemin10", L".\\zudav_piege.cmd"},
-                             {L"Chemin11", scratch(L"Dossier Propri\u00e9taire\\absent.exe")}});
-    for (const int slot : {1, 9, 11}) {
+                             {L"Chemin11", scratch(L"Dossier Propri\u00e9taire\\absent.exe")},
+                             {L"Chemin12", L"https://x.fr/" + std::wstring(5000, L'a')}});  // more than the shell takes
+    for (const int slot : {1, 9, 11, 12}) {
         SCOPED_TRACE(slot);
         const std::set<DWORD> before = processes();
         postPress(bar, iconBox(bar, slot));

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "bar/lancer_item.h"
 #include "bar_test.h"
 #include "editor/fake/fake_editor_window.h"
 
@@ -215,6 +216,43 @@ TEST_F(Editor, IconAndCommandLineFileChosenAreStoredOnlyBySaving) {
         EXPECT_EQ(StoredItem(n), before);
         opened.Enregistrer();
         EXPECT_EQ(StoredItem(n), (ItemValues{L"C:\\Prog\\agenda.exe", L"Agenda", c.picture, c.line, L"1", c.flag}));
+    }
+}
+
+// The save refuses what Windows could not take, and says which: the editor stays open, the store as it was.
+TEST_F(Editor, TheSaveRefusesAPathACommandLineOrAPictureLongerThanWindowsTakes) {
+    const std::wstring path259 = L"C:\\" + std::wstring(kLongestPath - 3, L'p');
+    const struct {
+        std::wstring path, line, icon;
+        const wchar_t* refusal;
+    } cases[] = {
+        {path259, L"", L"", nullptr},
+        {path259 + L"p", L"", L"", kCheminTropLong},
+        {L"C:\\a.exe", std::wstring(kLongestCommandLine - 11, L'l'), L"", nullptr},  // with "C:\a.exe" and a blank
+        {L"C:\\a.exe", std::wstring(kLongestCommandLine - 10, L'l'), L"", kLigneTropLongue},
+        {L"C:\\a.exe", L"", L"C:\\" + std::wstring(kLongestPath - 2, L'i'), kImageTropLongue},
+    };
+    for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
+        const auto& c = cases[n];
+        SCOPED_TRACE(n);
+        module.IndexCourant = static_cast<std::int16_t>(n);
+        FrmAjouteEnleve opened{platform, principal.Settings(), module, bar, view};
+        opened.Charger();
+        opened.text2 = c.path;
+        opened.text3 = c.line;
+        if (!c.icon.empty()) {
+            view.answers = {c.icon};
+            opened.OnIconeClick();
+        }
+        const int closes = view.closes;
+        const size_t told = platform.messages.size();
+        opened.Enregistrer();
+        EXPECT_EQ(view.closes, closes + (c.refusal ? 0 : 1));
+        EXPECT_EQ(platform.messages.size(), told + (c.refusal ? 1 : 0));
+        if (c.refusal) {
+            EXPECT_EQ(platform.messages.back().text, c.refusal);
+        }
+        EXPECT_EQ(StoredItem(n)[0], c.refusal ? std::nullopt : std::optional<std::wstring>(c.path));
     }
 }
 

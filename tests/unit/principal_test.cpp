@@ -685,6 +685,43 @@ TEST_F(Launch, EachItemTakesTheRunBoxsRoadInItsFolderAndOnlyARealFailureShowsThe
     EXPECT_EQ(platform.openedWith, std::vector<std::wstring>{L"C:\\D\\t.abc"});
 }
 
+// A path, a command line or a picture longer than Windows takes is stored whole, shown as a gap with its tooltip cut,
+// and never handed over: a click says "Erreur de fichier". At the limit, it starts.
+TEST_F(Launch, WhatWindowsCannotTakeIsNeverHandedOver) {
+    const std::wstring atLimit = L"C:\\P\\" + std::wstring(kLongestPath - 9, L'a') + L".exe";
+    const std::wstring longPath = L"C:\\P\\" + std::wstring(5000, L'a') + L".exe", longTip(2000, L't');
+    const std::wstring longAddress = L"https://x.fr/" + std::wstring(5000, L'a'),
+                       longLine(kLongestCommandLine - 12, L'l');
+    platform.existingFiles.insert(atLimit);
+    platform.startablePrograms.insert(atLimit);
+    const struct {
+        std::wstring chemin, ligne, icone;
+        bool starts;
+    } cases[] = {
+        {atLimit, L"", L"", true},
+        {longPath, L"", L"", false},
+        {longAddress, L"", L"", false},
+        {L"C:\\P\\a.exe", longLine, L"", false},  // 32,767 with the quoted path and the blank
+        {L"C:\\P\\a.exe", longLine.substr(1), L"", true},
+        {L"C:\\P\\a.exe", L"", L"C:\\I\\" + std::wstring(300, L'i') + L".ico", true},
+    };
+    for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
+        SCOPED_TRACE(n);
+        Reset();
+        Item(keys::kChemin, n, cases[n].chemin.c_str());
+        Item(keys::kLigne, n, cases[n].ligne.c_str());
+        Item(keys::kIcone, n, cases[n].icone.c_str());
+        Item(keys::kTool, n, longTip.c_str());
+        principal.Rafraichir();
+        EXPECT_EQ(bar.tooltips[n].size(), kLongestTooltip) << "the tooltip shown is cut";
+        principal.LancerItem(static_cast<std::int16_t>(n));
+        EXPECT_EQ(platform.started.size() + platform.shellStarts.size(), cases[n].starts ? 1u : 0u);
+        EXPECT_EQ(platform.messages.size(), cases[n].starts ? 0u : 1u);
+        EXPECT_EQ(StoredItem(n)[0], cases[n].chemin) << "stored whole";
+    }
+    EXPECT_EQ(bar.tooLongHandedOver, 0);
+}
+
 TEST_F(Launch, FreeSlotBeepsAndChangesNothing) {
     const int writes = store.Changes();
     principal.LancerItem(4);

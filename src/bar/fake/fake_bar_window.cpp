@@ -4,6 +4,7 @@ namespace zudav {
 
 IconLookup FakeBarWindow::DrawFirstIcon(int box, const std::wstring& path, Reading reading) {
     picturesMade.push_back(box);
+    tooLongHandedOver += path.size() > kMaxPath ? 1 : 0;
     if (ReadAway(path, reading)) {
         pictures[box] = L"away:" + path;
         return IconLookup::Drawn;
@@ -17,6 +18,7 @@ IconLookup FakeBarWindow::DrawFirstIcon(int box, const std::wstring& path, Readi
 
 bool FakeBarWindow::LoadPicture(int box, const std::wstring& path, Reading reading) {
     picturesMade.push_back(box);
+    tooLongHandedOver += path.size() > kMaxPath ? 1 : 0;
     if (ReadAway(path, reading)) {
         pictures[box] = L"away:" + path;
         return true;

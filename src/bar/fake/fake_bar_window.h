@@ -94,6 +94,9 @@ class FakeBarWindow : public BarWindow {
     int dockingTimerStarts = 0;
     bool hideTimer = false;
     bool pointerOver = false;
+    // Paths longer than the icon and picture calls take (MAX_PATH with its end), which Windows' shell may fault on.
+    static constexpr std::size_t kMaxPath = 259;
+    int tooLongHandedOver = 0;
 
     // Design values of a freshly created bar window.
     Geometry bounds{0, 0, 870, 8490};
