@@ -90,18 +90,26 @@ TEST_F(Scenario, ItemEditorAddsAndRemovesAnItem) {
     // that of "Ajouter une ligne de commande" fills the command line. Escape then stores neither.
     postPress(bar, cell(bar, 5), true);
     window = editor(empty);
+    // Each gives the editor the keyboard back, on the path after "Parcourir", where it was after the other.
     const auto browse = [&](int button, int box, const std::wstring& file) {
         post(GetDlgItem(window, button), BM_CLICK);
         HWND dialog = nullptr;
-        ASSERT_TRUE(
-            waitFor([&] { return (dialog = shown(processOf(bar), L"#32770")) && GetForegroundWindow() == dialog; }));
+        need(waitFor([&] { return (dialog = shown(processOf(bar), L"#32770")) && GetForegroundWindow() == dialog; }),
+             "no file dialog");
         type(file);
         press(VK_RETURN);
-        ASSERT_TRUE(gone(dialog)) << "the file dialog did not close";
+        need(gone(dialog), "the file dialog did not close");
         EXPECT_TRUE(waitFor([&] { return textOf(GetDlgItem(window, box)) == file; }));
+        GUITHREADINFO keyboard{};
+        keyboard.cbSize = sizeof keyboard;
+        EXPECT_TRUE(waitFor([&] {
+            return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &keyboard) &&
+                   keyboard.hwndActive == window && GetForegroundWindow() == window;
+        })) << "the editor did not get the keyboard back";
+        return keyboard.hwndFocus;
     };
-    browse(ids::kCommand1, ids::kText2, notepad);
-    browse(ids::kCommand3, ids::kText3, L"C:\\windows\\win.ini");
+    EXPECT_EQ(browse(ids::kCommand1, ids::kText2, notepad), GetDlgItem(window, ids::kText2));
+    EXPECT_EQ(browse(ids::kCommand3, ids::kText3, L"C:\\windows\\win.ini"), GetDlgItem(window, ids::kCommand3));
     post(window, WM_KEYDOWN, VK_ESCAPE);
     ASSERT_TRUE(gone(window)) << "Escape did not close the editor";
     EXPECT_EQ(readSettings(L"Zudav"), added) << "a cancelled edit was stored";

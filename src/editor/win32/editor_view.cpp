@@ -79,10 +79,21 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     void ShowPlaceholder() override { icone1_.ShowSharedIcon(placeholder_.Get()); }
     void ClearPicture() override { icone1_.ClearPicture(); }
     std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) override {
-        return AskOpenFileName(window_, filter, initialName);
+        HWND focus = GetFocus();
+        auto file = AskOpenFileName(window_, filter, initialName);
+        TakeKeyboardBack(focus);
+        return file;
     }
     std::optional<ShellItem> AskProgram(const std::wstring& filter, const std::wstring& initialName) override {
-        return AskProgramItem(window_, filter, initialName);
+        auto item = AskProgramItem(window_, filter, initialName);
+        TakeKeyboardBack(text2_);  // on the path the dialog filled in
+        return item;
+    }
+    // The shell's dialog may close without giving the activation back to its owner: the editor takes the keyboard
+    // again, so that Alt+A and Escape work at once.
+    void TakeKeyboardBack(HWND focus) {
+        SetForegroundWindow(window_);
+        SetFocus(focus != nullptr && IsChild(window_, focus) ? focus : text2_);
     }
     void Close() override { CloseModal(); }
 
