@@ -27,7 +27,7 @@ ZUDAV_SESSION_CLEANUP=()
 zudav_wine_env() {
     export WINEPREFIX="$ZUDAV_WINE_DIR/prefix"
     export WINEARCH=win64
-    export WINEDEBUG=-all,err+module
+    export WINEDEBUG="${ZUDAV_WINEDEBUG:--all,err+module}"  # ZUDAV_WINEDEBUG=+x11drv,... to trace a run
     export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
 }
 

@@ -117,6 +117,9 @@ class BarWindow {
     // The hot key that brings the bar to the keyboard, as the hot-key control holds it (0: none), in place of the one
     // it had. False when another program holds the combination: the bar then has none.
     virtual bool SetHotKey(std::uint16_t value) = 0;
+    // When the window in front has the keyboard in one of the program's hot-key boxes (this bar's configuration or
+    // another bar's), the user is typing a combination there: it is handed to that box, and true returned.
+    virtual bool HandHotKeyToBoxInFront(std::uint16_t combination) = 0;
     // Whether the bar has the keyboard now.
     virtual bool HasKeyboard() const = 0;
     // Takes the foreground and the keyboard, the focus shown on the first slot.

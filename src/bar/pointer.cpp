@@ -125,6 +125,9 @@ bool Principal::ChangeHotKey(std::uint16_t value) {
 }
 
 void Principal::OnHotKey() {
+    if (window_.HandHotKeyToBoxInFront(hotKey_)) {
+        return;
+    }
     if (BringModalForward()) {
         return;
     }

@@ -116,6 +116,18 @@ void FrmAide::OnThemeChange() {
 }
 
 void FrmAide::OnRaccourciChange() {
+    // While modifiers are held without a key, the hot-key control holds them alone or nothing at all (as Wine's
+    // does); it goes back to nothing when they are let go without a key. A combination that another program holds
+    // never reaches it: the system hands it to that program first.
+    const bool letGo = raccourci == 0 && !modificateurTenu && raccourciEnCours;
+    raccourciEnCours = (raccourci & 0xFFu) == 0 && (raccourci != 0 || modificateurTenu);
+    if (raccourciEnCours) {
+        return;
+    }
+    if (letGo) {
+        raccourci = principal_.HotKey();
+        return;
+    }
     if (const auto taken = CharacterTakenByHotKey(raccourci, platform_)) {
         platform_.ShowMessage(kTitreRaccourci, RaccourciAltGr(platform_.KeyName(raccourci & 0xFFu), *taken),
                               MessageIcon::Exclamation);
@@ -125,6 +137,14 @@ void FrmAide::OnRaccourciChange() {
     if (!principal_.ChangeHotKey(raccourci)) {
         platform_.ShowMessage(kTitreRaccourci, kRaccourciPris, MessageIcon::Exclamation);
         raccourci = principal_.HotKey();
+    }
+}
+
+void FrmAide::OnRaccourciPris(std::uint16_t combination) {
+    raccourciEnCours = false;
+    raccourci = principal_.HotKey();
+    if (combination != principal_.HotKey()) {
+        platform_.ShowMessage(kTitreRaccourci, kRaccourciPris, MessageIcon::Exclamation);
     }
 }
 

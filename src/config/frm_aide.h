@@ -104,8 +104,12 @@ class FrmAide {
     void OnImporterClick();
     void OnImage1Click();  // the bar's icon
     // The hot-key box changed: the bar takes the new key at once; one that another program holds is refused, and the
-    // box shows the bar's key again.
+    // box shows the bar's key again. Modifiers without their key are a combination still being typed: let go without
+    // one, the box shows the bar's key again, which the bar keeps.
     void OnRaccourciChange();
+    // A combination typed in the box that another bar holds went to that bar, which handed it back here: refused, the
+    // box shows the bar's key again (no message when it is the bar's own).
+    void OnRaccourciPris(std::uint16_t combination);
     // Another look chosen: the bar, and this window, take it at once.
     void OnThemeChange();
 
@@ -126,10 +130,12 @@ class FrmAide {
     std::wstring text5 = L"500";
     std::wstring text6 = L"100";
     std::wstring text7 = L"100";
-    std::uint16_t raccourci = 0;  // the hot-key box: the bar's hot key, as the hot-key control holds it
-    int barreHV = 0;              // the selected orientation option
-    bool frame3Visible = false;   // the vertical miniature
-    bool frame4Visible = false;   // the horizontal miniature
+    std::uint16_t raccourci = 0;    // the hot-key box: the bar's hot key, as the hot-key control holds it
+    bool modificateurTenu = false;  // Shift, Ctrl or Alt down as the box changed
+    bool raccourciEnCours = false;  // the box holds modifiers without their key
+    int barreHV = 0;                // the selected orientation option
+    bool frame3Visible = false;     // the vertical miniature
+    bool frame4Visible = false;     // the horizontal miniature
     std::array<ConfigItem, 13> items;
     std::optional<int> selection;  // the first click's position, while an exchange is pending
 

@@ -2,8 +2,11 @@
 // minimised with the focus on its first slot; Down, Down, Enter starts the third slot's item, 4 the fourth's; Shift+F10
 // opens the item editor of the focused slot; Escape, and the hot key pressed again, give the keyboard back.
 // F10 then C open the configuration, where Tab and Space exchange the items of its first and fifth positions.
+#include "config/frm_aide.h"
 #include "config/win32/config_ids.h"
 #include "driver.h"
+// After windows.h, which driver.h includes.
+#include <commctrl.h>
 
 namespace e2e {
 
@@ -20,6 +23,8 @@ TEST_F(Scenario, TheKeyboardAloneBringsTheBarStartsAndEditsItsItemsAndGivesTheKe
                              {L"Ligne3", L"\"" + fourth + L"\""},
                              {L"RetourAuto", L"0"},
                              {L"Raccourci", std::to_wstring(0x0200 | VK_F11)}});  // Ctrl+F11
+    writeSettings(L"Autre", {{L"Raccourci", std::to_wstring(0x0200 | VK_F9)}});   // another bar, on Ctrl+F9
+    HWND autre = startBar(copyOf(zudav(), L"Autre.exe"));
     HWND bar = startBar(), other = nullptr;
     const DWORD notepad = GetProcessId(start(L"C:\\windows\\system32\\notepad.exe"));
     ASSERT_TRUE(waitFor([&] { return (other = shown(notepad, L"Notepad")) && GetForegroundWindow() == other; }));
@@ -72,8 +77,24 @@ TEST_F(Scenario, TheKeyboardAloneBringsTheBarStartsAndEditsItsItemsAndGivesTheKe
     EXPECT_TRUE(waitFor([&, stored = Settings()]() mutable {
         return stored = readSettings(L"Zudav"), stored[L"Chemin0"] == marker && stored[L"Chemin4"] == L"notepad.exe";
     })) << "Space on two positions did not exchange their items";
+    // In the hot-key box, the other bar's combination: refused with a message, the box and the bar keep their own,
+    // and the other bar stays where it is.
+    for (int tabs = 0; focused() != GetDlgItem(config, ids::kConfigRaccourci) && tabs < 60; ++tabs) {
+        press(VK_TAB), waitFor([&, was = thread.hwndFocus] { return focused() != was; });
+    }
+    ASSERT_EQ(focused(), GetDlgItem(config, ids::kConfigRaccourci));
+    press(VK_F9, VK_CONTROL);
+    HWND refusal = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (refusal = shown(processOf(bar), L"#32770")); })) << "no refusal";
+    EXPECT_EQ(textOf(refusal), L"Raccourci clavier");
+    EXPECT_EQ(textOf(GetDlgItem(refusal, 0xFFFF)), zudav::kRaccourciPris);
+    EXPECT_FALSE(IsWindowVisible(autre) && GetForegroundWindow() == autre) << "the other bar came to the front";
+    press(VK_RETURN);
+    ASSERT_TRUE(gone(refusal));
+    EXPECT_EQ(sendTo(GetDlgItem(config, ids::kConfigRaccourci), HKM_GETHOTKEY), 0x0200 | VK_F11);
     press(VK_ESCAPE);
     ASSERT_TRUE(gone(config) && has(bar)) << "Escape did not close the configuration";
+    EXPECT_EQ(readSettings(L"Zudav")[L"Raccourci"], std::to_wstring(0x0200 | VK_F11));
     press(VK_F11, VK_CONTROL);
     EXPECT_TRUE(waitFor([&] { return GetForegroundWindow() == other; })) << "the hot key did not give it back";
 }

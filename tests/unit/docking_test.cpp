@@ -272,6 +272,13 @@ TEST_F(Docking, AnAutoHideBarHidesOnceTheUserHasLeftItAndComesBackWhenCalled) {
         {"files dragged over the strip", [&] { principal.OnDragOver(100, 100, {}); }, kShown},
         {"and over it still", leave, kShown},
         {"then away", [&] { principal.OnDragLeave(), principal.OnHideTimer(); }, kHidden},
+        {"its hot key typed in a hot-key box of the program's: handed to the box",
+         [&] {
+             bar.hotKeyBoxInFront = true, principal.OnHotKey(), bar.hotKeyBoxInFront = false;
+             EXPECT_EQ(bar.handedHotKeys.size(), 1u);
+             EXPECT_FALSE(bar.keyboard);
+         },
+         kHidden},
         {"its hot key: shown, with the keyboard", [&] { principal.OnHotKey(); }, kShown},
         {"the keyboard on it holds it", leave, kShown},
         {"the keyboard given back", [&] { bar.keyboard = false, principal.OnHideTimer(); }, kHidden},

@@ -131,15 +131,38 @@ TEST_F(Configuration, ClosingStoresTheOptionsAndTheTopmostBandFollowsAtOnce) {
 TEST_F(Configuration, AHotKeyIsTakenAtOnceRefusedWhenHeldElsewhereStoredOnClosing) {
     bar.takenHotKeys = {0x0654};
     aide.Charger();
-    // Typed, then what the box shows: Ctrl+Alt+B; Ctrl alone, while the user types; Ctrl+Alt+T, held elsewhere.
-    for (const auto& [typed, shown] : {std::pair{0x0642, 0x0642}, {0x0200, 0x0200}, {0x0654, 0x0642}}) {
-        aide.raccourci = static_cast<std::uint16_t>(typed);
-        aide.OnRaccourciChange();
-        EXPECT_EQ(aide.raccourci, shown);
-        EXPECT_EQ(bar.hotKey, 0x0642);
+    const struct {
+        std::uint16_t typed;    // what the box holds after a key, or, when handedBack, what another bar handed back
+        bool held, handedBack;  // held: a modifier down
+        std::uint16_t shown, barKey;
+        const wchar_t* message;
+    } steps[] = {
+        {0x0642, true, false, 0x0642, 0x0642, nullptr},         // Ctrl+Alt+B
+        {0x0200, true, false, 0x0200, 0x0642, nullptr},         // Ctrl held, while the user types
+        {0x0300, true, false, 0x0300, 0x0642, nullptr},         // and Shift: the key went to the bar that holds it...
+        {0, false, false, 0x0642, 0x0642, nullptr},             // ...and the modifiers let go: no choice made
+        {0, true, false, 0, 0x0642, nullptr},                   // Ctrl held, the box empty meanwhile (Wine's)
+        {0x0341, false, true, 0x0642, 0x0642, kRaccourciPris},  // the bar that holds Ctrl+Shift+A hands it back
+        {0x0642, false, true, 0x0642, 0x0642, nullptr},         // this bar's own, handed back by itself
+        {0x0654, true, false, 0x0642, 0x0642, kRaccourciPris},  // Ctrl+Alt+T, held by another program
+        {0x0241, true, false, 0x0241, 0x0241, nullptr},         // Ctrl+A
+        {0, false, false, 0, 0, nullptr},                       // cleared: the bar has none
+        {0x0642, true, false, 0x0642, 0x0642, nullptr},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.typed);
+        platform.messages.clear();
+        aide.raccourci = step.typed;
+        aide.modificateurTenu = step.held;
+        step.handedBack ? aide.OnRaccourciPris(step.typed) : aide.OnRaccourciChange();
+        EXPECT_EQ(aide.raccourci, step.shown);
+        EXPECT_EQ(bar.hotKey, step.barKey);
+        ASSERT_EQ(platform.messages.size(), step.message ? 1u : 0u);
+        if (step.message) {
+            EXPECT_EQ(platform.messages[0].text, step.message);
+            EXPECT_EQ(platform.messages[0].title, kTitreRaccourci);
+        }
     }
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, kRaccourciPris);
     aide.Fermer();
     EXPECT_EQ(Stored(L"Raccourci"), L"1602");  // read back at start-up: the end-to-end scenario of the keyboard
 }

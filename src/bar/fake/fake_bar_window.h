@@ -58,6 +58,12 @@ class FakeBarWindow : public BarWindow {
         hotKey = takenHotKeys.count(value) ? 0 : value;
         return hotKey == value;
     }
+    bool HandHotKeyToBoxInFront(std::uint16_t combination) override {
+        if (hotKeyBoxInFront) {
+            handedHotKeys.push_back(combination);
+        }
+        return hotKeyBoxInFront;
+    }
     bool HasKeyboard() const override { return keyboard; }
     void TakeKeyboard() override { keyboard = true; }
     void GiveKeyboardBack() override { keyboard = false; }
@@ -132,7 +138,9 @@ class FakeBarWindow : public BarWindow {
     int focusRequests = 0;
     std::uint16_t hotKey = 0;              // registered
     std::set<std::uint16_t> takenHotKeys;  // held by other programs
-    bool keyboard = false;                 // the bar has the keyboard, its focus shown
+    bool hotKeyBoxInFront = false;         // a hot-key box of the program's has the keyboard
+    std::vector<std::uint16_t> handedHotKeys;
+    bool keyboard = false;  // the bar has the keyboard, its focus shown
     int drags = 0;
     bool trayIcon = false;
     bool trayAccepted = true;  // false: the notification area refuses the icon

@@ -10,6 +10,7 @@
 
 #include "bar/keyboard.h"
 #include "bar/win32/bar_ids.h"
+#include "platform/win32/hot_key_box.h"
 #include "platform/win32/twips.h"
 #include "resources/resource_ids.h"
 
@@ -250,6 +251,10 @@ void BarView::OnToolbarNotice(WPARAM notice, LPARAM lParam) {
 
 // The hot key: Windows 7 and later take MOD_NOREPEAT, so that a key held down does not come and go; a window system
 // that does not know the flag refuses it for an invalid parameter.
+bool BarView::HandHotKeyToBoxInFront(std::uint16_t combination) {
+    return win32::HandHotKeyToBoxInFront(combination);
+}
+
 bool BarView::SetHotKey(std::uint16_t value) {
     UnregisterHotKey(window_, kHotKeyId);
     if (value == 0) {

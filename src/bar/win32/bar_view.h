@@ -90,6 +90,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void SetTimerEnabled(bool enabled) override;
     void TakeFocus() override;
     bool SetHotKey(std::uint16_t value) override;
+    bool HandHotKeyToBoxInFront(std::uint16_t combination) override;
     bool HasKeyboard() const override;
     void TakeKeyboard() override;
     void GiveKeyboardBack() override;

@@ -16,6 +16,7 @@
 #include "platform/win32/drawing.h"
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/fonts.h"
+#include "platform/win32/hot_key_box.h"
 #include "platform/win32/modal.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/system_dlls.h"
@@ -113,6 +114,11 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (const auto coloured = LookMessage(window, message, wParam, lParam)) {
             return *coloured;
+        }
+        static const UINT hotKeyTaken = RegisterWindowMessageW(kHotKeyTakenMessage);
+        if (message == hotKeyTaken) {
+            Run([this, wParam] { logic_.OnRaccourciPris(static_cast<std::uint16_t>(wParam)); });
+            return 0;
         }
         switch (message) {
             case WM_COMMAND:
@@ -326,6 +332,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         logic_.theme = std::max(0, static_cast<int>(SendMessageW(theme_, CB_GETCURSEL, 0, 0)));
         logic_.barreHV = CheckOf(barreHV_[1]);
         logic_.raccourci = LOWORD(SendMessageW(hotKey_, HKM_GETHOTKEY, 0, 0));
+        logic_.modificateurTenu = GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
     }
 
     // The logic's fields -> the controls, after it.
