@@ -1,7 +1,9 @@
 // The bar from the keyboard alone, with real key presses: its hot key (stored before it starts) brings it back from
-// minimised with the focus on its first slot; Down, Down, Enter starts the third slot's item, 4 the fourth's; Shift+F10
-// opens the item editor of the focused slot; Escape, and the hot key pressed again, give the keyboard back.
-// F10 then C open the configuration, where Tab and Space exchange the items of its first and fifth positions.
+// minimised with the focus on its first slot; Down, Down, Enter starts the third slot's item, 4 the fourth's, and each
+// launch minimises the bar, which the hot key brings back to the keyboard every time; Shift+F10 opens the item editor
+// of the focused slot; Escape, and the hot key pressed again, give the keyboard back. F10 then C open the
+// configuration, where Tab and Space exchange the items of its first and fifth positions, and the hot-key box refuses
+// the combination that another bar holds.
 #include "config/frm_aide.h"
 #include "config/win32/config_ids.h"
 #include "driver.h"
@@ -21,7 +23,6 @@ TEST_F(Scenario, TheKeyboardAloneBringsTheBarStartsAndEditsItsItemsAndGivesTheKe
                              {L"Ligne2", L"\"" + third + L"\""},
                              {L"Chemin3", marker},
                              {L"Ligne3", L"\"" + fourth + L"\""},
-                             {L"RetourAuto", L"0"},
                              {L"Raccourci", std::to_wstring(0x0200 | VK_F11)}});  // Ctrl+F11
     writeSettings(L"Autre", {{L"Raccourci", std::to_wstring(0x0200 | VK_F9)}});   // another bar, on Ctrl+F9
     HWND autre = startBar(copyOf(zudav(), L"Autre.exe"));
@@ -42,15 +43,28 @@ TEST_F(Scenario, TheKeyboardAloneBringsTheBarStartsAndEditsItsItemsAndGivesTheKe
     };
     press(VK_F11, VK_CONTROL);
     ASSERT_TRUE(has(bar)) << "the hot key did not bring the bar to the keyboard";
+    // Each launch minimises the bar; the hot key brings it back with the keyboard on its first slot, every time.
     press(VK_DOWN), press(VK_DOWN), press(VK_RETURN);  // from the first slot to the third
     EXPECT_TRUE(written(third)) << "Down, Down, Enter did not start Chemin2";
+    ASSERT_TRUE(waitFor([&] { return IsIconic(bar); }));
+    press(VK_F11, VK_CONTROL);
+    ASSERT_TRUE(has(bar));
+    press(VK_DOWN), press(VK_DOWN), press(VK_DOWN), press(VK_RETURN);
+    EXPECT_TRUE(written(fourth)) << "the keys after the hot key did not start Chemin3";
+    for (const std::wstring& output : {third, fourth}) {
+        std::filesystem::remove(output);
+    }
+    ASSERT_TRUE(waitFor([&] { return IsIconic(bar); }));
+    press(VK_F11, VK_CONTROL);
     ASSERT_TRUE(has(bar));
     press('4');
     EXPECT_TRUE(written(fourth)) << "4 did not start Chemin3";
+    ASSERT_TRUE(waitFor([&] { return IsIconic(bar); }));
+    press(VK_F11, VK_CONTROL);
     ASSERT_TRUE(has(bar));
-    press(VK_F10, VK_SHIFT);  // on the slot that 4 left the focus on
+    press(VK_F10, VK_SHIFT);  // on the first slot, where the hot key left the focus
     HWND editor = waitModal(bar, ids::kEditorWindowClass);
-    EXPECT_EQ(textOf(GetDlgItem(editor, ids::kText2)), marker);
+    EXPECT_EQ(textOf(GetDlgItem(editor, ids::kText2)), L"notepad.exe");
     ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == editor; }));
     type(L"x");  // the first key typed reaches the path, not a menu that the release of F10 would have opened
     EXPECT_TRUE(waitFor([&] { return textOf(GetDlgItem(editor, ids::kText2)) == L"x"; }));

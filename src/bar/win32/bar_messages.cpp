@@ -412,6 +412,11 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             InvalidateAll();
             break;
         case WM_SIZE:
+            // Activated while minimised, the window system gave the bar no focus (DefWindowProc sets it only for a
+            // window that is not minimised): restored active, it takes it.
+            if (wParam == SIZE_RESTORED && GetActiveWindow() == window && GetFocus() == nullptr) {
+                SetFocus(window);
+            }
             if (principal_ != nullptr) {
                 principal_->OnResize();
             }
@@ -495,6 +500,15 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_SYSKEYDOWN:  // F10 opens the menu; Shift+F10 is the window system's context key
             if (wParam == VK_F10 && OnKey(wParam, (lParam & (1 << 30)) != 0)) {
                 return 0;
+            }
+            // Without Alt, a system key means that no window has the focus: the active bar then gets every key
+            // this way (as after coming back from minimised, activated while still a button on the taskbar). It
+            // takes the focus, and the key is its own.
+            if ((lParam & (1 << 29)) == 0 && GetActiveWindow() == window && GetFocus() == nullptr) {
+                SetFocus(window);
+                if (OnKey(wParam, (lParam & (1 << 30)) != 0)) {
+                    return 0;
+                }
             }
             break;
         case WM_SYSCOMMAND:
