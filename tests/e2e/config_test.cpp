@@ -100,6 +100,10 @@ TEST_F(Scenario, ConfigurationDocksReordersTurnsAndCopiesTheBar) {
     post(control(ids::kConfigCommand3), BM_CLICK);
     HWND input = waitShown(ids::kInputBoxClass);
     EXPECT_EQ(textOf(input), L"Cr\u00e9ation d'une barre");
+    // Beside the configuration: over it, Wine never showed what the box paints.
+    const RECT box = rectOf(input), asking = rectOf(config);
+    RECT over{};
+    EXPECT_FALSE(IntersectRect(&over, &box, &asking)) << "the input box covers the configuration";
     setText(GetDlgItem(input, ids::kInputText), L"a:b?");  // no file's name: told why, and asked again
     post(GetDlgItem(input, IDOK), BM_CLICK);
     HWND refusal = waitShown(L"#32770");

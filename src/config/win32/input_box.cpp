@@ -21,7 +21,9 @@ class InputBox {
         const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
         RegisterWindowClass<InputBox>(instance, kInputBoxClass);
         const SIZE size = WindowSizeForClient(owner, 4680, 1500, kStyle, kExStyle);
-        const POINT at = PlaceOverOwner(owner, size);
+        // Beside the window that asks, which stays in sight, as the program's other windows open beside theirs. (Over
+        // it, Wine left the box a black rectangle: its X window stayed under the owner's.)
+        const POINT at = PlaceBesideOwner(owner, size);
         if (CreateWindowExW(kExStyle, kInputBoxClass, title.c_str(), kStyle, at.x, at.y, size.cx, size.cy, owner,
                             nullptr, instance, this) == nullptr) {
             return std::nullopt;
