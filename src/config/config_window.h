@@ -36,6 +36,10 @@ class ConfigWindow {
     // The program's input box: a prompt, a title and an empty text box. Nothing when the user cancels.
     virtual std::optional<std::wstring> AskText(const std::wstring& prompt, const std::wstring& title) = 0;
 
+    // Shows the fields of the window's logic as they stand in the middle of an event, before a message that speaks of
+    // them: the user reads it over the window. (Every event ends by showing them.)
+    virtual void ShowFields() = 0;
+
     virtual void Close() = 0;
 };
 

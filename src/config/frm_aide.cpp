@@ -74,12 +74,13 @@ void FrmAide::Charger() {
     ReadCheckBox(settings_, keys::kMasquer, L"0", masquer);
     theme = static_cast<int>(principal_.Theme());
     DireAncrage();
-    if (principal_.TellAutoHideRefusal()) {
-        platform_.ShowMessage(kTitreMasquer, kMasquerRefuse, MessageIcon::Information);
-    }
     label1 = kConsigneAjout + module_.SautLigne + module_.SautLigne;
     raccourci = principal_.HotKey();
     RemplirIcones();
+    window_.ShowFields();
+    if (principal_.TellAutoHideRefusal()) {
+        platform_.ShowMessage(kTitreMasquer, kMasquerRefuse, MessageIcon::Information);
+    }
 }
 
 // The options of a bar at an edge act only while it is docked there.
@@ -407,6 +408,7 @@ void FrmAide::OnCommand5Click() {
     bar_.SetHeight(kDesignHeight);
     principal_.FitOnScreen();
     DireAncrage();
+    window_.ShowFields();
     platform_.ShowMessage(kTitreReglages, backup.message,
                           backup.done ? MessageIcon::Information : MessageIcon::Exclamation);
 }
@@ -432,9 +434,12 @@ void FrmAide::OnImporterClick() {
     }
     const TransferResult result = ImportSettings(settings_.Store(), settings_.Application(), platform_, *file);
     // A failed import put the previous values back, which the bar and the window still show; after one that took,
-    // both show the file's, and closing the window stores what it shows.
+    // both show the file's before the message tells it, and closing the window stores what it shows. An item picked
+    // for an exchange is no longer the bar's.
     if (result.done) {
         principal_.Reprendre();
+        selection.reset();
+        window_.ClearSelection();
         Charger();
     }
     platform_.ShowMessage(kTitreReglages, result.message,

@@ -24,12 +24,13 @@ void FrmAide::RemplirIcones() {
         }
         item.tool = settings_.ReadItem(keys::kTool, i);
         item.chemin = chemin;
+        window_.ClearPicture(i);  // a picture that does not load leaves the box empty, not with the picture it had
         // Drawn from the expanded texts; the item keeps them as typed.
         const std::wstring icone = settings_.ReadItem(keys::kIcone, i);
         if (IconFromItemFile(platform_.ExpandEnvironment(icone))) {
             DessinerIconeConfig(window_, platform_.ExpandEnvironment(chemin), i);
         } else if (!window_.LoadPicture(i, platform_.ExpandEnvironment(icone))) {
-            // A picture that does not load leaves the box empty.
+            // Left empty.
         }
         item.icone = icone;
         item.ligne = settings_.ReadItem(keys::kLigne, i);
@@ -47,9 +48,6 @@ void FrmAide::OnIcoClick(int position) {
         return;
     }
     Intervertir(*selection, position);
-    for (int i = 0; i < keys::kItemCount; ++i) {
-        window_.ClearPicture(i);
-    }
     RemplirIcones();
     window_.ClearSelection();
 }

@@ -1,7 +1,10 @@
 // The bar's settings carried to a file and back by the switches of Zudav.exe while the bar runs: each run ends without
 // a window and with its exit code; an import after the store's key was lost gives every value back and leaves a
-// backup of what it replaced, and a file that is no text is refused without a change.
+// backup of what it replaced, a file that is no text is refused without a change, and "Importer..." in the
+// configuration window shows the file's values at once.
+#include "config/win32/config_ids.h"
 #include "driver.h"
+#include "resources/resource_ids.h"
 
 namespace e2e {
 
@@ -13,10 +16,8 @@ TEST_F(Scenario, ExportAndImportSwitchesCarryTheSettingsWithoutAWindow) {
     HWND bar = startBar();
     const Settings stored = readSettings(L"Zudav");
     const std::filesystem::path backups = std::wstring(_wgetenv(L"LOCALAPPDATA")) + L"\\Zudav\\Sauvegardes";
-    const auto backupCount = [&] {
-        std::error_code none;
-        const auto files = std::filesystem::directory_iterator(backups, none);
-        return std::distance(begin(files), end(files));
+    auto backupCount = [&, none = std::error_code()]() mutable {
+        return std::distance(std::filesystem::directory_iterator(backups, none), {});
     };
     const auto before = backupCount();
     const auto run = [&](const std::wstring& arguments) {
@@ -35,6 +36,19 @@ TEST_F(Scenario, ExportAndImportSwitchesCarryTheSettingsWithoutAWindow) {
     EXPECT_EQ(readSettings(L"Zudav"), stored);
     EXPECT_EQ(backupCount(), before + 1) << "a refused file is no reason for a backup";
     EXPECT_TRUE(IsWindow(bar) && IsWindowVisible(bar)) << "the running bar stays";
+
+    // "Importer..." under the open configuration: the window shows the file's values as its message tells it.
+    std::ofstream(std::filesystem::path(scratch(L"b.ini"))) << "[Donnees]\nCaption=Jeux\nTheme=2\nReserver=1\n";
+    HWND config = (post(bar, WM_COMMAND, IDM_CONFIGURATION), waitModal(bar, ids::kConfigWindowClass)), box = nullptr;
+    const auto dialog = [&] {
+        return waitFor([&] { return (box = shown(processOf(bar), L"#32770")) && GetForegroundWindow() == box; });
+    };
+    post(GetDlgItem(config, ids::kConfigImporter), BM_CLICK);
+    ASSERT_TRUE(dialog() && (type(scratch(L"b.ini")), press(VK_RETURN), gone(box)) && dialog()) << "no dialog";
+    const auto shows = [&](int id, UINT message) { return sendTo(GetDlgItem(config, id), message); };
+    EXPECT_EQ(std::tuple(textOf(GetDlgItem(config, ids::kConfigText1)), shows(ids::kConfigTheme, CB_GETCURSEL),
+                         shows(ids::kConfigReserver, BM_GETCHECK)),
+              std::tuple(L"Jeux", 2, BST_CHECKED));
 }
 
 }  // namespace e2e

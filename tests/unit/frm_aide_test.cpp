@@ -674,20 +674,24 @@ TEST_F(Configuration, ResetHelpAndTheBarsIcon) {
 }
 
 TEST_F(Configuration, AnImportedFileIsTakenByTheBarAndTheWindowAndTheResetSaysWhereTheBackupIs) {
-    Put(L"Caption", L"Avant");
+    Put(L"Caption", L"Avant"), Put(L"Chemin2", L"C:\\a.exe"), view.filesWithIcon = bar.filesWithIcon = {L"C:\\a.exe"};
     principal.Charger();
     platform.fileBytes[L"C:\\r.ini"] = WriteIniText(
         {{L"Caption", L"Apr\u00e8s"}, {L"Chemin2", L"C:\\b.exe"}, {L"Theme", L"2"}, {L"Raccourci", L"1604"}});
     aide.Charger();
+    aide.OnIcoClick(2);                     // picked for an exchange
+    std::vector<std::wstring> shown, told;  // the fields as the view shows them, and as the import's message is read
+    view.showing = [&] { shown = {aide.text1, std::to_wstring(aide.theme), std::to_wstring(aide.raccourci)}; };
+    platform.duringMessage = [&] { told = shown; };
     view.files = {L"C:\\Sauve\\Zudav.ini", L"C:\\r.ini"};
     aide.OnExporterClick();
     EXPECT_EQ(view.savedNames, std::vector<std::wstring>{L"Zudav.ini"});
     EXPECT_EQ(ReadIniText(platform.fileBytes.at(L"C:\\Sauve\\Zudav.ini")).values, store.List(L"Zudav", L"Donnees"));
     aide.OnImporterClick();
     EXPECT_EQ(view.filters, std::vector<std::wstring>(2, kFiltreReglages));
-    EXPECT_EQ((std::vector<std::wstring>{bar.Caption(), aide.text1, bar.pictures[2], std::to_wstring(aide.theme),
-                                         std::to_wstring(aide.raccourci)}),
-              (std::vector<std::wstring>{L"Apr\u00e8s", L"Apr\u00e8s", L"placeholder", L"2", L"1604"}));
+    EXPECT_EQ((std::vector<std::wstring>{bar.Caption(), bar.pictures[2], view.ico[2], view.image2}),
+              (std::vector<std::wstring>{L"Apr\u00e8s", L"placeholder", L"", L""}));
+    EXPECT_EQ(told, (std::vector<std::wstring>{L"Apr\u00e8s", L"2", L"1604"}));
     aide.OnCommand5Click();
     ASSERT_EQ(platform.messages.size(), 3u);
     EXPECT_EQ(platform.messages[2].text, L"Vos r\u00e9glages ont \u00e9t\u00e9 sauvegard\u00e9s dans " +

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -25,6 +26,7 @@ class FakeConfigWindow : public ConfigWindow {
     std::optional<std::wstring> AskOpenFile(const std::wstring& filter, const std::wstring& initialName) override;
     std::optional<std::wstring> AskSaveFile(const std::wstring& filter, const std::wstring& initialName) override;
     std::optional<std::wstring> AskText(const std::wstring& prompt, const std::wstring& title) override;
+    void ShowFields() override { showing ? showing() : void(); }
     void Close() override { ++closes; }
 
     std::set<std::wstring> filesWithIcon;
@@ -39,6 +41,7 @@ class FakeConfigWindow : public ConfigWindow {
     std::vector<std::wstring> filters;                           // of the dialogs shown
     std::vector<std::wstring> savedNames;                        // the names the save dialogs offered
     std::vector<std::pair<std::wstring, std::wstring>> prompts;  // prompt and title of the input boxes shown
+    std::function<void()> showing;  // what a test reads of the logic's fields as the view shows them
     int closes = 0;
 };
 

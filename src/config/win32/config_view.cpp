@@ -109,6 +109,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
     std::optional<std::wstring> AskText(const std::wstring& prompt, const std::wstring& title) override {
         return win32::AskText(window_, platform_, prompt, title);
     }
+    void ShowFields() override { Push(); }
     void Close() override { CloseModal(); }
 
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
