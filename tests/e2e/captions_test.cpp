@@ -1,7 +1,7 @@
-// The configuration window, the item editor and the About box opened over the bar's real view in this program's own
-// process: every label, check box, option button and push button shows its whole caption in its own font, at the
-// DPI the window opens at and after it was moved to a monitor of another DPI; each light control that takes the
-// keyboard is a push button to a screen reader.
+// The configuration window (with the miniature of each orientation), the item editor and the About box opened over the
+// bar's real view in this program's own process: every label, check box, option button and push button shows its whole
+// caption in its own font, and no label lies over another control, at the DPI the window opens at and after it was
+// moved to a monitor of another DPI; each light control that takes the keyboard is a push button to a screen reader.
 #include <windows.h>
 // After windows.h, which they need.
 #include <gtest/gtest.h>
@@ -67,11 +67,20 @@ BOOL CALLBACK CheckCaption(HWND control, LPARAM moved) {
         (line.right <= width && line.bottom <= client.bottom) ||
         ((isStatic || (style & BS_MULTILINE) != 0) && wrapped.right <= width && wrapped.bottom <= client.bottom);
     EXPECT_TRUE(fits) << "cut at " << dpi << " dpi: " << testing::PrintToString(text);
+    // Nor does a label lie over another control, save one wholly around it: its frame.
+    RECT mine{}, theirs{}, both{};
+    GetWindowRect(control, &mine);
+    for (HWND other = GetWindow(control, GW_HWNDFIRST); isStatic && other; other = GetWindow(other, GW_HWNDNEXT)) {
+        EXPECT_FALSE(IsWindowVisible(other) && GetWindowRect(other, &theirs) && IntersectRect(&both, &mine, &theirs) &&
+                     !EqualRect(&both, &mine))
+            << testing::PrintToString(text) << " over control " << GetDlgCtrlID(other);
+    }
     return TRUE;
 }
 
 // A light control that takes the keyboard is a push button to a screen reader, named, that "Appuyer" presses.
 std::vector<HWND> g_buttons;
+const auto g_fromLresult = SystemFunction<decltype(::ObjectFromLresult)>(L"oleacc.dll", "ObjectFromLresult");
 BOOL CALLBACK CheckLightButton(HWND control, LPARAM) {
     wchar_t name[32] = {};
     GetClassNameW(control, name, 32);
@@ -80,8 +89,7 @@ BOOL CALLBACK CheckLightButton(HWND control, LPARAM) {
     }
     const LRESULT answer = SendMessageW(control, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
     IAccessible* button = nullptr;
-    const auto objectFromLresult = SystemFunction<decltype(::ObjectFromLresult)>(L"oleacc.dll", "ObjectFromLresult");
-    if (answer <= 0 || FAILED(objectFromLresult(answer, __uuidof(IAccessible), 0, reinterpret_cast<void**>(&button)))) {
+    if (answer <= 0 || FAILED(g_fromLresult(answer, __uuidof(IAccessible), 0, reinterpret_cast<void**>(&button)))) {
         ADD_FAILURE() << "no accessible object for control " << GetDlgCtrlID(control);
         return TRUE;
     }
@@ -109,14 +117,13 @@ void CALLBACK CheckOpenWindow(HWND, UINT, UINT_PTR timer, DWORD) {
         g_buttons.clear();
         EnumChildWindows(window, CheckLightButton, 0);
         EXPECT_FALSE(g_buttons.empty()) << "no light button";
-        if (lstrcmpW(g_class, L"ZudavConfiguration") == 0) {
+        const bool configuration = lstrcmpW(g_class, L"ZudavConfiguration") == 0;
+        if (configuration) {
             // The first two positions of the item column pressed by a reader exchange their items.
             const auto press = [](HWND control) {
                 IAccessible* button = nullptr;
-                const auto objectFromLresult =
-                    SystemFunction<decltype(::ObjectFromLresult)>(L"oleacc.dll", "ObjectFromLresult");
-                objectFromLresult(SendMessageW(control, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT)),
-                                  __uuidof(IAccessible), 0, reinterpret_cast<void**>(&button));
+                g_fromLresult(SendMessageW(control, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT)),
+                              __uuidof(IAccessible), 0, reinterpret_cast<void**>(&button));
                 VARIANT self{};
                 self.vt = VT_I4;
                 self.lVal = CHILDID_SELF;
@@ -132,6 +139,14 @@ void CALLBACK CheckOpenWindow(HWND, UINT, UINT_PTR timer, DWORD) {
             EXPECT_EQ(TextOf(GetDlgItem(window, kConfigTTT)), L"Deux") << "the items were not exchanged";
         }
         EnumChildWindows(window, CheckCaption, 0);
+        const auto turn = [&](int index) {  // the configuration window shows its miniature of the other orientation
+            if (configuration) {
+                SendMessageW(GetDlgItem(window, kConfigBarreHV + index), BM_CLICK, 0, 0);
+                EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, kConfigFrame3 + index)));
+                EnumChildWindows(window, CheckCaption, 0);
+            }
+        };
+        turn(1);
         // Wine gives every monitor one DPI: the message Windows sends when the window is dragged to a monitor of 1.5
         // times its DPI.
         RECT suggested{};
@@ -141,6 +156,7 @@ void CALLBACK CheckOpenWindow(HWND, UINT, UINT_PTR timer, DWORD) {
         SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(WindowDpi(window) * 3 / 2, WindowDpi(window) * 3 / 2),
                      reinterpret_cast<LPARAM>(&suggested));
         EnumChildWindows(window, CheckCaption, 1);
+        turn(0);
         PostMessageW(window, WM_CLOSE, 0, 0);
     }
 }
