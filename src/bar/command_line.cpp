@@ -57,6 +57,9 @@ int RunTransferCommand(const TransferCommand& command,
         return kMisused;
     }
     if (command.kind == TransferKind::Export) {
+        if (running.StorePlace()) {
+            store.Reload();  // a portable bar's file, read as this program started, holds the place now
+        }
         const TransferResult result = ExportSettings(store, application, platform, command.file);
         tell(result.message);
         return result.done ? kDone : kFailed;

@@ -33,14 +33,17 @@ class RunningBar {
     virtual Found Find() = 0;
     // Asks the bar found to take its settings from the store again; false when it did not answer that it had.
     virtual bool TakeSettingsAgain() = 0;
+    // Asks the bar of that name, when one runs, to store its place as it is now (a bar stores it at exit); false when
+    // none answered that it had, windows of it open or not.
+    virtual bool StorePlace() = 0;
 };
 
 // The arguments after the program's name, as the C runtime splits them; nothing when they ask for the bar.
 std::optional<TransferCommand> ReadTransferCommand(const std::vector<std::wstring>& arguments);
 
-// Carries out the command on the bar of this executable's name and tells the user how it ended. An import beside a
-// running bar of that name has it take the new values before reporting, and is refused when it cannot be told. The
-// process's exit code: 0 when done.
+// Carries out the command on the bar of this executable's name and tells the user how it ended. An export beside a
+// running bar of that name carries the place where the bar stands. An import beside it has it take the new values
+// before reporting, and is refused when it cannot be told. The process's exit code: 0 when done.
 int RunTransferCommand(const TransferCommand& command,
                        SettingsStore& store,
                        Platform& platform,

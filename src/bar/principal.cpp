@@ -112,6 +112,7 @@ void Principal::ReadGeometry() {
     if (auto height = ReadTwips(keys::kHeightRead, L"8490")) {
         window_.SetHeight(UsableSide(*height, kDesignHeight, screens.height));
     }
+    placeInStore_ = PlaceToStore();
 }
 
 void Principal::ReadWindowIcon() {
@@ -290,18 +291,39 @@ void Principal::OnStopImageClick() {
     }
 }
 
-void Principal::Decharger() {
-    // A minimised window reports the window system's off-screen placeholder as its place; its normal
-    // placement is where the user will want the bar back at the next start.
-    Reveal();  // its place is where the user sees it
-    const Geometry place = window_.IsMinimized() ? window_.RestoredBounds() : window_.Bounds();
-    {
-        const SettingsStore::Batch batch(settings_.Store());
-        settings_.WriteNumber(keys::kLeft, place.left);
-        settings_.WriteNumber(keys::kTop, place.top);
-        settings_.WriteNumber(keys::kWidthWritten, place.width);
-        settings_.WriteNumber(keys::kHeightWritten, place.height);
+// A minimised window reports the window system's off-screen placeholder as its place; its normal placement is where the
+// user will want the bar back at the next start.
+Geometry Principal::PlaceToStore() const {
+    if (window_.IsMinimized()) {
+        return window_.RestoredBounds();
     }
+    Geometry place = window_.Bounds();
+    if (hidden_) {
+        const Geometry seen = Seen();
+        place.left += shownPlace_.left - seen.left;
+        place.top += shownPlace_.top - seen.top;
+    }
+    return place;
+}
+
+void Principal::WritePlace(const Geometry& place) {
+    const SettingsStore::Batch batch(settings_.Store());
+    settings_.WriteNumber(keys::kLeft, place.left);
+    settings_.WriteNumber(keys::kTop, place.top);
+    settings_.WriteNumber(keys::kWidthWritten, place.width);
+    settings_.WriteNumber(keys::kHeightWritten, place.height);
+    placeInStore_ = place;
+}
+
+void Principal::StorePlace() {
+    if (const Geometry place = PlaceToStore(); !(placeInStore_ == place)) {
+        WritePlace(place);
+    }
+}
+
+void Principal::Decharger() {
+    Reveal();  // its place is where the user sees it
+    WritePlace(PlaceToStore());
     window_.RemoveTrayIcon();
     trayIcon_ = false;
     window_.SetTrayRetryTimer(false);

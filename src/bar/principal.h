@@ -46,6 +46,10 @@ class Principal {
     void OnStopImageClick();
     // Exit processing, run when the window closes by any road.
     void Decharger();
+    // Before its settings are exported: the bar stores its place and size as it would at exit, where it stands now (the
+    // store keeps them from its last exit). Nothing is written for a place the bar has not left since it took it from
+    // the store or last stored it, so that a portable bar's file stays as it is.
+    void StorePlace();
 
     // Every change of the window's size lays the bar out (while ResizeOK and not Block).
     void OnResize();
@@ -212,6 +216,9 @@ class Principal {
     std::optional<float> ReadTwips(const wchar_t* key, const std::wstring& fallback = {}) const;
     static float UsableSide(float side, float designSide, float screenSide);
     void ReadGeometry();
+    // The place stored for the bar: the normal placement of a minimised bar, where an auto-hide bar stands once shown.
+    Geometry PlaceToStore() const;
+    void WritePlace(const Geometry& place);
     // Moves what the user sees of the bar (its rectangle less the invisible frame) inside the area.
     void MoveInto(const Geometry& area);
     // The bar's rectangle in twips of the screen (its size is in twips of its own monitor), and what the user sees of
@@ -268,7 +275,8 @@ class Principal {
     bool filesOver_ = false;       // files are dragged over the bar
     bool dockingPending_ = false;  // a notice came: the docking timer runs
     ThemeChoice theme_ = ThemeChoice::System;
-    std::optional<Look> look_;  // the look shown
+    std::optional<Geometry> placeInStore_;  // as the bar took it from the store, or last stored it
+    std::optional<Look> look_;              // the look shown
 };
 
 }  // namespace zudav

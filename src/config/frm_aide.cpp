@@ -422,6 +422,7 @@ void FrmAide::OnExporterClick() {
     if (!file) {
         return;
     }
+    principal_.StorePlace();  // the file says where the bar stands, not where it stood at its last exit
     const TransferResult result = ExportSettings(settings_.Store(), settings_.Application(), platform_, *file);
     platform_.ShowMessage(kTitreReglages, result.message,
                           result.done ? MessageIcon::Information : MessageIcon::Exclamation);

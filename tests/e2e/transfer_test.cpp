@@ -1,7 +1,7 @@
 // The bar's settings carried to a file and back by the switches of Zudav.exe while the bar runs: each run ends without
-// a window and with its exit code; an import after the store's key was lost gives every value back and leaves a
-// backup of what it replaced, a file that is no text is refused without a change, and "Importer..." in the
-// configuration window shows the file's values at once.
+// a window and with its exit code; an export carries where the bar stands, an import after the store's key was lost
+// gives every value back and leaves a backup of what it replaced, a file that is no text is refused without a change,
+// and "Importer..." in the configuration window shows the file's values at once.
 #include "config/win32/config_ids.h"
 #include "driver.h"
 #include "resources/resource_ids.h"
@@ -14,7 +14,7 @@ TEST_F(Scenario, ExportAndImportSwitchesCarryTheSettingsWithoutAWindow) {
                              {L"Chemin4", L"C:\\windows\\regedit.exe"},
                              {L"Inconnue", L" deux\r\nlignes "}});
     HWND bar = startBar();
-    const Settings stored = readSettings(L"Zudav");
+    need(SetWindowPos(bar, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE), "not moved");
     const std::filesystem::path backups = std::wstring(_wgetenv(L"LOCALAPPDATA")) + L"\\Zudav\\Sauvegardes";
     auto backupCount = [&, none = std::error_code()]() mutable {
         return std::distance(std::filesystem::directory_iterator(backups, none), {});
@@ -25,6 +25,8 @@ TEST_F(Scenario, ExportAndImportSwitchesCarryTheSettingsWithoutAWindow) {
     };
 
     EXPECT_EQ(run(L"/export"), 0u);
+    const Settings stored = readSettings(L"Zudav");
+    EXPECT_TRUE(savedPlace(stored, twipsOf(bar))) << "the export did not carry the place the bar was moved to";
     ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, (kStore + L"Zudav").c_str()), ERROR_SUCCESS);
     ASSERT_TRUE(readSettings(L"Zudav").empty());
     EXPECT_EQ(run(L"/import"), 0u);

@@ -684,9 +684,11 @@ TEST_F(Configuration, AnImportedFileIsTakenByTheBarAndTheWindowAndTheResetSaysWh
     view.showing = [&] { shown = {aide.text1, std::to_wstring(aide.theme), std::to_wstring(aide.raccourci)}; };
     platform.duringMessage = [&] { told = shown; };
     view.files = {L"C:\\Sauve\\Zudav.ini", L"C:\\r.ini"};
+    bar.bounds.left = 3000;  // moved since the bar started: exported where it stands
     aide.OnExporterClick();
     EXPECT_EQ(view.savedNames, std::vector<std::wstring>{L"Zudav.ini"});
     EXPECT_EQ(ReadIniText(platform.fileBytes.at(L"C:\\Sauve\\Zudav.ini")).values, store.List(L"Zudav", L"Donnees"));
+    EXPECT_EQ(Stored(L"left"), L"3000");
     aide.OnImporterClick();
     EXPECT_EQ(view.filters, std::vector<std::wstring>(2, kFiltreReglages));
     EXPECT_EQ((std::vector<std::wstring>{bar.Caption(), bar.pictures[2], view.ico[2], view.image2}),

@@ -1,6 +1,7 @@
 // A portable bar's settings in the .ini file beside it: read once, saved whole, a refused or read-only file told once.
 #include "bar/settings/ini_file_store.h"
 
+#include "bar/command_line.h"
 #include "bar/settings/ini_text.h"
 #include "bar/settings/transfer.h"
 #include "bar_test.h"
@@ -86,8 +87,15 @@ TEST(IniFileStore, AnImportNotSavedFailsAndOneMadeBesideTheRunningBarIsTakenUp) 
                     bar.Reload();
                     return true;
                 }).done);
-    bar.Write(L"Zudav", L"Donnees", L"Left", L"15");
+    bar.Write(L"Zudav", L"Donnees", L"Left", L"15");  // its place, stored as an export by the switches asks
     EXPECT_EQ(ReadIniText(platform.fileBytes[kIni]).values, (StoredValues{{L"Caption", L"Neuve"}, {L"Left", L"15"}}));
+    struct : RunningBar {
+        Found Find() override { return Found::Listening; }
+        bool TakeSettingsAgain() override { return true; }
+        bool StorePlace() override { return true; }
+    } running;
+    EXPECT_EQ(RunTransferCommand({TransferKind::Export, L"C:\\x.ini"}, switches, platform, running, [](auto&) {}), 0);
+    EXPECT_EQ(platform.fileBytes[L"C:\\x.ini"], platform.fileBytes[kIni]) << "the place stored is not exported";
 }
 
 // An .ini of design values beside the new bar of a portable bar (the user's own kept); without it, no new bar.

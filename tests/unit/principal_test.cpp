@@ -117,14 +117,16 @@ TEST_F(Startup, ASecondCopyEndsAtOnceACopyUnderAnotherNameShowsItsOwnSlotsAndTra
     EXPECT_FALSE(bar.trayIcon);
 }
 
-TEST_F(Startup, ExitSavesThePlaceOrTheRestoredOneWhenMinimisedAsLeftTopWidthAndHeight) {
+TEST_F(Startup, ExitAndAnExportSaveThePlaceOrTheRestoredOneWhenMinimisedAsLeftTopWidthAndHeight) {
     principal.Charger();
-    for (bool minimized : {false, true}) {
-        SCOPED_TRACE(minimized ? "minimised" : "normal");
-        bar.minimized = minimized;
-        bar.bounds = minimized ? Geometry{-32000, -32000, 2400, 405} : Geometry{3000, 1500, 870, 10215};
-        bar.restored = minimized ? Geometry{3000, 1500, 870, 10215} : Geometry{7, 7, 7, 7};
-        principal.Decharger();
+    principal.StorePlace();
+    EXPECT_FALSE(Stored(L"left")) << "stored for an export where the store put the bar";
+    for (int way : {0, 1, 2}) {  // an export of the minimised bar, its exit as it is, then minimised
+        SCOPED_TRACE(way);
+        bar.minimized = way != 1;
+        bar.bounds = bar.minimized ? Geometry{-32000, -32000, 2400, 405} : Geometry{3000, 1500, 870, 10215};
+        bar.restored = bar.minimized ? Geometry{3000, 1500, 870, 10215} : Geometry{7, 7, 7, 7};
+        way == 0 ? principal.StorePlace() : principal.Decharger();
         const wchar_t* const names[] = {L"left", L"top", L"Width", L"Height"};
         const std::wstring saved[] = {L"3000", L"1500", L"870", L"10215"};
         for (int k = 0; k < 4; ++k) {

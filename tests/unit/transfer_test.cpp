@@ -82,6 +82,7 @@ TEST_F(Transfer, AFileRefusedABackupNotMadeOrAValueThatDoesNotTakeLeavesTheSetti
 struct FakeRunningBar : RunningBar {
     Found Find() override { return found; }
     bool TakeSettingsAgain() override { return ++takes, takes_; }
+    bool StorePlace() override { return false; }
     Found found = Found::None;
     bool takes_ = true;
     int takes = 0;

@@ -19,13 +19,14 @@ inline constexpr wchar_t kLiveHandlesMessage[] = L"Zudav.LiveHandles";
 // Registered message: posted by a second start of a bar to the bar of that name that already runs, which comes back.
 inline constexpr wchar_t kStartedAgainMessage[] = L"Zudav.StartedAgain";
 
-// Registered message: sent by the switches of another process of the bar's name before and after an import. wParam
-// kSettingsAskOnly asks whether the bar can take settings now (no dialog of its own open, whose closing would store
-// what it shows), kSettingsTakeAgain has it read them from the store again; it answers kSettingsTaken when it can, or
-// did.
+// Registered message: sent by the switches of another process of the bar's name before and after an import, and before
+// an export. wParam kSettingsAskOnly asks whether the bar can take settings now (no dialog of its own open, whose
+// closing would store what it shows), kSettingsTakeAgain has it read them from the store again, kSettingsStorePlace has
+// it store its place as it is now (dialogs open or not); it answers kSettingsTaken when it can, or did.
 inline constexpr wchar_t kTakeSettingsMessage[] = L"Zudav.TakeSettings";
 inline constexpr WPARAM kSettingsAskOnly = 0;
 inline constexpr WPARAM kSettingsTakeAgain = 1;
+inline constexpr WPARAM kSettingsStorePlace = 2;
 inline constexpr LRESULT kSettingsTaken = 0x5A75;
 
 // Posted to the bar by its drop target once a drop is answered: the bar then acts on it.

@@ -355,7 +355,12 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
     if (message == takeSettings_ && takeSettings_ != 0) {
         // A window of the bar open over it (its configuration, a message) disables it: closing that window would store
-        // what it shows over the imported settings, so the import is refused.
+        // what it shows over the imported settings, so the import is refused. Its place it stores whatever is open: no
+        // window of it stores the place when it closes.
+        if (principal_ != nullptr && wParam == kSettingsStorePlace) {
+            principal_->StorePlace();
+            return kSettingsTaken;
+        }
         if (principal_ == nullptr || !IsWindowEnabled(window)) {
             return 0;
         }

@@ -63,6 +63,11 @@ bool Win32RunningBar::TakeSettingsAgain() {
     return window_ != nullptr && Ask(kSettingsTakeAgain);
 }
 
+bool Win32RunningBar::StorePlace() {
+    window_ = SingleCopyHeld(application_) ? FindBarWindow(application_) : nullptr;
+    return window_ != nullptr && Ask(kSettingsStorePlace);
+}
+
 // A hung bar is not waited for; one that answers takes no more than a refresh. The window system refuses the message
 // to a bar of a higher level (run as administrator), which then cannot be told.
 bool Win32RunningBar::Ask(WPARAM request) const {

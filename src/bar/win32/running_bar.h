@@ -18,6 +18,7 @@ class Win32RunningBar : public RunningBar {
     explicit Win32RunningBar(std::wstring application) : application_(std::move(application)) {}
     Found Find() override;
     bool TakeSettingsAgain() override;
+    bool StorePlace() override;
 
   private:
     bool Ask(WPARAM request) const;
