@@ -40,7 +40,7 @@ TEST_F(Scenario, ExportAndImportSwitchesCarryTheSettingsWithoutAWindow) {
     EXPECT_TRUE(IsWindow(bar) && IsWindowVisible(bar)) << "the running bar stays";
 
     // "Importer..." under the open configuration: the window shows the file's values as its message tells it.
-    std::ofstream(std::filesystem::path(scratch(L"b.ini"))) << "[Donnees]\nCaption=Jeux\nTheme=2\nReserver=1\n";
+    std::ofstream(std::filesystem::path(scratch(L"b.ini"))) << "[Donnees]\nCaption=Jeux\nTheme=2\nRetourAuto=0\n";
     HWND config = (post(bar, WM_COMMAND, IDM_CONFIGURATION), waitModal(bar, ids::kConfigWindowClass)), box = nullptr;
     const auto dialog = [&] {
         return waitFor([&] { return (box = shown(processOf(bar), L"#32770")) && GetForegroundWindow() == box; });
@@ -49,8 +49,8 @@ TEST_F(Scenario, ExportAndImportSwitchesCarryTheSettingsWithoutAWindow) {
     ASSERT_TRUE(dialog() && (type(scratch(L"b.ini")), press(VK_RETURN), gone(box)) && dialog()) << "no dialog";
     const auto shows = [&](int id, UINT message) { return sendTo(GetDlgItem(config, id), message); };
     EXPECT_EQ(std::tuple(textOf(GetDlgItem(config, ids::kConfigText1)), shows(ids::kConfigTheme, CB_GETCURSEL),
-                         shows(ids::kConfigReserver, BM_GETCHECK)),
-              std::tuple(L"Jeux", 2, BST_CHECKED));
+                         shows(ids::kConfigCheck1 + 2, BM_GETCHECK)),
+              std::tuple(L"Jeux", 2, BST_UNCHECKED));
 }
 
 }  // namespace e2e
