@@ -30,8 +30,19 @@ void CentreIcon(const ControlRect& firstCell,
 
 }  // namespace
 
+float PictureSide(float cell) {
+    for (const float side : {480.0F, 360.0F}) {
+        if (cell >= side) {
+            return side;
+        }
+    }
+    return 240;
+}
+
 WindowLength LayOut(bool horizontal, float windowWidth, float windowHeight, BarControls& controls) {
     auto& cells = controls.cells;
+    SetSize(cells[0].width, horizontal ? windowHeight - 500 : windowWidth - 150);
+    const float pictureSide = PictureSide(cells[0].width);
     for (int i = 0; i < keys::kItemCount; ++i) {
         ControlRect& cell = cells[i];
         if (horizontal) {
@@ -46,6 +57,7 @@ WindowLength LayOut(bool horizontal, float windowWidth, float windowHeight, BarC
             cell.left = 0;
             cell.top = 300 + static_cast<float>(i) * cells[0].height;  // cells touch
         }
+        controls.pictures[i].width = controls.pictures[i].height = pictureSide;
         CentreIcon(cells[0], cell, controls.pictures[i], controls.pictures[0]);
     }
     const ControlRect& last = cells[keys::kItemCount - 1];

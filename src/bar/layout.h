@@ -35,9 +35,13 @@ struct WindowLength {
     float value;
 };
 
-// Lays the cells out from the window's thickness. An assignment that cannot be made (a negative size) is
-// skipped and keeps the control's previous value, as the window system would. Returns the window's new length.
-// The caller sets that length, which lays the bar out once more with the same values, then calls
+// The side of the icon boxes, and of the pictures made for them, in cells of a side (twips): the largest of 32, 24 and
+// 16 pixels at 96 dpi (480, 360 and 240 twips) that the cell holds, so that a picture shows whole; 16 in a smaller one.
+float PictureSide(float cell);
+
+// Lays the cells out from the window's thickness, the icon boxes at the side the cells hold. An assignment that cannot
+// be made (a negative size) is skipped and keeps the control's previous value, as the window system would. Returns the
+// window's new length. The caller sets that length, which lays the bar out once more with the same values, then calls
 // PlaceStopImage with the window's width.
 WindowLength LayOut(bool horizontal, float windowWidth, float windowHeight, BarControls& controls);
 

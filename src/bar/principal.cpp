@@ -252,6 +252,7 @@ void Principal::Rafraichir() {
     // The view keeps what each box shows and paints it again at every repaint; the slots whose item changed are made
     // again.
     ConstruireBoutons(module_, settings_, window_, platform_);
+    picturesMade_ = true;
 }
 
 void Principal::OnMenu(MenuCommand command) {
@@ -358,6 +359,7 @@ void Principal::OnResize() {
         return;
     }
     const Geometry size = window_.Bounds();
+    const float pictureSide = controls_.pictures[0].width;
     const WindowLength length = LayOut(Horizon, size.width, size.height, controls_);
     window_.ShowControls(controls_);
     // Setting the length lays the bar out once more, with the same values: the thickness has not changed.
@@ -368,6 +370,9 @@ void Principal::OnResize() {
     }
     PlaceStopImage(window_.Bounds().width, controls_);
     window_.ShowControls(controls_);
+    if (controls_.pictures[0].width != pictureSide && picturesMade_) {
+        Rafraichir();  // a picture larger than its box would be cut
+    }
 }
 
 void Principal::OnForegroundWindow(const FrontWindow& front, const PixelRect& barMonitor) {

@@ -51,7 +51,8 @@ class Principal {
     // the store or last stored it, so that a portable bar's file stays as it is.
     void StorePlace();
 
-    // Every change of the window's size lays the bar out (while ResizeOK and not Block).
+    // Every change of the window's size lays the bar out (while ResizeOK and not Block); the slots' pictures are made
+    // again when their size changes with the cells'.
     void OnResize();
     // Starts the item of slot n: its program with arguments and window state (as administrator when asked: the
     // Ctrl+Shift click), or its document.
@@ -245,6 +246,7 @@ class Principal {
     LaBarre& module_;
     BarSettings settings_;
     bool activatedOnce_ = false;
+    bool picturesMade_ = false;  // the slots show pictures made for their boxes
     BarControls controls_;
     std::optional<int> dernierSurvol_;  // DernierSurvol: the cell hovered last; empty counts as 0
     bool trayDispatching_ = false;      // icon events that arrive during a dispatch are not dispatched

@@ -1,7 +1,7 @@
 // The configuration window, opened from the bar's menu: its captions and the miniature of a vertical bar, a docking
 // preset, an exchange of two items, start with Windows on and off, a new bar, the orientation, and the options
-// stored when it closes, after which the bar shows its items in their new order; docked by its presets at the bottom
-// then at the right edge, the bar opens its item editor and its About box wholly on the screen.
+// stored when it closes; docked by its presets at the bottom then at the right edge, the bar opens its item editor and
+// its About box wholly on the screen, and shows its items in their new order.
 #include "config/frm_aide.h"
 #include "config/win32/config_ids.h"
 #include "driver.h"
@@ -154,10 +154,6 @@ TEST_F(Scenario, ConfigurationDocksReordersTurnsAndCopiesTheBar) {
         EXPECT_EQ(saved[key], value) << key;
     }
     EXPECT_TRUE(GetWindowLongPtrW(bar, GWL_EXSTYLE) & WS_EX_TOPMOST) << "the bar left the topmost band";
-    EXPECT_TRUE(waitFor([&] {
-        const std::vector<Picture> after = slotPictures(bar);
-        return after[0] == before[4] && after[4] == before[0] && after[0] != after[4];
-    })) << "the bar does not show slots 0 and 4 exchanged";
 
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -186,6 +182,11 @@ TEST_F(Scenario, ConfigurationDocksReordersTurnsAndCopiesTheBar) {
         post(bar, WM_COMMAND, IDM_PROPOS);
         onScreen(ids::kAboutWindowClass);
     }
+    // Upright again, with cells as large as at the start: its pictures are those it had, slots 0 and 4 exchanged.
+    EXPECT_TRUE(waitFor([&] {
+        const std::vector<Picture> after = slotPictures(bar);
+        return after[0] == before[4] && after[4] == before[0] && after[0] != after[4];
+    })) << "the bar does not show slots 0 and 4 exchanged";
 }
 
 }  // namespace e2e

@@ -20,7 +20,7 @@ BarPixels LaidOut(bool horizontal, float width, float height) {
 TEST(DrawnBar, PointsFallOnTheIconAboveItsCellThenOnActionStopTheCellOrTheBackground) {
     const BarPixels column = LaidOut(false, 870, 8490);  // cells of 48 pixels from y 20, icons 8 pixels inside
     const BarPixels row = LaidOut(true, 16410, 1220);    // cells of 48 pixels at x 33, 115, ..., y 3
-    const BarPixels thin = LaidOut(true, 16410, 870);    // cells of 25 pixels under icons of 32, which stick out
+    const BarPixels tiny = LaidOut(true, 16410, 720);    // cells of 15 pixels under icons of 16, which stick out
     const std::optional<int> none;
     struct Case {
         const char* what;
@@ -45,9 +45,9 @@ TEST(DrawnBar, PointsFallOnTheIconAboveItsCellThenOnActionStopTheCellOrTheBackgr
         {"row: between cells 0 and 1", row, 100, 20, BarPart::Background, -1, none},
         {"row: Action", row, 5, 5, BarPart::Action, -1, 0},
         {"row: Arrêter at the far end", row, 1075, 5, BarPart::Stop, -1, 14},
-        {"thin row: icon 0 left of its cell", thin, 31, 15, BarPart::Icon, 0, 1},
-        {"thin row: icon 0 past its cell", thin, 60, 30, BarPart::Icon, 0, 1},
-        {"thin row: Action beside icon 0", thin, 29, 5, BarPart::Action, -1, 0},
+        {"tiny row: icon 0 above its cell", tiny, 40, 2, BarPart::Icon, 0, 1},
+        {"tiny row: icon 0 past its cell", tiny, 48, 10, BarPart::Icon, 0, 1},
+        {"tiny row: Action beside icon 0", tiny, 29, 5, BarPart::Action, -1, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -57,7 +57,7 @@ TEST(DrawnBar, PointsFallOnTheIconAboveItsCellThenOnActionStopTheCellOrTheBackgr
         EXPECT_EQ(ElementOf(hit), c.element);
     }
     // A slot stands for its cell and its icon box together: the icon's box where it sticks out of the cell.
-    EXPECT_EQ(ElementRect(thin, SlotElement(0)), thin.icons[0]);
+    EXPECT_EQ(ElementRect(tiny, SlotElement(0)), tiny.icons[0]);
     EXPECT_EQ(ElementRect(column, SlotElement(0)), column.cells[0]);
 }
 

@@ -65,6 +65,8 @@ TEST_F(SlotPictures, ARefreshMakesAgainOnlyThePicturesWhoseSourceChanged) {
         {"the icon file", [&] { platform.stamps[kIcon].written = 5; }, {2}},
         {"the DPI", [&] { bar.look.pixels = 48; }, {0, 1, 2}},
         {"the theme", [&] { bar.look.theme = 1; }, {0, 1, 2}},
+        // Cells of 450 twips take icons of 24 pixels: made again by the resize itself, not by the refresh.
+        {"the cells' size", [&] { bar.bounds.width = 600, principal.OnResize(); }, {}},
         {"a slot emptied", [&] { store.Delete(L"Zudav", L"Donnees", L"Chemin1"); }, {}},
     };
     for (const auto& c : cases) {

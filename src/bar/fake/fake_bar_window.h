@@ -42,7 +42,10 @@ class FakeBarWindow : public BarWindow {
         belowTaskbar = false;
     }
     void ShowControls(const BarControls& shown) override { controls = shown; }
-    PictureLook Look() const override { return look; }
+    // As the view: the icon boxes' side, in pixels at the bar's DPI.
+    PictureLook Look() const override {
+        return {look.pixels * static_cast<int>(controls.pictures[0].width) / 480, look.theme};
+    }
     void ShowLook(zudav::Look shown) override { looks.push_back(shown); }
     void ShowSquareCorners(bool square) override { squareCorners = square; }
     IconLookup DrawFirstIcon(int box, const std::wstring& path, Reading reading) override;
@@ -126,7 +129,7 @@ class FakeBarWindow : public BarWindow {
     std::function<void(const std::wstring&)> readsFile;
     // What each icon box shows: "" (clear), "icon:<path>", "picture:<path>", "placeholder", "free".
     std::array<std::wstring, 13> pictures;
-    PictureLook look;
+    PictureLook look;                // pixels: those of an icon box of 480 twips
     std::vector<zudav::Look> looks;  // every look shown, in order
     bool squareCorners = false;
     std::vector<int> picturesMade;  // the boxes whose picture was made from a file (an icon read, a picture loaded)

@@ -17,28 +17,38 @@
 
 namespace zudav::win32 {
 
+// The side of the icon boxes, which the layout gives with the cells'.
 int BarView::PicturePixels() const {
-    return MulDiv(32, WindowDpi(window_), 96);
+    return TwipsToPixels(places_.pictures[0].width, WindowDpi(window_));
 }
 
 void BarView::ShowAtDpi(int dpi) {
     dpiFollower_.LaidOutAt(dpi);
-    BuiltInIcons icons{LoadResourceIcon(instance_, IDI_IMARIEN, 32, dpi),
-                       LoadResourceIcon(instance_, IDI_IMAGE1, 32, dpi),
+    LoadBuiltInIcons(dpi);
+    labelFont_ = ScaledDialogFont(dpi);
+    PlaceParts(InPixels(places_, dpi));
+    InvalidateAll();
+}
+
+// The placeholder and the free-slot picture at the icon boxes' side, in place of those the boxes show.
+void BarView::LoadBuiltInIcons(int dpi) {
+    const int side = TwipsToPixels(places_.pictures[0].width, 96);
+    BuiltInIcons icons{LoadResourceIcon(instance_, IDI_IMARIEN, side, dpi),
+                       LoadResourceIcon(instance_, IDI_IMAGE1, side, dpi),
                        LoadResourceIcon(instance_, IDI_ARRETER, 16, dpi)};
     for (Picture& box : pictures_) {
         box.SwapSharedIcon(icons_.placeholder.Get(), icons.placeholder.Get());
         box.SwapSharedIcon(icons_.freeSlot.Get(), icons.freeSlot.Get());
     }
     std::swap(icons_, icons);  // the old pictures go once nothing shows them
-
-    labelFont_ = ScaledDialogFont(dpi);
-    PlaceParts(InPixels(places_, dpi));
-    InvalidateAll();
 }
 
 void BarView::ShowControls(const BarControls& controls) {
+    const bool newSide = controls.pictures[0].width != places_.pictures[0].width;
     places_ = controls;
+    if (newSide) {
+        LoadBuiltInIcons(WindowDpi(window_));
+    }
     PlaceParts(InPixels(places_, WindowDpi(window_)));
 }
 

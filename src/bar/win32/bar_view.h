@@ -151,7 +151,8 @@ class BarView final : public BarWindow, public AccessibleBarView {
     bool FollowDpi();
     // bar_slots.cpp: what the slots show.
     void ShowAtDpi(int dpi);
-    int PicturePixels() const;  // an item's picture: 32 pixels at 96 dpi
+    void LoadBuiltInIcons(int dpi);
+    int PicturePixels() const;  // an item's picture: 32, 24 or 16 pixels at 96 dpi
     void PlaceParts(const BarPixels& parts);
     void SetTooltip(UINT_PTR tool, const std::wstring& text);
     void InvalidatePart(const PixelRect& rect);
@@ -235,7 +236,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
         UniqueIcon freeSlot;     // Image1
         UniqueIcon stop;         // "Arrêter"
     };
-    BuiltInIcons icons_;            // at the size for the window's DPI
+    BuiltInIcons icons_;            // at the icon boxes' size for the window's DPI
     UniqueFont labelFont_;          // the dialog font at the window's DPI, when it is not the system's
     UniqueIcon loadedIcon_;         // the icon loaded from the stored file, while the window shows it
     UniqueIcon loadedSmallIcon_;    // the same file at the notification area's size

@@ -129,6 +129,24 @@ UniqueIcon BrowserIcon(const std::wstring& path, int pixels) {
     return UniqueIcon();
 }
 
+// The shell's large icon that stands in for a picture it cannot make at the size asked is 32 pixels: a smaller box
+// would cut it, so it is shrunk to the size.
+UniqueIcon NoLargerThan(UniqueIcon icon, int pixels) {
+    ICONINFO parts{};
+    if (!GetIconInfo(icon.Get(), &parts)) {
+        return icon;
+    }
+    const UniqueBitmap mask(parts.hbmMask), color(parts.hbmColor);  // made for the caller, which deletes them
+    BITMAP info{};
+    GetObjectW(color ? color.Get() : mask.Get(), sizeof info, &info);
+    const int height = color ? info.bmHeight : info.bmHeight / 2;  // a monochrome icon's mask holds two pictures
+    if (info.bmWidth <= pixels && height <= pixels) {
+        return icon;
+    }
+    UniqueIcon shrunk(static_cast<HICON>(CopyImage(icon.Get(), IMAGE_ICON, pixels, pixels, 0)));
+    return shrunk ? std::move(shrunk) : std::move(icon);
+}
+
 }  // namespace
 
 std::wstring LocatedProgram(const std::wstring& path) {
@@ -160,7 +178,7 @@ IconLookup ShowItemPicture(Picture& picture, const std::wstring& item, int pixel
         return IconLookup::NoIcon;
     }
     // The picture keeps the icon while it shows it and releases it when it changes.
-    picture.ShowOwnedIcon(std::move(icon));
+    picture.ShowOwnedIcon(NoLargerThan(std::move(icon), pixels));
     return IconLookup::Drawn;
 }
 
