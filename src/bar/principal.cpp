@@ -375,6 +375,10 @@ void Principal::OnResize() {
     }
 }
 
+PixelRect Principal::OnSizing(SizingBorder border, const PixelRect& proposed, const PixelRect& room, int dpi) const {
+    return ResizeOK && !Block ? SizedByBorder(Horizon, border, proposed, room, dpi) : proposed;
+}
+
 void Principal::OnForegroundWindow(const FrontWindow& front, const PixelRect& barMonitor) {
     if (!IsDesktop(front)) {
         MoveInBand(topmostBand_.OnFront(IsFullScreenOn(front, barMonitor)));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bar/bar_window.h"
+#include "bar/border_sizing.h"
 #include "bar/docking.h"
 #include "bar/drop.h"
 #include "bar/full_screen.h"
@@ -54,6 +55,10 @@ class Principal {
     // Every change of the window's size lays the bar out (while ResizeOK and not Block); the slots' pictures are made
     // again when their size changes with the cells'.
     void OnResize();
+    // The user drags a border or a corner of the bar: the window's rectangle the window system proposes (pixels of the
+    // screen at the window's DPI), in the bar's shape and within the room of its work area (bar/border_sizing.h). A
+    // locked bar, or one not laid out yet, is left as proposed: the lock takes its size back at the next paint.
+    PixelRect OnSizing(SizingBorder border, const PixelRect& proposed, const PixelRect& room, int dpi) const;
     // Starts the item of slot n: its program with arguments and window state (as administrator when asked: the
     // Ctrl+Shift click), or its document.
     void LancerItem(std::int16_t n, bool asAdministrator = false);

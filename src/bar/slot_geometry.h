@@ -28,10 +28,6 @@ struct BarPixels {
     PixelRect stop;                                   // Image2
 };
 
-inline bool operator==(const PixelRect& a, const PixelRect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 inline bool operator==(const BarPixels& a, const BarPixels& b) {
     return a.cells == b.cells && a.icons == b.icons && a.action == b.action && a.stop == b.stop;
 }

@@ -33,6 +33,9 @@ struct PixelRect {
     int right = 0;
     int bottom = 0;
 };
+inline bool operator==(const PixelRect& a, const PixelRect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
 // A point of the screen in the window system's pixels.
 struct PixelPoint {
     int x = 0;

@@ -23,7 +23,7 @@ TEST_F(Scenario, SlotsShowTheirItemsInAColumnOrARow) {
     };
     copyOf(L"C:\\windows\\system32\\notepad.exe", L"outil.exe");
     std::vector<Shows> expected(13, kFreeSlot);
-    Settings stored = {{L"width", L"930"}};
+    Settings stored = {{L"width", L"930"}, {L"left", L"3000"}, {L"top", L"150"}};
     for (const auto& [slot, chemin, tool, ficALancer, shows] : items) {
         const std::wstring n = std::to_wstring(slot);
         stored.insert({{L"Chemin" + n, chemin}, {L"Tool" + n, tool}});
@@ -35,18 +35,21 @@ TEST_F(Scenario, SlotsShowTheirItemsInAColumnOrARow) {
     writeSettings(L"Zudav", stored);
     HWND bar = startBar();
 
-    const std::vector<Picture> pictures = slotPictures(bar);
-    const Picture &free = pictures[3], &placeholder = pictures[2];
-    EXPECT_FALSE(uniform(free) || uniform(placeholder) || free == placeholder);
-    for (int slot = 0; slot < 13; ++slot) {
-        const Picture& picture = pictures[slot];
-        EXPECT_TRUE(expected[slot] == kFreeSlot      ? picture == free
-                    : expected[slot] == kPlaceholder ? picture == placeholder
-                    : expected[slot] == kNothing     ? uniform(picture)
+    const auto showItems = [&](const std::vector<Picture>& pictures) {
+        const Picture &free = pictures[3], &placeholder = pictures[2];
+        EXPECT_FALSE(uniform(free) || uniform(placeholder) || free == placeholder);
+        for (int slot = 0; slot < 13; ++slot) {
+            const Picture& picture = pictures[slot];
+            EXPECT_TRUE(expected[slot] == kFreeSlot      ? picture == free
+                        : expected[slot] == kPlaceholder ? picture == placeholder
+                        : expected[slot] == kNothing     ? uniform(picture)
                                                      : !uniform(picture) && picture != free && picture != placeholder)
-            << "slot " << slot << " should show " << names[expected[slot]];
-    }
-    EXPECT_NE(pictures[0], pictures[9]) << "each program shows its own icon";
+                << "slot " << slot << " should show " << names[expected[slot]];
+        }
+        EXPECT_NE(pictures[0], pictures[9]) << "each program shows its own icon";
+    };
+    const std::vector<Picture> pictures = slotPictures(bar);
+    showItems(pictures);
     // The program's file replaced by another program's: the next refresh shows the new one's icon.
     EXPECT_EQ(pictures[1], pictures[0]);
     need(CopyFileW(L"C:\\windows\\regedit.exe", scratch(L"outil.exe").c_str(), FALSE), "not replaced");
@@ -67,6 +70,33 @@ TEST_F(Scenario, SlotsShowTheirItemsInAColumnOrARow) {
     EXPECT_EQ(tipAt(tools, zudav_tools::Middle(zudav_tools::BarPlaces(bar).stop)), L"Arr\u00eater");
 
     expectLayout(bar, false, 930);
+    // Its right border dragged in, then out further than fits below it: the bar keeps its left and top, its pictures
+    // are made again for its cells, and it stops at the bottom of the work area (a pixel thicker is 13 longer).
+    RECT work{}, column = rectOf(bar);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const auto sizing = [&] {
+        GUITHREADINFO loop{sizeof loop, 0, {}, {}, {}, {}, {}, {}, {}};
+        return GetGUIThreadInfo(GetWindowThreadProcessId(bar, nullptr), &loop) && (loop.flags & GUI_INMOVESIZE);
+    };
+    for (const int dx : {-26, 40}) {
+        const RECT before = rectOf(bar);
+        const int x = before.right - 2;  // on its right border
+        POINT now{};
+        need(SetCursorPos(x, before.top + 300) && waitFor([&] { return GetCursorPos(&now) && now.x == x; }),
+             "no cursor");
+        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+        need(waitFor(sizing) && SetCursorPos(x + dx, now.y) &&
+                 waitFor([&] { return rectOf(bar).right != before.right; }),
+             "the border did not follow");
+        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+        need(waitFor([&] { return !sizing(); }) && sendTo(bar, WM_NULL) == 0, "the sizing did not end");
+        const RECT after = rectOf(bar);
+        EXPECT_TRUE(after.left == column.left && after.top == column.top && after.bottom <= work.bottom)
+            << dx << ": " << after.left << ", " << after.top << ", " << after.bottom;
+        expectLayout(bar, false, twipsOf(bar)[2]);
+        showItems(slotPictures(bar));
+    }
+    EXPECT_GT(rectOf(bar).bottom + 13, work.bottom) << "it stopped short of the bottom";
     // 1220 twips high, the row would be longer than the 1024-pixel screen: it is made thinner, 75 pixels, to fit.
     writeSettings(L"Autre", {{L"Horizont", L"True"}, {L"height", L"1220"}});
     const HWND autre = startBar(copyOf(zudav(), L"Autre.exe"));

@@ -266,6 +266,30 @@ TEST(Layout, CellsFollowTheThicknessAndTheLengthFitsThirteen) {
     EXPECT_EQ(controls.cells[3], (ControlRect{0, 300 + 3 * 720, 720, 720}));
 }
 
+// Pixels at 96 dpi in a 1024 x 748 work area: a column of 62 at 200, 10 (733 long), a row of 58 at 100, 600 (791 long).
+TEST(Layout, SizingByABorderKeepsTheEdgesNotDraggedAndTheLengthFollowsTheThickness) {
+    using B = SizingBorder;
+    const struct {
+        bool horizontal;
+        SizingBorder border;
+        PixelRect proposed, sized;
+    } cases[] = {
+        {false, B::Right, {200, 10, 236, 743}, {200, 10, 236, 405}},
+        {false, B::Right, {200, 10, 276, 743}, {200, 10, 262, 743}},   // no thicker than fits below its top
+        {false, B::Right, {200, 10, 205, 743}, {200, 10, 226, 275}},   // cells of 16 pixels at the least
+        {false, B::Bottom, {200, 10, 262, 400}, {200, 10, 236, 405}},  // as thick as that length allows
+        {false, B::Top, {200, 353, 262, 743}, {200, 348, 236, 743}},
+        {false, B::TopLeft, {220, 0, 262, 743}, {220, 270, 262, 743}},
+        {true, B::Bottom, {100, 600, 891, 700}, {100, 600, 1021, 668}},  // no longer than fits right of its left
+        {true, B::Left, {300, 600, 891, 658}, {204, 600, 891, 650}},
+        {true, B::TopRight, {100, 610, 1000, 658}, {100, 608, 787, 658}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.horizontal << " " << static_cast<int>(c.border));
+        EXPECT_EQ(SizedByBorder(c.horizontal, c.border, c.proposed, {0, 0, 1024, 748}, 96), c.sized);
+    }
+}
+
 using BarLayout = BarTest;
 
 TEST_F(BarLayout, ResizeLaysOutOnlyWhenEnabledAndUnlockedThenSetsTheLengthAndTheStopImage) {

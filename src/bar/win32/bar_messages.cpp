@@ -137,21 +137,26 @@ bool BarView::OnPointer(UINT message, LPARAM lParam) {
     }
 }
 
-// The user sizes the bar by its border within the work area of its monitor (what shows of the bar: its invisible
-// borders may stand beyond).
-void BarView::KeepSizingInWorkArea(RECT& proposed) const {
+// The user sizes the bar by a border or a corner within the work area of its monitor (what shows of the bar: its
+// invisible borders may stand beyond), and the logic keeps it in its shape.
+void BarView::SizeByBorder(WPARAM edge, RECT& proposed) const {
+    constexpr SizingBorder kBorders[] = {SizingBorder::Left,       SizingBorder::Right,      SizingBorder::Top,
+                                         SizingBorder::TopLeft,    SizingBorder::TopRight,   SizingBorder::Bottom,
+                                         SizingBorder::BottomLeft, SizingBorder::BottomRight};  // WMSZ_LEFT (1) on
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoW(MonitorFromRect(&proposed, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    if (principal_ == nullptr || edge < WMSZ_LEFT || edge > WMSZ_BOTTOMRIGHT ||
+        !GetMonitorInfoW(MonitorFromRect(&proposed, MONITOR_DEFAULTTONEAREST), &monitor)) {
         return;
     }
     const FrameMargins frame = InvisibleFrame();
     const int dpi = WindowDpi(window_);
     const RECT& work = monitor.rcWork;
-    proposed.left = std::max(proposed.left, work.left - TwipsToPixels(frame.left, dpi));
-    proposed.top = std::max(proposed.top, work.top - TwipsToPixels(frame.top, dpi));
-    proposed.right = std::min(proposed.right, work.right + TwipsToPixels(frame.right, dpi));
-    proposed.bottom = std::min(proposed.bottom, work.bottom + TwipsToPixels(frame.bottom, dpi));
+    const PixelRect room{work.left - TwipsToPixels(frame.left, dpi), work.top - TwipsToPixels(frame.top, dpi),
+                         work.right + TwipsToPixels(frame.right, dpi), work.bottom + TwipsToPixels(frame.bottom, dpi)};
+    const PixelRect sized = principal_->OnSizing(
+        kBorders[edge - WMSZ_LEFT], {proposed.left, proposed.top, proposed.right, proposed.bottom}, room, dpi);
+    proposed = {sized.left, sized.top, sized.right, sized.bottom};
 }
 
 // The keys act through the elements (bar/keyboard.h). The context key is left to the window system, which answers it
@@ -380,7 +385,7 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             return 0;
         case WM_SIZING:
             sizedByBorder_ = true;
-            KeepSizingInWorkArea(*reinterpret_cast<RECT*>(lParam));
+            SizeByBorder(wParam, *reinterpret_cast<RECT*>(lParam));
             return TRUE;
         case WM_EXITSIZEMOVE:
             // The layout made the bar as long as its new thickness asks: it is fitted once the user lets go. A bar

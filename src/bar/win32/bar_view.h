@@ -172,7 +172,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     bool Resize(int width, int height);
     // bar_messages.cpp: the pointer and the keyboard.
     bool OnPointer(UINT message, LPARAM lParam);
-    void KeepSizingInWorkArea(RECT& proposed) const;
+    void SizeByBorder(WPARAM edge, RECT& proposed) const;
     void OnPartPointer(const BarHit& hit, PointerEvent event);
     static bool AdministratorKeysDown();
     void LaunchSlot(int slot, bool asAdministrator);
