@@ -11,7 +11,6 @@
 #include <utility>
 
 #include "about/win32/about_view.h"
-#include "bar/labarre.h"
 #include "bar/principal.h"
 #include "bar/settings/ini_file_store.h"
 #include "bar/settings/win32/registry_store.h"
@@ -71,8 +70,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (const auto exitCode = zudav::win32::RunCommandLineSwitches(store, platform)) {
         return *exitCode;
     }
-    zudav::LaBarre module;
-
     zudav::win32::BarView view(instance);
     if (!view.Create()) {
         return 1;
@@ -81,15 +78,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (portable) {
         portableStore.TellProblem();  // over the bar's window, before the bar reads its settings
     }
-    zudav::Principal principal(platform, store, view, module);
+    zudav::Principal principal(platform, store, view);
     zudav::win32::BarDialogs dialogs;
-    dialogs.about = [&] { zudav::win32::ShowAboutBox(view.Handle(), platform, module.SautLigne); };
-    dialogs.editor = [&](const zudav::ShellItem& dropped) {
-        zudav::win32::ShowEditor(view.Handle(), platform, principal.Settings(), module, view, view.PlaceholderPicture(),
-                                 dropped);
+    dialogs.about = [&] { zudav::win32::ShowAboutBox(view.Handle(), platform, zudav::kSautLigne); };
+    dialogs.editor = [&](int slot, const zudav::ShellItem& dropped) {
+        zudav::win32::ShowEditor(view.Handle(), platform, principal.Model(), slot, view.PlaceholderPicture(), dropped);
     };
     dialogs.configuration = [&] {
-        zudav::win32::ShowConfigWindow(view.Handle(), platform, module, principal, view, view.FreeSlotPicture());
+        zudav::win32::ShowConfigWindow(view.Handle(), platform, principal, view, view.FreeSlotPicture());
     };
     view.Attach(principal, std::move(dialogs));
 

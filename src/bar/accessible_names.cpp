@@ -10,7 +10,7 @@ AccessibleElement DescribeSlot(int slot, const SlotItem& item) {
     AccessibleElement described;
     described.help = item.path;
     described.positionInSet = slot + 1;
-    described.sizeOfSet = keys::kItemCount;
+    described.sizeOfSet = kSlotCount;
     switch (item.kind) {
         case SlotKind::Free:
             // A left click on a free slot only beeps: its action is the item editor, on the context key. Invoked, it
@@ -28,7 +28,7 @@ AccessibleElement DescribeSlot(int slot, const SlotItem& item) {
 
 }  // namespace
 
-AccessibleElement DescribeElement(int element, const std::array<SlotItem, keys::kItemCount>& slots, bool enabled) {
+AccessibleElement DescribeElement(int element, const std::array<SlotItem, kSlotCount>& slots, bool enabled) {
     AccessibleElement described;
     if (const auto slot = SlotOf(element)) {
         described = DescribeSlot(*slot, slots[*slot]);

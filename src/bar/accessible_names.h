@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "bar/settings/keys.h"
+#include "bar/model/stored_keys.h"
 
 namespace zudav {
 
@@ -44,7 +44,7 @@ struct AccessibleElement {
 };
 
 // Element `element` of the bar (slot_geometry.h: "Action", the slots, "Arrêter"), in a bar that is enabled or not.
-AccessibleElement DescribeElement(int element, const std::array<SlotItem, keys::kItemCount>& slots, bool enabled);
+AccessibleElement DescribeElement(int element, const std::array<SlotItem, kSlotCount>& slots, bool enabled);
 
 // What UI Automation makes of the bar itself.
 inline constexpr ControlType kBarControlType = ControlType::ToolBar;

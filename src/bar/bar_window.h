@@ -148,14 +148,14 @@ class BarWindow {
     // Takes the foreground, as the user's own start of the bar allows.
     virtual void BringToFront() = 0;
 
-    // The About box, the item editor (for slot IndexCourant) and the configuration window, modal over the bar;
-    // each returns when closed.
+    // The About box, the item editor of a slot and the configuration window, modal over the bar; each returns when
+    // closed.
     virtual void ShowAbout() = 0;
-    virtual void ShowItemEditor() = 0;
-    // The item editor for slot IndexCourant, filled as if the user had browsed for a file dropped on the slot.
-    virtual void ShowItemEditorForFile(const std::wstring& file) = 0;
+    virtual void ShowItemEditor(int slot) = 0;
+    // The item editor of a slot, filled as if the user had browsed for a file dropped on the slot.
+    virtual void ShowItemEditorForFile(int slot, const std::wstring& file) = 0;
     // The same for an app of the Start menu, which has no file.
-    virtual void ShowItemEditorForApp(const ShellItem& app) = 0;
+    virtual void ShowItemEditorForApp(int slot, const ShellItem& app) = 0;
     virtual void ShowConfiguration() = 0;
     // Brings the program's modal window that is open over the bar (and the message box or file dialog it shows) to
     // the front, as the window system does when the user clicks a disabled owner.

@@ -20,80 +20,64 @@ bool IconFromItemFile(const std::wstring& icone) {
     return ending == L"exe";
 }
 
-void DessinerIconeBarre(LaBarre& module, BarWindow& window, const std::wstring& path, Reading reading) {
-    const int box = module.IndexCourant.value_or(0);
-    if (window.DrawFirstIcon(box, path, reading) == IconLookup::NoIcon) {
-        module.IconeAbsente = true;
+bool DessinerIconeBarre(BarWindow& window, int slot, const std::wstring& path, Reading reading) {
+    return window.DrawFirstIcon(slot, path, reading) == IconLookup::NoIcon;
+}
+
+SlotKind KindOfItem(const BarItem& item, const std::wstring& expandedPath) {
+    if (expandedPath.empty()) {
+        return SlotKind::Free;
     }
+    return item.IsDocument() ? SlotKind::Document : SlotKind::Program;
 }
 
-namespace {
-
-// The kind of a slot that holds an item, from its flag (absent: a program), as a launch reads it.
-SlotKind ItemKind(const std::optional<std::wstring>& flagText, wchar_t decimalSeparator) {
-    const auto flag = ToNumber(flagText.value_or(L"0"), decimalSeparator);
-    return flag && *flag == 1 ? SlotKind::Document : SlotKind::Program;
-}
-
-}  // namespace
-
-SlotKind ReadSlotKind(const BarSettings& settings, int slot) {
-    return settings.ReadItem(keys::kChemin, slot).empty()
-               ? SlotKind::Free
-               : ItemKind(settings.FindItem(keys::kFicALancer, slot), settings.DecimalSeparator());
-}
-
-// Every item's settings are read again, as another program may have changed them; a slot's picture is made again only
-// when what it is made from changed: the path or the icon file, either file's size or time, the size or the theme
-// of the pictures.
-void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& window, const Platform& platform) {
-    for (int n = 0; n < keys::kItemCount; ++n) {
-        module.IconeAbsente = false;
-        const std::wstring path = platform.ExpandEnvironment(settings.ReadItem(keys::kChemin, n));
-        std::wstring icon;
+// A slot's picture is made again only when what it is made from changed: the path or the icon file, either file's size
+// or time, the size or the theme of the pictures.
+std::bitset<kSlotCount> ConstruireBoutons(const BarModel& model,
+                                          PicturesMadeFrom& madeFrom,
+                                          BarWindow& window,
+                                          const Platform& platform) {
+    std::bitset<kSlotCount> iconeAbsente;
+    for (int n = 0; n < kSlotCount; ++n) {
+        const BarItem& stored = model.Item(n);
+        const std::wstring path = platform.ExpandEnvironment(stored.chemin);
+        std::optional<PictureSource>& made = madeFrom[static_cast<size_t>(n)];
         SlotItem item;
-        std::optional<LaBarre::PictureSource>& madeFrom = module.picturesMadeFrom[static_cast<size_t>(n)];
-        if (!path.empty()) {
-            const std::optional<std::wstring> flagText = settings.FindItem(keys::kFicALancer, n);
-            item = {ItemKind(flagText, settings.DecimalSeparator()), path, settings.ReadItem(keys::kTool, n)};
-            window.SetSlotTooltips(n, ShownTooltip(item.tooltip));
-            module.IndexCourant = static_cast<std::int16_t>(n);
-            icon = platform.ExpandEnvironment(settings.ReadItem(keys::kIcone, n));
-            const Reading pathReading = ReadingOf(platform, path);
-            const Reading iconReading = icon.empty() ? Reading::InPlace : ReadingOf(platform, icon);
-            const auto stamp = [&](const std::wstring& file, Reading reading) {
-                return file.empty() || reading == Reading::Away ? std::nullopt : platform.StampOf(file);
-            };
-            const LaBarre::PictureSource source{path, icon, stamp(path, pathReading), stamp(icon, iconReading),
-                                                window.Look()};
-            if (madeFrom == source) {
-                window.ShowSlotItem(n, item);
-                continue;  // the picture it shows is still the item's
-            }
-            madeFrom = source;
-            window.ClearPicture(n);
-            if (IconFromItemFile(icon) && !PathFitsWindows(path)) {
-                module.IconeAbsente = true;  // no call takes such a path: the placeholder says so
-            } else if (IconFromItemFile(icon)) {
-                DessinerIconeBarre(module, window, path, pathReading);
-            } else if (!PathFitsWindows(icon) || !window.LoadPicture(n, icon, iconReading)) {
-                // A picture that does not load leaves the box as the caller cleared it.
-            }
-            if (module.IconeAbsente) {
-                // Only a flag that reads as a number other than 1 spares the placeholder.
-                const auto flag = ToNumber(flagText.value_or(L""), settings.DecimalSeparator());
-                if (!flag || *flag == 1) {
-                    window.ShowBuiltInPicture(n, BuiltInPicture::Placeholder);
-                }
-            }
-        }
-        // A free slot keeps its tooltips; the item editor clears them when it removes an item.
         if (path.empty()) {
-            madeFrom.reset();
+            // A free slot keeps its tooltips; the item editor clears them when it removes an item.
+            made.reset();
             window.ShowBuiltInPicture(n, BuiltInPicture::FreeSlot);
+            window.ShowSlotItem(n, item);
+            continue;
+        }
+        item = {KindOfItem(stored, path), path, stored.tool};
+        window.SetSlotTooltips(n, ShownTooltip(item.tooltip));
+        const std::wstring icon = platform.ExpandEnvironment(stored.icone);
+        const Reading pathReading = ReadingOf(platform, path);
+        const Reading iconReading = icon.empty() ? Reading::InPlace : ReadingOf(platform, icon);
+        const auto stamp = [&](const std::wstring& file, Reading reading) {
+            return file.empty() || reading == Reading::Away ? std::nullopt : platform.StampOf(file);
+        };
+        const PictureSource source{path, icon, stamp(path, pathReading), stamp(icon, iconReading), window.Look()};
+        if (made == source) {
+            window.ShowSlotItem(n, item);
+            continue;  // the picture it shows is still the item's
+        }
+        made = source;
+        window.ClearPicture(n);
+        if (IconFromItemFile(icon) && !PathFitsWindows(path)) {
+            iconeAbsente[n] = true;  // no call takes such a path: the placeholder says so
+        } else if (IconFromItemFile(icon)) {
+            iconeAbsente[n] = DessinerIconeBarre(window, n, path, pathReading);
+        } else if (!PathFitsWindows(icon) || !window.LoadPicture(n, icon, iconReading)) {
+            // A picture that does not load leaves the box as the caller cleared it.
+        }
+        if (iconeAbsente[n] && stored.ShowsPlaceholder()) {
+            window.ShowBuiltInPicture(n, BuiltInPicture::Placeholder);
         }
         window.ShowSlotItem(n, item);
     }
+    return iconeAbsente;
 }
 
 }  // namespace zudav

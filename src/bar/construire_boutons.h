@@ -1,26 +1,46 @@
-// Filling the thirteen slots of the bar from the settings store: tooltips, the items' icons, the placeholder
-// for an item without an icon and the picture of a free slot.
+// Filling the thirteen slots of the bar from its items: tooltips, the items' icons, the placeholder for an item
+// without an icon and the picture of a free slot.
 #pragma once
 
+#include <array>
+#include <bitset>
+#include <optional>
 #include <string>
 
 #include "bar/bar_window.h"
-#include "bar/labarre.h"
-#include "bar/settings/bar_settings.h"
+#include "bar/model/bar_model.h"
 #include "platform/platform.h"
 
 namespace zudav {
 
+// What a slot's picture was made from: while it stays the same, a rebuild keeps the picture.
+struct PictureSource {
+    std::wstring path;  // expanded
+    std::wstring icon;  // the item's picture file, expanded
+    std::optional<FileStamp> pathStamp;
+    std::optional<FileStamp> iconStamp;
+    PictureLook look;
+    bool operator==(const PictureSource& o) const {
+        return path == o.path && icon == o.icon && pathStamp == o.pathStamp && iconStamp == o.iconStamp &&
+               look == o.look;
+    }
+};
+using PicturesMadeFrom = std::array<std::optional<PictureSource>, kSlotCount>;
+
 // Rebuilds every slot; an item's path and picture are read with their environment variables expanded. Clearing the
 // boxes beforehand is the caller's (start-up, refresh). A file on the network or online only is not touched: its
-// picture is read away from the bar, and it has no stamp (its picture is made again only when the item changes).
-void ConstruireBoutons(LaBarre& module, const BarSettings& settings, BarWindow& window, const Platform& platform);
+// picture is read away from the bar, and it has no stamp (its picture is made again only when the item changes). The
+// answer holds the slots whose picture was made again and found no icon (IconeAbsente).
+std::bitset<kSlotCount> ConstruireBoutons(const BarModel& model,
+                                          PicturesMadeFrom& madeFrom,
+                                          BarWindow& window,
+                                          const Platform& platform);
 
-// Draws the first icon of a file into the slot IndexCourant; sets IconeAbsente when the file has none.
-void DessinerIconeBarre(LaBarre& module, BarWindow& window, const std::wstring& path, Reading reading);
+// Draws the first icon of a file into a slot; true when the file has none (IconeAbsente).
+bool DessinerIconeBarre(BarWindow& window, int slot, const std::wstring& path, Reading reading);
 
-// A free slot, a document (its flag reads as 1, as a launch reads it) or a program.
-SlotKind ReadSlotKind(const BarSettings& settings, int slot);
+// A free slot (its path expands to nothing), a document or a program.
+SlotKind KindOfItem(const BarItem& item, const std::wstring& expandedPath);
 
 // True when the item's icon is to be taken from its own file: no picture chosen, or one ending in "exe".
 bool IconFromItemFile(const std::wstring& icone);

@@ -9,7 +9,7 @@
 namespace zudav {
 
 std::optional<int> SlotAt(const BarControls& controls, float x, float y) {
-    for (int slot = 0; slot < keys::kItemCount; ++slot) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
         const ControlRect& cell = controls.cells[slot];
         if (x >= cell.left && x < cell.left + cell.width && y >= cell.top && y < cell.top + cell.height) {
             return slot;
@@ -49,10 +49,8 @@ std::wstring QuotedArguments(const std::vector<std::wstring>& files) {
 
 // A path that expands to nothing is a free slot, as for a launch.
 SlotKind Principal::KindOf(int slot) const {
-    if (platform_.ExpandEnvironment(settings_.ReadItem(keys::kChemin, slot)).empty()) {
-        return SlotKind::Free;
-    }
-    return ReadSlotKind(settings_, slot);
+    const BarItem& item = model_.Item(slot);
+    return KindOfItem(item, platform_.ExpandEnvironment(item.chemin));
 }
 
 // A free slot takes the file or the app as a new item, a program opens the files; each shows its own effect when the
@@ -134,12 +132,11 @@ void Principal::AfterDrop() {
     pendingDrop_.reset();
     switch (KindOf(drop.slot)) {
         case SlotKind::Free:
-            module_.IndexCourant = drop.slot;
             Modal([&] {
                 if (drop.app) {
-                    window_.ShowItemEditorForApp(*drop.app);
+                    window_.ShowItemEditorForApp(drop.slot, *drop.app);
                 } else {
-                    window_.ShowItemEditorForFile(drop.files.front());
+                    window_.ShowItemEditorForFile(drop.slot, drop.files.front());
                 }
             });
             break;

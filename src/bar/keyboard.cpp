@@ -28,7 +28,7 @@ KeyAction KeyToAction(unsigned key, KeyModifiers modifiers, int focused) {
         case vk::kHome:
             return {KeyIntent::Focus, SlotElement(0)};
         case vk::kEnd:
-            return {KeyIntent::Focus, SlotElement(keys::kItemCount - 1)};
+            return {KeyIntent::Focus, SlotElement(kSlotCount - 1)};
         case vk::kReturn:
             return {modifiers.control && modifiers.shift && SlotOf(focused) ? KeyIntent::AsAdministrator
                                                                             : KeyIntent::Activate,

@@ -27,19 +27,20 @@ void Principal::LancerItem(std::int16_t n, bool asAdministrator) {
     if (BringModalForward()) {
         return;
     }
-    Lancer(n, platform_.ExpandEnvironment(settings_.ReadItem(keys::kLigne, n)), asAdministrator);
+    Lancer(n, platform_.ExpandEnvironment(model_.Item(n).ligne), asAdministrator);
 }
 
 void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdministrator) {
     // Environment variables are the item's own text until it is used, as in a shortcut.
-    const std::wstring path = platform_.ExpandEnvironment(settings_.ReadItem(keys::kChemin, n));
+    const BarItem item = model_.Item(n);  // a copy: a window the launch opens lets the bar refresh meanwhile
+    const std::wstring path = platform_.ExpandEnvironment(item.chemin);
     if (path.empty()) {
         platform_.Beep();
         return;
     }
     // Any step below that fails ends the launch with the message, which the screen reader also hears at once.
     auto fail = [&] {
-        const std::wstring text = ErreurFichierTexte(module_.SautLigne);
+        const std::wstring text = ErreurFichierTexte(kSautLigne);
         window_.Announce(text);
         Modal([&] { platform_.ShowMessage(kErreurFichierTitre, text, MessageIcon::Stop); });
     };
@@ -49,13 +50,12 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdm
         return fail();
     }
     const std::wstring barFolder = FolderOf(platform_.ExecutablePath());
-    const auto asDocument = ToNumber(settings_.ReadItem(keys::kFicALancer, n, L"0"), settings_.DecimalSeparator());
-    if (!asDocument) {
+    if (item.FlagUnreadable()) {
         return fail();
     }
     // A file that no program opens: Windows' "Open with" is offered, as Explorer offers it.
     auto offerOpenWith = [&](const std::wstring& file) {
-        const std::wstring question = OuvrirAvecQuestion(module_.SautLigne);
+        const std::wstring question = OuvrirAvecQuestion(kSautLigne);
         window_.Announce(question);
         bool yes = false;
         Modal([&] { yes = platform_.AskYesNo(kErreurFichierTitre, question, MessageIcon::Exclamation); });
@@ -63,7 +63,7 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdm
             platform_.OpenWith(file);
         }
     };
-    if (*asDocument == 1) {
+    if (item.IsDocument()) {
         // A document: no window state, no arguments, no minimising, no administrator. Its "open" verb, or the default
         // one of a file that has no "open".
         constexpr int kNormal = 1;
@@ -78,7 +78,7 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdm
         }
         return;
     }
-    const auto state = RoundToInteger16(LeadingNumber(settings_.ReadItem(keys::kFocus, n, L"1")));
+    const auto state = item.WindowState();
     if (!state) {
         return fail();
     }
@@ -110,7 +110,7 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdm
         return fail();
     }
     platform_.DoEvents();
-    const auto minimise = settings_.ReadNumber(keys::kRetourAuto, L"1");
+    const auto minimise = model_.Number(Option::RetourAuto);
     if (!minimise) {
         return fail();  // the program has started all the same
     }

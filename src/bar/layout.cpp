@@ -43,7 +43,7 @@ WindowLength LayOut(bool horizontal, float windowWidth, float windowHeight, BarC
     auto& cells = controls.cells;
     SetSize(cells[0].width, horizontal ? windowHeight - 500 : windowWidth - 150);
     const float pictureSide = PictureSide(cells[0].width);
-    for (int i = 0; i < keys::kItemCount; ++i) {
+    for (int i = 0; i < kSlotCount; ++i) {
         ControlRect& cell = cells[i];
         if (horizontal) {
             SetSize(cell.width, windowHeight - 500);
@@ -60,7 +60,7 @@ WindowLength LayOut(bool horizontal, float windowWidth, float windowHeight, BarC
         controls.pictures[i].width = controls.pictures[i].height = pictureSide;
         CentreIcon(cells[0], cell, controls.pictures[i], controls.pictures[0]);
     }
-    const ControlRect& last = cells[keys::kItemCount - 1];
+    const ControlRect& last = cells[kSlotCount - 1];
     if (horizontal) {
         return {true, last.left + last.width + 550};
     }

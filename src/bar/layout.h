@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-#include "bar/settings/keys.h"
+#include "bar/model/stored_keys.h"
 #include "platform/geometry.h"
 
 namespace zudav {
@@ -19,10 +19,10 @@ using ControlRect = Geometry;
 
 // Where the controls of the bar stand, in twips of the window's client area.
 struct BarControls {
-    std::array<ControlRect, keys::kItemCount> cells{};     // CoolBar(0..12)
-    std::array<ControlRect, keys::kItemCount> pictures{};  // Picture1(0..12)
-    ControlRect stopImage{0, 0, 240, 240};                 // Image2
-    ControlRect label{0, 15, 450, 195};                    // Label1, "Action": the layout never moves it
+    std::array<ControlRect, kSlotCount> cells{};     // CoolBar(0..12)
+    std::array<ControlRect, kSlotCount> pictures{};  // Picture1(0..12)
+    ControlRect stopImage{0, 0, 240, 240};           // Image2
+    ControlRect label{0, 15, 450, 195};              // Label1, "Action": the layout never moves it
     BarControls() {
         for (auto& picture : pictures) {
             picture.width = picture.height = 480;

@@ -24,8 +24,7 @@ void Principal::OnTimer() {
 }
 
 void Principal::OnRightPress(int i) {
-    module_.IndexCourant = static_cast<std::int16_t>(i);
-    Modal([this] { window_.ShowItemEditor(); });
+    Modal([this, i] { window_.ShowItemEditor(i); });
 }
 
 void Principal::OnBackgroundPress() {
@@ -33,13 +32,13 @@ void Principal::OnBackgroundPress() {
 }
 
 void Principal::OnPaint() {
-    if (!Block || hidden_) {
+    if (!locked_ || hidden_) {
         return;
     }
-    window_.SetLeft(GranX);
-    window_.SetTop(GranY);
-    window_.SetWidth(Lar);
-    window_.SetHeight(Hau);
+    window_.SetLeft(held_.left);
+    window_.SetTop(held_.top);
+    window_.SetWidth(held_.width);
+    window_.SetHeight(held_.height);
 }
 
 void Principal::OnTrayMessage(std::uint32_t code, PixelPoint anchor) {

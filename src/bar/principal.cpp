@@ -6,6 +6,7 @@
 #include "bar/construire_boutons.h"
 #include "bar/copy_upgrade.h"
 #include "bar/on_screen.h"
+#include "bar/settings/conversions.h"
 #include "platform/environment.h"
 #include "platform/paths.h"
 #include "platform/placement.h"
@@ -13,20 +14,23 @@
 
 namespace zudav {
 
-Principal::Principal(Platform& platform, SettingsStore& store, BarWindow& window, LaBarre& module)
+Principal::Principal(Platform& platform, SettingsStore& store, BarWindow& window)
     : platform_(platform),
       window_(window),
-      module_(module),
-      settings_(store, BaseName(platform.ExecutablePath()), platform.DecimalSeparator()),
-      edgeRoom_(window.Toolbar()) {}
+      model_(store, BaseName(platform.ExecutablePath()), platform.DecimalSeparator()),
+      edgeRoom_(window.Toolbar()) {
+    model_.AddObserver(*this);
+}
+
+Principal::~Principal() {
+    model_.RemoveObserver(*this);
+}
 
 // Start-up. Each step that cannot be done (a stored value that is not a number, an icon that does not load)
 // is skipped on purpose and the next one runs; the window then keeps its design value for that property.
 Principal::LoadResult Principal::Charger() {
-    module_.SautLigne = L"\r\n";
-
-    if (!platform_.ClaimSingleCopy(settings_.Application())) {
-        window_.BringBackRunningCopy(settings_.Application());
+    if (!platform_.ClaimSingleCopy(model_.Application())) {
+        window_.BringBackRunningCopy(model_.Application());
         return LoadResult::AlreadyRunning;
     }
 
@@ -43,51 +47,43 @@ Principal::LoadResult Principal::Charger() {
 }
 
 void Principal::Reprendre() {
-    ResizeOK = true;
-    if (auto horizontal = settings_.ReadBoolean(keys::kHorizont, BooleanToText(false))) {
-        Horizon = *horizontal;
+    reloading_ = true;
+    model_.Reload();
+    reloading_ = false;
+    layoutOn_ = true;
+    if (auto horizontal = model_.Boolean(Option::Horizont)) {
+        horizontal_ = *horizontal;
     }
 
-    window_.SetCaption(settings_.Read(keys::kCaption, settings_.Application()));
+    window_.SetCaption(model_.Text(Option::Caption));
     if (window_.Caption().empty()) {
-        C = 0;
-    } else if (auto correction = settings_.ReadInteger16(keys::kCoef, L"0")) {
-        C = *correction;
+        correction_ = 0;
+    } else if (auto correction = model_.Integer16(Option::Coef)) {
+        correction_ = *correction;
     }
 
     ReadGeometry();
     ReadWindowIcon();
-    theme_ = ThemeChoiceOf(settings_.ReadNumber(keys::kTheme, L"0"));
+    theme_ = ThemeChoiceOf(model_.Number(Option::Theme));
     ShowLook();  // before the pictures are made for it
 
-    if (auto onTop = settings_.ReadNumber(keys::kAlwaysOnTop, L"1"); onTop && *onTop == 1) {
+    if (model_.On(Option::AlwaysOnTop)) {
         window_.MakeTopmost();
     }
 
-    Rafraichir();
+    Rebuild();
 
     ReadLock();
     ReadEdgeOptions();
     FitOnScreen();
     // One that another program holds is left out; none stored, the bar has none.
-    const auto hotKey = settings_.ReadInteger16(keys::kRaccourci, L"0");
+    const auto hotKey = model_.Integer16(Option::Raccourci);
     ChangeHotKey(hotKey && *hotKey > 0 ? static_cast<std::uint16_t>(*hotKey) : 0);
 }
 
 void Principal::TakeSettingsAgain() {
-    settings_.Store().Reload();
+    model_.Store().Reload();
     Reprendre();
-}
-
-// A stored place or size as far as the window system can place a window (32,768 pixels at 96 dpi); beyond, the
-// value is taken for one that does not convert.
-std::optional<float> Principal::ReadTwips(const wchar_t* key, const std::wstring& fallback) const {
-    constexpr double kFarthest = 32768.0 * 15;
-    const std::optional<double> value = settings_.ReadNumber(key, fallback);
-    if (!value || std::fabs(*value) > kFarthest) {
-        return std::nullopt;
-    }
-    return static_cast<float>(*value);
 }
 
 // A side shorter than one cell leaves no room for the bar, which could not be laid out nor seen again, and one longer
@@ -99,24 +95,24 @@ float Principal::UsableSide(float side, float designSide, float screenSide) {
 
 void Principal::ReadGeometry() {
     // Each size change lays the bar out again, so orientation is known before these run.
-    if (auto left = ReadTwips(keys::kLeft, L"1")) {
+    if (auto left = model_.Twips(Option::Left)) {
         window_.SetLeft(*left);
     }
-    if (auto top = ReadTwips(keys::kTop, L"1")) {
-        window_.SetTop(*top + C);
+    if (auto top = model_.Twips(Option::Top)) {
+        window_.SetTop(*top + correction_);
     }
     const ScreenSize screens = platform_.VirtualScreen();
-    if (auto width = ReadTwips(keys::kWidthRead, L"870")) {
+    if (auto width = model_.Twips(Option::Width)) {
         window_.SetWidth(UsableSide(*width, kDesignWidth, screens.width));
     }
-    if (auto height = ReadTwips(keys::kHeightRead, L"8490")) {
+    if (auto height = model_.Twips(Option::Height)) {
         window_.SetHeight(UsableSide(*height, kDesignHeight, screens.height));
     }
     placeInStore_ = PlaceToStore();
 }
 
 void Principal::ReadWindowIcon() {
-    const std::wstring iconFile = settings_.Read(keys::kIconeRead);
+    const std::wstring iconFile = model_.Text(Option::Icone);
     if (iconFile.empty()) {
         window_.ClearIcon();
         return;
@@ -127,28 +123,28 @@ void Principal::ReadWindowIcon() {
 }
 
 void Principal::ReadLock() {
-    if (auto locked = settings_.ReadBoolean(keys::kBloquee, BooleanToText(false))) {
-        Block = *locked;
+    if (auto locked = model_.Boolean(Option::Bloquee)) {
+        locked_ = *locked;
     }
-    if (!Block) {
+    if (!locked_) {
         return;
     }
     // A held value that is absent or does not convert keeps the bar's own: its stored or design place and size.
     const Geometry own = window_.Bounds();
     struct {
-        const wchar_t* key;
+        Option option;
         float* member;
         float own;
-    } const held[] = {{keys::kGranX, &GranX, own.left},
-                      {keys::kGranY, &GranY, own.top},
-                      {keys::kHau, &Hau, own.height},
-                      {keys::kLar, &Lar, own.width}};
-    for (const auto& [key, member, ownValue] : held) {
-        *member = ReadTwips(key).value_or(ownValue);
+    } const held[] = {{Option::GranX, &held_.left, own.left},
+                      {Option::GranY, &held_.top, own.top},
+                      {Option::Hau, &held_.height, own.height},
+                      {Option::Lar, &held_.width, own.width}};
+    for (const auto& [option, member, ownValue] : held) {
+        *member = model_.Twips(option).value_or(ownValue);
     }
     const ScreenSize screens = platform_.VirtualScreen();
-    Lar = UsableSide(Lar, kDesignWidth, screens.width);
-    Hau = UsableSide(Hau, kDesignHeight, screens.height);
+    held_.width = UsableSide(held_.width, kDesignWidth, screens.width);
+    held_.height = UsableSide(held_.height, kDesignHeight, screens.height);
 }
 
 Geometry Principal::OnScreen() const {
@@ -211,30 +207,32 @@ void Principal::Fit() {
     }
     const float scale = window_.SizeScale();
     // A bar that fits is only moved; one too long for the area is made thinner first, then moved as little as it needs.
-    if (!Block && ResizeOK) {
+    if (!locked_ && layoutOn_) {
         // The window system rounds the thickness to whole pixels, which may lengthen the bar by a few: a thinner
         // try follows, a pixel (15 twips at 96 dpi) a cell shorter.
         constexpr float kPixelEachCell = 13 * 15;
         for (int tries = 0; tries < 3; ++tries) {
             const Geometry bar = OnScreen();
-            const float length = Horizon ? bar.width : bar.height, room = Horizon ? area->width : area->height;
-            const float thickness = Horizon ? bar.height : bar.width, cross = Horizon ? area->height : area->width;
+            const float length = horizontal_ ? bar.width : bar.height, room = horizontal_ ? area->width : area->height;
+            const float thickness = horizontal_ ? bar.height : bar.width,
+                        cross = horizontal_ ? area->height : area->width;
             if (length <= room && thickness <= cross) {
                 break;
             }
-            const float fitting = std::min(
-                ThicknessForLength(Horizon, room / scale - kPixelEachCell * static_cast<float>(tries)), cross / scale);
+            const float fitting =
+                std::min(ThicknessForLength(horizontal_, room / scale - kPixelEachCell * static_cast<float>(tries)),
+                         cross / scale);
             if (fitting >= thickness / scale) {
                 break;  // already the thinnest: it stands at the area's edge
             }
-            Horizon ? window_.SetHeight(fitting) : window_.SetWidth(fitting);
+            horizontal_ ? window_.SetHeight(fitting) : window_.SetWidth(fitting);
         }
     }
     MoveInto(*area);
-    if (Block) {
-        if (auto held = PlaceOnAScreen({GranX, GranY, Lar * scale, Hau * scale}, areas)) {
-            GranX = held->left;
-            GranY = held->top;
+    if (locked_) {
+        if (auto held = PlaceOnAScreen({held_.left, held_.top, held_.width * scale, held_.height * scale}, areas)) {
+            held_.left = held->left;
+            held_.top = held->top;
         }
     }
 }
@@ -248,11 +246,81 @@ void Principal::OnActivated(bool fromThisProgram) {
     }
 }
 
-void Principal::Rafraichir() {
+std::bitset<kSlotCount> Principal::Rafraichir() {
+    reloading_ = true;  // another program may have changed the items
+    model_.Reload();
+    reloading_ = false;
+    return Rebuild();
+}
+
+std::bitset<kSlotCount> Principal::Rebuild() {
     // The view keeps what each box shows and paints it again at every repaint; the slots whose item changed are made
     // again.
-    ConstruireBoutons(module_, settings_, window_, platform_);
+    const std::bitset<kSlotCount> missing = ConstruireBoutons(model_, picturesMadeFrom_, window_, platform_);
     picturesMade_ = true;
+    return missing;
+}
+
+// An item saved by the editor, removed or moved: its picture is made again from what was saved, and a removed item's
+// tooltips go with it.
+void Principal::OnItemChanged(int slot) {
+    if (reloading_) {
+        return;
+    }
+    picturesMadeFrom_[static_cast<std::size_t>(slot)].reset();
+    if (model_.Item(slot).Free()) {
+        window_.SetSlotTooltips(slot, L"");
+    }
+    Rebuild();
+}
+
+// Options set in the configuration window that the bar takes at once. "On top" acts both ways, so that the bar does
+// what the box shows; the correction is taken as the user typed it (out of 16 bits, it keeps its value).
+void Principal::OnOptionChanged(Option option) {
+    if (reloading_) {
+        return;
+    }
+    if (option == Option::AlwaysOnTop && model_.CheckBox(Option::AlwaysOnTop) == 0) {
+        window_.MakeNotTopmost();
+    } else if (option == Option::AlwaysOnTop) {
+        window_.MakeTopmost();
+    } else if (auto correction = RoundToInteger16(TypedNumber(model_.Text(Option::Coef)));
+               option == Option::Coef && correction) {
+        correction_ = *correction;
+    }
+}
+
+// Only the last change of the size lays the bar out: the bar's length then follows its new thickness.
+void Principal::Orient(bool horizontal) {
+    locked_ = false;
+    horizontal_ = horizontal;
+    model_.SetOption(Option::Horizont, BooleanToText(horizontal));
+    layoutOn_ = false;
+    const Geometry size = window_.Bounds();
+    const double w = size.width;
+    const double h = size.height;
+    if (h > w) {
+        window_.SetHeight(static_cast<float>(w));
+        layoutOn_ = true;
+        window_.SetWidth(static_cast<float>(h * 1.2));
+    } else {
+        window_.SetHeight(static_cast<float>(w / 1.2));
+        layoutOn_ = true;
+        window_.SetWidth(static_cast<float>(h));
+    }
+}
+
+void Principal::Lock() {
+    locked_ = true;
+    held_ = window_.Bounds();
+}
+
+void Principal::StoreLock() {
+    held_ = window_.Bounds();
+    model_.SetNumbers({{Option::GranX, held_.left},
+                       {Option::GranY, held_.top},
+                       {Option::Lar, held_.width},
+                       {Option::Hau, held_.height}});
 }
 
 void Principal::OnMenu(MenuCommand command) {
@@ -308,11 +376,10 @@ Geometry Principal::PlaceToStore() const {
 }
 
 void Principal::WritePlace(const Geometry& place) {
-    const SettingsStore::Batch batch(settings_.Store());
-    settings_.WriteNumber(keys::kLeft, place.left);
-    settings_.WriteNumber(keys::kTop, place.top);
-    settings_.WriteNumber(keys::kWidthWritten, place.width);
-    settings_.WriteNumber(keys::kHeightWritten, place.height);
+    model_.SetNumbers({{Option::Left, place.left},
+                       {Option::Top, place.top},
+                       {Option::Width, place.width},
+                       {Option::Height, place.height}});
     placeInStore_ = place;
 }
 
@@ -355,12 +422,12 @@ void Principal::OnEndSession(bool ending, bool closeApp) {
 }
 
 void Principal::OnResize() {
-    if (!ResizeOK || Block) {
+    if (!layoutOn_ || locked_) {
         return;
     }
     const Geometry size = window_.Bounds();
     const float pictureSide = controls_.pictures[0].width;
-    const WindowLength length = LayOut(Horizon, size.width, size.height, controls_);
+    const WindowLength length = LayOut(horizontal_, size.width, size.height, controls_);
     window_.ShowControls(controls_);
     // Setting the length lays the bar out once more, with the same values: the thickness has not changed.
     if (length.horizontal) {
@@ -376,7 +443,7 @@ void Principal::OnResize() {
 }
 
 PixelRect Principal::OnSizing(SizingBorder border, const PixelRect& proposed, const PixelRect& room, int dpi) const {
-    return ResizeOK && !Block ? SizedByBorder(Horizon, border, proposed, room, dpi) : proposed;
+    return layoutOn_ && !locked_ ? SizedByBorder(horizontal_, border, proposed, room, dpi) : proposed;
 }
 
 void Principal::OnForegroundWindow(const FrontWindow& front, const PixelRect& barMonitor) {
@@ -401,8 +468,7 @@ void Principal::FollowOnTopOption() {
     if (edgeRoom_.TakeRejoined() || !edgeRoom_.Registered()) {
         MoveInBand(topmostBand_.OnShellNotice(false));
     }
-    const std::optional<double> onTop = settings_.ReadNumber(keys::kAlwaysOnTop, L"1");
-    MoveInBand(topmostBand_.TakeOption((onTop && *onTop == 1) || hideEdge_));
+    MoveInBand(topmostBand_.TakeOption(model_.On(Option::AlwaysOnTop) || hideEdge_));
 }
 
 void Principal::MoveInBand(TopmostBand::Move move) {

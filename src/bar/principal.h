@@ -2,6 +2,8 @@
 // over the bar window view, the platform and the settings store.
 #pragma once
 
+#include <array>
+#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,28 +12,31 @@
 
 #include "bar/bar_window.h"
 #include "bar/border_sizing.h"
+#include "bar/construire_boutons.h"
 #include "bar/docking.h"
 #include "bar/drop.h"
 #include "bar/full_screen.h"
-#include "bar/labarre.h"
 #include "bar/layout.h"
-#include "bar/settings/bar_settings.h"
+#include "bar/model/bar_model.h"
 #include "platform/platform.h"
 
 namespace zudav {
 
 enum class MenuCommand { Configuration, Rafraichir, Propos, Quitter };
 
-class Principal {
+class Principal : private BarModelObserver {
   public:
-    Principal(Platform& platform, SettingsStore& store, BarWindow& window, LaBarre& module);
+    Principal(Platform& platform, SettingsStore& store, BarWindow& window);
+    Principal(const Principal&) = delete;
+    Principal& operator=(const Principal&) = delete;
+    ~Principal();
 
     enum class LoadResult { Running, AlreadyRunning };
     // Start-up, run when the window is loaded. AlreadyRunning: another copy of this executable runs,
     // and nothing was read, written or shown.
     LoadResult Charger();
-    // The bar takes its settings as at its start (orientation, name, place, icon, look, options, hot key): after they
-    // were replaced as a whole by an import.
+    // The bar takes its settings from the store as at its start (orientation, name, place, icon, look, options, hot
+    // key): after they were replaced as a whole by an import.
     void Reprendre();
     // Another program (an import by the switches) replaced the bar's settings in its store: the bar takes them up, so
     // that what it saves next is theirs and not its old values.
@@ -39,8 +44,9 @@ class Principal {
 
     // The window became active; fromThisProgram: the activation came from another window of the program.
     void OnActivated(bool fromThisProgram);
-    // Clears the thirteen icon boxes and rebuilds the slots from the store.
-    void Rafraichir();
+    // Takes the items and options from the store again and rebuilds the slots; the answer tells the slots whose item
+    // had its picture made again and found no icon.
+    std::bitset<kSlotCount> Rafraichir();
     void OnMenu(MenuCommand command);
     // The "Action" label pops the menu up; the "Arrêter" image closes the bar.
     void OnActionLabelClick();
@@ -167,17 +173,26 @@ class Principal {
 
     const BarControls& Controls() const { return controls_; }
 
-    const BarSettings& Settings() const { return settings_; }
+    BarModel& Model() { return model_; }
+    const BarModel& Model() const { return model_; }
 
-    // Public members that the other windows read and write.
-    std::int16_t C = 0;  // vertical correction added to the stored top at start-up (Coef)
-    float GranX = 0;     // left, top, width and height held by the lock
-    float GranY = 0;
-    float Lar = 0;
-    float Hau = 0;
-    bool Horizon = false;   // horizontal bar
-    bool ResizeOK = false;  // the layout runs on a resize only while this is set
-    bool Block = false;     // the bar is locked
+    // The vertical correction added to the stored top at start-up (Coef); set in the configuration window, it is
+    // stored as typed and taken at once when it reads as a number within 16 bits.
+    std::int16_t Correction() const { return correction_; }
+    bool Horizontal() const { return horizontal_; }
+    // Turns the bar upright or across, unlocked: the orientation is stored and its sides exchanged, so that its length
+    // follows its new thickness.
+    void Orient(bool horizontal);
+    // The lock: a locked bar takes the place and size it holds back at every repaint. Lock holds where the bar stands
+    // now; StoreLock stores that place, for the next start.
+    bool Locked() const { return locked_; }
+    // Whether a change of the window's size lays the bar out (a locked bar's aside): from the start on, but not while
+    // its sides are exchanged.
+    bool LayoutRuns() const { return layoutOn_; }
+    const Geometry& HeldPlace() const { return held_; }
+    void Lock();
+    void Unlock() { locked_ = false; }
+    void StoreLock();
 
   private:
     struct PendingDrop {
@@ -219,7 +234,6 @@ class Principal {
     DropEffect DropEffectAt(std::optional<int> slot, AllowedEffects allowed, DragContent content) const;
     DropEffect Dropped(float x, float y, AllowedEffects allowed, PendingDrop drop);
     void HighlightDragSlot(std::optional<int> slot);
-    std::optional<float> ReadTwips(const wchar_t* key, const std::wstring& fallback = {}) const;
     static float UsableSide(float side, float designSide, float screenSide);
     void ReadGeometry();
     // The place stored for the bar: the normal placement of a minimised bar, where an auto-hide bar stands once shown.
@@ -245,11 +259,21 @@ class Principal {
     void FollowOnTopOption();
     void MoveInBand(TopmostBand::Move move);
     void ShowLook();
+    // The slots made again from the items as they are now: those whose item changed get new pictures.
+    std::bitset<kSlotCount> Rebuild();
+    void OnItemChanged(int slot) override;
+    void OnOptionChanged(Option option) override;
 
     Platform& platform_;
     BarWindow& window_;
-    LaBarre& module_;
-    BarSettings settings_;
+    BarModel model_;
+    std::array<std::optional<PictureSource>, kSlotCount> picturesMadeFrom_;
+    bool reloading_ = false;  // the items are taken from the store again: the rebuild that follows shows them
+    std::int16_t correction_ = 0;
+    Geometry held_;            // the place and size held by the lock
+    bool horizontal_ = false;  // a horizontal bar
+    bool layoutOn_ = false;    // the layout runs on a resize only from the start on, and not while the sides swap
+    bool locked_ = false;
     bool activatedOnce_ = false;
     bool picturesMade_ = false;  // the slots show pictures made for their boxes
     BarControls controls_;

@@ -10,10 +10,8 @@
 namespace zudav {
 
 void Principal::ReadEdgeOptions() {
-    const auto reserver = settings_.ReadNumber(keys::kReserver, L"0");
-    const auto masquer = settings_.ReadNumber(keys::kMasquer, L"0");
-    reserver_ = reserver && *reserver == 1;
-    masquer_ = masquer && *masquer == 1;
+    reserver_ = model_.On(Option::Reserver);
+    masquer_ = model_.On(Option::Masquer);
 }
 
 // Docked within 16 pixels of an edge, or within the presets' margin from it where that is larger: the side margin
@@ -21,7 +19,7 @@ void Principal::ReadEdgeOptions() {
 EdgeTolerances Principal::DockingTolerances() const {
     constexpr double kBottomMargin = 500;  // the bottom margin's text as the configuration window shows it
     const float least = 16 * platform_.ScreenPixel();
-    const auto side = static_cast<float>(TypedNumber(settings_.ReadShared(keys::kMargeDx, L"100")));
+    const auto side = static_cast<float>(TypedNumber(model_.Text(Option::MargeDx)));
     return {std::max(least, side), least, std::max(least, side), std::max(least, static_cast<float>(kBottomMargin))};
 }
 
@@ -38,7 +36,7 @@ std::optional<ScreenEdge> Principal::DockedAt() const {
     const Geometry seen = ShownPlace();
     const Geometry monitor = platform_.MonitorAt(seen);
     const Geometry area = WorkAreaOf(seen, platform_.WorkAreas()).value_or(monitor);
-    return DockedEdge(seen, Horizon, monitor, area, DockingTolerances(), edgeRoom_.Held());
+    return DockedEdge(seen, horizontal_, monitor, area, DockingTolerances(), edgeRoom_.Held());
 }
 
 bool Principal::DockedWhereAnotherMonitorTouches() const {
@@ -85,10 +83,10 @@ void Principal::Dock() {
         place = edgeRoom_.Reserve(seen, *edge, monitor);  // refused: flush against the edge all the same
     }
     const Geometry dockedPlace = place.value_or(WithOuterSide(seen, *edge, line));
-    if (Block) {  // the lock's snap-back keeps the bar where it docked
+    if (locked_) {  // the lock's snap-back keeps the bar where it docked
         const Geometry bar = window_.Bounds(), now = Seen();
-        GranX = bar.left + dockedPlace.left - now.left;
-        GranY = bar.top + dockedPlace.top - now.top;
+        held_.left = bar.left + dockedPlace.left - now.left;
+        held_.top = bar.top + dockedPlace.top - now.top;
     }
     FollowOnTopOption();  // an auto-hide bar stays on top, as the taskbar does
     if (hidden_) {
@@ -173,7 +171,7 @@ void Principal::MoveOutOfView() {
     constexpr float kStripPixels = 2;
     const bool before = *hideEdge_ == ScreenEdge::Left || *hideEdge_ == ScreenEdge::Top;
     const Geometry shown = ShownPlace();
-    const float out = (Horizon ? shown.height : shown.width) - kStripPixels * platform_.ScreenPixel();
+    const float out = (horizontal_ ? shown.height : shown.width) - kStripPixels * platform_.ScreenPixel();
     MoveSeenTo(WithOuterSide(shown, *hideEdge_, hideLine_ + (before ? -out : out)));
     if (hidesOverTaskbar_ && !underTaskbar_ && !topmostBand_.SteppedAside()) {
         window_.StandBelowTaskbar();

@@ -19,7 +19,7 @@ PixelRect Union(const PixelRect& a, const PixelRect& b) {
 
 BarPixels InPixels(const BarControls& controls, int dpi) {
     BarPixels parts;
-    for (int i = 0; i < keys::kItemCount; ++i) {
+    for (int i = 0; i < kSlotCount; ++i) {
         parts.cells[i] = ToPixels(controls.cells[i], dpi);
         parts.icons[i] = ToPixels(controls.pictures[i], dpi);
     }
@@ -33,7 +33,7 @@ bool Contains(const PixelRect& rect, int x, int y) {
 }
 
 BarHit HitTest(const BarPixels& parts, int x, int y) {
-    for (int slot = 0; slot < keys::kItemCount; ++slot) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
         if (Contains(parts.icons[slot], x, y)) {
             return {BarPart::Icon, slot};
         }
@@ -44,7 +44,7 @@ BarHit HitTest(const BarPixels& parts, int x, int y) {
     if (Contains(parts.stop, x, y)) {
         return {BarPart::Stop};
     }
-    for (int slot = 0; slot < keys::kItemCount; ++slot) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
         if (Contains(parts.cells[slot], x, y)) {
             return {BarPart::Cell, slot};
         }

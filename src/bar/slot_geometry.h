@@ -22,10 +22,10 @@ inline bool operator==(const BarHit& a, const BarHit& b) {
 }
 
 struct BarPixels {
-    std::array<PixelRect, keys::kItemCount> cells{};  // CoolBar(0..12)
-    std::array<PixelRect, keys::kItemCount> icons{};  // Picture1(0..12)
-    PixelRect action;                                 // Label1
-    PixelRect stop;                                   // Image2
+    std::array<PixelRect, kSlotCount> cells{};  // CoolBar(0..12)
+    std::array<PixelRect, kSlotCount> icons{};  // Picture1(0..12)
+    PixelRect action;                           // Label1
+    PixelRect stop;                             // Image2
 };
 
 inline bool operator==(const BarPixels& a, const BarPixels& b) {
@@ -45,7 +45,7 @@ PixelRect PartRect(const BarPixels& parts, const BarHit& hit);
 
 // The elements of the bar in their order along it, as the keyboard and screen readers go through them: "Action",
 // the thirteen slots, "Arrêter".
-inline constexpr int kElementCount = keys::kItemCount + 2;
+inline constexpr int kElementCount = kSlotCount + 2;
 inline constexpr int kActionElement = 0;
 inline constexpr int kStopElement = kElementCount - 1;
 inline constexpr int SlotElement(int slot) {

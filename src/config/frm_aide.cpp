@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "bar/on_screen.h"
+#include "bar/settings/conversions.h"
 #include "bar/settings/ini_file_store.h"
 #include "bar/settings/ini_text.h"
 #include "bar/settings/transfer.h"
@@ -15,9 +16,8 @@ namespace zudav {
 namespace {
 
 // A check box shows 0 (clear) or 1 (ticked); a stored value that is neither leaves the box as it is.
-void ReadCheckBox(const BarSettings& settings, const wchar_t* key, const wchar_t* fallback, int& box) {
-    if (auto value = ToInteger16(settings.Read(key, fallback), settings.DecimalSeparator());
-        value && (*value == 0 || *value == 1)) {
+void ReadCheckBox(const BarModel& model, Option option, int& box) {
+    if (auto value = model.CheckBox(option)) {
         box = *value;
     }
 }
@@ -48,33 +48,40 @@ std::wstring DemarrageImpossible(const std::wstring& name,
                             : start + L", et sa copie n'a pas pu \u00eatre retir\u00e9e :" + sautLigne + copyLeft;
 }
 
-FrmAide::FrmAide(Platform& platform, LaBarre& module, Principal& principal, BarWindow& bar, ConfigWindow& window)
-    : platform_(platform),
-      module_(module),
-      principal_(principal),
-      settings_(principal.Settings()),
-      bar_(bar),
-      window_(window) {}
+FrmAide::FrmAide(Platform& platform, Principal& principal, BarWindow& bar, ConfigWindow& window)
+    : platform_(platform), principal_(principal), model_(principal.Model()), bar_(bar), window_(window) {
+    model_.AddObserver(*this);
+}
+
+FrmAide::~FrmAide() {
+    model_.RemoveObserver(*this);
+}
+
+// An item saved, removed or moved, here or by the bar: the column shows it.
+void FrmAide::OnItemChanged(int) {
+    RemplirIcones();
+}
 
 // Opening. The two options that the bar treats as on when their key is absent (on top, minimise after a
 // launch) are read with the bar's own default, so that the boxes show what the bar does.
 void FrmAide::Charger() {
-    text2 = std::to_wstring(principal_.C);
-    barreHV = principal_.Horizon ? 1 : 0;
-    frame4Visible = principal_.Horizon;
-    frame3Visible = !principal_.Horizon;
+    model_.Reload();  // what another program stored meanwhile
+    text2 = std::to_wstring(principal_.Correction());
+    barreHV = principal_.Horizontal() ? 1 : 0;
+    frame4Visible = principal_.Horizontal();
+    frame3Visible = !principal_.Horizontal();
     window_.ShowBarIcon();
     text1 = bar_.Caption();
-    ReadCheckBox(settings_, keys::kAlwaysOnTop, L"1", check1[0]);
-    text3 = settings_.ReadShared(keys::kMargeHt, L"200");
-    text4 = settings_.ReadShared(keys::kMargeDx, L"100");
-    ReadCheckBox(settings_, keys::kRetourAuto, L"1", check1[2]);
-    ReadCheckBox(settings_, keys::kBloquee, L"0", check2);
-    ReadCheckBox(settings_, keys::kReserver, L"0", reserver);
-    ReadCheckBox(settings_, keys::kMasquer, L"0", masquer);
+    ReadCheckBox(model_, Option::AlwaysOnTop, check1[0]);
+    text3 = model_.Text(Option::MargeHt);
+    text4 = model_.Text(Option::MargeDx);
+    ReadCheckBox(model_, Option::RetourAuto, check1[2]);
+    ReadCheckBox(model_, Option::Bloquee, check2);
+    ReadCheckBox(model_, Option::Reserver, reserver);
+    ReadCheckBox(model_, Option::Masquer, masquer);
     theme = static_cast<int>(principal_.Theme());
     DireAncrage();
-    label1 = kConsigneAjout + module_.SautLigne + module_.SautLigne;
+    label1 = std::wstring(kConsigneAjout) + kSautLigne + kSautLigne;
     raccourci = principal_.HotKey();
     RemplirIcones();
     window_.ShowFields();
@@ -153,43 +160,29 @@ void FrmAide::OnRaccourciPris(std::uint16_t combination) {
 // from its next start, with the place it has now.
 void FrmAide::Fermer() {
     bar_.SetCaption(text1);
-    settings_.Write(keys::kCaption, text1);
-    settings_.Write(keys::kCoef, text2);
-    settings_.Write(keys::kAlwaysOnTop, std::to_wstring(check1[0]));
-    settings_.Write(keys::kRetourAuto, std::to_wstring(check1[2]));
-    settings_.Write(keys::kBloquee, std::to_wstring(check2));
-    settings_.Write(keys::kReserver, std::to_wstring(reserver));
-    settings_.Write(keys::kMasquer, std::to_wstring(masquer));
-    settings_.Write(keys::kTheme, std::to_wstring(theme));
-    settings_.WriteShared(keys::kMargeHt, text3);
-    settings_.WriteShared(keys::kMargeDx, text4);
-    settings_.Write(keys::kRaccourci, std::to_wstring(principal_.HotKey()));
-    if (check2 == 1) {
-        const Geometry place = bar_.Bounds();
-        principal_.GranX = place.left;
-        principal_.GranY = place.top;
-        principal_.Hau = place.height;
-        principal_.Lar = place.width;
-        settings_.WriteNumber(keys::kGranX, principal_.GranX);
-        settings_.WriteNumber(keys::kGranY, principal_.GranY);
-        settings_.WriteNumber(keys::kLar, principal_.Lar);
-        settings_.WriteNumber(keys::kHau, principal_.Hau);
-    }
-    // Both ways take effect at once, so that the bar does what the box shows.
-    if (check1[0] == 0) {
-        bar_.MakeNotTopmost();
-    } else {
-        bar_.MakeTopmost();
-    }
-    if (auto correction = RoundToInteger16(TypedNumber(text2))) {
-        principal_.C = *correction;  // out of 16 bits: C keeps its value
+    {
+        const SettingsStore::Batch batch = model_.Batch();  // the options, stored at once
+        model_.SetOptions({{Option::Caption, text1},
+                           {Option::Coef, text2},
+                           {Option::AlwaysOnTop, std::to_wstring(check1[0])},
+                           {Option::RetourAuto, std::to_wstring(check1[2])},
+                           {Option::Bloquee, std::to_wstring(check2)},
+                           {Option::Reserver, std::to_wstring(reserver)},
+                           {Option::Masquer, std::to_wstring(masquer)},
+                           {Option::Theme, std::to_wstring(theme)},
+                           {Option::MargeHt, text3},
+                           {Option::MargeDx, text4},
+                           {Option::Raccourci, std::to_wstring(principal_.HotKey())}});
+        if (check2 == 1) {
+            principal_.StoreLock();
+        }
     }
     bar_.Show();
     window_.Close();
 }
 
 void FrmAide::OnBarreHVPress(int index) {
-    if (index == (principal_.Horizon ? 1 : 0)) {
+    if (index == (principal_.Horizontal() ? 1 : 0)) {
         return;  // the bar has that orientation: swapping its sides again would only grow it at every press
     }
     Orienter(index);
@@ -199,41 +192,18 @@ void FrmAide::OnBarreHVPress(int index) {
 
 void FrmAide::Orienter(int index) {
     check2 = 0;
-    principal_.Block = false;
-    const bool horizontal = index == 1;
     barreHV = index;
-    principal_.Horizon = horizontal;
-    settings_.Write(keys::kHorizont, BooleanToText(horizontal));
-    frame4Visible = horizontal;
+    principal_.Orient(index == 1);
+    frame4Visible = index == 1;
     frame3Visible = !frame4Visible;
-
-    // Only the last change of the size lays the bar out: the bar's length then follows its new thickness.
-    principal_.ResizeOK = false;
-    const Geometry size = bar_.Bounds();
-    const double w = size.width;
-    const double h = size.height;
-    if (h > w) {
-        bar_.SetHeight(static_cast<float>(w));
-        principal_.ResizeOK = true;
-        bar_.SetWidth(static_cast<float>(h * 1.2));
-    } else {
-        bar_.SetHeight(static_cast<float>(w / 1.2));
-        principal_.ResizeOK = true;
-        bar_.SetWidth(static_cast<float>(h));
-    }
 }
 
 void FrmAide::OnCheck2PointerMove() {
     if (check2 != 1) {
-        principal_.Block = false;
+        principal_.Unlock();
         return;
     }
-    principal_.Block = true;
-    const Geometry place = bar_.Bounds();
-    principal_.GranX = place.left;
-    principal_.GranY = place.top;
-    principal_.Lar = place.width;
-    principal_.Hau = place.height;
+    principal_.Lock();
 }
 
 void FrmAide::OnPresetClick(PresetGroup group, int index) {
@@ -314,7 +284,7 @@ void FrmAide::OnCommand3Click() {
             continue;
         }
         if (copy != CopyResult::Copied) {
-            platform_.ShowMessage(kTitreCreation, CopieImpossible(copy, *name, folder, module_.SautLigne),
+            platform_.ShowMessage(kTitreCreation, CopieImpossible(copy, *name, folder, kSautLigne),
                                   MessageIcon::Exclamation);
             return;
         }
@@ -324,16 +294,11 @@ void FrmAide::OnCommand3Click() {
         const std::wstring newSettings = PortableSettingsFile(target);
         const bool newIsPortable = platform_.FileExists(newSettings);
         const bool madeSettings = platform_.FileExists(PortableSettingsFile(executable)) && !newIsPortable;
-        const Geometry place = NewBarPlace(bar_.Bounds(), principal_.Horizon, platform_.WorkAreas());
-        const StoredValues placeValues = {{keys::kLeft, NumberToText(place.left, settings_.DecimalSeparator())},
-                                          {keys::kTop, NumberToText(place.top, settings_.DecimalSeparator())}};
-        const bool placeInStore =
-            !madeSettings && !newIsPortable && !settings_.Store().Find(*name, keys::kSection, keys::kLeft).has_value();
+        const StoredValues placeValues =
+            model_.PlaceValues(NewBarPlace(bar_.Bounds(), principal_.Horizontal(), platform_.WorkAreas()));
+        const bool placeInStore = !madeSettings && !newIsPortable && !model_.HasPlace(*name);
         if (placeInStore) {
-            const SettingsStore::Batch batch(settings_.Store());
-            for (const auto& [key, value] : placeValues) {
-                settings_.Store().Write(*name, keys::kSection, key, value);
-            }
+            model_.WriteFor(*name, placeValues);
         }
         const bool settingsReady = !madeSettings || platform_.WriteFileWhole(newSettings, WriteIniText(placeValues));
         // The new bar starts in its own folder; a copy that cannot start is not left behind.
@@ -343,13 +308,11 @@ void FrmAide::OnCommand3Click() {
             if (settingsReady && madeSettings && !platform_.RemoveFile(newSettings)) {
                 // An .ini of design values left beside no bar changes nothing.
             }
-            for (const auto& [key, value] : placeInStore ? placeValues : StoredValues{}) {
-                if (!settings_.Store().Delete(*name, keys::kSection, key)) {
-                    // Already gone: nothing of the bar that did not start is left.
-                }
+            if (placeInStore) {
+                model_.DeleteFor(*name, placeValues);  // nothing of the bar that did not start is left
             }
             const bool removed = platform_.RemoveFile(target);
-            platform_.ShowMessage(kTitreCreation, DemarrageImpossible(*name, removed ? L"" : target, module_.SautLigne),
+            platform_.ShowMessage(kTitreCreation, DemarrageImpossible(*name, removed ? L"" : target, kSautLigne),
                                   MessageIcon::Exclamation);
         }
         return;
@@ -399,7 +362,7 @@ void FrmAide::Unregister() {
 
 // The settings are saved first, so that a reset by mistake can be undone by importing the backup.
 void FrmAide::OnCommand5Click() {
-    const TransferResult backup = BackUpSettings(settings_.Store(), settings_.Application(), platform_);
+    const TransferResult backup = BackUpSettings(model_.Store(), model_.Application(), platform_);
     Orienter(0);  // unlocks and turns the bar upright, whatever its orientation
     barreHV = 0;
     bar_.SetLeft(1);
@@ -418,12 +381,12 @@ void FrmAide::OnCommand6Click() {
 }
 
 void FrmAide::OnExporterClick() {
-    const std::optional<std::wstring> file = window_.AskSaveFile(kFiltreReglages, settings_.Application() + L".ini");
+    const std::optional<std::wstring> file = window_.AskSaveFile(kFiltreReglages, model_.Application() + L".ini");
     if (!file) {
         return;
     }
     principal_.StorePlace();  // the file says where the bar stands, not where it stood at its last exit
-    const TransferResult result = ExportSettings(settings_.Store(), settings_.Application(), platform_, *file);
+    const TransferResult result = ExportSettings(model_.Store(), model_.Application(), platform_, *file);
     platform_.ShowMessage(kTitreReglages, result.message,
                           result.done ? MessageIcon::Information : MessageIcon::Exclamation);
 }
@@ -433,7 +396,7 @@ void FrmAide::OnImporterClick() {
     if (!file) {
         return;
     }
-    const TransferResult result = ImportSettings(settings_.Store(), settings_.Application(), platform_, *file);
+    const TransferResult result = ImportSettings(model_.Store(), model_.Application(), platform_, *file);
     // A failed import put the previous values back, which the bar and the window still show; after one that took,
     // both show the file's before the message tells it, and closing the window stores what it shows. An item picked
     // for an exchange is no longer the bar's.
@@ -458,7 +421,7 @@ void FrmAide::OnImage1Click() {
     if (!bar_.LoadIconFile(*file, ReadingOf(platform_, *file))) {
         // Not an icon (a bitmap): the bar keeps its icon until the next start.
     }
-    settings_.Write(keys::kIconeWritten, *file);
+    model_.SetOption(Option::Icone, *file);
 }
 
 }  // namespace zudav

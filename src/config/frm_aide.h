@@ -9,9 +9,7 @@
 #include <string>
 
 #include "bar/bar_window.h"
-#include "bar/labarre.h"
 #include "bar/principal.h"
-#include "bar/settings/bar_settings.h"
 #include "config/config_window.h"
 #include "config/presets.h"
 #include "platform/platform.h"
@@ -66,20 +64,12 @@ std::wstring CopieImpossible(CopyResult copy,
                              const std::wstring& sautLigne);
 std::wstring DemarrageImpossible(const std::wstring& name, const std::wstring& copyLeft, const std::wstring& sautLigne);
 
-// One position of the item column, as the store holds it: Pro (path and command line), NomIco (icon source),
-// TTT (tooltip), and the launch window state and document flag, which travel with the item (absent stays absent).
-struct ConfigItem {
-    std::wstring chemin;
-    std::wstring ligne;
-    std::wstring icone;
-    std::wstring tool;
-    std::optional<std::wstring> focus;
-    std::optional<std::wstring> ficALancer;
-};
-
-class FrmAide {
+class FrmAide : private BarModelObserver {
   public:
-    FrmAide(Platform& platform, LaBarre& module, Principal& principal, BarWindow& bar, ConfigWindow& window);
+    FrmAide(Platform& platform, Principal& principal, BarWindow& bar, ConfigWindow& window);
+    FrmAide(const FrmAide&) = delete;
+    FrmAide& operator=(const FrmAide&) = delete;
+    ~FrmAide();
 
     void Charger();
     // Every way of closing the window ("&Fermer", the close box, Escape) stores the options.
@@ -91,7 +81,8 @@ class FrmAide {
     void OnCheck2PointerMove();
     void OnPresetClick(PresetGroup group, int index);
 
-    // The item column: fill, and a click on Ico(position) (select, then exchange).
+    // The item column, filled from the bar's items (a free position shows no tooltip), and a click on Ico(position)
+    // (select, then exchange).
     void RemplirIcones();
     void OnIcoClick(int position);
 
@@ -136,7 +127,7 @@ class FrmAide {
     int barreHV = 0;                // the selected orientation option
     bool frame3Visible = false;     // the vertical miniature
     bool frame4Visible = false;     // the horizontal miniature
-    std::array<ConfigItem, 13> items;
+    std::array<BarItem, kSlotCount> items;
     std::optional<int> selection;  // the first click's position, while an exchange is pending
 
   private:
@@ -146,14 +137,14 @@ class FrmAide {
     void Intervertir(int first, int second);
     void Register();
     void Unregister();
+    void OnItemChanged(int slot) override;
+    void OnOptionChanged(Option) override {}
 
     Platform& platform_;
-    LaBarre& module_;
     Principal& principal_;
-    const BarSettings& settings_;
+    BarModel& model_;
     BarWindow& bar_;
     ConfigWindow& window_;
-    ConfigItem selected_;  // the item of the first click
 };
 
 // Draws the first icon of a file into Ico(position) of the configuration window.

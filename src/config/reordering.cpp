@@ -1,5 +1,7 @@
-// The item column of the configuration window: filled from the store, and two clicks that move an item to
-// another position or exchange two items, written to the store at once.
+// The item column of the configuration window: filled from the bar's items, and two clicks that move an item to
+// another position or exchange two items, stored at once.
+#include <utility>
+
 #include "bar/construire_boutons.h"
 #include "config/frm_aide.h"
 
@@ -10,45 +12,34 @@ void DessinerIconeConfig(ConfigWindow& window, const std::wstring& path, int pos
 }
 
 void FrmAide::RemplirIcones() {
-    for (int i = 0; i < keys::kItemCount; ++i) {
-        ConfigItem& item = items[i];
-        item.focus = settings_.FindItem(keys::kFocus, i);
-        item.ficALancer = settings_.FindItem(keys::kFicALancer, i);
-        const std::wstring chemin = settings_.ReadItem(keys::kChemin, i);
-        if (chemin.empty()) {
-            // A free position keeps the icon source and command line it had: they travel with it.
+    for (int i = 0; i < kSlotCount; ++i) {
+        BarItem& item = items[static_cast<std::size_t>(i)];
+        item = model_.Item(i);
+        if (item.Free()) {
             window_.ShowFreeSlotPicture(i);
             item.tool.clear();
-            item.chemin.clear();
             continue;
         }
-        item.tool = settings_.ReadItem(keys::kTool, i);
-        item.chemin = chemin;
         window_.ClearPicture(i);  // a picture that does not load leaves the box empty, not with the picture it had
         // Drawn from the expanded texts; the item keeps them as typed.
-        const std::wstring icone = settings_.ReadItem(keys::kIcone, i);
-        if (IconFromItemFile(platform_.ExpandEnvironment(icone))) {
-            DessinerIconeConfig(window_, platform_.ExpandEnvironment(chemin), i);
-        } else if (!window_.LoadPicture(i, platform_.ExpandEnvironment(icone))) {
+        if (IconFromItemFile(platform_.ExpandEnvironment(item.icone))) {
+            DessinerIconeConfig(window_, platform_.ExpandEnvironment(item.chemin), i);
+        } else if (!window_.LoadPicture(i, platform_.ExpandEnvironment(item.icone))) {
             // Left empty.
         }
-        item.icone = icone;
-        item.ligne = settings_.ReadItem(keys::kLigne, i);
     }
 }
 
 void FrmAide::OnIcoClick(int position) {
     if (!selection) {
-        if (items[position].chemin.empty()) {
+        if (items[static_cast<std::size_t>(position)].Free()) {
             return;  // a free position: nothing to move
         }
-        selected_ = items[position];
         selection = position;
         window_.ShowSelection(position);
         return;
     }
-    Intervertir(*selection, position);
-    RemplirIcones();
+    Intervertir(*std::exchange(selection, std::nullopt), position);
     window_.ClearSelection();
 }
 
@@ -64,34 +55,13 @@ std::wstring EchangeAnnonce(int from, int to, bool toWasFree) {
 
 }  // namespace
 
+// The window state and the document flag move with their items: a document must not be run as a program at its new
+// place. The column shows the exchange when the bar's items tell it.
 void FrmAide::Intervertir(int first, int second) {
-    const ConfigItem partner = items[second];
     if (first != second) {
-        bar_.Announce(EchangeAnnonce(first, second, partner.chemin.empty()));
+        bar_.Announce(EchangeAnnonce(first, second, items[static_cast<std::size_t>(second)].Free()));
     }
-    items[second] = selected_;
-    items[first] = partner;
-    selection.reset();
-    selected_ = {};
-    const SettingsStore::Batch batch(settings_.Store());  // the whole column, stored at once
-    for (int i = 0; i < keys::kItemCount; ++i) {
-        settings_.WriteItem(keys::kChemin, i, items[i].chemin);
-        settings_.WriteItem(keys::kLigne, i, items[i].ligne);
-        settings_.WriteItem(keys::kTool, i, items[i].tool);
-        settings_.WriteItem(keys::kIcone, i, items[i].icone);
-    }
-    // The window state and the document flag move with their items: a document must not be run as a program
-    // at its new place. A key absent at the old place is absent at the new one.
-    for (int position : {second, first}) {
-        for (auto [prefix, value] : {std::pair{keys::kFocus, &items[position].focus},
-                                     std::pair{keys::kFicALancer, &items[position].ficALancer}}) {
-            if (*value) {
-                settings_.WriteItem(prefix, position, **value);
-            } else if (!settings_.Delete(keys::ItemKey(prefix, position))) {
-                // Absent already.
-            }
-        }
-    }
+    model_.ExchangeItems(first, second);
 }
 
 }  // namespace zudav

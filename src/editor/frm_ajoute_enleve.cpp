@@ -39,31 +39,22 @@ std::optional<std::wstring> SuggestedTooltip(const std::wstring& path, const Pla
                          shellName ? platform.ShellDisplayName(expanded) : std::nullopt);
 }
 
-FrmAjouteEnleve::FrmAjouteEnleve(Platform& platform,
-                                 const BarSettings& settings,
-                                 LaBarre& module,
-                                 BarWindow& bar,
-                                 EditorWindow& window)
-    : platform_(platform),
-      settings_(settings),
-      module_(module),
-      bar_(bar),
-      window_(window),
-      slot_(module.IndexCourant.value_or(0)) {}
+FrmAjouteEnleve::FrmAjouteEnleve(Platform& platform, BarModel& model, int indexCourant, EditorWindow& window)
+    : platform_(platform), model_(model), window_(window), indexCourant_(indexCourant) {}
 
 void FrmAjouteEnleve::Charger() {
-    const int n = Slot();
-    if (!settings_.ReadItem(keys::kChemin, n).empty()) {
-        text1 = settings_.ReadItem(keys::kTool, n);
-        text2 = settings_.ReadItem(keys::kChemin, n);
-        text3 = settings_.ReadItem(keys::kLigne, n);
+    model_.Reload();  // what another program stored meanwhile
+    const BarItem& item = model_.Item(indexCourant_);
+    if (!item.Free()) {
+        text1 = item.tool;
+        text2 = item.chemin;
+        text3 = item.ligne;
         // A flag the check box cannot show leaves it as it was.
-        if (auto flag = ToInteger16(settings_.ReadItem(keys::kFicALancer, n, L"0"), settings_.DecimalSeparator());
-            flag && *flag >= 0 && *flag <= 2) {
+        if (auto flag = item.CheckBox()) {
             check1 = *flag;
         }
         // A state that names no option leaves the default one.
-        if (auto state = RoundToInteger16(LeadingNumber(settings_.ReadItem(keys::kFocus, n, L"1")));
+        if (auto state = item.WindowState();
             state && *state >= 0 && *state < static_cast<int>(kOption1Captions.size())) {
             option1 = *state;
         }
@@ -73,7 +64,7 @@ void FrmAjouteEnleve::Charger() {
 }
 
 void FrmAjouteEnleve::RafraichirIcone() {
-    const std::wstring icone = chosenIcon_.value_or(settings_.ReadItem(keys::kIcone, Slot()));
+    const std::wstring icone = chosenIcon_.value_or(model_.Item(indexCourant_).icone);
     if (IconFromItemFile(icone)) {
         // The path as the bar will read it, and the placeholder where the bar would show it.
         if (!text2.empty() && window_.DrawFirstIcon(platform_.ExpandEnvironment(text2)) == IconLookup::NoIcon) {
@@ -210,26 +201,14 @@ void FrmAjouteEnleve::Enregistrer() {
         platform_.ShowMessage(kTitreTropLong, why, MessageIcon::Exclamation);
         return;  // the editor stays open on the item, to be mended
     }
-    const int n = Slot();
-    {
-        const SettingsStore::Batch batch(settings_.Store());  // the item's keys, stored at once
-        settings_.WriteItem(keys::kChemin, n, text2);
-        if (!text3.empty()) {
-            settings_.WriteItem(keys::kLigne, n, text3);
-        } else if (!settings_.Delete(keys::ItemKey(keys::kLigne, n))) {
-            // No command line was stored: nothing to delete.
-        }
-        settings_.WriteItem(keys::kFocus, n, option1 ? std::to_wstring(*option1) : L"7");
-        settings_.WriteItem(keys::kTool, n, text1);
-        settings_.WriteItem(keys::kFicALancer, n, std::to_wstring(check1));
-        if (chosenIcon_) {
-            settings_.WriteItem(keys::kIcone, n, *chosenIcon_);
-        }
-    }
-    bar_.SetSlotTooltips(n, ShownTooltip(text1));
-    bar_.ClearPicture(n);
-    module_.picturesMadeFrom[static_cast<size_t>(n)].reset();  // made again from what was saved
-    ConstruireBoutons(module_, settings_, bar_, platform_);
+    BarItem item;
+    item.chemin = text2;
+    item.ligne = text3;  // none stored when empty
+    item.focus = option1 ? std::to_wstring(*option1) : L"7";
+    item.tool = text1;
+    item.ficALancer = std::to_wstring(check1);
+    item.icone = chosenIcon_.value_or(L"");
+    model_.SetItem(indexCourant_, item, chosenIcon_.has_value());
     window_.Close();
 }
 
@@ -238,14 +217,7 @@ void FrmAjouteEnleve::Annuler() {
 }
 
 void FrmAjouteEnleve::Enlever() {
-    const int n = Slot();
-    const SettingsStore::Batch batch(settings_.Store());
-    for (const wchar_t* prefix :
-         {keys::kChemin, keys::kTool, keys::kIcone, keys::kLigne, keys::kFocus, keys::kFicALancer}) {
-        settings_.WriteItem(prefix, n, L"");
-    }
-    bar_.SetSlotTooltips(n, L"");
-    bar_.ShowBuiltInPicture(n, BuiltInPicture::FreeSlot);
+    model_.RemoveItem(indexCourant_);
     window_.Close();
 }
 

@@ -1,6 +1,5 @@
-// The item editor frmAjouteEnleve: adds, changes or removes the item of the slot that IndexCourant names when the
-// editor opens. Its fields are plain data that the view shows; every step runs on its own and a failed one is skipped
-// without a message.
+// The item editor frmAjouteEnleve: adds, changes or removes the item of the slot it opens for (IndexCourant). Its
+// fields are plain data that the view shows; every step runs on its own and a failed one is skipped without a message.
 #pragma once
 
 #include <array>
@@ -8,8 +7,7 @@
 #include <string>
 
 #include "bar/bar_window.h"
-#include "bar/labarre.h"
-#include "bar/settings/bar_settings.h"
+#include "bar/model/bar_model.h"
 #include "editor/editor_window.h"
 #include "platform/platform.h"
 
@@ -37,11 +35,7 @@ std::optional<std::wstring> SuggestedTooltip(const std::wstring& path, const Pla
 
 class FrmAjouteEnleve {
   public:
-    FrmAjouteEnleve(Platform& platform,
-                    const BarSettings& settings,
-                    LaBarre& module,
-                    BarWindow& bar,
-                    EditorWindow& window);
+    FrmAjouteEnleve(Platform& platform, BarModel& model, int indexCourant, EditorWindow& window);
 
     void Charger();
     void RafraichirIcone();
@@ -72,18 +66,13 @@ class FrmAjouteEnleve {
     std::wstring icone1Tag;          // the file the preview was made from
 
   private:
-    int Slot() const { return slot_; }
     void SuggererInfoBulle();
     void TakeApp(const ShellItem& app);
 
     Platform& platform_;
-    const BarSettings& settings_;
-    LaBarre& module_;
-    BarWindow& bar_;
+    BarModel& model_;
     EditorWindow& window_;
-    // Taken once, at the opening: the rebuilds that run while the editor is open (the bar's activation, a refresh
-    // from the notification icon) move IndexCourant to the slots they draw.
-    const int slot_;
+    const int indexCourant_;       // the slot edited
     std::wstring dialogFileName_;  // what the shared dialog opens on
     // The picture chosen in this edit, or a dropped shortcut's: stored by the save only, as every field is.
     std::optional<std::wstring> chosenIcon_;

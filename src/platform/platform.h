@@ -15,6 +15,9 @@
 
 namespace zudav {
 
+// The line break inside the texts of messages (SautLigne).
+inline constexpr const wchar_t* kSautLigne = L"\r\n";
+
 enum class MessageIcon { None, Stop, Information, Exclamation };
 
 // A file's size and last write time, as the file system keeps them.

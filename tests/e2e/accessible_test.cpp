@@ -211,7 +211,6 @@ TEST(AccessibleBar, ReadersFindNamedButtonsWhereTheBarDrawsThem) {
     ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
     zudav::win32::Win32Platform platform;
     zudav::MemoryStore store;
-    zudav::LaBarre module;
     const std::wstring self = zudav::BaseName(platform.ExecutablePath());
     const wchar_t* const items[][2] = {
         {L"Chemin0", L"C:\\windows\\system32\\notepad.exe"},
@@ -227,7 +226,7 @@ TEST(AccessibleBar, ReadersFindNamedButtonsWhereTheBarDrawsThem) {
     zudav::win32::BarView view(GetModuleHandleW(nullptr));
     ASSERT_TRUE(view.Create());
     const HWND window = view.Handle();
-    zudav::Principal principal(platform, store, view, module);
+    zudav::Principal principal(platform, store, view);
     view.Attach(principal, {});
     ASSERT_EQ(principal.Charger(), zudav::Principal::LoadResult::Running);
     view.ShowLoaded();
@@ -308,8 +307,7 @@ TEST(AccessibleBar, ReadersFindNamedButtonsWhereTheBarDrawsThem) {
         VARIANT hit;
         EXPECT_EQ(bar->accHitTest(middle.x, middle.y, &hit), S_OK);
         EXPECT_TRUE(hit.vt == VT_I4 && hit.lVal == 7) << "the point is not on slot 5";
-        principal.Horizon = true;
-        view.SetHeight(1220);  // lays the bar out in a row, as the configuration's orientation does
+        principal.Orient(true);  // lays the bar out in a row, as the configuration's orientation does
         Pump();
     }
 
@@ -319,7 +317,7 @@ TEST(AccessibleBar, ReadersFindNamedButtonsWhereTheBarDrawsThem) {
     SetForegroundWindow(front);
     Pump();
     g_events.clear();
-    const RECT hovered = Cell(window, principal.Horizon, 3);
+    const RECT hovered = Cell(window, principal.Horizontal(), 3);
     SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(hovered.left + 4, hovered.top + 4));
     Pump();
     EXPECT_NE(GetFocus(), window) << "the hover took the focus";

@@ -165,7 +165,6 @@ TEST(SecondaryWindows, EveryCaptionIsWholeInItsFont) {
     ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
     Win32Platform platform;
     zudav::MemoryStore store;
-    zudav::LaBarre module;
     BarView view(GetModuleHandleW(nullptr));
     ASSERT_TRUE(view.Create());
     const HWND bar = view.Handle();
@@ -178,16 +177,14 @@ TEST(SecondaryWindows, EveryCaptionIsWholeInItsFont) {
                                      {L"Tool1", L"Deux"}}) {
         store.Write(self, L"Donnees", key, value);
     }
-    zudav::Principal principal(platform, store, view, module);
+    zudav::Principal principal(platform, store, view);
     view.Attach(principal, {});
     ASSERT_EQ(principal.Charger(), zudav::Principal::LoadResult::Running);
     view.ShowLoaded();
     const std::pair<const wchar_t*, std::function<void()>> windows[] = {
-        {L"ZudavConfiguration",
-         [&] { ShowConfigWindow(bar, platform, module, principal, view, view.FreeSlotPicture()); }},
-        {L"ZudavAjouteEnleve",
-         [&] { ShowEditor(bar, platform, principal.Settings(), module, view, view.PlaceholderPicture()); }},
-        {L"ZudavApropos", [&] { ShowAboutBox(bar, platform, module.SautLigne); }}};
+        {L"ZudavConfiguration", [&] { ShowConfigWindow(bar, platform, principal, view, view.FreeSlotPicture()); }},
+        {L"ZudavAjouteEnleve", [&] { ShowEditor(bar, platform, principal.Model(), 0, view.PlaceholderPicture()); }},
+        {L"ZudavApropos", [&] { ShowAboutBox(bar, platform, zudav::kSautLigne); }}};
     for (const auto& [windowClass, show] : windows) {
         const size_t before = g_fontHeights.size();
         g_class = windowClass;

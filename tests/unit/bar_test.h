@@ -16,6 +16,10 @@
 
 namespace zudav {
 
+inline std::wstring Key(Option option) {
+    return KeyOf(option).name;
+}
+
 inline void PrintTo(const Geometry& g, std::ostream* os) {
     *os << "{" << g.left << ", " << g.top << ", " << g.width << ", " << g.height << "}";
 }
@@ -38,19 +42,18 @@ class BarTest : public ::testing::Test {
             store.Write(L"Zudav", L"Donnees", key, value);
         }
     }
-    void Item(const wchar_t* prefix, int n, const wchar_t* value) { Put(keys::ItemKey(prefix, n), value); }
+    void Item(ItemField field, int n, const wchar_t* value) { Put(ItemKeyName(field, n), value); }
     std::optional<std::wstring> Stored(const std::wstring& key) const { return store.Find(L"Zudav", L"Donnees", key); }
     ItemValues StoredItem(int n) const {
-        return {Stored(keys::ItemKey(keys::kChemin, n)), Stored(keys::ItemKey(keys::kTool, n)),
-                Stored(keys::ItemKey(keys::kIcone, n)),  Stored(keys::ItemKey(keys::kLigne, n)),
-                Stored(keys::ItemKey(keys::kFocus, n)),  Stored(keys::ItemKey(keys::kFicALancer, n))};
+        return {Stored(ItemKeyName(ItemField::Chemin, n)), Stored(ItemKeyName(ItemField::Tool, n)),
+                Stored(ItemKeyName(ItemField::Icone, n)),  Stored(ItemKeyName(ItemField::Ligne, n)),
+                Stored(ItemKeyName(ItemField::Focus, n)),  Stored(ItemKeyName(ItemField::FicALancer, n))};
     }
 
     FakePlatform platform;
     MemoryStore store;
     FakeBarWindow bar;
-    LaBarre module;
-    Principal principal{platform, store, bar, module};
+    Principal principal{platform, store, bar};
 };
 
 }  // namespace zudav

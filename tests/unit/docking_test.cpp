@@ -15,19 +15,18 @@ class Docking : public BarTest {
         platform.monitors = {kMonitor, kSecond};
         shell.AddTaskbar(ScreenEdge::Bottom, kMonitor, 600);
         bar.toolbar.UseList(shell);
-        Put(keys::kReserver, L"1");
+        Put(Key(Option::Reserver), L"1");
         ShowWorkAreas();
     }
     void ShowWorkAreas() { platform.workAreas = {shell.WorkArea(kMonitor), shell.WorkArea(kSecond)}; }
     std::vector<std::wstring> Messages() { return std::exchange(shell.log, {}); }
     void Start(const Geometry& place) {
         bar.bounds = place;
-        principal.Horizon = place.width > place.height;
-        Put(keys::kHorizont, principal.Horizon ? L"Vrai" : L"Faux");
-        const std::pair<const wchar_t*, float> stored[] = {{keys::kLeft, place.left},
-                                                           {keys::kTop, place.top},
-                                                           {keys::kWidthRead, place.width},
-                                                           {keys::kHeightRead, place.height}};
+        Put(Key(Option::Horizont), place.width > place.height ? L"True" : L"False");
+        const std::pair<std::wstring, float> stored[] = {{Key(Option::Left), place.left},
+                                                         {Key(Option::Top), place.top},
+                                                         {L"width", place.width},
+                                                         {L"height", place.height}};
         for (const auto& [key, value] : stored) {
             Put(key, std::to_wstring(static_cast<int>(value)).c_str());
         }
@@ -106,7 +105,7 @@ TEST_F(Docking, TheRoomFollowsTheBarTheOptionsAndTheShellWithoutLooping) {
     elsewhere.workAreas = platform.workAreas;
     FakeBarWindow other;
     other.toolbar = FakeDesktopToolbar(shell, 2);
-    Principal second{elsewhere, store, other, module};
+    Principal second{elsewhere, store, other};
     Start({100, 200, 870, 10210});
     Messages();
     const struct {
@@ -165,14 +164,14 @@ TEST_F(Docking, TheRoomFollowsTheBarTheOptionsAndTheShellWithoutLooping) {
          [&] {
              bar.bounds.left = 150;
              principal.Dock();
-             Put(keys::kReserver, L"0");
+             Put(Key(Option::Reserver), L"0");
              principal.OnMenu(MenuCommand::Configuration);
          },
          {L"NEW 1", L"QUERYPOS 1 left", L"SETPOS 1 left", L"REMOVE 1"},
          {0, 200, 870, 10210}},
         {"a shell that refuses is asked once; the bar docks by itself",
          [&] {
-             Put(keys::kReserver, L"1");
+             Put(Key(Option::Reserver), L"1");
              shell.answers = false;
              bar.bounds.left = 200;
              principal.OnMenu(MenuCommand::Configuration);
@@ -232,9 +231,9 @@ TEST_F(Docking, TheShellsWordOnAFullScreenProgramLastsWhileTheBarIsInItsList) {
 }
 
 TEST_F(Docking, AnAutoHideBarHidesOnceTheUserHasLeftItAndComesBackWhenCalled) {
-    Put(keys::kMasquer, L"1");  // with Reserver: auto-hide wins, and no room is reserved
-    Put(keys::kRaccourci, L"1658");
-    Item(keys::kChemin, 0, L"C:\\Outils\\outil.exe");
+    Put(Key(Option::Masquer), L"1");  // with Reserver: auto-hide wins, and no room is reserved
+    Put(Key(Option::Raccourci), L"1658");
+    Item(ItemField::Chemin, 0, L"C:\\Outils\\outil.exe");
     platform.startablePrograms = platform.existingFiles = {L"C:\\Outils\\outil.exe"};
     Start({100, 200, 870, 10210});
     EXPECT_EQ(Messages(), (std::vector<std::wstring>{L"NEW 1", L"AUTOHIDE on 1 left"}));
@@ -298,12 +297,12 @@ TEST_F(Docking, AnAutoHideBarHidesOnceTheUserHasLeftItAndComesBackWhenCalled) {
     EXPECT_FALSE(bar.minimized);
     leave();
     principal.Decharger();
-    EXPECT_EQ(Stored(keys::kLeft), L"0") << "the place saved is the bar's shown one";
+    EXPECT_EQ(Stored(Key(Option::Left)), L"0") << "the place saved is the bar's shown one";
     EXPECT_EQ(Messages(), (std::vector<std::wstring>{L"AUTOHIDE off 1 left", L"REMOVE 1"}));
 }
 
 TEST_F(Docking, AnAutoHideBarHidesFromItsStartAndLiesHiddenWhereItCoversNothing) {
-    Put(keys::kMasquer, L"1");
+    Put(Key(Option::Masquer), L"1");
     using Notice = Principal::DockingNotice;
     const struct {
         const char* what;
@@ -376,7 +375,7 @@ TEST_F(Docking, AnAutoHideBarHidesFromItsStartAndLiesHiddenWhereItCoversNothing)
 
 TEST_F(Docking, AnEdgeWhereTheTaskbarHidesRefusesTheBarWhichHidesAllTheSame) {
     shell.AddTaskbar(ScreenEdge::Left, kMonitor, 600, true);
-    Put(keys::kMasquer, L"1");
+    Put(Key(Option::Masquer), L"1");
     Start({100, 200, 870, 10210});
     EXPECT_TRUE(principal.AutoHideRefused());
     bar.pointerOver = false;
@@ -386,11 +385,11 @@ TEST_F(Docking, AnEdgeWhereTheTaskbarHidesRefusesTheBarWhichHidesAllTheSame) {
 
 TEST_F(Docking, ALockedBarHoldsItsReservedPlace) {
     Put(L"Bloqu\u00e9e", L"1");
-    Put(keys::kGranX, L"200");
-    Put(keys::kGranY, L"200");
+    Put(Key(Option::GranX), L"200");
+    Put(Key(Option::GranY), L"200");
     Start({200, 200, 870, 10210});
     EXPECT_EQ(bar.bounds.left, 0);
-    EXPECT_EQ(principal.GranX, 0);
+    EXPECT_EQ(principal.HeldPlace().left, 0);
 }
 
 }  // namespace

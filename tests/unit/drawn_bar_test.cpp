@@ -64,7 +64,7 @@ TEST(DrawnBar, PointsFallOnTheIconAboveItsCellThenOnActionStopTheCellOrTheBackgr
 // Each kind of element, in an enabled bar and under one of its modal windows: what MSAA says of it (name, role,
 // default action) beside what UI Automation says (help text, place among the slots, enabled, control type, pattern).
 TEST(DrawnBar, ScreenReadersHearEachElementAlikeThroughMsaaAndUiAutomation) {
-    std::array<SlotItem, keys::kItemCount> slots;
+    std::array<SlotItem, kSlotCount> slots;
     slots[0] = {SlotKind::Program, L"C:\\Windows\\notepad.exe", L"Bloc-notes"};
     slots[1] = {SlotKind::Program, L"C:\\Windows\\notepad.exe", L""};
     slots[2] = {SlotKind::Document, L"C:\\Docs\\lettre.txt", L"Lettre"};

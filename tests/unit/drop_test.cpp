@@ -28,14 +28,14 @@ TEST(DroppedFiles, EachPathIsOneArgumentOfTheProgram) {
 TEST_F(Drop, EachSlotAnswersAndActsOnlyOnceTheDragIsOverWithoutMovingALockedBar) {
     principal.Charger();
     principal.OnResize();  // a column of 720-twip cells: cell n from 300 + 720 n down, 0 to 720 across
-    principal.Block = true;
+    principal.Lock();
     const Geometry held = bar.bounds;
-    Item(keys::kChemin, 2, L"%C%\\p.exe");  // expanded, unlike a dropped file's name
+    Item(ItemField::Chemin, 2, L"%C%\\p.exe");  // expanded, unlike a dropped file's name
     platform.environment = {{L"C", L"C:"}};
-    Item(keys::kLigne, 2, L"/agenda");  // the dropped files take the command line's place
-    Item(keys::kFocus, 2, L"3");
-    Item(keys::kChemin, 3, L"C:\\lettre.txt");
-    Item(keys::kFicALancer, 3, L"1");
+    Item(ItemField::Ligne, 2, L"/agenda");  // the dropped files take the command line's place
+    Item(ItemField::Focus, 2, L"3");
+    Item(ItemField::Chemin, 3, L"C:\\lettre.txt");
+    Item(ItemField::FicALancer, 3, L"1");
     platform.existingFiles = platform.startablePrograms = {L"C:\\p.exe"};
     const auto middle = [](int slot) { return 300 + 720 * slot + 360.f; };
     const std::vector<std::wstring> one{L"C:\\a.txt"}, two{L"C:\\\u00e9 1", L"D:\\%C%"};
@@ -63,7 +63,8 @@ TEST_F(Drop, EachSlotAnswersAndActsOnlyOnceTheDragIsOverWithoutMovingALockedBar)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Put(keys::kRetourAuto, c.retourAuto);
+        Put(Key(Option::RetourAuto), c.retourAuto);
+        principal.Rafraichir();  // the bar takes the items and options stored
         bar.minimized = false;
         bar.editorFiles.clear();
         platform.started.clear();
@@ -81,7 +82,8 @@ TEST_F(Drop, EachSlotAnswersAndActsOnlyOnceTheDragIsOverWithoutMovingALockedBar)
         principal.AfterDrop();  // acts once
         std::wstring action;
         for (const auto& file : bar.editorFiles) {
-            action += L"editor " + std::to_wstring(module.IndexCourant.value_or(-1)) + L" " + file;
+            action +=
+                L"editor " + std::to_wstring((bar.editorSlots.empty() ? -1 : bar.editorSlots.back())) + L" " + file;
         }
         for (const auto& start : platform.started) {
             action += L"start " + std::to_wstring(start.showCommand) + L" " + start.commandLine;
@@ -109,9 +111,10 @@ TEST_F(Drop, EachSlotAnswersAndActsOnlyOnceTheDragIsOverWithoutMovingALockedBar)
 TEST_F(Drop, AShellItemIsTakenAsAFileWhenItHasOneAndAnAppOnlyByAFreeSlot) {
     principal.Charger();
     principal.OnResize();
-    Item(keys::kChemin, 2, L"C:\\p.exe");
-    Item(keys::kChemin, 3, L"C:\\lettre.txt");
-    Item(keys::kFicALancer, 3, L"1");
+    Item(ItemField::Chemin, 2, L"C:\\p.exe");
+    Item(ItemField::Chemin, 3, L"C:\\lettre.txt");
+    Item(ItemField::FicALancer, 3, L"1");
+    principal.Rafraichir();
     platform.existingFiles = platform.startablePrograms = {L"C:\\p.exe"};
     const ShellItem app{L"Calc!App", L"Calculatrice", true};
     const ShellItem file{L"C:\\a.txt", L"a", false};
@@ -143,7 +146,8 @@ TEST_F(Drop, AShellItemIsTakenAsAFileWhenItHasOneAndAnAppOnlyByAFreeSlot) {
         EXPECT_TRUE(bar.editorApps.empty() && bar.editorFiles.empty() && platform.started.empty());
         principal.AfterDrop();
         std::wstring action;
-        const std::wstring editor = L"editor " + std::to_wstring(module.IndexCourant.value_or(-1)) + L" ";
+        const std::wstring editor =
+            L"editor " + std::to_wstring((bar.editorSlots.empty() ? -1 : bar.editorSlots.back())) + L" ";
         for (const auto& opened : bar.editorApps) {
             action += editor + opened.path + L" " + opened.displayName;
         }

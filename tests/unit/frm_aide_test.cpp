@@ -19,7 +19,7 @@ class Configuration : public BarTest {
     void SetUp() override {
         principal.Charger();
         bar.onResize = [this] {
-            resizes.push_back({bar.bounds.width, bar.bounds.height, principal.ResizeOK});
+            resizes.push_back({bar.bounds.width, bar.bounds.height, principal.LayoutRuns()});
             principal.OnResize();
         };
     }
@@ -34,7 +34,7 @@ class Configuration : public BarTest {
     };
 
     FakeConfigWindow view;
-    FrmAide aide{platform, module, principal, bar, view};
+    FrmAide aide{platform, principal, bar, view};
     DesktopToolbarList shell;
     std::vector<Resize> resizes;
 };
@@ -91,16 +91,16 @@ TEST_F(Configuration, TheLookFollowsTheSystemUntilTheBarChoosesOneAndEachChangeI
         step.act();
         EXPECT_EQ(bar.looks, step.shown) << step.what;
     }
-    EXPECT_EQ(Stored(keys::kTheme), std::nullopt) << "stored on closing, as the other options";
+    EXPECT_EQ(Stored(Key(Option::Theme)), std::nullopt) << "stored on closing, as the other options";
     aide.Fermer();
-    EXPECT_EQ(Stored(keys::kTheme), L"2");
+    EXPECT_EQ(Stored(Key(Option::Theme)), L"2");
 
     // The next start, under light apps, takes the stored choice; a value it does not know follows the system.
     for (const auto& [stored, look] : {std::pair{L"2", Look::Dark}, std::pair{L"9", Look::Light}}) {
-        Put(keys::kTheme, stored);
+        Put(Key(Option::Theme), stored);
         FakeBarWindow next;
         platform.runningCopies.clear();  // the first bar has ended
-        Principal({platform, store, next, module}).Charger();
+        Principal(platform, store, next).Charger();
         EXPECT_EQ(next.looks, Looks{look}) << stored;
     }
 }
@@ -121,7 +121,7 @@ TEST_F(Configuration, ClosingStoresTheOptionsAndTheTopmostBandFollowsAtOnce) {
     EXPECT_EQ(Stored(L"Caption"), L"Outils");
     EXPECT_EQ(Shared(L"MargeHt"), L"abc") << "margins are stored as typed";
 
-    FrmAide again{platform, module, principal, bar, view};
+    FrmAide again{platform, principal, bar, view};
     again.Charger();
     again.check1[0] = 1;
     again.Fermer();
@@ -209,18 +209,18 @@ TEST_F(Configuration, CorrectionIsStoredAsTypedAndTakenAsANearbyWholeNumber) {
         std::int16_t c;
     } const cases[] = {{L"12.5", 12}, {L"13.5", 14}, {L"abc", 0}, {L"40000", 0}, {L" -2 5", -25}, {L"", 0}};
     for (const auto& c : cases) {
-        principal.C = 0;
-        FrmAide form{platform, module, principal, bar, view};
+        FrmAide form{platform, principal, bar, view};
         form.Charger();
         form.text2 = c.typed;
         form.Fermer();
-        EXPECT_EQ(principal.C, c.c) << c.typed;
+        EXPECT_EQ(principal.Correction(), c.c) << c.typed;
         EXPECT_EQ(Stored(L"Coef"), c.typed);
     }
-    principal.C = 9;
+    aide.text2 = L"9";
+    aide.Fermer();
     aide.text2 = L"40000";
     aide.Fermer();
-    EXPECT_EQ(principal.C, 9) << "out of 16 bits: C keeps its value";
+    EXPECT_EQ(principal.Correction(), 9) << "out of 16 bits: the correction keeps its value";
 }
 
 TEST_F(Configuration, OrientationSwapsTheSidesLaysOutOnlyTheLastChangeAndUnlocks) {
@@ -239,12 +239,11 @@ TEST_F(Configuration, OrientationSwapsTheSidesLaysOutOnlyTheLastChangeAndUnlocks
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.option << (c.horizontal ? " on a horizontal bar" : " on a vertical bar"));
+        principal.Orient(c.horizontal);
         store.Delete(L"Zudav", L"Donnees", L"Horizont");
-        principal.Block = true;
-        aide.check2 = 1;
-        principal.ResizeOK = true;
-        principal.Horizon = c.horizontal;
         bar.bounds = c.before;
+        principal.Lock();
+        aide.check2 = 1;
         resizes.clear();
         aide.OnBarreHVPress(c.option);
         const bool swapped = !c.expected.empty();
@@ -255,9 +254,9 @@ TEST_F(Configuration, OrientationSwapsTheSidesLaysOutOnlyTheLastChangeAndUnlocks
         } else {
             EXPECT_EQ(bar.bounds, c.before);
         }
-        EXPECT_NE(principal.Block, swapped);
+        EXPECT_NE(principal.Locked(), swapped);
         EXPECT_EQ(aide.check2, swapped ? 0 : 1);
-        EXPECT_EQ(principal.Horizon, c.option == 1);
+        EXPECT_EQ(principal.Horizontal(), c.option == 1);
         EXPECT_EQ(Stored(L"Horizont"), c.horizont ? std::optional<std::wstring>(c.horizont) : std::nullopt);
     }
 }
@@ -266,19 +265,19 @@ TEST_F(Configuration, LockFollowsThePointerOverTheBoxAndTheClosing) {
     bar.bounds = {300, 450, 900, 9000};
     aide.Charger();
     aide.check2 = 1;  // ticked with the keyboard: the bar is not locked while the window is open
-    EXPECT_FALSE(principal.Block);
+    EXPECT_FALSE(principal.Locked());
     aide.Fermer();
-    EXPECT_FALSE(principal.Block);
+    EXPECT_FALSE(principal.Locked());
     EXPECT_EQ(Stored(L"Bloqu\u00e9e"), L"1");
     EXPECT_EQ((std::vector{Stored(L"GranX"), Stored(L"GranY"), Stored(L"Lar"), Stored(L"Hau")}),
               (std::vector<std::optional<std::wstring>>{L"300", L"450", L"900", L"9000"}));
 
     bar.bounds = {15, 30, 870, 8490};
     aide.OnCheck2PointerMove();
-    EXPECT_TRUE(principal.Block && principal.GranX == 15 && principal.Hau == 8490);
+    EXPECT_TRUE(principal.Locked() && principal.HeldPlace().left == 15 && principal.HeldPlace().height == 8490);
     aide.check2 = 0;
     aide.OnCheck2PointerMove();
-    EXPECT_FALSE(principal.Block);
+    EXPECT_FALSE(principal.Locked());
 }
 
 TEST_F(Configuration, PresetsPlaceTheBarFromItsSizeItsMonitorAndTheMargins) {
@@ -317,7 +316,7 @@ TEST_F(Configuration, PresetsPlaceTheBarFromItsSizeItsMonitorAndTheMargins) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.group) * 10 + c.index);
-        FrmAide form{platform, module, principal, bar, view};
+        FrmAide form{platform, principal, bar, view};
         if (c.margin != nullptr) {
             form.text3 = form.text4 = form.text5 = form.text6 = form.text7 = c.margin;
         }
@@ -373,7 +372,7 @@ TEST_F(Configuration, EveryChangeLeavesTheWholeBarInItsWorkAreaThinnerWhenItsLen
     aide.Charger();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        principal.Horizon = c.bar.width > c.bar.height;
+        principal.Orient(c.bar.width > c.bar.height);
         bar.bounds = c.bar;
         bar.sizeScale = c.scale;
         platform.workAreas = *c.areas;
@@ -399,7 +398,7 @@ TEST_F(Configuration, TheEdgeOptionsSayWhetherTheBarIsDockedAndARefusedAutoHideI
     EXPECT_EQ(aide.ancrageMasquer, aide.ancrage);
     aide.masquer = 1;
     aide.Fermer();
-    EXPECT_EQ(Stored(keys::kMasquer), L"1");
+    EXPECT_EQ(Stored(Key(Option::Masquer)), L"1");
     principal.OnMenu(MenuCommand::Configuration);  // what the bar does once the window has closed
     for (int opening = 0; opening < 2; ++opening) {
         aide.Charger();
@@ -412,12 +411,12 @@ class Reordering : public Configuration {
   protected:
     void Fill(int n, const wchar_t* chemin, const wchar_t* focus, const wchar_t* fic) {
         const std::wstring i = std::to_wstring(n);
-        for (auto [prefix, value] : {std::pair{keys::kChemin, std::wstring(chemin)},
-                                     {keys::kLigne, L"/l" + i},
-                                     {keys::kTool, L"Outil " + i},
-                                     {keys::kIcone, L"C:\\i" + i + L".ico"},
-                                     {keys::kFocus, std::wstring(focus)},
-                                     {keys::kFicALancer, std::wstring(fic)}}) {
+        for (auto [prefix, value] : {std::pair{ItemField::Chemin, std::wstring(chemin)},
+                                     {ItemField::Ligne, L"/l" + i},
+                                     {ItemField::Tool, L"Outil " + i},
+                                     {ItemField::Icone, L"C:\\i" + i + L".ico"},
+                                     {ItemField::Focus, std::wstring(focus)},
+                                     {ItemField::FicALancer, std::wstring(fic)}}) {
             Item(prefix, n, value.c_str());
         }
     }
@@ -427,7 +426,7 @@ TEST_F(Reordering, TwoClicksMoveOrExchangeWholeItems) {
     Fill(0, L"C:\\a.exe", L"3", L"0");
     Fill(2, L"C:\\lettre.doc", L"6", L"1");
     Fill(4, L"C:\\b.exe", L"2", L"0");
-    Item(keys::kIcone, 2, L"%SystemDrive%\\i2.ico");  // drawn expanded, moved as typed
+    Item(ItemField::Icone, 2, L"%SystemDrive%\\i2.ico");  // drawn expanded, moved as typed
     platform.environment = {{L"SystemDrive", L"C:"}};
     view.pictureFiles = {L"C:\\i0.ico", L"C:\\i2.ico", L"C:\\i4.ico"};
     aide.Charger();
@@ -539,8 +538,8 @@ TEST_F(Configuration, ANewBarOpensBesideItsMakerOnItsMonitor) {
     for (const auto& c : cases) {
         const std::wstring name = L"B" + std::wstring(c.left) + c.top;
         SCOPED_TRACE(name);
+        principal.Orient(c.horizontal);
         bar.bounds = c.maker;
-        principal.Horizon = c.horizontal;
         platform.startablePrograms = {L"C:\\Outils\\" + name + L".exe"};
         view.texts = {name};
         aide.OnCommand3Click();
@@ -639,14 +638,13 @@ TEST_F(Configuration, ANewBarOrAStartUpValueThatCannotBeDoneSaysWhyAndLeavesNoCo
 }
 
 TEST_F(Configuration, ResetHelpAndTheBarsIcon) {
-    Put(L"Horizont", L"True");
-    principal.Horizon = true;
-    principal.Block = true;
+    principal.Orient(true);
     bar.bounds = {4000, 3000, 11860, 870};
+    principal.Lock();
     aide.Charger();
     aide.OnCommand5Click();
     EXPECT_EQ(bar.bounds, (Geometry{1, 1, 870, 10210})) << "8490 high, fitted by the layout of a vertical bar";
-    EXPECT_FALSE(principal.Horizon || principal.Block);
+    EXPECT_FALSE(principal.Horizontal() || principal.Locked());
     EXPECT_EQ(aide.barreHV, 0);
     EXPECT_EQ(Stored(L"Horizont"), L"False");
 

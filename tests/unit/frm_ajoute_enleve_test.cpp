@@ -13,30 +13,31 @@ namespace {
 class Editor : public BarTest {
   protected:
     void Fill(int n) {
-        module.IndexCourant = static_cast<std::int16_t>(n);
-        Item(keys::kChemin, n, L"C:\\Prog\\agenda.exe");
-        Item(keys::kTool, n, L"Agenda");
-        Item(keys::kLigne, n, L"C:\\Docs\\rdv.txt");
-        Item(keys::kFicALancer, n, L"0");
+        slot = n;
+        Item(ItemField::Chemin, n, L"C:\\Prog\\agenda.exe");
+        Item(ItemField::Tool, n, L"Agenda");
+        Item(ItemField::Ligne, n, L"C:\\Docs\\rdv.txt");
+        Item(ItemField::FicALancer, n, L"0");
     }
 
-    // The editor opens at its first use, on the slot that IndexCourant names then.
+    // The editor opens at its first use, on the slot named then.
     FrmAjouteEnleve& editor() {
         if (!opened_) {
-            opened_.emplace(platform, principal.Settings(), module, bar, view);
+            opened_.emplace(platform, principal.Model(), slot, view);
         }
         return *opened_;
     }
 
     FakeEditorWindow view;
+    int slot = 0;
 
   private:
     std::optional<FrmAjouteEnleve> opened_;
 };
 
 TEST_F(Editor, OpensWithTheSlotsStoredValuesWhichTheSaveWritesBack) {
-    module.IndexCourant = 9;
-    Item(keys::kTool, 9, L"reste");  // only the path decides whether anything is loaded
+    slot = 9;
+    Item(ItemField::Tool, 9, L"reste");  // only the path decides whether anything is loaded
     editor().Charger();
     EXPECT_EQ(editor().text1, L"");
     EXPECT_EQ(editor().caption, L"Ajouter / Enlever");
@@ -53,10 +54,10 @@ TEST_F(Editor, OpensWithTheSlotsStoredValuesWhichTheSaveWritesBack) {
         const Case& c = cases[n];
         SCOPED_TRACE(testing::Message() << "Focus " << (c.focus ? c.focus : L"absent") << ", FicALancer " << c.flag);
         Fill(n);
-        Item(keys::kFocus, n, c.focus);
-        Item(keys::kFicALancer, n, c.flag);
+        Item(ItemField::Focus, n, c.focus);
+        Item(ItemField::FicALancer, n, c.flag);
         const int writes = store.Changes();
-        FrmAjouteEnleve opened{platform, principal.Settings(), module, bar, view};
+        FrmAjouteEnleve opened{platform, principal.Model(), slot, view};
         opened.Charger();
         EXPECT_EQ(store.Changes(), writes);  // opening writes nothing
         EXPECT_EQ(
@@ -66,14 +67,14 @@ TEST_F(Editor, OpensWithTheSlotsStoredValuesWhichTheSaveWritesBack) {
         EXPECT_EQ(opened.option1, c.option);
         EXPECT_EQ(opened.check1, c.check);
         opened.Enregistrer();  // the invisible state 5 included
-        EXPECT_EQ(Stored(keys::ItemKey(keys::kFocus, n)), std::to_wstring(c.option));
-        EXPECT_EQ(Stored(keys::ItemKey(keys::kFicALancer, n)), std::to_wstring(c.check));
+        EXPECT_EQ(Stored(ItemKeyName(ItemField::Focus, n)), std::to_wstring(c.option));
+        EXPECT_EQ(Stored(ItemKeyName(ItemField::FicALancer, n)), std::to_wstring(c.check));
     }
 }
 
 TEST_F(Editor, SaveWritesTheFieldsButNotTheIconDropsAnEmptyCommandLineAndRebuildsTheBar) {
     Fill(3);
-    Item(keys::kIcone, 3, L"C:\\Images\\rond.ico");
+    Item(ItemField::Icone, 3, L"C:\\Images\\rond.ico");
     view.pictureFiles = bar.pictureFiles = {L"C:\\Images\\rond.ico"};
     view.answers = {L"C:\\Prog\\bloc.exe"};
     editor().Charger();
@@ -92,7 +93,7 @@ TEST_F(Editor, SaveWritesTheFieldsButNotTheIconDropsAnEmptyCommandLineAndRebuild
     EXPECT_EQ(view.closes, 1);
 
     // An empty command line is deleted and an empty path kept.
-    FrmAjouteEnleve again{platform, principal.Settings(), module, bar, view};
+    FrmAjouteEnleve again{platform, principal.Model(), slot, view};
     again.Charger();
     again.text2.clear();
     again.text3.clear();
@@ -100,7 +101,7 @@ TEST_F(Editor, SaveWritesTheFieldsButNotTheIconDropsAnEmptyCommandLineAndRebuild
     EXPECT_EQ(StoredItem(3), (ItemValues{L"", L"Bloc", L"C:\\Images\\rond.ico", {}, L"4", L"1"}));
     EXPECT_EQ(bar.pictures[3], L"free");
     // With no command line left to delete, the save goes on all the same.
-    FrmAjouteEnleve third{platform, principal.Settings(), module, bar, view};
+    FrmAjouteEnleve third{platform, principal.Model(), slot, view};
     third.Charger();
     third.Enregistrer();
     EXPECT_EQ(view.closes, 3);
@@ -170,7 +171,7 @@ TEST_F(Editor, BrowsingSuggestsATooltipButNeverReplacesOneAndOnlyALowerCaseExeIs
     EXPECT_EQ(editor().icone1Tag, L"C:\\Prog\\bloc.exe");
     EXPECT_EQ(store.Changes(), 0);  // browsing writes nothing
 
-    Item(keys::kIcone, 0, L"C:\\Autre\\OUTIL.EXE");  // ...but it is to the refresh
+    Item(ItemField::Icone, 0, L"C:\\Autre\\OUTIL.EXE");  // ...but it is to the refresh
     editor().RafraichirIcone();
     EXPECT_EQ(view.preview, L"icon:C:\\Prog\\AGENDA.EXE");
     EXPECT_EQ(editor().icone1Tag, L"C:\\Prog\\AGENDA.EXE");
@@ -195,11 +196,11 @@ TEST_F(Editor, IconAndCommandLineFileChosenAreStoredOnlyBySaving) {
         const Case& c = cases[n];
         SCOPED_TRACE(testing::Message() << "FicALancer " << c.flag);
         Fill(n);
-        Item(keys::kFicALancer, n, c.flag);
+        Item(ItemField::FicALancer, n, c.flag);
         const ItemValues before = StoredItem(n);
         view.dialogs.clear();
         view.answers = {c.file, c.picture};
-        FrmAjouteEnleve opened{platform, principal.Settings(), module, bar, view};
+        FrmAjouteEnleve opened{platform, principal.Model(), slot, view};
         opened.Charger();
         const int writes = store.Changes();
         opened.OnCommand3Click();
@@ -235,8 +236,8 @@ TEST_F(Editor, TheSaveRefusesAPathACommandLineOrAPictureLongerThanWindowsTakes) 
     for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
         const auto& c = cases[n];
         SCOPED_TRACE(n);
-        module.IndexCourant = static_cast<std::int16_t>(n);
-        FrmAjouteEnleve opened{platform, principal.Settings(), module, bar, view};
+        slot = n;
+        FrmAjouteEnleve opened{platform, principal.Model(), slot, view};
         opened.Charger();
         opened.text2 = c.path;
         opened.text3 = c.line;
@@ -284,9 +285,9 @@ TEST_F(Editor, AFileDroppedOnAFreeSlotFillsTheFormAsIfBrowsedForAndOnlyTheSaveSt
     for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
         const Case& c = cases[n];
         SCOPED_TRACE(c.dropped);
-        module.IndexCourant = static_cast<std::int16_t>(n);
+        slot = n;
         const int writes = store.Changes();
-        FrmAjouteEnleve dropped{platform, principal.Settings(), module, bar, view};
+        FrmAjouteEnleve dropped{platform, principal.Model(), slot, view};
         dropped.Charger();
         dropped.OnFileDropped(c.dropped);
         EXPECT_EQ((std::vector{dropped.text2, dropped.text1, dropped.text3, view.preview}),
@@ -320,8 +321,8 @@ TEST_F(Editor, AnAppChosenOrDroppedIsStartedByTheShellAndNamedAsTheShellNamesIt)
     for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
         const Case& c = cases[n];
         SCOPED_TRACE(c.what);
-        module.IndexCourant = static_cast<std::int16_t>(n);
-        FrmAjouteEnleve opened{platform, principal.Settings(), module, bar, view};
+        slot = n;
+        FrmAjouteEnleve opened{platform, principal.Model(), slot, view};
         opened.Charger();
         opened.text1 = c.typed;
         view.programAnswers = {c.item};
@@ -336,20 +337,20 @@ TEST_F(Editor, AnAppChosenOrDroppedIsStartedByTheShellAndNamedAsTheShellNamesIt)
     EXPECT_EQ(view.dialogs[0].filter, kFiltreProgramme);
 }
 
-// The bar's activation rebuilds the slots while the editor is open, which leaves IndexCourant on the last slot that
-// holds an item: the save and the removal still act on the slot the editor was opened for.
+// The bar's activation rebuilds the slots while the editor is open: the save and the removal still act on the slot the
+// editor was opened for.
 TEST_F(Editor, SavesAndRemovesTheSlotItWasOpenedForWhateverRebuildsRunMeanwhile) {
     principal.Charger();
     principal.OnResize();  // a column of 720-twip cells: cell n from 300 + 720 n down
-    Item(keys::kChemin, 1, L"C:\\Prog\\agenda.exe");
-    Item(keys::kChemin, 2, L"C:\\Docs\\lettre.txt");
-    Item(keys::kFicALancer, 2, L"1");
+    Item(ItemField::Chemin, 1, L"C:\\Prog\\agenda.exe");
+    Item(ItemField::Chemin, 2, L"C:\\Docs\\lettre.txt");
+    Item(ItemField::FicALancer, 2, L"1");
     const ItemValues program = StoredItem(1), document = StoredItem(2);
     for (const bool byDrop : {false, true}) {
         for (const bool save : {true, false}) {
             SCOPED_TRACE(testing::Message() << (byDrop ? "drop, " : "right press, ") << (save ? "save" : "remove"));
             bar.duringModal = [&] {
-                FrmAjouteEnleve opened{platform, principal.Settings(), module, bar, view};
+                FrmAjouteEnleve opened{platform, principal.Model(), bar.editorSlots.back(), view};
                 opened.Charger();
                 opened.OnFileDropped(L"C:\\windows\\notepad.exe");
                 principal.OnActivated(true);
@@ -364,7 +365,8 @@ TEST_F(Editor, SavesAndRemovesTheSlotItWasOpenedForWhateverRebuildsRunMeanwhile)
             EXPECT_EQ(Stored(L"Chemin5"), save ? L"C:\\windows\\notepad.exe" : L"");
             EXPECT_EQ(StoredItem(1), program);
             EXPECT_EQ(StoredItem(2), document);
-            Item(keys::kChemin, 5, L"");  // free again for the next row
+            Item(ItemField::Chemin, 5, L"");  // free again for the next row
+            principal.Rafraichir();
         }
     }
 }

@@ -21,7 +21,7 @@ TEST_F(FullScreen, ATopmostBarStepsAsideForAFullScreenProgramOnItsMonitorAndOnly
         return [=] { principal.OnForegroundWindow({rect, name, desktop, own, maximised}, all); };
     };
     FakeConfigWindow config;
-    FrmAide aide{platform, module, principal, bar, config};
+    FrmAide aide{platform, principal, bar, config};
     bar.duringModal = [&] {
         aide.Charger();
         aide.check1[0] ^= 1;  // the box "on top" ticked, or cleared

@@ -102,15 +102,15 @@ TEST(IniFileStore, AnImportNotSavedFailsAndOneMadeBesideTheRunningBarIsTakenUp) 
 class NewBar : public BarTest {
   protected:
     FakeConfigWindow view;
-    FrmAide aide{platform, module, principal, bar, view};
+    FrmAide aide{platform, principal, bar, view};
 };
 
 TEST_F(NewBar, ANewBarOfAPortableBarIsPortable) {
     const std::wstring exe = L"C:\\Outils\\Jeux.exe", ini = L"C:\\Outils\\Jeux.ini";
     struct Case {
         bool portable, readOnly;
-        std::string there, after;                                                                     // empty: no file
-    } const cases[] = {{true, false, "", WriteIniText({{keys::kLeft, L"870"}, {keys::kTop, L"0"}})},  // beside this bar
+        std::string there, after;                                                             // empty: no file
+    } const cases[] = {{true, false, "", WriteIniText({{L"left", L"870"}, {L"top", L"0"}})},  // beside this bar
                        {false, false, "", ""},
                        {true, false, "a", "a"},
                        {true, true, "", ""}};

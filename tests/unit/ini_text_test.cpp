@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "bar/settings/keys.h"
+#include "bar/model/stored_keys.h"
 
 namespace zudav {
 namespace {
@@ -26,7 +26,7 @@ TEST(IniText, EveryValueReadsBackAsItWasStored) {
         {L"Ligne3", L"\\"},
         {L"Chemin4", L"\""},
         {L"Inconnue", L"gard\u00e9e"},
-        {keys::kBloquee, L"1"},
+        {L"Bloqu\u00e9e", L"1"},
     };
     const std::string text = WriteIniText(values);
     EXPECT_EQ(text.substr(0, 14), "\xEF\xBB\xBF[Donnees]\r\n");

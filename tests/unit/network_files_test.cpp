@@ -27,10 +27,10 @@ TEST_P(NetworkFiles, NothingOnTheBarsThreadWaitsForThem) {
     if (GetParam().onlineOnly) {
         platform.onlineOnlyFiles = {program, icon, copy};
     }
-    Item(keys::kChemin, 0, program.c_str());
-    Item(keys::kChemin, 1, L"C:\\Prog\\ou.exe");
-    Item(keys::kIcone, 1, icon.c_str());
-    Put(keys::kIconeRead, icon.c_str());
+    Item(ItemField::Chemin, 0, program.c_str());
+    Item(ItemField::Chemin, 1, L"C:\\Prog\\ou.exe");
+    Item(ItemField::Icone, 1, icon.c_str());
+    Put(L"icone", icon.c_str());
 
     principal.Charger();
     EXPECT_EQ(bar.pictures[0], L"away:" + program);

@@ -79,17 +79,17 @@ TEST_F(Startup, StoredValuesThatConvertSetTheWindowOthersLeaveItsDesignValues) {
         w.loadableIcons = {L"C:\\barre.ico"};
         platform.decimalSeparator = c.separator;
         platform.runningCopies.clear();
-        Principal started{platform, s, w, module};
+        Principal started{platform, s, w};
         ASSERT_EQ(started.Charger(), Principal::LoadResult::Running);
         started.OnPaint();
         EXPECT_EQ(w.bounds, c.bounds);
-        EXPECT_EQ(started.Horizon, c.horizontal);
+        EXPECT_EQ(started.Horizontal(), c.horizontal);
         EXPECT_EQ(w.topmost, c.topmost);
         EXPECT_EQ(w.icon, c.icon);
-        EXPECT_TRUE(started.ResizeOK);
+        EXPECT_TRUE(started.LayoutRuns());
         EXPECT_EQ(s.Changes(), writes);
         started.Decharger();  // the top saved is the corrected one: the correction adds up at every start
-        EXPECT_EQ(started.Settings().ReadNumber(L"top"), c.bounds.top);
+        EXPECT_EQ(started.Model().Number(Option::Top), c.bounds.top);
     }
 }
 
@@ -107,7 +107,7 @@ TEST_F(Startup, ASecondCopyEndsAtOnceACopyUnderAnotherNameShowsItsOwnSlotsAndTra
     platform.executablePath = L"C:\\Outils\\Autre.exe";
     bar.filesWithIcon = {L"C:\\Prog\\bloc.exe"};
     store.Write(L"Autre", L"Donnees", L"Chemin0", L"C:\\Prog\\bloc.exe");
-    Principal autre{platform, store, bar, module};
+    Principal autre{platform, store, bar};
     ASSERT_EQ(autre.Charger(), Principal::LoadResult::Running);
     EXPECT_EQ(bar.caption, L"Autre");
     EXPECT_EQ(bar.pictures[0], L"icon:C:\\Prog\\bloc.exe");
@@ -214,11 +214,11 @@ TEST_F(Startup, MonitorsChangingOrTheBarComingBackBringItOntoAScreenAndItsHeldPl
     Put(L"Bloqu\u00e9e", L"1");
     Put(L"GranX", L"-9000");
     principal.Charger();
-    EXPECT_EQ(principal.GranX, 0) << "the held place of a locked bar is rescued too";
+    EXPECT_EQ(principal.HeldPlace().left, 0) << "the held place of a locked bar is rescued too";
     platform.workAreas = {{30000, 0, 19200, 13800}};  // the first monitor unplugged
     principal.OnDisplayChange();
     EXPECT_EQ(bar.bounds.left, 30000);
-    EXPECT_EQ(principal.GranX, 30000);
+    EXPECT_EQ(principal.HeldPlace().left, 30000);
     principal.OnPaint();
     EXPECT_EQ(bar.bounds.left, 30000);
 
@@ -308,10 +308,14 @@ TEST_F(BarLayout, ResizeLaysOutOnlyWhenEnabledAndUnlockedThenSetsTheLengthAndThe
         SCOPED_TRACE(c.name);
         FakeBarWindow window;
         window.bounds = c.before;
-        Principal resized{platform, store, window, module};
-        resized.ResizeOK = c.resizeOK;
-        resized.Block = c.block;
-        resized.Horizon = c.horizontal;
+        Principal resized{platform, store, window};
+        if (c.resizeOK) {
+            resized.Orient(c.horizontal);  // as from the configuration window: laid out from then on
+        }
+        window.bounds = c.before;
+        if (c.block) {
+            resized.Lock();
+        }
         resized.OnResize();
         EXPECT_EQ(window.bounds, c.after);
         EXPECT_EQ(window.controls.stopImage.left, c.stopLeft);
@@ -341,11 +345,11 @@ TEST_F(Pointer, HoverMovesTheHighlightAndTheTimerClearsIt) {
 }
 
 TEST_F(Pointer, PressesAndSmallControlsActEvenOnALockedBar) {
-    principal.Block = true;
+    principal.Lock();
     principal.OnBackgroundPress();
     EXPECT_EQ(bar.drags, 1);
     principal.OnRightPress(9);  // opens the item editor on that slot
-    EXPECT_EQ(module.IndexCourant, 9);
+    EXPECT_EQ(bar.editorSlots, std::vector<int>{9});
     EXPECT_EQ(bar.editorShown, 1);
     principal.OnActionLabelClick();
     ASSERT_EQ(bar.menuPopups.size(), 1u);
@@ -368,7 +372,7 @@ TEST_F(Pointer, TrayIconRestoresTheBarAndOnlyBringsAModalWindowOfTheBarToTheFron
 
     // While a modal window of the bar is open, a click on the icon runs no command (a second configuration window
     // would overwrite the first one's settings; "&Quitter" would lose what it holds): it brings that window forward.
-    Item(keys::kChemin, 4, L"C:\\manque.exe");  // its launch fails with the file error's message box
+    Item(ItemField::Chemin, 4, L"C:\\manque.exe");  // its launch fails with the file error's message box
     const auto middle = [](int slot) { return 300 + 720 * slot + 360.f; };
     const std::pair<const char*, std::function<void()>> opened[] = {
         {"About box from the icon", [&] { principal.OnTrayMessage(0x203); }},
@@ -456,8 +460,8 @@ TEST(TrayIcon, ItsTooltipShowsUnderVersion4AndNamesTheBarWithinTheField) {
 
 TEST_F(Startup, AChangedEnvironmentReplacesTheBarsOwnForLaterLaunchesAndExpansions) {
     platform.environment = {{L"=C:", L"C:\\Outils"}, {L"Path", L"C:\\Windows"}, {L"DU_PARENT", L"1"}};
-    Item(keys::kChemin, 0, L"%OUTILS%\\calc.exe");
-    Item(keys::kLigne, 0, L"%DU_PARENT% %JOUR%");
+    Item(ItemField::Chemin, 0, L"%OUTILS%\\calc.exe");
+    Item(ItemField::Ligne, 0, L"%DU_PARENT% %JOUR%");
     platform.startablePrograms = platform.existingFiles = {L"C:\\Nouveaux\\calc.exe"};
     principal.Charger();
     EXPECT_EQ(bar.pictures[0], L"placeholder");
@@ -494,7 +498,7 @@ TEST_F(Startup, TheRestartManagerClosesTheBarAfterItSavedAPlainEndOfSessionOnlyS
 }
 
 TEST_F(Pointer, ARefusedTrayIconIsTriedAgainForAMinuteAndTheBarDoesNotMinimiseWithoutIt) {
-    Item(keys::kChemin, 0, L"C:\\Prog\\agenda.exe");
+    Item(ItemField::Chemin, 0, L"C:\\Prog\\agenda.exe");
     platform.startablePrograms = platform.existingFiles = {L"C:\\Prog\\agenda.exe"};
     bar.trayAccepted = false;  // the shell is still starting, as at logon
     principal.Charger();
@@ -549,11 +553,11 @@ TEST_F(Slots, EachSlotShowsItsIconItsPictureThePlaceholderOrTheFreeSlotPicture) 
         {L"", L"", L"", L"free", SlotKind::Free},                       // an item the editor removed
     };
     for (int n = 0; n < 13; ++n) {
-        Item(keys::kChemin, n, cases[n].chemin);
-        Item(keys::kIcone, n, cases[n].icone);
-        Item(keys::kFicALancer, n, cases[n].ficALancer);
+        Item(ItemField::Chemin, n, cases[n].chemin);
+        Item(ItemField::Icone, n, cases[n].icone);
+        Item(ItemField::FicALancer, n, cases[n].ficALancer);
     }
-    Item(keys::kTool, 0, L"Agenda");
+    Item(ItemField::Tool, 0, L"Agenda");
     bar.tooltips[12] = L"Ancien";
     principal.Rafraichir();
     for (int n = 0; n < 13; ++n) {
@@ -564,12 +568,9 @@ TEST_F(Slots, EachSlotShowsItsIconItsPictureThePlaceholderOrTheFreeSlotPicture) 
     EXPECT_EQ(bar.tooltips[0], L"Agenda");
     EXPECT_EQ(bar.items[0].tooltip, L"Agenda");
     EXPECT_EQ(bar.tooltips[12], L"Ancien");  // a free slot keeps its tooltips
-    EXPECT_EQ(module.IndexCourant, 11);      // the last slot that holds an item
-    EXPECT_FALSE(module.IconeAbsente);       // the flag is the last slot's own
 
-    Item(keys::kChemin, 12, L"C:\\Prog\\disparu.exe");
-    principal.Rafraichir();
-    EXPECT_TRUE(module.IconeAbsente);
+    Item(ItemField::Chemin, 12, L"C:\\Prog\\disparu.exe");
+    EXPECT_EQ(principal.Rafraichir().to_string(), "1000000000000") << "only slot 12 was made again, without an icon";
     EXPECT_EQ(bar.pictures[12], L"placeholder");
 }
 
@@ -666,18 +667,19 @@ TEST_F(Launch, EachItemTakesTheRunBoxsRoadInItsFolderAndOnlyARealFailureShowsThe
     };
     for (int row = 0; row < static_cast<int>(std::size(cases)); ++row) {
         const Case& c = cases[row];
-        const int n = row % keys::kItemCount;
+        const int n = row % kSlotCount;
         SCOPED_TRACE(testing::Message() << "row " << row);
         Reset();
-        for (auto [prefix, value] : {std::pair{keys::kChemin, c.chemin},
-                                     {keys::kLigne, c.ligne},
-                                     {keys::kFocus, c.focus},
-                                     {keys::kFicALancer, c.ficALancer}}) {
-            store.Delete(L"Zudav", L"Donnees", keys::ItemKey(prefix, n));
+        for (auto [prefix, value] : {std::pair{ItemField::Chemin, c.chemin},
+                                     {ItemField::Ligne, c.ligne},
+                                     {ItemField::Focus, c.focus},
+                                     {ItemField::FicALancer, c.ficALancer}}) {
+            store.Delete(L"Zudav", L"Donnees", ItemKeyName(prefix, n));
             Item(prefix, n, value);
         }
         platform.otherPrograms = c.process;
         platform.shellAnswer = c.shell;
+        principal.Rafraichir();  // the bar takes the item stored
         principal.LancerItem(static_cast<std::int16_t>(n), c.asAdministrator);
         std::wstring roads;
         for (const auto& p : platform.started) {
@@ -705,9 +707,10 @@ TEST_F(Launch, EachItemTakesTheRunBoxsRoadInItsFolderAndOnlyARealFailureShowsThe
     // Accepted, the offer shows Windows' dialog for the file.
     Reset();
     platform.answers = {true};
-    Item(keys::kChemin, 0, L"C:\\D\\t.abc");
-    Item(keys::kFicALancer, 0, L"1");
+    Item(ItemField::Chemin, 0, L"C:\\D\\t.abc");
+    Item(ItemField::FicALancer, 0, L"1");
     platform.shellAnswer = R::NoAssociation;
+    principal.Rafraichir();
     principal.LancerItem(0);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, OuvrirAvecQuestion(L"\r\n"));
@@ -737,10 +740,10 @@ TEST_F(Launch, WhatWindowsCannotTakeIsNeverHandedOver) {
     for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
         SCOPED_TRACE(n);
         Reset();
-        Item(keys::kChemin, n, cases[n].chemin.c_str());
-        Item(keys::kLigne, n, cases[n].ligne.c_str());
-        Item(keys::kIcone, n, cases[n].icone.c_str());
-        Item(keys::kTool, n, longTip.c_str());
+        Item(ItemField::Chemin, n, cases[n].chemin.c_str());
+        Item(ItemField::Ligne, n, cases[n].ligne.c_str());
+        Item(ItemField::Icone, n, cases[n].icone.c_str());
+        Item(ItemField::Tool, n, longTip.c_str());
         principal.Rafraichir();
         EXPECT_EQ(bar.tooltips[n].size(), kLongestTooltip) << "the tooltip shown is cut";
         principal.LancerItem(static_cast<std::int16_t>(n));
@@ -759,7 +762,7 @@ TEST_F(Launch, FreeSlotBeepsAndChangesNothing) {
 }
 
 TEST_F(Launch, MinimisingFollowsRetourAutoAndAnUnreadableOneShowsTheFileErrorAfterTheStart) {
-    Item(keys::kChemin, 0, L"C:\\P\\a.exe");
+    Item(ItemField::Chemin, 0, L"C:\\P\\a.exe");
     struct Case {
         const wchar_t* value;
         bool minimized, error;
@@ -768,6 +771,7 @@ TEST_F(Launch, MinimisingFollowsRetourAutoAndAnUnreadableOneShowsTheFileErrorAft
         SCOPED_TRACE(c.value);
         Reset();
         Put(L"RetourAuto", c.value);
+        principal.Rafraichir();
         principal.LancerItem(0);
         EXPECT_EQ(platform.started.size(), 1u);
         EXPECT_EQ(bar.minimized, c.minimized);

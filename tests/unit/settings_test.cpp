@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "bar/model/stored_keys.h"
 #include "bar/settings/conversions.h"
-#include "bar/settings/keys.h"
 #include "bar/settings/memory_store.h"
 #include "bar/settings/stored_text.h"
 #include "platform/paths.h"
@@ -84,15 +84,15 @@ TEST(Conversions, NumberToTextWritesWholeNumbersPlainAndOthersWithTheLocaleSepar
 
 TEST(SettingsStore, NamesCompareWithoutCaseAndAnEmptyValueIsNotAnAbsentOne) {
     MemoryStore store;
-    store.Write(L"Zudav", L"Donnees", keys::kBloquee, L"1");
+    store.Write(L"Zudav", L"Donnees", L"Bloqu\u00e9e", L"1");
     store.Write(L"ZUDAV", L"DONNEES", L"BLOQUÉE", L"");  // accented names fold too
     EXPECT_EQ(store.Read(L"zudav", L"donnees", L"bloquée", L"d"), L"");
-    EXPECT_EQ(store.Read(L"Autre", L"Donnees", keys::kBloquee, L"d"), L"d");
-    EXPECT_EQ(store.Read(L"Zudav", L"Autre", keys::kBloquee, L"d"), L"d");
+    EXPECT_EQ(store.Read(L"Autre", L"Donnees", L"Bloqu\u00e9e", L"d"), L"d");
+    EXPECT_EQ(store.Read(L"Zudav", L"Autre", L"Bloqu\u00e9e", L"d"), L"d");
     store.Write(L"Zudav", L"Donnees", L"Ligne1", L"b");
     EXPECT_TRUE(store.Delete(L"Zudav", L"Donnees", L"BLOQUÉE"));
-    EXPECT_FALSE(store.Delete(L"Zudav", L"Donnees", keys::kBloquee));
-    EXPECT_FALSE(store.Find(L"Zudav", L"Donnees", keys::kBloquee));
+    EXPECT_FALSE(store.Delete(L"Zudav", L"Donnees", L"Bloqu\u00e9e"));
+    EXPECT_FALSE(store.Find(L"Zudav", L"Donnees", L"Bloqu\u00e9e"));
     EXPECT_EQ(store.Read(L"Zudav", L"Donnees", L"Ligne1"), L"b");
 }
 

@@ -38,8 +38,8 @@ class SlotPictures : public BarTest {
         const std::pair<const wchar_t*, const wchar_t*> items[] = {
             {L"C:\\Prog\\agenda.exe", nullptr}, {L"C:\\Doc\\lettre.txt", nullptr}, {L"C:\\Prog\\ou.exe", kIcon}};
         for (int n = 0; n < 3; ++n) {
-            Item(keys::kChemin, n, items[n].first);
-            Item(keys::kIcone, n, items[n].second);
+            Item(ItemField::Chemin, n, items[n].first);
+            Item(ItemField::Icone, n, items[n].second);
             platform.stamps[items[n].first] = {100, 1};
         }
         platform.stamps[kIcon] = {766, 1};
@@ -58,7 +58,7 @@ TEST_F(SlotPictures, ARefreshMakesAgainOnlyThePicturesWhoseSourceChanged) {
         std::vector<int> made;
     } cases[] = {
         {"nothing changed", [] {}, {}},
-        {"a path", [&] { Item(keys::kChemin, 0, L"C:\\Prog\\neuf.exe"); }, {0}},
+        {"a path", [&] { Item(ItemField::Chemin, 0, L"C:\\Prog\\neuf.exe"); }, {0}},
         {"the file's time", [&] { platform.stamps[L"C:\\Doc\\lettre.txt"].written = 2; }, {1}},
         {"the file's size", [&] { platform.stamps[L"C:\\Doc\\lettre.txt"].size = 99; }, {1}},
         {"the file gone", [&] { platform.stamps.erase(L"C:\\Doc\\lettre.txt"); }, {1}},

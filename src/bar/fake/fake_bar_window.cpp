@@ -63,20 +63,22 @@ void FakeBarWindow::ShowConfiguration() {
     }
 }
 
-void FakeBarWindow::ShowItemEditor() {
-    ShowItemEditorForFile(L"");
+void FakeBarWindow::ShowItemEditor(int slot) {
+    ShowItemEditorForFile(slot, L"");
 }
 
-void FakeBarWindow::ShowItemEditorForFile(const std::wstring& file) {
+void FakeBarWindow::ShowItemEditorForFile(int slot, const std::wstring& file) {
     ++editorShown;
+    editorSlots.push_back(slot);
     editorFiles.push_back(file);
     if (duringModal) {
         duringModal();
     }
 }
 
-void FakeBarWindow::ShowItemEditorForApp(const ShellItem& app) {
+void FakeBarWindow::ShowItemEditorForApp(int slot, const ShellItem& app) {
     ++editorShown;
+    editorSlots.push_back(slot);
     editorApps.push_back(app);
     if (duringModal) {
         duringModal();

@@ -85,9 +85,9 @@ class FakeBarWindow : public BarWindow {
     void RemoveTrayIcon() override { trayIcon = false; }
     void GiveKeyboardToTrayIcon() override { ++keyboardToTrayIcon; }
     void ShowAbout() override;
-    void ShowItemEditor() override;
-    void ShowItemEditorForFile(const std::wstring& file) override;
-    void ShowItemEditorForApp(const ShellItem& app) override;
+    void ShowItemEditor(int slot) override;
+    void ShowItemEditorForFile(int slot, const std::wstring& file) override;
+    void ShowItemEditorForApp(int slot, const ShellItem& app) override;
     void ShowConfiguration() override;
     void BringModalToFront() override { ++modalBroughtToFront; }
     void PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) override;
@@ -155,6 +155,7 @@ class FakeBarWindow : public BarWindow {
     int editorShown = 0;
     std::vector<std::wstring> editorFiles;  // the file each editor opened on ("" when opened by a right press)
     std::vector<ShellItem> editorApps;      // the app each editor opened on
+    std::vector<int> editorSlots;           // the slot each editor opened for
     int configurationShown = 0;
     int modalBroughtToFront = 0;
     // Run after each change of the size (not when it stays the same), as the real window lays the bar out on

@@ -4,8 +4,8 @@
 #include <iterator>
 #include <utility>
 
+#include "bar/model/stored_keys.h"
 #include "bar/settings/ini_text.h"
-#include "bar/settings/keys.h"
 #include "platform/paths.h"
 
 namespace zudav {
@@ -80,11 +80,6 @@ void IniFileStore::TellProblem() {
 
 namespace {
 
-bool IsSharedMargin(const std::wstring& key) {
-    const std::wstring folded = FoldCase(key);
-    return folded == FoldCase(keys::kMargeHt) || folded == FoldCase(keys::kMargeDx);
-}
-
 template <typename Values>
 auto FindKey(Values& values, const std::wstring& key) {
     const std::wstring folded = FoldCase(key);
@@ -95,15 +90,15 @@ auto FindKey(Values& values, const std::wstring& key) {
 }  // namespace
 
 bool IniFileStore::IsBar(const std::wstring& application, const std::wstring& section) const {
-    return FoldCase(section) == FoldCase(keys::kSection) && FoldCase(application) == application_;
+    return FoldCase(section) == FoldCase(kSection) && FoldCase(application) == application_;
 }
 
 bool IniFileStore::IsShared(const std::wstring& application, const std::wstring& section) const {
-    return FoldCase(section) == FoldCase(keys::kSection) && FoldCase(application) == FoldCase(keys::kSharedApplication);
+    return FoldCase(section) == FoldCase(kSection) && FoldCase(application) == FoldCase(kSharedApplication);
 }
 
 bool IniFileStore::InFile(const std::wstring& application, const std::wstring& section, const std::wstring& key) const {
-    return IsBar(application, section) || (IsShared(application, section) && IsSharedMargin(key));
+    return IsBar(application, section) || (IsShared(application, section) && IsSharedKey(key));
 }
 
 std::optional<std::wstring> IniFileStore::Find(const std::wstring& application,
@@ -156,7 +151,7 @@ StoredValues IniFileStore::List(const std::wstring& application, const std::wstr
     StoredValues listed = elsewhere_.List(application, section);
     if (IsShared(application, section)) {
         std::copy_if(values_.begin(), values_.end(), std::back_inserter(listed),
-                     [](const auto& entry) { return IsSharedMargin(entry.first); });
+                     [](const auto& entry) { return IsSharedKey(entry.first); });
     }
     return listed;
 }

@@ -5,8 +5,8 @@
 #include <set>
 #include <utility>
 
+#include "bar/model/stored_keys.h"
 #include "bar/settings/conversions.h"
-#include "bar/settings/keys.h"
 #include "bar/settings/memory_store.h"
 
 namespace zudav {
@@ -149,7 +149,7 @@ std::optional<std::wstring> FromUtf8(std::string_view bytes) {
 }
 
 std::string WriteIniText(const StoredValues& values) {
-    std::wstring text = std::wstring(L"[") + keys::kSection + L"]\r\n";
+    std::wstring text = std::wstring(L"[") + kSection + L"]\r\n";
     for (const auto& [key, value] : values) {
         if (IsWritableKey(key)) {
             text += key + L"=" + (ReadsBackPlain(value) ? value : Quoted(value)) + L"\r\n";
@@ -199,7 +199,7 @@ IniReading ReadIniText(std::string_view bytes) {
             continue;
         }
         if (trimmed.front() == L'[') {
-            if (FoldCase(trimmed) != FoldCase(std::wstring(L"[") + keys::kSection + L"]") || inSection) {
+            if (FoldCase(trimmed) != FoldCase(std::wstring(L"[") + kSection + L"]") || inSection) {
                 return refused(L"Ce fichier doit avoir une seule section [Donnees]" + where + L".");
             }
             inSection = true;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "bar/model/stored_keys.h"
 #include "bar/settings/ini_text.h"
-#include "bar/settings/keys.h"
 #include "bar/settings/memory_store.h"
 #include "platform/paths.h"
 
@@ -20,15 +20,15 @@ bool Holds(const StoredValues& values, const std::wstring& key) {
 // deletion that did not take.
 bool ReplaceValues(SettingsStore& store, const std::wstring& application, const StoredValues& wanted) {
     for (const auto& [key, value] : wanted) {
-        store.Write(application, keys::kSection, key, value);
-        if (store.Find(application, keys::kSection, key) != value) {
+        store.Write(application, kSection, key, value);
+        if (store.Find(application, kSection, key) != value) {
             return false;
         }
     }
-    for (const auto& [key, value] : store.List(application, keys::kSection)) {
+    for (const auto& [key, value] : store.List(application, kSection)) {
         if (!Holds(wanted, key)) {
-            store.Delete(application, keys::kSection, key);
-            if (store.Find(application, keys::kSection, key)) {
+            store.Delete(application, kSection, key);
+            if (store.Find(application, kSection, key)) {
                 return false;
             }
         }
@@ -54,7 +54,7 @@ TransferResult ExportSettings(const SettingsStore& store,
                               const std::wstring& application,
                               Platform& platform,
                               const std::wstring& file) {
-    if (!platform.WriteFileWhole(file, WriteIniText(store.List(application, keys::kSection)))) {
+    if (!platform.WriteFileWhole(file, WriteIniText(store.List(application, kSection)))) {
         return {false,
                 L"Les r\u00e9glages de " + BarName(application) + L" n'ont pas pu \u00eatre \u00e9crits dans " + file +
                     L".",
@@ -82,7 +82,7 @@ TransferResult BackUpSettings(const SettingsStore& store, const std::wstring& ap
         }
         path = stem + L"-" + std::to_wstring(copy) + L".ini";
     }
-    if (!platform.WriteFileWhole(path, WriteIniText(store.List(application, keys::kSection)))) {
+    if (!platform.WriteFileWhole(path, WriteIniText(store.List(application, kSection)))) {
         return failed;
     }
     return {true, L"Vos r\u00e9glages ont \u00e9t\u00e9 sauvegard\u00e9s dans " + path + L".", path};
@@ -103,7 +103,7 @@ TransferResult ImportSettings(SettingsStore& store,
     }
 
     // The values as they are, kept in memory to be put back, and in a file for the user.
-    const StoredValues previous = store.List(application, keys::kSection);
+    const StoredValues previous = store.List(application, kSection);
     TransferResult backup = BackUpSettings(store, application, platform);
     if (!backup.done) {
         return {false, backup.message + L" Rien n'a \u00e9t\u00e9 import\u00e9.", {}};

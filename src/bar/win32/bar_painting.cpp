@@ -35,7 +35,7 @@ void FillFace(HDC dc, const RECT& area, const BarScene& scene) {
 }
 
 void PaintCells(HDC dc, const RECT& area, const BarScene& scene) {
-    for (int slot = 0; slot < keys::kItemCount; ++slot) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
         const PixelRect& cell = scene.parts.cells[slot];
         if (!Meets(area, cell)) {
             continue;
@@ -92,7 +92,7 @@ void PaintScene(HDC dc, const RECT& area, const BarScene& scene) {
         DrawIconEx(dc, stop.left, stop.top, scene.stop, 0, 0, 0, nullptr, DI_NORMAL);
     }
     // In reverse: where boxes overlap, the box of the lower slot lies on top, as it is hit first.
-    for (int slot = keys::kItemCount - 1; slot >= 0; --slot) {
+    for (int slot = kSlotCount - 1; slot >= 0; --slot) {
         if (Meets(area, scene.parts.icons[slot])) {
             PaintIconBox(dc, slot, scene);
         }

@@ -9,7 +9,7 @@
 #include <array>
 #include <optional>
 
-#include "bar/settings/keys.h"
+#include "bar/model/stored_keys.h"
 #include "bar/slot_geometry.h"
 #include "platform/look.h"
 #include "platform/win32/picture.h"
@@ -18,8 +18,8 @@ namespace zudav::win32 {
 
 struct BarScene {
     const BarPixels& parts;
-    const std::array<Picture, keys::kItemCount>& pictures;
-    const std::array<bool, keys::kItemCount>& borders;  // the hover's highlight
+    const std::array<Picture, kSlotCount>& pictures;
+    const std::array<bool, kSlotCount>& borders;  // the hover's highlight
     HICON stop;
     HFONT labelFont;
     std::optional<PixelRect> focus;  // the keyboard's focus, once the keyboard has been used

@@ -43,7 +43,7 @@ UniqueIcon BarView::MakeTrayPicture() const {
 // The notification icon with its picture and its tooltip, which names the bar.
 NOTIFYICONDATAW BarView::TrayIconData() {
     const TrayIconFields fields =
-        DescribeTrayIcon(Caption(), principal_ != nullptr ? principal_->Settings().Application() : std::wstring());
+        DescribeTrayIcon(Caption(), principal_ != nullptr ? principal_->Model().Application() : std::wstring());
     trayPicture_ = MakeTrayPicture();  // the shell keeps a copy of the picture
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;

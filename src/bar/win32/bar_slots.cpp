@@ -196,7 +196,7 @@ void BarView::ShowSlotItem(int slot, const SlotItem& item) {
 }
 
 void BarView::SetCellBorder(int cell, bool border) {
-    if (cell >= 0 && cell < keys::kItemCount && borders_[cell] != border) {
+    if (cell >= 0 && cell < kSlotCount && borders_[cell] != border) {
         borders_[cell] = border;
         InvalidatePart(parts_.cells[cell]);
     }

@@ -310,19 +310,19 @@ void BarView::ShowAbout() {
     }
 }
 
-void BarView::ShowItemEditor() {
-    ShowItemEditorForFile(L"");
+void BarView::ShowItemEditor(int slot) {
+    ShowItemEditorForFile(slot, L"");
 }
 
-void BarView::ShowItemEditorForFile(const std::wstring& file) {
+void BarView::ShowItemEditorForFile(int slot, const std::wstring& file) {
     if (dialogs_.editor) {
-        dialogs_.editor(ShellItem{file, L"", false});
+        dialogs_.editor(slot, ShellItem{file, L"", false});
     }
 }
 
-void BarView::ShowItemEditorForApp(const ShellItem& app) {
+void BarView::ShowItemEditorForApp(int slot, const ShellItem& app) {
     if (dialogs_.editor) {
-        dialogs_.editor(app);
+        dialogs_.editor(slot, app);
     }
 }
 

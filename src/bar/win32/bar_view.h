@@ -14,8 +14,8 @@
 
 #include "bar/accessible_names.h"
 #include "bar/bar_window.h"
+#include "bar/model/stored_keys.h"
 #include "bar/principal.h"
-#include "bar/settings/keys.h"
 #include "bar/slot_geometry.h"
 #include "bar/win32/bar_accessible.h"
 #include "bar/win32/bar_automation.h"
@@ -33,8 +33,8 @@ namespace zudav::win32 {
 // windows that know the bar.
 struct BarDialogs {
     std::function<void()> about;
-    // The item editor for slot IndexCourant, filled from a file or an app dropped on it when one is given.
-    std::function<void(const ShellItem& dropped)> editor;
+    // The item editor of a slot, filled from a file or an app dropped on it when one is given.
+    std::function<void(int slot, const ShellItem& dropped)> editor;
     std::function<void()> configuration;
 };
 
@@ -105,9 +105,9 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void BringBackRunningCopy(const std::wstring& application) override;
     void BringToFront() override;
     void ShowAbout() override;
-    void ShowItemEditor() override;
-    void ShowItemEditorForFile(const std::wstring& file) override;
-    void ShowItemEditorForApp(const ShellItem& app) override;
+    void ShowItemEditor(int slot) override;
+    void ShowItemEditorForFile(int slot, const std::wstring& file) override;
+    void ShowItemEditorForApp(int slot, const ShellItem& app) override;
     void ShowConfiguration() override;
     void BringModalToFront() override;
     void PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) override;
@@ -138,7 +138,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
 
   private:
     // The tools of the tooltip control: one per slot (its number), and "Arrêter".
-    static constexpr UINT_PTR kStopTool = keys::kItemCount;
+    static constexpr UINT_PTR kStopTool = kSlotCount;
     static constexpr UINT_PTR kTimer1 = 1;
     static constexpr UINT_PTR kTrayRetryTimer = 2;
     static constexpr UINT_PTR kDockingTimer = 3;
@@ -208,12 +208,12 @@ class BarView final : public BarWindow, public AccessibleBarView {
     UINT startedAgain_ = 0;  // a second start of this bar asks it to come back
     UINT takeSettings_ = 0;  // the switches of another process imported settings under this bar
 
-    BarControls places_;                                                  // in twips, as the layout placed them
-    BarPixels parts_;                                                     // the same at the window's DPI
-    std::array<Picture, keys::kItemCount> pictures_;                      // Picture1(0..12)
-    std::array<bool, keys::kItemCount> borders_{};                        // CoolBar(0..12)
-    std::array<std::optional<std::wstring>, keys::kItemCount> slotTips_;  // what each slot's tool shows
-    std::array<SlotItem, keys::kItemCount> items_;                        // for the slots' accessible names
+    BarControls places_;                                            // in twips, as the layout placed them
+    BarPixels parts_;                                               // the same at the window's DPI
+    std::array<Picture, kSlotCount> pictures_;                      // Picture1(0..12)
+    std::array<bool, kSlotCount> borders_{};                        // CoolBar(0..12)
+    std::array<std::optional<std::wstring>, kSlotCount> slotTips_;  // what each slot's tool shows
+    std::array<SlotItem, kSlotCount> items_;                        // for the slots' accessible names
     // First icons and picture files of files on shares or in the cloud, read away from the window.
     PendingReads slowReads_;
     PendingReads slowPictureFiles_;

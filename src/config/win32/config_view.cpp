@@ -46,11 +46,11 @@ float IcoTop(int position) {
 
 class ConfigView final : public ConfigWindow, public ControlOwner, public ModalView {
   public:
-    ConfigView(HWND owner, Platform& platform, LaBarre& module, Principal& principal, BarWindow& bar, HICON freeSlot)
+    ConfigView(HWND owner, Platform& platform, Principal& principal, BarWindow& bar, HICON freeSlot)
         : ModalView(owner),
           platform_(platform),
           freeSlot_(CopyIcon(freeSlot)),
-          logic_(platform, module, principal, bar, *this) {}
+          logic_(platform, principal, bar, *this) {}
 
     void Show() {
         instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
@@ -156,7 +156,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         }
         if (id == kConfigImage1) {
             Run([this] { logic_.OnImage1Click(); });
-        } else if (id >= kConfigIco && id < kConfigIco + keys::kItemCount) {
+        } else if (id >= kConfigIco && id < kConfigIco + kSlotCount) {
             Run([this, id] { logic_.OnIcoClick(id - kConfigIco); });
         }
     }
@@ -233,7 +233,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         }
 
         // The item column, read after the controls on its left: Tab reaches each position, Space or Enter clicks it.
-        for (int i = 0; i < keys::kItemCount; ++i) {
+        for (int i = 0; i < kSlotCount; ++i) {
             client.Place(ico_[i], kConfigIco + i, *this, {5115, IcoTop(i), 520, 520});
             ico_[i].SetFocusable(true);
             ttt_[i] = client.Add(L"STATIC", L"Info Bulle", SS_NOPREFIX, kConfigTTT + i, {5730, IcoTop(i), 1140, 555});
@@ -374,7 +374,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         }
         ShowFrame(frame3_, logic_.frame3Visible);
         ShowFrame(frame4_, logic_.frame4Visible);
-        for (int i = 0; i < keys::kItemCount; ++i) {
+        for (int i = 0; i < kSlotCount; ++i) {
             SetTextIfChanged(ttt_[i], logic_.items[i].tool);
             // Its name for screen readers: the item's tooltip, or the position.
             const std::wstring& tool = logic_.items[i].tool;
@@ -478,8 +478,8 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
     std::array<HWND, 2> barreHV_{};
     std::vector<HWND> frame3_;  // the controls of each miniature, shown and hidden together
     std::vector<HWND> frame4_;
-    std::array<ChildControl, keys::kItemCount> ico_;
-    std::array<HWND, keys::kItemCount> ttt_{};
+    std::array<ChildControl, kSlotCount> ico_;
+    std::array<HWND, kSlotCount> ttt_{};
     ChildControl image1_;
     ChildControl image2_;
     std::optional<WindowLayout> layout_;
@@ -489,13 +489,8 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
 
 }  // namespace
 
-void ShowConfigWindow(HWND owner,
-                      Platform& platform,
-                      LaBarre& module,
-                      Principal& principal,
-                      BarWindow& bar,
-                      HICON freeSlot) {
-    ConfigView view(owner, platform, module, principal, bar, freeSlot);
+void ShowConfigWindow(HWND owner, Platform& platform, Principal& principal, BarWindow& bar, HICON freeSlot) {
+    ConfigView view(owner, platform, principal, bar, freeSlot);
     view.Show();
 }
 

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "bar/bar_window.h"
-#include "bar/labarre.h"
 #include "bar/principal.h"
 #include "platform/platform.h"
 
@@ -12,11 +11,6 @@ namespace zudav::win32 {
 
 // Shows the configuration of the bar `owner` and returns when it is closed. freeSlot is the bar's picture of a
 // free slot, shown for the free positions of the item column.
-void ShowConfigWindow(HWND owner,
-                      Platform& platform,
-                      LaBarre& module,
-                      Principal& principal,
-                      BarWindow& bar,
-                      HICON freeSlot);
+void ShowConfigWindow(HWND owner, Platform& platform, Principal& principal, BarWindow& bar, HICON freeSlot);
 
 }  // namespace zudav::win32

@@ -33,16 +33,11 @@ constexpr float kFrameTop = 60;
 
 class EditorView final : public EditorWindow, public ControlOwner, public ModalView {
   public:
-    EditorView(HWND owner,
-               Platform& platform,
-               const BarSettings& settings,
-               LaBarre& module,
-               BarWindow& bar,
-               HICON placeholder)
+    EditorView(HWND owner, Platform& platform, BarModel& model, int slot, HICON placeholder)
         : ModalView(owner),
           platform_(platform),
           placeholder_(CopyIcon(placeholder)),
-          logic_(platform, settings, module, bar, *this) {}
+          logic_(platform, model, slot, *this) {}
 
     void Show(const ShellItem& dropped) {
         instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
@@ -357,12 +352,11 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
 
 void ShowEditor(HWND owner,
                 Platform& platform,
-                const BarSettings& settings,
-                LaBarre& module,
-                BarWindow& bar,
+                BarModel& model,
+                int slot,
                 HICON placeholder,
                 const ShellItem& dropped) {
-    EditorView view(owner, platform, settings, module, bar, placeholder);
+    EditorView view(owner, platform, model, slot, placeholder);
     view.Show(dropped);
 }
 

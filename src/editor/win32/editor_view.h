@@ -5,21 +5,18 @@
 
 #include <string>
 
-#include "bar/bar_window.h"
-#include "bar/labarre.h"
-#include "bar/settings/bar_settings.h"
+#include "bar/model/bar_model.h"
 #include "platform/platform.h"
 #include "platform/shell_item.h"
 
 namespace zudav::win32 {
 
-// Edits the item of slot IndexCourant and returns when the editor is closed; a file or an app dropped on the slot (if
-// its path is not empty) fills the editor as if browsed for.
+// Edits the item of a slot and returns when the editor is closed; a file or an app dropped on the slot (if its path is
+// not empty) fills the editor as if browsed for.
 void ShowEditor(HWND owner,
                 Platform& platform,
-                const BarSettings& settings,
-                LaBarre& module,
-                BarWindow& bar,
+                BarModel& model,
+                int slot,
                 HICON placeholder,
                 const ShellItem& dropped = {});
 
