@@ -1,5 +1,6 @@
 // The platform services on Win32: executable, single-copy lock, locale, help, beep, message boxes, files,
-// processes, shortcuts, the screen and the Run lists of the registry.
+// processes, shortcuts, the screen and the Run lists of the registry. Each kind of service has its file,
+// win32_platform_processes, _files, _shell, _screen and _registry; win32_session the user's session.
 #pragma once
 
 #include <windows.h>
