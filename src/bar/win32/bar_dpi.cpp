@@ -38,6 +38,18 @@ void BarView::TakeDpi(int dpi, const RECT& place) {
     }
 }
 
+BarView::Answer BarView::OnDpiChanged(int dpi, const RECT& suggested) {
+    TakeDpi(dpi, suggested);
+    return 0;
+}
+
+BarView::Answer BarView::OnDisplayChange() {
+    if (!FollowDpi() && principal_ != nullptr) {  // taking a new DPI told the logic already
+        principal_->OnDisplayChange();
+    }
+    return 0;
+}
+
 bool BarView::FollowDpi() {
     const int before = dpiFollower_.LaidOut();
     for (int looks = 0; looks < 2 && dpiFollower_.LaidOut() == before; ++looks) {

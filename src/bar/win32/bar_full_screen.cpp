@@ -64,6 +64,14 @@ void BarView::FollowForeground() {
     principal_->OnForegroundWindow(front, {m.left, m.top, m.right, m.bottom});
 }
 
+// The window events leave the bar's own program out: its windows' coming to the foreground is heard here.
+BarView::Answer BarView::OnActivateApp(bool active) {
+    if (active) {
+        FollowForeground();
+    }
+    return std::nullopt;
+}
+
 void BarView::StepAsideForFront() {
     MakeNotTopmost();
     // Out of the band the bar is still above every window that is not topmost, a film's too: it goes behind it.

@@ -1,6 +1,9 @@
 // The bar among the shell's windows: its notification icon, the running copy of the same bar that a second start
-// brings back, the modal window that comes to the front, and the menu "Fichier".
+// brings back, the shell's restart and its notices to a desktop toolbar, the modal window that comes to the front, and
+// the menu "Fichier".
 #include "bar/win32/bar_view.h"
+// After bar_view.h, which includes windows.h.
+#include <windowsx.h>
 
 #include <utility>
 
@@ -88,6 +91,20 @@ void BarView::BringBackRunningCopy(const std::wstring& application) {
     PostMessageW(found, startedAgain_, 0, 0);
 }
 
+BarView::Answer BarView::OnStartedAgain() {
+    if (principal_ != nullptr) {
+        principal_->OnStartedAgain();
+    }
+    return 0;
+}
+
+BarView::Answer BarView::OnTaskbarCreated() {
+    if (principal_ != nullptr) {
+        principal_->OnShellRestarted();
+    }
+    return 0;
+}
+
 void BarView::BringToFront() {
     SetForegroundWindow(window_);
     if (topmost_) {
@@ -122,6 +139,18 @@ void BarView::GiveKeyboardToTrayIcon() {
         data.uID = kTrayIconId;
         Shell_NotifyIconW(NIM_SETFOCUS, &data);
     }
+}
+
+// Version 4: the code and the icon's id in lParam, where the icon is in wParam (the anchor of a menu opened from the
+// keyboard); a shell that refused the version sends the id in wParam and the mouse code alone.
+BarView::Answer BarView::OnTrayIcon(WORD code, WORD icon, WPARAM anchor) {
+    if (principal_ != nullptr && icon == kTrayIconId) {
+        principal_->OnTrayMessage(static_cast<std::uint32_t>(code),
+                                  PixelPoint{GET_X_LPARAM(anchor), GET_Y_LPARAM(anchor)});
+    } else if (principal_ != nullptr && icon == 0 && anchor == kTrayIconId) {
+        principal_->OnTrayMessage(static_cast<std::uint32_t>(code));
+    }
+    return 0;
 }
 
 namespace {
@@ -178,6 +207,47 @@ void BarView::PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> plac
     TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
     menuOpen_ = false;
     PostMessageW(window_, WM_NULL, 0, 0);
+}
+
+// The menu's commands (notification code 0).
+BarView::Answer BarView::OnCommand(WORD id, WORD code) {
+    if (principal_ != nullptr && code == 0) {
+        switch (id) {
+            case IDM_CONFIGURATION:
+                principal_->OnMenu(MenuCommand::Configuration);
+                return 0;
+            case IDM_RAFRAICHIR:
+                principal_->OnMenu(MenuCommand::Rafraichir);
+                return 0;
+            case IDM_PROPOS:
+                principal_->OnMenu(MenuCommand::Propos);
+                return 0;
+            case IDM_QUITTER:
+                principal_->OnMenu(MenuCommand::Quitter);
+                return 0;
+            default:
+                break;
+        }
+    }
+    return std::nullopt;
+}
+
+// The shell's notices to the bar as a desktop toolbar.
+BarView::Answer BarView::OnToolbarNotice(WPARAM notice, LPARAM lParam) {
+    if (principal_ == nullptr) {
+        return 0;
+    }
+    switch (notice) {
+        case ABN_POSCHANGED:  // the taskbar or another toolbar moved, came or went
+            principal_->OnDockingNotice(Principal::DockingNotice::ToolbarsMoved);
+            break;
+        case ABN_FULLSCREENAPP:
+            principal_->OnFullScreenNotice(lParam != 0);
+            break;
+        default:
+            break;
+    }
+    return 0;
 }
 
 }  // namespace zudav::win32

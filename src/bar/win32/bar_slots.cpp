@@ -143,6 +143,11 @@ void BarView::ShowReadPicture(LPARAM result) {
     }
 }
 
+BarView::Answer BarView::OnPictureRead(LPARAM result) {
+    ShowReadPicture(result);
+    return 0;
+}
+
 bool BarView::LoadPicture(int box, const std::wstring& path, Reading reading) {
     ForgetSlowReads(box);
     if (reading == Reading::Away) {
@@ -232,6 +237,14 @@ void BarView::Paint() {
     PaintBar(dc, paint.rcPaint, scene);
     EndPaint(window_, &paint);
     toPaint_ = {};
+}
+
+BarView::Answer BarView::OnPaint() {
+    Paint();
+    if (principal_ != nullptr) {
+        principal_->OnPaint();
+    }
+    return 0;
 }
 
 }  // namespace zudav::win32

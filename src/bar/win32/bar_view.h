@@ -172,7 +172,6 @@ class BarView final : public BarWindow, public AccessibleBarView {
     bool Resize(int width, int height);
     // bar_messages.cpp: the pointer and the keyboard.
     bool OnPointer(UINT message, LPARAM lParam);
-    void SizeByBorder(WPARAM edge, RECT& proposed) const;
     void OnPartPointer(const BarHit& hit, PointerEvent event);
     static bool AdministratorKeysDown();
     void LaunchSlot(int slot, bool asAdministrator);
@@ -181,17 +180,74 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void RememberForeground();
     void MoveFocus(int element);
     void Activate(int element, bool asAdministrator = false);
+    // bar_accessible_view.cpp
     LRESULT AnswerAccessibility(WPARAM wParam, LPARAM lParam);
+    // bar_handlers.cpp: the user sizes the bar by a border.
+    void SizeByBorder(WPARAM edge, RECT& proposed) const;
     // bar_full_screen.cpp: the window in the foreground, for the logic to step aside for a full-screen program.
     void WatchForeground();
     void StopWatchingForeground();
-    // The shell's notices to the bar as a desktop toolbar.
-    void OnToolbarNotice(WPARAM notice, LPARAM lParam);
     // The pointer on the window (its client area or its frame), followed until it leaves.
     void FollowPointer(bool frame);
     void FollowForeground();
     static void CALLBACK
     OnWinEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object, LONG child, DWORD thread, DWORD time);
+
+    // The window procedure (bar_messages.cpp) decodes each message and hands it to its handler, which answers it, or
+    // leaves it to DefWindowProc (nullopt) once it has acted on it.
+    using Answer = std::optional<LRESULT>;
+    Answer Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    // bar_messages.cpp: the pointer, the keyboard and the focus.
+    Answer OnMouseMove(LPARAM at);
+    Answer OnMouse(UINT message, LPARAM at);  // the buttons, and the moves, in the client area
+    Answer OnNcMouseMove();
+    Answer OnMouseLeave(bool frame);
+    Answer OnCaptureChanged();
+    Answer OnKeyDown(WPARAM key, bool repeated);
+    Answer OnSysKeyDown(WPARAM key, bool repeated, bool altDown);
+    Answer OnSysCommand(WPARAM command, LPARAM character);
+    Answer OnContextMenu(bool fromKeyboard);
+    Answer OnHotKey(WPARAM id);
+    Answer OnSetFocus();
+    Answer OnKillFocus();
+    // bar_accessible_view.cpp: the screen readers.
+    Answer OnGetObject(WPARAM flags, LPARAM objectId);
+    Answer OnDefaultAction(WPARAM element);
+    // bar_dpi.cpp
+    Answer OnDpiChanged(int dpi, const RECT& suggested);
+    Answer OnDisplayChange();
+    // bar_slots.cpp
+    Answer OnPaint();
+    Answer OnPictureRead(LPARAM result);
+    // bar_shell.cpp: the shell's restart, a second start of the bar, the notification icon, the desktop toolbar's
+    // notices and the menu "Fichier".
+    Answer OnTaskbarCreated();
+    Answer OnStartedAgain();
+    Answer OnTrayIcon(WORD code, WORD icon, WPARAM anchor);
+    Answer OnToolbarNotice(WPARAM notice, LPARAM lParam);
+    Answer OnCommand(WORD id, WORD code);
+    // bar_full_screen.cpp
+    Answer OnActivateApp(bool active);
+    // bar_handlers.cpp: the size and place, the settings followed, the timers, the activation, the other processes'
+    // messages and the end of the window.
+    Answer OnSizing(WPARAM edge, RECT& proposed);
+    Answer OnEnterSizeMove();
+    Answer OnExitSizeMove();
+    Answer OnGetMinMaxInfo(MINMAXINFO& limits);
+    Answer OnSize(WPARAM state);
+    Answer OnWindowPosChanged();
+    Answer OnThemeChanged();
+    Answer OnSettingChange(WPARAM action, const wchar_t* area);
+    Answer OnSysColorChange();
+    Answer OnPowerBroadcast(WPARAM event);
+    Answer OnTimer(UINT_PTR id);
+    Answer OnActivate(WORD state, HWND previous);
+    Answer OnAfterDrop();
+    Answer OnTakeSettings(WPARAM request);
+    Answer OnLiveHandlesQuery(WPARAM kind);
+    Answer OnClose();
+    Answer OnEndSession(bool ending, bool closeApp);
+    Answer OnDestroy();
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
