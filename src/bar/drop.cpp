@@ -2,6 +2,8 @@
 // each slot, and what the drop does once the program the files came from has been let go.
 #include "bar/drop.h"
 
+#include <utility>
+
 #include "bar/construire_boutons.h"
 #include "bar/lancer_item.h"
 #include "bar/principal.h"
@@ -87,7 +89,9 @@ void Principal::HighlightDragSlot(std::optional<int> slot) {
 }
 
 DropEffect Principal::OnDragOver(float x, float y, AllowedEffects allowed, DragContent content) {
-    filesOver_ = true;
+    if (!std::exchange(filesOver_, true)) {
+        model_.Reload();  // a drag that comes in meets the items as stored now
+    }
     Reveal();
     const std::optional<int> slot = SlotAt(controls_, x, y);
     HighlightDragSlot(slot);

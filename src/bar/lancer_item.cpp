@@ -27,6 +27,7 @@ void Principal::LancerItem(std::int16_t n, bool asAdministrator) {
     if (BringModalForward()) {
         return;
     }
+    model_.Reload();  // the item and the options as stored now: another program may have changed them
     Lancer(n, platform_.ExpandEnvironment(model_.Item(n).ligne), asAdministrator);
 }
 

@@ -74,11 +74,11 @@ constexpr float kSmallestCell = 240;
 }  // namespace
 
 float BarLength(bool horizontal, float thickness) {
-    return horizontal ? 13 * thickness + 550 : 850 + 13 * (thickness - 150);
+    return horizontal ? kSlotCount * thickness + 550 : 850 + kSlotCount * (thickness - 150);
 }
 
 float ThicknessForLength(bool horizontal, float length) {
-    const float thickness = horizontal ? (length - 550) / 13 : 150 + (length - 850) / 13;
+    const float thickness = horizontal ? (length - 550) / kSlotCount : 150 + (length - 850) / kSlotCount;
     return std::max(std::floor(thickness), (horizontal ? 500 : 150) + kSmallestCell);
 }
 

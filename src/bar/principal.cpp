@@ -210,7 +210,7 @@ void Principal::Fit() {
     if (!locked_ && layoutOn_) {
         // The window system rounds the thickness to whole pixels, which may lengthen the bar by a few: a thinner
         // try follows, a pixel (15 twips at 96 dpi) a cell shorter.
-        constexpr float kPixelEachCell = 13 * 15;
+        constexpr float kPixelEachCell = kSlotCount * 15;
         for (int tries = 0; tries < 3; ++tries) {
             const Geometry bar = OnScreen();
             const float length = horizontal_ ? bar.width : bar.height, room = horizontal_ ? area->width : area->height;

@@ -1,8 +1,7 @@
 // The bar window Principal: start-up, refresh, the menu commands and the exit processing, as plain logic
-// over the bar window view, the platform and the settings store.
+// over the bar window view, the platform and the bar's model, which it owns and observes.
 #pragma once
 
-#include <array>
 #include <bitset>
 #include <cstdint>
 #include <optional>
@@ -65,8 +64,8 @@ class Principal : private BarModelObserver {
     // screen at the window's DPI), in the bar's shape and within the room of its work area (bar/border_sizing.h). A
     // locked bar, or one not laid out yet, is left as proposed: the lock takes its size back at the next paint.
     PixelRect OnSizing(SizingBorder border, const PixelRect& proposed, const PixelRect& room, int dpi) const;
-    // Starts the item of slot n: its program with arguments and window state (as administrator when asked: the
-    // Ctrl+Shift click), or its document.
+    // Starts the item of slot n as stored now: its program with arguments and window state (as administrator when
+    // asked: the Ctrl+Shift click), or its document.
     void LancerItem(std::int16_t n, bool asAdministrator = false);
 
     // Files or an app dragged over the bar, at a point of its client area (twips): the cell under the point is
@@ -267,7 +266,7 @@ class Principal : private BarModelObserver {
     Platform& platform_;
     BarWindow& window_;
     BarModel model_;
-    std::array<std::optional<PictureSource>, kSlotCount> picturesMadeFrom_;
+    PicturesMadeFrom picturesMadeFrom_;
     bool reloading_ = false;  // the items are taken from the store again: the rebuild that follows shows them
     std::int16_t correction_ = 0;
     Geometry held_;            // the place and size held by the lock

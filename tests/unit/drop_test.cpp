@@ -64,7 +64,6 @@ TEST_F(Drop, EachSlotAnswersAndActsOnlyOnceTheDragIsOverWithoutMovingALockedBar)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Put(Key(Option::RetourAuto), c.retourAuto);
-        principal.Rafraichir();  // the bar takes the items and options stored
         bar.minimized = false;
         bar.editorFiles.clear();
         platform.started.clear();
@@ -114,7 +113,6 @@ TEST_F(Drop, AShellItemIsTakenAsAFileWhenItHasOneAndAnAppOnlyByAFreeSlot) {
     Item(ItemField::Chemin, 2, L"C:\\p.exe");
     Item(ItemField::Chemin, 3, L"C:\\lettre.txt");
     Item(ItemField::FicALancer, 3, L"1");
-    principal.Rafraichir();
     platform.existingFiles = platform.startablePrograms = {L"C:\\p.exe"};
     const ShellItem app{L"Calc!App", L"Calculatrice", true};
     const ShellItem file{L"C:\\a.txt", L"a", false};

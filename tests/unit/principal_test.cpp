@@ -679,7 +679,6 @@ TEST_F(Launch, EachItemTakesTheRunBoxsRoadInItsFolderAndOnlyARealFailureShowsThe
         }
         platform.otherPrograms = c.process;
         platform.shellAnswer = c.shell;
-        principal.Rafraichir();  // the bar takes the item stored
         principal.LancerItem(static_cast<std::int16_t>(n), c.asAdministrator);
         std::wstring roads;
         for (const auto& p : platform.started) {
@@ -710,7 +709,6 @@ TEST_F(Launch, EachItemTakesTheRunBoxsRoadInItsFolderAndOnlyARealFailureShowsThe
     Item(ItemField::Chemin, 0, L"C:\\D\\t.abc");
     Item(ItemField::FicALancer, 0, L"1");
     platform.shellAnswer = R::NoAssociation;
-    principal.Rafraichir();
     principal.LancerItem(0);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, OuvrirAvecQuestion(L"\r\n"));
@@ -771,7 +769,6 @@ TEST_F(Launch, MinimisingFollowsRetourAutoAndAnUnreadableOneShowsTheFileErrorAft
         SCOPED_TRACE(c.value);
         Reset();
         Put(L"RetourAuto", c.value);
-        principal.Rafraichir();
         principal.LancerItem(0);
         EXPECT_EQ(platform.started.size(), 1u);
         EXPECT_EQ(bar.minimized, c.minimized);

@@ -9,6 +9,7 @@
 
 #include "bar/bar_window.h"
 #include "bar/fake/fake_desktop_toolbars.h"
+#include "bar/model/stored_keys.h"
 
 namespace zudav {
 
@@ -128,14 +129,14 @@ class FakeBarWindow : public BarWindow {
     // Told of each file the view would read in place, on the bar's thread.
     std::function<void(const std::wstring&)> readsFile;
     // What each icon box shows: "" (clear), "icon:<path>", "picture:<path>", "placeholder", "free".
-    std::array<std::wstring, 13> pictures;
+    std::array<std::wstring, kSlotCount> pictures;
     PictureLook look;                // pixels: those of an icon box of 480 twips
     std::vector<zudav::Look> looks;  // every look shown, in order
     bool squareCorners = false;
     std::vector<int> picturesMade;  // the boxes whose picture was made from a file (an icon read, a picture loaded)
-    std::array<std::wstring, 13> tooltips;
-    std::array<SlotItem, 13> items;
-    std::array<bool, 13> borders{};
+    std::array<std::wstring, kSlotCount> tooltips;
+    std::array<SlotItem, kSlotCount> items;
+    std::array<bool, kSlotCount> borders{};
     BarControls controls;
     bool timerEnabled = false;
     int focusRequests = 0;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bar/model/stored_keys.h"
 #include "config/config_window.h"
 
 namespace zudav {
@@ -32,7 +33,7 @@ class FakeConfigWindow : public ConfigWindow {
     std::set<std::wstring> filesWithIcon;
     std::set<std::wstring> pictureFiles;
     // What each box shows: "" (clear), "icon:<path>", "picture:<path>", "free", "bar icon".
-    std::array<std::wstring, 13> ico;
+    std::array<std::wstring, kSlotCount> ico;
     std::wstring image1;
     std::wstring image2;
     // The user's answers to the next dialogs and input boxes, in order; none left, or nothing: cancelled.

@@ -41,7 +41,7 @@ constexpr float kFrame4Left = 75, kFrame4Top = 2775;
 
 // The item column: Ico(0) at 210 and Ico(12) at 7755.
 float IcoTop(int position) {
-    return 210.0f + static_cast<float>(position) * (7755.0f - 210.0f) / 12.0f;
+    return 210.0f + static_cast<float>(position) * (7755.0f - 210.0f) / (kSlotCount - 1);
 }
 
 class ConfigView final : public ConfigWindow, public ControlOwner, public ModalView {
