@@ -275,18 +275,29 @@ void Principal::OnItemChanged(int slot) {
 }
 
 // Options set in the configuration window that the bar takes at once. "On top" acts both ways, so that the bar does
-// what the box shows; the correction is taken as the user typed it (out of 16 bits, it keeps its value).
+// what the box shows; the correction is taken as the user typed it (out of 16 bits, it keeps its value); a picture
+// that is not an icon (a bitmap) leaves the bar its icon until the next start.
 void Principal::OnOptionChanged(Option option) {
     if (reloading_) {
-        return;
+        return;  // the start-up's own steps show what was taken
     }
-    if (option == Option::AlwaysOnTop && model_.CheckBox(Option::AlwaysOnTop) == 0) {
-        window_.MakeNotTopmost();
-    } else if (option == Option::AlwaysOnTop) {
-        window_.MakeTopmost();
-    } else if (auto correction = RoundToInteger16(TypedNumber(model_.Text(Option::Coef)));
-               option == Option::Coef && correction) {
-        correction_ = *correction;
+    switch (option) {
+        case Option::AlwaysOnTop:
+            model_.CheckBox(Option::AlwaysOnTop) == 0 ? window_.MakeNotTopmost() : window_.MakeTopmost();
+            break;
+        case Option::Coef:
+            if (auto correction = RoundToInteger16(TypedNumber(model_.Text(Option::Coef)))) {
+                correction_ = *correction;
+            }
+            break;
+        case Option::Caption:
+            window_.SetCaption(model_.Text(Option::Caption));
+            break;
+        case Option::Icone:
+            ReadWindowIcon();
+            break;
+        default:
+            break;  // read when the bar needs them
     }
 }
 

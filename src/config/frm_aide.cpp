@@ -10,7 +10,6 @@
 #include "platform/help.h"
 #include "platform/paths.h"
 #include "platform/placement.h"
-#include "platform/slow_files.h"
 
 namespace zudav {
 namespace {
@@ -159,7 +158,6 @@ void FrmAide::OnRaccourciPris(std::uint16_t combination) {
 // Closing. The lock itself is not switched here: a box ticked without the pointer over it locks the bar
 // from its next start, with the place it has now.
 void FrmAide::Fermer() {
-    bar_.SetCaption(text1);
     {
         const SettingsStore::Batch batch = model_.Batch();  // the options, stored at once
         model_.SetOptions({{Option::Caption, text1},
@@ -418,10 +416,7 @@ void FrmAide::OnImage1Click() {
     if (!window_.LoadApplicationIcon(*file)) {
         // Not a picture: Image1 keeps what it showed; the bar and the key are still given the file.
     }
-    if (!bar_.LoadIconFile(*file, ReadingOf(platform_, *file))) {
-        // Not an icon (a bitmap): the bar keeps its icon until the next start.
-    }
-    model_.SetOption(Option::Icone, *file);
+    model_.SetOption(Option::Icone, *file);  // the bar takes it
 }
 
 }  // namespace zudav
