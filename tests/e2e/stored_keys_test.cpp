@@ -40,6 +40,7 @@ TEST(StoredKeys, EveryKeyComesBackThroughTheRegistryAndADwordReadsAsItsNumber) {
         EXPECT_EQ(reader.Text(option), text) << testing::PrintToString(std::wstring(zudav::KeyOf(option).name));
     }
     EXPECT_EQ(reader.Item(12), item);
+    EXPECT_FALSE(other.ChangedSinceAsked(kApplication, zudav::kSection)) << "nothing written since it read";
 
     // A value of another type that a tool left there, as a check box reads it.
     HKEY section = nullptr;

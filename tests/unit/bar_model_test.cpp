@@ -28,7 +28,16 @@ class WatchedStore : public MemoryStore {
         ++changes;
         return MemoryStore::Delete(a, s, k);
     }
+    std::optional<std::wstring> Find(const std::wstring& a,
+                                     const std::wstring& s,
+                                     const std::wstring& k) const override {
+        ++reads;
+        return MemoryStore::Find(a, s, k);
+    }
+    bool ChangedSinceAsked(const std::wstring&, const std::wstring&) const override { return !unchanged; }
     int loose = 0, changes = 0, batches = 0;
+    mutable int reads = 0;
+    bool unchanged = false;  // as a registry that watches the sections says
 
   protected:
     void OpenBatch() override { ++depth_; }
@@ -155,7 +164,7 @@ TEST(BarModel, EachOperationIsStoredInOneBatchAndToldOnce) {
 }
 
 TEST(BarModel, AReloadTakesWhatAnotherProgramStoredAndTellsOnlyThat) {
-    MemoryStore store;
+    WatchedStore store;
     BarModel model(store, L"Zudav", '.');
     model.Reload();
     Told told;
@@ -170,6 +179,10 @@ TEST(BarModel, AReloadTakesWhatAnotherProgramStoredAndTellsOnlyThat) {
     told.heard.clear();
     model.Reload();
     EXPECT_EQ(told.heard, "") << "nothing changed";
+    store.unchanged = true;
+    store.reads = 0;
+    model.Reload();
+    EXPECT_EQ(store.reads, 0) << "a store that knows nothing was written is not read";
     model.RemoveObserver(told);
 }
 

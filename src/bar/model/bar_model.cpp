@@ -61,6 +61,13 @@ void BarModel::TellOption(Option option) {
 }
 
 void BarModel::Reload() {
+    // Both sections are asked, so that the store watches both from now on.
+    const bool barChanged = store_.ChangedSinceAsked(application_, kSection);
+    const bool sharedChanged = store_.ChangedSinceAsked(kSharedApplication, kSection);
+    if (loaded_ && !barChanged && !sharedChanged) {
+        return;  // nothing was written since the last reading
+    }
+    loaded_ = true;
     std::vector<int> slots;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         BarItem fresh = ReadItem(slot);

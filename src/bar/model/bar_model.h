@@ -96,6 +96,7 @@ class BarModel {
     std::array<BarItem, kSlotCount> items_;
     std::array<std::optional<std::wstring>, kOptionCount> options_;  // as stored; nothing when absent
     std::vector<BarModelObserver*> observers_;
+    bool loaded_ = false;
 };
 
 }  // namespace zudav

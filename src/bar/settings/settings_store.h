@@ -44,6 +44,12 @@ class SettingsStore {
     // Reads again what another program stored (a store read once at start-up); one that reads each value where it lies
     // has nothing to do.
     virtual void Reload() {}
+    // Whether a section may hold other values than when this was last asked (another program, or this one, wrote
+    // since): false only when the store knows that nothing changed, so that a reader may keep what it read then. A
+    // store that cannot tell answers true.
+    virtual bool ChangedSinceAsked(const std::wstring& /*application*/, const std::wstring& /*section*/) const {
+        return true;
+    }
 
     // Changes made while a batch is open may be kept back and stored together when the last one closes (a store kept
     // in one file writes it once); a store that writes each value where it lies stores them at once.

@@ -27,7 +27,7 @@ HKEY RegistryStore::Section(const std::wstring& application, const std::wstring&
     UniqueKey& cached = sections_[CacheName(application, section)];
     if (!cached) {
         const std::wstring path = SectionPath(application, section);
-        const REGSAM access = KEY_QUERY_VALUE | KEY_SET_VALUE;
+        const REGSAM access = KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_NOTIFY;
         const LSTATUS opened = create ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, access, nullptr,
                                                         cached.Put(), nullptr)
                                       : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, access, cached.Put());
@@ -39,6 +39,7 @@ HKEY RegistryStore::Section(const std::wstring& application, const std::wstring&
 }
 
 void RegistryStore::Forget(const std::wstring& application, const std::wstring& section) const {
+    watches_.erase(CacheName(application, section));  // the key it watched is closed
     sections_.erase(CacheName(application, section));
 }
 
@@ -104,6 +105,30 @@ bool RegistryStore::Delete(const std::wstring& application, const std::wstring& 
         Forget(application, section);
     }
     return false;
+}
+
+// RegNotifyChangeKeyValue reports one change, then must be armed again: it is armed before the caller reads, so that a
+// value written while it reads is told at the next question. A section that does not exist has nothing to watch (and
+// nothing to read); a key opened anew is watched anew.
+bool RegistryStore::ChangedSinceAsked(const std::wstring& application, const std::wstring& section) const {
+    HKEY key = Section(application, section, false);
+    if (key == nullptr) {
+        return true;
+    }
+    Watch& watch = watches_[CacheName(application, section)];
+    if (!watch.event) {
+        watch.event.Reset(CreateEventW(nullptr, FALSE, FALSE, nullptr));  // reset by the wait that sees it
+    }
+    if (!watch.event) {
+        return true;
+    }
+    if (watch.key == key && WaitForSingleObject(watch.event.Get(), 0) == WAIT_TIMEOUT) {
+        return false;
+    }
+    const bool armed =
+        RegNotifyChangeKeyValue(key, FALSE, REG_NOTIFY_CHANGE_LAST_SET, watch.event.Get(), TRUE) == ERROR_SUCCESS;
+    watch.key = armed ? key : nullptr;
+    return true;
 }
 
 StoredValues RegistryStore::List(const std::wstring& application, const std::wstring& section) const {
