@@ -113,6 +113,26 @@ TEST(BarModel, EachOptionReadsByItsKeysTypeAndItsValueWhenAbsent) {
     }
 }
 
+// A check box shows what the bar does: the lock read as a boolean, the other options on at 1 and off at 0 alone.
+TEST(BarModel, ACheckBoxShowsAnOptionAsTheBarReadsIt) {
+    const struct {
+        Option option;
+        const wchar_t* stored;
+        std::optional<int> box;  // none: the box stays as it was
+    } cases[] = {{Option::Bloquee, L"True", 1}, {Option::Bloquee, L"2", 1},        {Option::Bloquee, nullptr, 0},
+                 {Option::Bloquee, L"oui", {}}, {Option::AlwaysOnTop, nullptr, 1}, {Option::AlwaysOnTop, L"0.6", {}},
+                 {Option::Masquer, L" 1 ", 1}};
+    for (const auto& c : cases) {
+        MemoryStore store;
+        if (c.stored != nullptr) {
+            store.Write(L"Zudav", kSection, KeyOf(c.option).name, c.stored);
+        }
+        BarModel model(store, L"Zudav", '.');
+        model.Reload();
+        EXPECT_EQ(model.CheckBox(c.option), c.box) << KeyOf(c.option).name << " " << (c.stored ? c.stored : L"absent");
+    }
+}
+
 // Every operation stores its keys in one batch, and tells each slot or option it changed once.
 TEST(BarModel, EachOperationIsStoredInOneBatchAndToldOnce) {
     WatchedStore store;

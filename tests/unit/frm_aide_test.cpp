@@ -427,6 +427,7 @@ TEST_F(Reordering, TwoClicksMoveOrExchangeWholeItems) {
     Fill(2, L"C:\\lettre.doc", L"6", L"1");
     Fill(4, L"C:\\b.exe", L"2", L"0");
     Item(ItemField::Icone, 2, L"%SystemDrive%\\i2.ico");  // drawn expanded, moved as typed
+    Item(ItemField::Icone, 7, L"C:\\reste.ico");          // left by a free position, which it travels with
     platform.environment = {{L"SystemDrive", L"C:"}};
     view.pictureFiles = {L"C:\\i0.ico", L"C:\\i2.ico", L"C:\\i4.ico"};
     aide.Charger();
@@ -440,7 +441,7 @@ TEST_F(Reordering, TwoClicksMoveOrExchangeWholeItems) {
     EXPECT_EQ(view.image2, L"picture:C:\\i2.ico");
     aide.OnIcoClick(7);
     EXPECT_EQ(StoredItem(7), item2) << "the document moves with its flag and window state";
-    EXPECT_EQ(StoredItem(2), (ItemValues{L"", L"", L"", L"", free7[4], free7[5]}));
+    EXPECT_EQ(StoredItem(2), (ItemValues{L"", L"", L"C:\\reste.ico", L"", free7[4], free7[5]}));
     EXPECT_EQ(view.ico[7], L"picture:C:\\i2.ico");
     EXPECT_EQ(view.ico[2], L"free");
     EXPECT_EQ(view.image2, L"");

@@ -18,20 +18,29 @@ void BarModel::RemoveObserver(BarModelObserver& observer) {
     observers_.erase(std::remove(observers_.begin(), observers_.end(), &observer), observers_.end());
 }
 
+namespace {
+
+std::wstring NameOf(const StoredKey& key, int slot) {
+    return slot < 0 ? std::wstring(key.name) : key.name + std::to_wstring(slot);
+}
+
+}  // namespace
+
+const std::wstring& BarModel::ApplicationOf(const StoredKey& key) const {
+    static const std::wstring shared = kSharedApplication;
+    return key.scope == KeyScope::Shared ? shared : application_;
+}
+
 std::optional<std::wstring> BarModel::Find(const StoredKey& key, int slot) const {
-    const std::wstring name = slot < 0 ? std::wstring(key.name) : key.name + std::to_wstring(slot);
-    return store_.Find(key.scope == KeyScope::Shared ? std::wstring(kSharedApplication) : application_, kSection, name);
+    return store_.Find(ApplicationOf(key), kSection, NameOf(key, slot));
 }
 
 void BarModel::Write(const StoredKey& key, const std::wstring& value, int slot) {
-    const std::wstring name = slot < 0 ? std::wstring(key.name) : key.name + std::to_wstring(slot);
-    store_.Write(key.scope == KeyScope::Shared ? std::wstring(kSharedApplication) : application_, kSection, name,
-                 value);
+    store_.Write(ApplicationOf(key), kSection, NameOf(key, slot), value);
 }
 
 void BarModel::Delete(const StoredKey& key, int slot) {
-    const std::wstring name = slot < 0 ? std::wstring(key.name) : key.name + std::to_wstring(slot);
-    if (!store_.Delete(application_, kSection, name)) {
+    if (!store_.Delete(ApplicationOf(key), kSection, NameOf(key, slot))) {
         // Absent already.
     }
 }

@@ -82,6 +82,7 @@ class BarModel {
     void DeleteFor(const std::wstring& application, const StoredValues& values);
 
   private:
+    const std::wstring& ApplicationOf(const StoredKey& key) const;
     std::optional<std::wstring> Find(const StoredKey& key, int slot = -1) const;
     void Write(const StoredKey& key, const std::wstring& value, int slot = -1);
     void Delete(const StoredKey& key, int slot = -1);
