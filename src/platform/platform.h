@@ -153,6 +153,9 @@ class Platform : public ProgramFinder {
     virtual void RunAway(std::function<void(Platform&)> work) = 0;
     // The name the shell shows for one of its names ("shell:AppsFolder\<application id>": the app's name).
     virtual std::optional<std::wstring> ShellDisplayName(const std::wstring& shellName) const = 0;
+    // Explorer's order of two names, as it sorts a folder: below 0 when a comes first ("2" before "10", case and
+    // accents as the user's language sorts them).
+    virtual int CompareAsExplorer(const std::wstring& a, const std::wstring& b) const = 0;
 
     // The value `name` of the list of programs run at logon. Writing returns false when the list cannot be
     // opened for writing (the machine's list needs an administrator). Removing returns false when the value is there

@@ -26,6 +26,14 @@ bool HoldsName(const std::set<std::wstring>& names, const std::wstring& path) {
     return false;
 }
 
+wchar_t Folded(wchar_t c) {
+    const std::wstring accented = L"\u00e0\u00e2\u00e9\u00e8\u00ea\u00ee\u00f4\u00f9\u00fb\u00e7",
+                       plain = L"aaeeeiouuc";
+    c = static_cast<wchar_t>(std::towlower(c));
+    const size_t at = accented.find(c);
+    return at == std::wstring::npos ? c : plain[at];
+}
+
 }  // namespace
 
 bool FakePlatform::ClaimSingleCopy(const std::wstring& baseName) {
@@ -314,6 +322,32 @@ bool FakePlatform::MakeFolders(const std::wstring& path) {
     madeFolders.insert(path);
     existingFolders.insert(path);
     return true;
+}
+
+int FakePlatform::CompareAsExplorer(const std::wstring& a, const std::wstring& b) const {
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (std::iswdigit(a[i]) && std::iswdigit(b[j])) {
+            size_t x = i, y = j;
+            while (x < a.size() && std::iswdigit(a[x])) {
+                ++x;
+            }
+            while (y < b.size() && std::iswdigit(b[y])) {
+                ++y;
+            }
+            const auto m = std::stoull(a.substr(i, x - i)), n = std::stoull(b.substr(j, y - j));
+            if (m != n) {
+                return m < n ? -1 : 1;
+            }
+            i = x, j = y;
+            continue;
+        }
+        const wchar_t c = Folded(a[i++]), d = Folded(b[j++]);
+        if (c != d) {
+            return c < d ? -1 : 1;
+        }
+    }
+    return static_cast<int>(i < a.size()) - static_cast<int>(j < b.size());
 }
 
 }  // namespace zudav

@@ -48,6 +48,8 @@ class FakePlatform : public Platform {
         const auto found = shellNames.find(shellName);
         return found == shellNames.end() ? std::nullopt : std::optional<std::wstring>(found->second);
     }
+    // As StrCmpLogicalW sorts French names: case and accents aside, runs of digits by their value.
+    int CompareAsExplorer(const std::wstring& a, const std::wstring& b) const override;
     std::optional<FileStamp> StampOf(const std::wstring& path) const override;
     bool RemoteDrive(wchar_t letter) const override { return remoteDrives.count(letter) > 0; }
     bool OnlineOnly(const std::wstring& path) const override { return onlineOnlyFiles.count(path) > 0; }

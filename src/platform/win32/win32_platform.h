@@ -50,6 +50,7 @@ class Win32Platform : public Platform {
     bool OnlineOnly(const std::wstring& path) const override;
     void RunAway(std::function<void(Platform&)> work) override;
     std::optional<std::wstring> ShellDisplayName(const std::wstring& shellName) const override;
+    int CompareAsExplorer(const std::wstring& a, const std::wstring& b) const override;
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
     bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
     std::optional<Environment> FreshEnvironment() const override;

@@ -2,6 +2,7 @@
 #include "platform/win32/win32_platform.h"
 
 #include <shlobj.h>
+#include <shlwapi.h>
 
 #include <vector>
 
@@ -73,6 +74,10 @@ std::optional<Shortcut> Win32Platform::ReadShortcut(const std::wstring& path) co
         shortcut.iconFile = Expanded(text.data());
     }
     return shortcut;
+}
+
+int Win32Platform::CompareAsExplorer(const std::wstring& a, const std::wstring& b) const {
+    return StrCmpLogicalW(a.c_str(), b.c_str());
 }
 
 std::optional<std::wstring> Win32Platform::ShellDisplayName(const std::wstring& shellName) const {

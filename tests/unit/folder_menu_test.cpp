@@ -1,0 +1,109 @@
+// A folder's menu: its lines and their order, the letter that selects an entry, where it opens, and the names of the
+// shortcuts that dropped files become.
+#include "bar/folder_menu.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "platform/fake/fake_platform.h"
+
+namespace zudav {
+namespace {
+
+// Explorer's order, as the fake platform answers it for these names like Windows' StrCmpLogicalW.
+int Logical(const std::wstring& a, const std::wstring& b) {
+    static const FakePlatform platform;
+    return platform.CompareAsExplorer(a, b);
+}
+
+std::wstring Shown(const std::vector<FolderMenuLine>& lines) {
+    std::wstring text;
+    for (const FolderMenuLine& line : lines) {
+        text += (line.kind == FolderMenuLine::Kind::Separator ? L"-" : line.text) + (line.submenu ? L">" : L"") +
+                (line.greyed ? L"~" : L"") + L"|";
+    }
+    return text;
+}
+
+TEST(FolderMenu, SubFoldersThenFilesInExplorersOrderThenTheFolderItself) {
+    const std::vector<FolderEntry> entries = {
+        {L"Sous-dossier 10", true},
+        {L"notes.txt"},
+        {L"Sous-dossier 2", true},
+        {L"desktop.ini", false, true},
+        {L"Outils & jeux", true},
+        {L"agenda"},
+        {L"Cach\u00e9", true, true},
+        {L"Bloc-notes"},
+        {L"\u00e9t\u00e9 2026.docx"},
+        {L"Document 9"},
+        {L"document 10"},
+    };
+    const struct {
+        FolderReading reading;
+        bool showHidden;
+        std::wstring shown;
+    } cases[] = {
+        {FolderReading::Done, false,
+         L"Outils && jeux>|Sous-dossier 2>|Sous-dossier 10>|agenda|Bloc-notes|Document 9|document 10|"
+         L"\u00e9t\u00e9 2026.docx|notes.txt|-|Ouvrir le dossier|"},
+        {FolderReading::Reading, true,
+         L"Cach\u00e9>|Outils && jeux>|Sous-dossier 2>|Sous-dossier 10>|agenda|Bloc-notes|desktop.ini|Document 9|"
+         L"document 10|\u00e9t\u00e9 2026.docx|notes.txt|Lecture\u2026~|-|Ouvrir le dossier|"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Shown(FolderMenuLines(entries, c.reading, c.showHidden, Logical)), c.shown);
+    }
+    EXPECT_EQ(Shown(FolderMenuLines({}, FolderReading::Done, false, Logical)), L"(vide)~|-|Ouvrir le dossier|");
+    EXPECT_EQ(Shown(FolderMenuLines({{L".cache", true, true}}, FolderReading::Done, false, Logical)),
+              L"(vide)~|-|Ouvrir le dossier|")
+        << "only hidden entries: empty as Explorer shows it";
+    EXPECT_EQ(Shown(FolderMenuLines({}, FolderReading::Unreadable, false, Logical)),
+              L"(inaccessible)~|-|Ouvrir le dossier|");
+}
+
+TEST(FolderMenu, ALetterSelectsTheNextEntryBeginningWithItInAnyCase) {
+    const std::vector<FolderEntry> entries = {{L"bloc"}, {L"Agenda"}, {L"archives", true}, {L"Bureau"}};
+    const auto lines = FolderMenuLines(entries, FolderReading::Done, false, Logical);  // archives, Agenda, bloc, Bureau
+    const struct {
+        wchar_t letter;
+        std::optional<int> current, selected;
+    } cases[] = {{L'b', {}, 2}, {L'B', 2, 3}, {L'b', 3, 2}, {L'a', 1, 0}, {L'o', 0, std::nullopt}, {L'a', 5, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(LineForLetter(lines, entries, c.letter, c.current), c.selected) << c.letter;
+    }
+}
+
+TEST(FolderMenu, ItOpensBesideItsSlotTowardsTheRoomOfTheWorkArea) {
+    const PixelRect area{0, 0, 1920, 1040};
+    const struct {
+        PixelRect slot;
+        bool horizontal;
+        PixelPoint at;
+        bool right, bottom;
+    } cases[] = {
+        {{0, 300, 58, 358}, false, {58, 300}, false, false},        // left edge: to the right
+        {{1862, 300, 1920, 358}, false, {1862, 300}, true, false},  // right edge: to the left
+        {{500, 0, 558, 58}, true, {500, 58}, false, false},         // top edge: below
+        {{500, 982, 558, 1040}, true, {500, 982}, false, true},     // bottom edge: above
+        {{900, 400, 958, 458}, false, {958, 400}, false, false},    // floating, more room right
+    };
+    for (const auto& c : cases) {
+        const MenuAnchor anchor = FolderMenuAnchor(c.slot, area, c.horizontal);
+        EXPECT_EQ(anchor.at.x, c.at.x);
+        EXPECT_EQ(anchor.at.y, c.at.y);
+        EXPECT_EQ(anchor.alignRight, c.right);
+        EXPECT_EQ(anchor.alignBottom, c.bottom);
+    }
+}
+
+TEST(FolderMenu, ADroppedFileNeverReplacesOneOfTheFolder) {
+    const std::set<std::wstring> folder = {L"outil.lnk", L"outil (2).lnk", L"lettre.txt"};
+    const auto taken = [&](const std::wstring& name) { return folder.count(name) > 0; };
+    EXPECT_EQ(ShortcutFileName(L"outil", taken), L"outil (3).lnk");
+    EXPECT_EQ(ShortcutFileName(L"lettre", taken), L"lettre.lnk");
+}
+
+}  // namespace
+}  // namespace zudav
