@@ -88,6 +88,14 @@ class BarWindow {
     // Pops up the menu "Fichier" at a point of the screen, or at the pointer (under "Action" when the keyboard opened
     // it there); proposIsDefault shows "A &Propos de ..." as its default item.
     virtual void PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) = 0;
+    // The contents of a slot's folder as a pop-up menu beside the slot (its first entry selected when opened from the
+    // keyboard), and what the user chose in it: an entry's file or folder, or the folder itself ("Ouvrir le dossier");
+    // nothing when the menu was closed.
+    struct FolderChoice {
+        std::wstring path;  // the chosen entry's path, as the shell parses it
+        bool asAdministrator = false;
+    };
+    virtual std::optional<FolderChoice> ShowFolderMenu(int slot, const std::wstring& folder) = 0;
 
     // Places the cells, the icon boxes and the "Arrêter" image (twips of the client area).
     virtual void ShowControls(const BarControls& controls) = 0;

@@ -31,6 +31,47 @@ void Principal::LancerItem(std::int16_t n, bool asAdministrator) {
     Lancer(n, platform_.ExpandEnvironment(model_.Item(n).ligne), asAdministrator);
 }
 
+// Any step of a launch that fails ends it with the message, which the screen reader also hears at once.
+void Principal::FailLaunch() {
+    const std::wstring text = ErreurFichierTexte(kSautLigne);
+    window_.Announce(text);
+    Modal([&] { platform_.ShowMessage(kErreurFichierTitre, text, MessageIcon::Stop); });
+}
+
+// A file that no program opens: Windows' "Open with" is offered, as Explorer offers it.
+void Principal::OfferOpenWith(const std::wstring& file) {
+    const std::wstring question = OuvrirAvecQuestion(kSautLigne);
+    window_.Announce(question);
+    bool yes = false;
+    Modal([&] { yes = platform_.AskYesNo(kErreurFichierTitre, question, MessageIcon::Exclamation); });
+    if (yes) {
+        platform_.OpenWith(file);
+    }
+}
+
+// What the shell answered for a program or a file it was asked to start: started, the bar gets out of the way.
+void Principal::AfterStart(StartResult result, const std::wstring& file) {
+    if (result == StartResult::Cancelled) {
+        return;  // the user said no to the administrator prompt: nothing to report
+    }
+    if (result == StartResult::NoAssociation) {
+        return OfferOpenWith(file);
+    }
+    if (result != StartResult::Started) {
+        return FailLaunch();
+    }
+    platform_.DoEvents();
+    const auto minimise = model_.Number(Option::RetourAuto);
+    if (!minimise) {
+        return FailLaunch();  // the program has started all the same
+    }
+    if (*minimise == 1 && hideEdge_ && !hidden_) {
+        Hide();  // an auto-hide bar puts itself away at its edge, where the pointer finds it again
+    } else if (*minimise == 1 && trayIcon_) {
+        window_.Minimize();
+    }
+}
+
 void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdministrator) {
     // Environment variables are the item's own text until it is used, as in a shortcut.
     const BarItem item = model_.Item(n);  // a copy: a window the launch opens lets the bar refresh meanwhile
@@ -39,31 +80,17 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdm
         platform_.Beep();
         return;
     }
-    // Any step below that fails ends the launch with the message, which the screen reader also hears at once.
-    auto fail = [&] {
-        const std::wstring text = ErreurFichierTexte(kSautLigne);
-        window_.Announce(text);
-        Modal([&] { platform_.ShowMessage(kErreurFichierTitre, text, MessageIcon::Stop); });
-    };
-
     // A path or a command line longer than Windows takes is never handed over: the shell may fault on it.
     if (!PathFitsWindows(path) || CommandLine(path, arguments, true).size() > kLongestCommandLine) {
-        return fail();
+        return FailLaunch();
+    }
+    if (item.menu && ShowsAsMenu(path)) {
+        return OpenFolderMenu(n, path, asAdministrator);
     }
     const std::wstring barFolder = FolderOf(platform_.ExecutablePath());
     if (item.FlagUnreadable()) {
-        return fail();
+        return FailLaunch();
     }
-    // A file that no program opens: Windows' "Open with" is offered, as Explorer offers it.
-    auto offerOpenWith = [&](const std::wstring& file) {
-        const std::wstring question = OuvrirAvecQuestion(kSautLigne);
-        window_.Announce(question);
-        bool yes = false;
-        Modal([&] { yes = platform_.AskYesNo(kErreurFichierTitre, question, MessageIcon::Exclamation); });
-        if (yes) {
-            platform_.OpenWith(file);
-        }
-    };
     if (item.IsDocument()) {
         // A document: no window state, no arguments, no minimising, no administrator. Its "open" verb, or the default
         // one of a file that has no "open".
@@ -73,21 +100,21 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdm
             opened = platform_.StartWithShell({L"", path, L"", barFolder, kNormal});
         }
         if (opened == StartResult::NoAssociation) {
-            offerOpenWith(path);
+            OfferOpenWith(path);
         } else if (opened != StartResult::Started && opened != StartResult::Cancelled) {
-            fail();
+            FailLaunch();
         }
         return;
     }
     const auto state = item.WindowState();
     if (!state) {
-        return fail();
+        return FailLaunch();
     }
     // A program starts in its own folder, as from Explorer or a shortcut; a name typed alone in the bar's folder. What
     // is not there is not started: Windows would look for it elsewhere, or start the first words of its path.
     const auto target = ProgramToStart(path, barFolder, platform_);
     if (!target) {
-        return fail();
+        return FailLaunch();
     }
     StartResult result = StartResult::Other;
     if (asAdministrator) {
@@ -101,25 +128,7 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdm
             result = platform_.StartWithShell({L"", target->file, arguments, target->folder, *state});
         }
     }
-    if (result == StartResult::Cancelled) {
-        return;  // the user said no to the administrator prompt: nothing to report
-    }
-    if (result == StartResult::NoAssociation) {
-        return offerOpenWith(target->file);
-    }
-    if (result != StartResult::Started) {
-        return fail();
-    }
-    platform_.DoEvents();
-    const auto minimise = model_.Number(Option::RetourAuto);
-    if (!minimise) {
-        return fail();  // the program has started all the same
-    }
-    if (*minimise == 1 && hideEdge_ && !hidden_) {
-        Hide();  // an auto-hide bar puts itself away at its edge, where the pointer finds it again
-    } else if (*minimise == 1 && trayIcon_) {
-        window_.Minimize();
-    }
+    AfterStart(result, target->file);
 }
 
 }  // namespace zudav

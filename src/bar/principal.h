@@ -202,6 +202,14 @@ class Principal : private BarModelObserver {
 
     // A program's item started with these arguments in place of its command line, or a document's opened.
     void Lancer(std::int16_t n, const std::wstring& arguments, bool asAdministrator = false);
+    // The end of a launch: the message of one that failed, Windows' "Open with" for a file no program opens, and the
+    // bar minimised or hidden after one that started.
+    void FailLaunch();
+    void OfferOpenWith(const std::wstring& file);
+    void AfterStart(StartResult result, const std::wstring& file);
+    // A folder's slot that opens its contents as a menu, and the entry chosen there started.
+    bool ShowsAsMenu(const std::wstring& path) const;
+    void OpenFolderMenu(std::int16_t n, const std::wstring& folder, bool asAdministrator);
     // Shows one of the bar's modal windows (item editor, configuration, About box, a message box); while it is
     // open the bar runs none of its own commands: the notification icon brings that window to the front instead.
     template <typename ShowWindow>

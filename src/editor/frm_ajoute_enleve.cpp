@@ -58,9 +58,11 @@ void FrmAjouteEnleve::Charger() {
             state && *state >= 0 && *state < static_cast<int>(kOption1Captions.size())) {
             option1 = *state;
         }
+        contenu = item.menu ? 1 : 0;
         caption = text2;
     }
     RafraichirIcone();
+    SuivreChemin();
 }
 
 void FrmAjouteEnleve::RafraichirIcone() {
@@ -101,6 +103,7 @@ void FrmAjouteEnleve::OnCommand1Click() {
         }
     }
     SuggererInfoBulle();
+    SuivreChemin();
 }
 
 void FrmAjouteEnleve::OnCommand3Click() {
@@ -157,6 +160,7 @@ void FrmAjouteEnleve::OnFileDropped(const std::wstring& file) {
         window_.ShowPlaceholder();
     }
     SuggererInfoBulle();
+    SuivreChemin();
 }
 
 // An app has no file whose name could make its tooltip: the shell's name for it does. The dialog keeps opening where
@@ -173,6 +177,14 @@ void FrmAjouteEnleve::TakeApp(const ShellItem& app) {
         window_.ShowPlaceholder();
     }
     platform_.DoEvents();
+    SuivreChemin();
+}
+
+void FrmAjouteEnleve::SuivreChemin() {
+    const std::wstring path = platform_.ExpandEnvironment(text2);
+    contenuPossible = IsShellName(path)
+                          ? path.compare(0, std::wstring(kAppsFolderPrefix).size(), kAppsFolderPrefix) != 0
+                          : !path.empty() && platform_.FolderExists(path);
 }
 
 void FrmAjouteEnleve::SuggererInfoBulle() {
@@ -208,6 +220,10 @@ void FrmAjouteEnleve::Enregistrer() {
     item.tool = text1;
     item.ficALancer = std::to_wstring(check1);
     item.icone = chosenIcon_.value_or(L"");
+    // The folder's menu is stored once chosen; an item that never had it keeps the keys it always had.
+    const bool menu = contenuPossible && contenu == 1;
+    const bool stored = model_.Item(indexCourant_).contenu.has_value();
+    item.contenu = menu || stored ? std::optional<std::wstring>(menu ? L"1" : L"0") : std::nullopt;
     model_.SetItem(indexCourant_, item, chosenIcon_.has_value());
     window_.Close();
 }

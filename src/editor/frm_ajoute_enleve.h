@@ -43,9 +43,15 @@ class FrmAjouteEnleve {
     void OnCommand1Click();  // browse for the program
     void OnCommand3Click();  // browse for a command-line file
     void OnIconeClick();     // Icone1 or Label3: choose an icon picture
-    void OnText2LostFocus() { SuggererInfoBulle(); }
+    void OnText2LostFocus() {
+        SuggererInfoBulle();
+        SuivreChemin();
+    }
     // The user stopped typing the path: the picture shows what the bar will show for it.
-    void OnText2Pause() { RafraichirIcone(); }
+    void OnText2Pause() {
+        RafraichirIcone();
+        SuivreChemin();
+    }
     // A file dropped on the bar's free slot, taken as if the user had browsed for it; a shortcut gives its target,
     // arguments and icon instead. Like the rest of the form, nothing of it is stored before the save.
     void OnFileDropped(const std::wstring& file);
@@ -64,9 +70,14 @@ class FrmAjouteEnleve {
     int check1 = 0;                  // 0 clear, 1 ticked, 2 greyed
     std::optional<int> option1 = 1;  // the selected window state
     std::wstring icone1Tag;          // the file the preview was made from
+    int contenu = 0;                 // "Afficher le contenu du dossier en menu"
+    bool contenuPossible = false;    // the path names a folder: the box can be ticked
 
   private:
     void SuggererInfoBulle();
+    // The folder's box is enabled while the path names a folder: a folder's path (its variables expanded) or one of
+    // the shell's folders, not an app.
+    void SuivreChemin();
     void TakeApp(const ShellItem& app);
 
     Platform& platform_;

@@ -30,7 +30,7 @@ TEST(StoredKeys, EveryKeyComesBackThroughTheRegistryAndADwordReadsAsItsNumber) {
         options.emplace_back(static_cast<zudav::Option>(i), L"v\u00e9" + std::to_wstring(i));
     }
     writer.SetOptions(options);
-    const zudav::BarItem item{L"C:\\\u00e9.exe", L"T", L"C:\\i.ico", L"/l", L"2", L"0", {}};
+    const zudav::BarItem item{L"C:\\\u00e9.exe", L"T", L"C:\\i.ico", L"/l", L"2", L"0", L"1", {}, false};
     writer.SetItem(12, item, true);
 
     zudav::win32::RegistryStore other;  // another process's view of the same keys

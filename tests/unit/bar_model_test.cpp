@@ -151,9 +151,9 @@ TEST(BarModel, EachOperationIsStoredInOneBatchAndToldOnce) {
         std::string heard;
         int changes;
     } cases[] = {
-        {"set", [&] { model.SetItem(4, item, false); }, "item 4;", 5},  // no picture; Ligne and Focus deleted
+        {"set", [&] { model.SetItem(4, item, false); }, "item 4;", 6},  // no picture; Ligne, Focus, Contenu deleted
         {"remove", [&] { model.RemoveItem(4); }, "item 4;", 6},
-        {"move to a free slot", [&] { model.ExchangeItems(2, 7); }, "item 7;item 2;", 13 * 4 + 4},
+        {"move to a free slot", [&] { model.ExchangeItems(2, 7); }, "item 7;item 2;", 13 * 4 + 6},
         {"options",
          [&] {
              model.SetOptions({{Option::Caption, L"Outils"}, {Option::MargeDx, L"80"}});
@@ -220,7 +220,7 @@ TEST(BarModel, EveryKeyOfTheTableComesBackThroughThePortableFile) {
         options.emplace_back(static_cast<Option>(i), L"v" + std::to_wstring(i));
     }
     writer.SetOptions(options);
-    BarItem item{L"C:\\\u00e9.exe", L"T", L"C:\\i.ico", L"/l", L"2", L"0", {}};
+    BarItem item{L"C:\\\u00e9.exe", L"T", L"C:\\i.ico", L"/l", L"2", L"0", L"1", {}, false};
     writer.SetItem(12, item, true);
     EXPECT_NE(platform.fileBytes[file].find("MargeHt=v19"), std::string::npos);
 

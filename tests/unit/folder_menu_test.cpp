@@ -6,6 +6,9 @@
 
 #include <set>
 
+#include "bar_test.h"
+#include "editor/fake/fake_editor_window.h"
+#include "editor/frm_ajoute_enleve.h"
 #include "platform/fake/fake_platform.h"
 
 namespace zudav {
@@ -103,6 +106,88 @@ TEST(FolderMenu, ADroppedFileNeverReplacesOneOfTheFolder) {
     const auto taken = [&](const std::wstring& name) { return folder.count(name) > 0; };
     EXPECT_EQ(ShortcutFileName(L"outil", taken), L"outil (3).lnk");
     EXPECT_EQ(ShortcutFileName(L"lettre", taken), L"lettre.lnk");
+}
+
+using FolderSlot = BarTest;
+
+// A slot that shows its folder's contents opens the menu instead of the folder, and starts what is chosen there as a
+// launch does; a folder on a share, an app or a slot without the option opens as before.
+TEST_F(FolderSlot, TheMenuOpensInsteadOfTheFolderAndWhatIsChosenStartsAsALaunch) {
+    principal.Charger();
+    platform.existingFolders = {L"C:\\Outils", L"R:\\Commun"};
+    platform.remoteDrives = {L'R'};
+    using Choice = std::optional<BarWindow::FolderChoice>;
+    const struct {
+        const wchar_t *chemin, *contenu;
+        Choice choice;
+        bool administrator;
+        StartResult answer;
+        std::wstring menus, starts;  // the menus shown; each start as "verb|file|folder"
+        size_t messages;
+    } cases[] = {
+        {L"C:\\Outils", L"1", Choice{{L"C:\\Outils\\a.exe", false}}, false, StartResult::Started, L"3 C:\\Outils",
+         L"|C:\\Outils\\a.exe|C:\\Outils", 0},
+        {L"C:\\Outils", L"1", Choice{{L"C:\\Outils\\Jeux\\b.lnk", false}}, true, StartResult::Cancelled,
+         L"3 C:\\Outils", L"runas|C:\\Outils\\Jeux\\b.lnk|C:\\Outils\\Jeux", 0},
+        {L"C:\\Outils", L"1", Choice{{L"C:\\Outils\\c.exe", true}}, false, StartResult::NotFound, L"3 C:\\Outils",
+         L"runas|C:\\Outils\\c.exe|C:\\Outils", 1},
+        {L"C:\\Outils", L"1", std::nullopt, false, StartResult::Started, L"3 C:\\Outils", L"", 0},  // closed
+        {L"shell:Programs", L"1", std::nullopt, false, StartResult::Started, L"3 shell:Programs", L"", 0},
+        {L"R:\\Commun", L"1", std::nullopt, false, StartResult::Started, L"", L"open|R:\\Commun|", 0},
+        {L"C:\\Outils", L"0", std::nullopt, false, StartResult::Started, L"", L"open|C:\\Outils|", 0},
+        {L"shell:AppsFolder\\Calc!App", L"1", std::nullopt, false, StartResult::Started, L"", L"open|", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << testing::PrintToString(std::wstring(c.chemin)) << " " << c.contenu);
+        Item(ItemField::Chemin, 3, c.chemin);
+        Item(ItemField::FicALancer, 3, L"1");
+        Item(ItemField::Contenu, 3, c.contenu);
+        bar.folderMenus.clear();
+        bar.folderChoice = c.choice;
+        platform.shellStarts.clear();
+        platform.messages.clear();
+        platform.shellAnswer = c.answer;
+        principal.LancerItem(3, c.administrator);
+        std::wstring menus, starts;
+        for (const auto& menu : bar.folderMenus) {
+            menus += menu;
+        }
+        for (const ShellStart& start : platform.shellStarts) {
+            starts += start.verb + L"|" + start.file + L"|" + start.folder;
+        }
+        EXPECT_EQ(menus, c.menus);
+        EXPECT_EQ(starts.substr(0, c.starts.size()), c.starts);
+        EXPECT_EQ(platform.messages.size(), c.messages);
+    }
+}
+
+// The editor offers the menu for a folder only, and stores the choice with the item; opened again, it shows it.
+TEST_F(FolderSlot, TheEditorOffersTheMenuForAFolderAndStoresItWithTheItem) {
+    platform.existingFolders = {L"C:\\Outils"};
+    platform.environment = {{L"O", L"C:\\Outils"}};
+    const struct {
+        const wchar_t* path;
+        bool offered;
+        const wchar_t* stored;
+    } cases[] = {{L"%O%", true, L"1"},
+                 {L"shell:Downloads", true, L"1"},
+                 {L"shell:AppsFolder\\Calc!App", false, L"0"},
+                 {L"C:\\Outils\\a.exe", false, L"0"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.path)));
+        FakeEditorWindow view;
+        FrmAjouteEnleve editor{platform, principal.Model(), 2, view};
+        editor.Charger();
+        editor.text2 = c.path;
+        editor.OnText2Pause();
+        EXPECT_EQ(editor.contenuPossible, c.offered);
+        editor.contenu = 1;
+        editor.Enregistrer();
+        EXPECT_EQ(Stored(L"Contenu2"), c.stored);
+        FrmAjouteEnleve again{platform, principal.Model(), 2, view};
+        again.Charger();
+        EXPECT_EQ(again.contenu, c.offered ? 1 : 0);
+    }
 }
 
 }  // namespace

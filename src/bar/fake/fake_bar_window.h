@@ -92,6 +92,10 @@ class FakeBarWindow : public BarWindow {
     void ShowConfiguration() override;
     void BringModalToFront() override { ++modalBroughtToFront; }
     void PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) override;
+    std::optional<FolderChoice> ShowFolderMenu(int slot, const std::wstring& folder) override {
+        folderMenus.push_back(std::to_wstring(slot) + L" " + folder);
+        return folderChoice;
+    }
     DesktopToolbar& Toolbar() override { return toolbar; }
     void StartDockingTimer() override { ++dockingTimerStarts; }
     void SetHideTimer(bool running) override { hideTimer = running; }
@@ -154,9 +158,11 @@ class FakeBarWindow : public BarWindow {
     int frontRequests = 0;
     int aboutShown = 0;
     int editorShown = 0;
-    std::vector<std::wstring> editorFiles;  // the file each editor opened on ("" when opened by a right press)
-    std::vector<ShellItem> editorApps;      // the app each editor opened on
-    std::vector<int> editorSlots;           // the slot each editor opened for
+    std::vector<std::wstring> folderMenus;     // "<slot> <folder>" of each folder's menu shown
+    std::optional<FolderChoice> folderChoice;  // what the user chooses in it
+    std::vector<std::wstring> editorFiles;     // the file each editor opened on ("" when opened by a right press)
+    std::vector<ShellItem> editorApps;         // the app each editor opened on
+    std::vector<int> editorSlots;              // the slot each editor opened for
     int configurationShown = 0;
     int modalBroughtToFront = 0;
     // Run after each change of the size (not when it stays the same), as the real window lays the bar out on

@@ -15,8 +15,11 @@ struct BarItem {
     // The window state and the document flag as stored: they travel with the item, and one absent stays absent.
     std::optional<std::wstring> focus;
     std::optional<std::wstring> ficALancer;
+    std::optional<std::wstring> contenu;
     // The flag read as a number (the user's decimal separator): nothing when it is absent or does not read.
     std::optional<double> flag;
+    // Contenu reads as 1: a folder's slot opens its contents as a menu.
+    bool menu = false;
 
     bool Free() const { return chemin.empty(); }
     // A document is opened by the shell: its flag reads as 1.
@@ -32,7 +35,7 @@ struct BarItem {
 
     bool operator==(const BarItem& o) const {
         return chemin == o.chemin && tool == o.tool && icone == o.icone && ligne == o.ligne && focus == o.focus &&
-               ficALancer == o.ficALancer;
+               ficALancer == o.ficALancer && contenu == o.contenu;
     }
 };
 

@@ -54,6 +54,8 @@ BarItem BarModel::ReadItem(int slot) const {
     item.focus = Find(KeyOf(ItemField::Focus), slot);
     item.ficALancer = Find(KeyOf(ItemField::FicALancer), slot);
     item.flag = item.ficALancer ? ToNumber(*item.ficALancer, decimal_) : std::nullopt;
+    item.contenu = Find(KeyOf(ItemField::Contenu), slot);
+    item.menu = item.contenu && ToNumber(*item.contenu, decimal_) == 1.0;
     return item;
 }
 
@@ -117,6 +119,7 @@ void BarModel::SetItem(int slot, const BarItem& item, bool withPicture) {
         WriteOrDelete(ItemField::Focus, item.focus, slot);
         Write(KeyOf(ItemField::Tool), item.tool, slot);
         WriteOrDelete(ItemField::FicALancer, item.ficALancer, slot);
+        WriteOrDelete(ItemField::Contenu, item.contenu, slot);
         if (withPicture) {
             Write(KeyOf(ItemField::Icone), item.icone, slot);
         }
@@ -131,6 +134,9 @@ void BarModel::RemoveItem(int slot) {
         for (ItemField field : {ItemField::Chemin, ItemField::Tool, ItemField::Icone, ItemField::Ligne,
                                 ItemField::Focus, ItemField::FicALancer}) {
             Write(KeyOf(field), L"", slot);
+        }
+        if (items_[static_cast<std::size_t>(slot)].contenu) {
+            Write(KeyOf(ItemField::Contenu), L"", slot);  // a key added since is emptied, not added
         }
     }
     items_[static_cast<std::size_t>(slot)] = ReadItem(slot);
@@ -154,6 +160,7 @@ void BarModel::ExchangeItems(int from, int to) {
             const BarItem& item = items[static_cast<std::size_t>(position)];
             WriteOrDelete(ItemField::Focus, item.focus, position);
             WriteOrDelete(ItemField::FicALancer, item.ficALancer, position);
+            WriteOrDelete(ItemField::Contenu, item.contenu, position);
         }
     }
     for (int i = 0; i < kSlotCount; ++i) {

@@ -44,6 +44,7 @@ constexpr std::array<StoredKey, kItemFieldCount> kItemFields = {{
     {L"Ligne", Bar, Text, L""},
     {L"Focus", Bar, WindowState, L"1"},
     {L"FicALancer", Bar, Number, L"0"},  // 1: a document
+    {L"Contenu", Bar, Number, L"0"},     // 1: a folder whose contents open as a menu
 }};
 
 }  // namespace

@@ -56,7 +56,7 @@ enum class Option {
 inline constexpr std::size_t kOptionCount = static_cast<std::size_t>(Option::Count);
 
 // The fields of an item.
-enum class ItemField { Chemin, Tool, Icone, Ligne, Focus, FicALancer, Count };
+enum class ItemField { Chemin, Tool, Icone, Ligne, Focus, FicALancer, Contenu, Count };
 inline constexpr std::size_t kItemFieldCount = static_cast<std::size_t>(ItemField::Count);
 
 struct StoredKey {

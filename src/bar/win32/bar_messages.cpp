@@ -242,7 +242,9 @@ void BarView::Activate(int element, bool asAdministrator) {
         return;
     }
     if (const auto slot = SlotOf(element)) {
+        keyboardLaunch_ = true;  // a folder's menu opens with its first entry selected
         LaunchSlot(*slot, asAdministrator);
+        keyboardLaunch_ = false;
     } else if (element == kActionElement) {
         menuAtFocus_ = true;
         principal_->OnActionLabelClick();
@@ -347,6 +349,10 @@ BarView::Answer BarView::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnActivateApp(wParam != FALSE);
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam));
+        case WM_INITMENUPOPUP:
+            return OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+        case WM_MENUCHAR:
+            return OnMenuChar(reinterpret_cast<HMENU>(lParam), static_cast<wchar_t>(LOWORD(wParam)));
         case WM_CLOSE:
             return OnClose();
         case WM_ENDSESSION:

@@ -14,6 +14,7 @@ inline constexpr int kText3 = 104;
 inline constexpr int kCheck1 = 105;
 inline constexpr int kLabel3 = 106;
 inline constexpr int kIcone1 = 107;
+inline constexpr int kContenu = 108;  // "Afficher le contenu du dossier en menu"
 inline constexpr int kCommand2 = 200;
 inline constexpr int kOption1 = 300;
 

@@ -42,7 +42,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     void Show(const ShellItem& dropped) {
         instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
         RegisterWindowClass<EditorView>(instance_, kClassName, LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV)));
-        const SIZE size = WindowSizeForClient(owner_, 8955, 3615, kStyle, kExStyle);
+        const SIZE size = WindowSizeForClient(owner_, 8955, 3915, kStyle, kExStyle);
         const POINT at = PlaceBesideOwner(owner_, size);
         window_ = CreateWindowExW(kExStyle, kClassName, logic_.caption.c_str(), kStyle, at.x, at.y, size.cx, size.cy,
                                   owner_, nullptr, instance_, this);
@@ -202,6 +202,10 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
                                      kCommand2 + button.index, {button.left, 2685, 975, 630});
             AddTooltip(tooltip_, window_, control, button.tip);
         }
+        contenu_ = frame.Add(L"BUTTON", L"Afficher le contenu du dossier en menu", WS_TABSTOP | BS_AUTOCHECKBOX,
+                             kContenu, {480, 3375, 5025, 270});
+        AddTooltip(tooltip_, window_, contenu_,
+                   L"Un clic sur ce bouton de la barre ouvre un menu des fichiers et des dossiers qu'il contient.");
         // After the buttons on its left in the tab order: the preview takes the keyboard, its label says what it does.
         const std::wstring hint = L"Cliquer pour changer d'icone-->";
         frame.PlaceText(label3_, kLabel3, *this, {4410, 2880, 3405, 195});
@@ -222,6 +226,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
         logic_.text3 = TextOf(text3_);
         const LRESULT check = SendMessageW(check1_, BM_GETCHECK, 0, 0);
         logic_.check1 = check == BST_CHECKED ? 1 : check == BST_INDETERMINATE ? 2 : 0;
+        logic_.contenu = SendMessageW(contenu_, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
         logic_.option1.reset();
         for (int i = 0; i < 7; ++i) {
             if (SendMessageW(options_[i], BM_GETCHECK, 0, 0) == BST_CHECKED) {
@@ -250,6 +255,8 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
         for (int i = 0; i < 7; ++i) {
             SendMessageW(options_[i], BM_SETCHECK, logic_.option1 == i ? BST_CHECKED : BST_UNCHECKED, 0);
         }
+        SendMessageW(contenu_, BM_SETCHECK, logic_.contenu == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+        EnableWindow(contenu_, logic_.contenuPossible ? TRUE : FALSE);
     }
 
     static LRESULT CALLBACK
@@ -319,7 +326,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
         HDC dc = BeginPaint(window_, &paint);
         const TwipsScale scale(layout_->Dpi());
         RECT frame{scale.ToPixels(kFrameLeft), scale.ToPixels(kFrameTop), scale.ToPixels(kFrameLeft + 8730),
-                   scale.ToPixels(kFrameTop + 3405)};
+                   scale.ToPixels(kFrameTop + 3705)};
         DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
         const RECT shape = ControlBuilder(*layout_, kFrameLeft, kFrameTop).ToPixels({480, 1680, 7965, 945});
         DrawOutline(dc, shape, ColourOf(ProgramPalette().windowText));
@@ -338,6 +345,7 @@ class EditorView final : public EditorWindow, public ControlOwner, public ModalV
     HWND text3_ = nullptr;
     HWND focus_ = nullptr;  // the control that has the keyboard while the window is active
     HWND check1_ = nullptr;
+    HWND contenu_ = nullptr;
     std::array<HWND, 7> options_{};
     std::array<ChildControl, 4> labels_;  // the step numbers, the hint and the heading
     ChildControl label3_;
