@@ -17,12 +17,18 @@ AccessibleElement DescribeSlot(int slot, const SlotItem& item) {
             // beeps as the click does.
             described.name = L"Emplacement libre " + std::to_wstring(slot + 1);
             return described;
+        case SlotKind::Menu:
+            described.role = ElementRole::MenuButton;
+            described.pattern = ElementPattern::ExpandCollapse;  // it opens the folder's menu
+            break;
         case SlotKind::Program:
         case SlotKind::Document:
             break;
     }
     described.name = item.tooltip.empty() ? FileNameOf(item.path) : item.tooltip;
-    described.defaultAction = item.kind == SlotKind::Document ? L"Ouvrir" : L"Lancer";
+    described.defaultAction = item.kind == SlotKind::Document ? L"Ouvrir"
+                              : item.kind == SlotKind::Menu   ? L"Afficher le contenu"
+                                                              : L"Lancer";
     return described;
 }
 

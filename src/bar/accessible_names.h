@@ -11,7 +11,7 @@
 
 namespace zudav {
 
-enum class SlotKind { Free, Program, Document };
+enum class SlotKind { Free, Program, Document, Menu };  // Menu: a folder whose contents open as a menu
 
 // What a slot holds, as the last rebuild read it.
 struct SlotItem {

@@ -3,6 +3,9 @@
 #include <cwctype>
 
 #include "bar/lancer_item.h"
+#include "platform/item_picture.h"
+#include "platform/shell_item.h"
+#include "platform/slow_files.h"
 
 namespace zudav {
 
@@ -24,9 +27,22 @@ bool DessinerIconeBarre(BarWindow& window, int slot, const std::wstring& path, R
     return window.DrawFirstIcon(slot, path, reading) == IconLookup::NoIcon;
 }
 
-SlotKind KindOfItem(const BarItem& item, const std::wstring& expandedPath) {
+bool OpensAsMenu(const BarItem& item, const std::wstring& expandedPath, const Platform& platform) {
+    if (!item.menu) {
+        return false;
+    }
+    if (IsShellName(expandedPath)) {
+        return expandedPath.compare(0, std::wstring(kAppsFolderPrefix).size(), kAppsFolderPrefix) != 0;
+    }
+    return ReadingOf(platform, expandedPath) == Reading::InPlace && platform.FolderExists(expandedPath);
+}
+
+SlotKind KindOfItem(const BarItem& item, const std::wstring& expandedPath, const Platform& platform) {
     if (expandedPath.empty()) {
         return SlotKind::Free;
+    }
+    if (OpensAsMenu(item, expandedPath, platform)) {
+        return SlotKind::Menu;
     }
     return item.IsDocument() ? SlotKind::Document : SlotKind::Program;
 }
@@ -50,7 +66,7 @@ std::bitset<kSlotCount> ConstruireBoutons(const BarModel& model,
             window.ShowSlotItem(n, item);
             continue;
         }
-        item = {KindOfItem(stored, path), path, stored.tool};
+        item = {KindOfItem(stored, path, platform), path, stored.tool};
         window.SetSlotTooltips(n, ShownTooltip(item.tooltip));
         const std::wstring icon = platform.ExpandEnvironment(stored.icone);
         const Reading pathReading = ReadingOf(platform, path);

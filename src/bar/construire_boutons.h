@@ -39,8 +39,13 @@ std::bitset<kSlotCount> ConstruireBoutons(const BarModel& model,
 // Draws the first icon of a file into a slot; true when the file has none (IconeAbsente).
 bool DessinerIconeBarre(BarWindow& window, int slot, const std::wstring& path, Reading reading);
 
-// A free slot (its path expands to nothing), a document or a program.
-SlotKind KindOfItem(const BarItem& item, const std::wstring& expandedPath);
+// A free slot (its path expands to nothing), a folder whose contents open as a menu, a document or a program.
+SlotKind KindOfItem(const BarItem& item, const std::wstring& expandedPath, const Platform& platform);
+
+// An item whose folder opens as a menu: one with the option, whose path is a folder or one of the shell's folders
+// (shell:Programs, shell:Downloads), not an app. A folder on a share or online only opens in Explorer: its contents
+// would be read on the bar's thread.
+bool OpensAsMenu(const BarItem& item, const std::wstring& expandedPath, const Platform& platform);
 
 // True when the item's icon is to be taken from its own file: no picture chosen, or one ending in "exe".
 bool IconFromItemFile(const std::wstring& icone);

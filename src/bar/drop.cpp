@@ -7,6 +7,7 @@
 #include "bar/construire_boutons.h"
 #include "bar/lancer_item.h"
 #include "bar/principal.h"
+#include "platform/item_picture.h"
 
 namespace zudav {
 
@@ -52,7 +53,7 @@ std::wstring QuotedArguments(const std::vector<std::wstring>& files) {
 // A path that expands to nothing is a free slot, as for a launch.
 SlotKind Principal::KindOf(int slot) const {
     const BarItem& item = model_.Item(slot);
-    return KindOfItem(item, platform_.ExpandEnvironment(item.chemin));
+    return KindOfItem(item, platform_.ExpandEnvironment(item.chemin), platform_);
 }
 
 // A free slot takes the file or the app as a new item, a program opens the files; each shows its own effect when the
@@ -65,10 +66,14 @@ DropEffect Principal::DropEffectAt(std::optional<int> slot, AllowedEffects allow
         return DropEffect::None;  // a document opens with its own program, and the bar's edges take nothing
     }
     const SlotKind kind = KindOf(*slot);
-    if (kind == SlotKind::Program && content == DragContent::App) {
-        return DropEffect::None;  // an app is no file that a program could open
+    if (kind != SlotKind::Free && content == DragContent::App) {
+        return DropEffect::None;  // an app is no file that a program could open, nor one to link to
     }
-    const bool linkFirst = kind == SlotKind::Program;
+    if (kind == SlotKind::Menu && IsShellName(platform_.ExpandEnvironment(model_.Item(*slot).chemin))) {
+        return DropEffect::None;  // no folder of files to make the shortcuts in
+    }
+    // A program opens the files, a folder's menu takes shortcuts to them: both link.
+    const bool linkFirst = kind != SlotKind::Free;
     if (linkFirst ? allowed.link : allowed.copy) {
         return linkFirst ? DropEffect::Link : DropEffect::Copy;
     }
@@ -147,6 +152,11 @@ void Principal::AfterDrop() {
         case SlotKind::Program:
             if (!drop.app) {  // else the free slot took a program since the drop was answered
                 Lancer(drop.slot, QuotedArguments(drop.files));
+            }
+            break;
+        case SlotKind::Menu:
+            if (!drop.app) {
+                AddShortcuts(drop.slot, drop.files);
             }
             break;
         case SlotKind::Document:

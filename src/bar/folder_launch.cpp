@@ -1,22 +1,10 @@
 // A slot whose folder opens as a menu: the menu beside the slot, and what the entry chosen in it starts.
+#include "bar/folder_menu.h"
 #include "bar/lancer_item.h"
 #include "bar/principal.h"
-#include "platform/item_picture.h"
 #include "platform/paths.h"
-#include "platform/shell_item.h"
-#include "platform/slow_files.h"
 
 namespace zudav {
-
-// A folder path or one of the shell's folders (shell:Programs, shell:Downloads), not an app of the Applications
-// folder. A folder on a share or online only opens in Explorer, as it always did: its contents would be read on the
-// bar's thread.
-bool Principal::ShowsAsMenu(const std::wstring& path) const {
-    if (IsShellName(path)) {
-        return path.compare(0, std::wstring(kAppsFolderPrefix).size(), kAppsFolderPrefix) != 0;
-    }
-    return ReadingOf(platform_, path) == Reading::InPlace && platform_.FolderExists(path);
-}
 
 // The chosen entry opens as Explorer opens it, in its own folder: a program starts (as administrator with
 // Ctrl+Shift), a document opens with its program, a shortcut with its target; "Ouvrir le dossier" opens the folder.
@@ -36,6 +24,20 @@ void Principal::OpenFolderMenu(std::int16_t n, const std::wstring& folder, bool 
     const StartResult result =
         platform_.StartWithShell({administrator ? L"runas" : L"", chosen->path, L"", FolderOf(chosen->path), kNormal});
     AfterStart(result, chosen->path);
+}
+
+// Each file dropped on the slot becomes a shortcut in its folder, named after it and never replacing a file there;
+// the files themselves are left as they are. One that cannot be made (a folder that cannot be written) beeps.
+void Principal::AddShortcuts(std::int16_t n, const std::vector<std::wstring>& files) {
+    const std::wstring folder = platform_.ExpandEnvironment(model_.Item(n).chemin);
+    for (const std::wstring& file : files) {
+        const std::wstring name = ShortcutFileName(BaseName(file), [&](const std::wstring& candidate) {
+            return platform_.FileExists(JoinPath(folder, candidate));
+        });
+        if (!platform_.MakeShortcut(JoinPath(folder, name), file)) {
+            platform_.Beep();
+        }
+    }
 }
 
 }  // namespace zudav

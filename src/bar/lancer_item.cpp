@@ -84,7 +84,7 @@ void Principal::Lancer(std::int16_t n, const std::wstring& arguments, bool asAdm
     if (!PathFitsWindows(path) || CommandLine(path, arguments, true).size() > kLongestCommandLine) {
         return FailLaunch();
     }
-    if (item.menu && ShowsAsMenu(path)) {
+    if (OpensAsMenu(item, path, platform_)) {
         return OpenFolderMenu(n, path, asAdministrator);
     }
     const std::wstring barFolder = FolderOf(platform_.ExecutablePath());

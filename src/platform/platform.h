@@ -111,6 +111,9 @@ class Platform : public ProgramFinder {
     virtual bool FolderExists(const std::wstring& path) const = 0;
     // Reads a shortcut file, without looking for a target that has moved; nothing when the file is not one.
     virtual std::optional<Shortcut> ReadShortcut(const std::wstring& path) const = 0;
+    // A shortcut file made at `link` to `target`, which starts in the target's folder; false when it could not be
+    // written.
+    virtual bool MakeShortcut(const std::wstring& link, const std::wstring& target) = 0;
     // Copies a file; an existing target is not replaced. (Not CopyFile: a Windows macro.)
     virtual CopyResult CopyFileTo(const std::wstring& source, const std::wstring& target) = 0;
     // Deletes a file; false when it stays.

@@ -1,7 +1,10 @@
 // A slot that shows its folder's contents, with real input: a click opens the system's menu beside the bar, sub-folders
 // first; Down, Down, Enter start its second entry, and the bar minimises as after a launch. From the keyboard the
-// slot's digit opens it with its first entry selected, and Right, Enter start what that sub-folder holds.
+// slot's digit opens it with its first entry selected, and Right, Enter start what that sub-folder holds. A file
+// dragged onto the slot (a real OLE drag, zudav_drag.exe) becomes a shortcut in the folder, the file left where it is.
 #include "driver.h"
+// After windows.h, which driver.h includes.
+#include <ole2.h>
 
 namespace e2e {
 
@@ -50,6 +53,20 @@ TEST_F(Scenario, AFoldersSlotOpensItsContentsAsAMenuAndStartsWhatIsChosen) {
     press(VK_RIGHT), press(VK_RETURN);  // the first entry is selected: Jeux opens, its b.cmd starts
     EXPECT_TRUE(written(b)) << "Right, Enter did not start what the sub-folder holds";
     EXPECT_FALSE(std::filesystem::exists(hidden));
+
+    ASSERT_TRUE(waitFor([&] { return IsIconic(bar); }));
+    post(bar, WM_SYSCOMMAND, SC_RESTORE);
+    ASSERT_TRUE(back(bar, place));
+    const std::filesystem::path letter = scratch(L"lettre.txt");
+    std::ofstream(letter) << "Ordre du jour\r\n";
+    const std::wstring drag = std::filesystem::path(zudav()).replace_filename(L"zudav_drag.exe");
+    HANDLE dragging = start(drag, std::wstring(ids::kBarWindowClass) + L" 2 300 drop \"" + letter.wstring() + L"\"");
+    DWORD effect = 0;
+    ASSERT_TRUE(WaitForSingleObject(dragging, kTimeoutMs) == WAIT_OBJECT_0 && GetExitCodeProcess(dragging, &effect));
+    EXPECT_EQ(effect, DWORD(DROPEFFECT_LINK)) << "the pointer does not show a link over the folder's slot";
+    EXPECT_TRUE(waitFor([&] { return std::filesystem::exists(folder / L"lettre.lnk"); }))
+        << "no shortcut in the folder";
+    EXPECT_TRUE(std::filesystem::exists(letter)) << "the dropped file moved";
 }
 
 }  // namespace e2e

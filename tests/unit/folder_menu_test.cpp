@@ -6,6 +6,8 @@
 
 #include <set>
 
+#include "bar/accessible_names.h"
+#include "bar/slot_geometry.h"
 #include "bar_test.h"
 #include "editor/fake/fake_editor_window.h"
 #include "editor/frm_ajoute_enleve.h"
@@ -188,6 +190,34 @@ TEST_F(FolderSlot, TheEditorOffersTheMenuForAFolderAndStoresItWithTheItem) {
         again.Charger();
         EXPECT_EQ(again.contenu, c.offered ? 1 : 0);
     }
+}
+
+// Files dropped on the slot become shortcuts in its folder, the pointer showing a link; an app, or a shell folder
+// without files of its own, is refused. Screen readers hear a menu button that shows the folder's contents.
+TEST_F(FolderSlot, FilesDroppedOnItBecomeShortcutsInItsFolderWithoutReplacingOne) {
+    principal.Charger();
+    principal.OnResize();  // a column of 720-twip cells: cell n from 300 + 720 n down
+    platform.existingFolders = {L"C:\\Outils", L"D:\\Photos"};
+    platform.existingFiles = {L"C:\\Outils\\lettre.lnk"};
+    Item(ItemField::Chemin, 2, L"C:\\Outils");
+    Item(ItemField::Contenu, 2, L"1");
+    Item(ItemField::Chemin, 3, L"shell:Programs");
+    Item(ItemField::Contenu, 3, L"1");
+    principal.Rafraichir();
+    const auto middle = [](int slot) { return 300 + 720 * slot + 360.f; };
+    EXPECT_EQ(principal.OnDragOver(10, middle(2), {}), DropEffect::Link);
+    EXPECT_EQ(principal.OnDragOver(10, middle(2), {}, DragContent::App), DropEffect::None);
+    EXPECT_EQ(principal.OnDragOver(10, middle(3), {}), DropEffect::None);
+    const std::vector<std::wstring> files{L"C:\\Docs\\lettre.txt", L"C:\\Docs\\lettre.doc", L"D:\\Photos"};
+    EXPECT_EQ(principal.OnDrop(10, middle(2), {}, files), DropEffect::Link);
+    principal.AfterDrop();
+    EXPECT_EQ(platform.shortcutsMade, (std::vector<std::wstring>{L"C:\\Outils\\lettre (2).lnk -> C:\\Docs\\lettre.txt",
+                                                                 L"C:\\Outils\\lettre (3).lnk -> C:\\Docs\\lettre.doc",
+                                                                 L"C:\\Outils\\Photos.lnk -> D:\\Photos"}));
+    EXPECT_TRUE(platform.started.empty() && platform.shellStarts.empty() && bar.editorShown == 0);
+    const AccessibleElement described = DescribeElement(SlotElement(2), bar.items, true);
+    EXPECT_EQ(described.role, ElementRole::MenuButton);
+    EXPECT_EQ(described.defaultAction, L"Afficher le contenu");
 }
 
 }  // namespace

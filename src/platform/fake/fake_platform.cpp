@@ -350,4 +350,13 @@ int FakePlatform::CompareAsExplorer(const std::wstring& a, const std::wstring& b
     return static_cast<int>(i < a.size()) - static_cast<int>(j < b.size());
 }
 
+bool FakePlatform::MakeShortcut(const std::wstring& link, const std::wstring& target) {
+    if (HoldsName(readOnlyFolders, FolderOf(link))) {
+        return false;
+    }
+    shortcutsMade.push_back(link + L" -> " + target);
+    existingFiles.insert(link);
+    return true;
+}
+
 }  // namespace zudav

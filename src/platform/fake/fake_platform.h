@@ -31,6 +31,8 @@ class FakePlatform : public Platform {
     std::vector<std::wstring> SystemFolders() const override { return systemFolders; }
     std::wstring PathVariable() const override;
     std::optional<Shortcut> ReadShortcut(const std::wstring& path) const override;
+    // Made in a folder that is not read-only: the file exists from then on.
+    bool MakeShortcut(const std::wstring& link, const std::wstring& target) override;
     CopyResult CopyFileTo(const std::wstring& source, const std::wstring& target) override;
     bool RemoveFile(const std::wstring& path) override;
     std::wstring VersionText(const std::wstring& entry) const override;
@@ -104,6 +106,7 @@ class FakePlatform : public Platform {
     std::map<std::wstring, FileStamp> stamps;         // what tells that a file changed; none for the others
     std::map<std::wstring, std::wstring> shellNames;  // shell names and the names the shell shows for them
     std::set<std::wstring> existingFolders;
+    std::vector<std::wstring> shortcutsMade;        // "link -> target"
     std::map<std::wstring, std::wstring> appPaths;  // App Paths: a program's name and the path registered for it
     std::vector<std::wstring> systemFolders{L"C:\\Windows\\system32", L"C:\\Windows"};
     std::map<std::wstring, Shortcut> shortcuts;  // shortcut files and what they hold

@@ -32,6 +32,7 @@ class Win32Platform : public Platform {
     std::vector<std::wstring> SystemFolders() const override;
     std::wstring PathVariable() const override;
     std::optional<Shortcut> ReadShortcut(const std::wstring& path) const override;
+    bool MakeShortcut(const std::wstring& link, const std::wstring& target) override;
     CopyResult CopyFileTo(const std::wstring& source, const std::wstring& target) override;
     bool RemoveFile(const std::wstring& path) override;
     std::wstring VersionText(const std::wstring& entry) const override;

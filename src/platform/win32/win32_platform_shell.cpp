@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "platform/paths.h"
 #include "platform/win32/program_finder.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/win32_platform_shared.h"
@@ -74,6 +75,23 @@ std::optional<Shortcut> Win32Platform::ReadShortcut(const std::wstring& path) co
         shortcut.iconFile = Expanded(text.data());
     }
     return shortcut;
+}
+
+bool Win32Platform::MakeShortcut(const std::wstring& link, const std::wstring& target) {
+    UniqueCom<IShellLinkW> shortcut;
+    UniqueCom<IPersistFile> file;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(static_cast<IShellLinkW**>(shortcut.Put()))))) {
+        return false;
+    }
+    if (FAILED(shortcut.Get()->SetPath(target.c_str())) ||
+        FAILED(shortcut.Get()->SetWorkingDirectory(FolderOf(target).c_str()))) {
+        return false;
+    }
+    if (FAILED(shortcut.Get()->QueryInterface(IID_PPV_ARGS(static_cast<IPersistFile**>(file.Put()))))) {
+        return false;
+    }
+    return SUCCEEDED(file.Get()->Save(link.c_str(), TRUE));
 }
 
 int Win32Platform::CompareAsExplorer(const std::wstring& a, const std::wstring& b) const {
