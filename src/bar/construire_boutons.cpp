@@ -27,14 +27,17 @@ bool DessinerIconeBarre(BarWindow& window, int slot, const std::wstring& path, R
     return window.DrawFirstIcon(slot, path, reading) == IconLookup::NoIcon;
 }
 
-bool OpensAsMenu(const BarItem& item, const std::wstring& expandedPath, const Platform& platform) {
-    if (!item.menu) {
-        return false;
-    }
+bool NamesAFolder(const std::wstring& expandedPath, const Platform& platform) {
     if (IsShellName(expandedPath)) {
         return expandedPath.compare(0, std::wstring(kAppsFolderPrefix).size(), kAppsFolderPrefix) != 0;
     }
-    return ReadingOf(platform, expandedPath) == Reading::InPlace && platform.FolderExists(expandedPath);
+    return !expandedPath.empty() && platform.FolderExists(expandedPath);
+}
+
+// Only an item with the option looks at its path: a rebuild asks this of every slot.
+bool OpensAsMenu(const BarItem& item, const std::wstring& expandedPath, const Platform& platform) {
+    return item.menu && (IsShellName(expandedPath) || ReadingOf(platform, expandedPath) == Reading::InPlace) &&
+           NamesAFolder(expandedPath, platform);
 }
 
 SlotKind KindOfItem(const BarItem& item, const std::wstring& expandedPath, const Platform& platform) {

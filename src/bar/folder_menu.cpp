@@ -74,7 +74,6 @@ std::optional<int> LineForLetter(const std::vector<FolderMenuLine>& lines,
 
 MenuAnchor FolderMenuAnchor(const PixelRect& slot, const PixelRect& workArea, bool horizontalBar) {
     MenuAnchor anchor;
-    anchor.horizontalBar = horizontalBar;
     if (horizontalBar) {
         anchor.alignBottom = slot.top - workArea.top > workArea.bottom - slot.bottom;
         anchor.at = {slot.left, anchor.alignBottom ? slot.top : slot.bottom};

@@ -60,7 +60,6 @@ struct MenuAnchor {
     PixelPoint at;
     bool alignRight = false;   // the menu's right edge at `at`, else its left one
     bool alignBottom = false;  // its bottom at `at`, else its top
-    bool horizontalBar = false;
 };
 MenuAnchor FolderMenuAnchor(const PixelRect& slot, const PixelRect& workArea, bool horizontalBar);
 

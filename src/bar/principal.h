@@ -268,7 +268,7 @@ class Principal : private BarModelObserver {
     void ShowLook();
     // The slots made again from the items as they are now: those whose item changed get new pictures.
     std::bitset<kSlotCount> Rebuild();
-    void OnItemChanged(int slot) override;
+    void OnItemsChanged(const std::vector<int>& slots) override;
     void OnOptionChanged(Option option) override;
 
     Platform& platform_;

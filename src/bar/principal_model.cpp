@@ -21,15 +21,17 @@ std::bitset<kSlotCount> Principal::Rebuild() {
     return missing;
 }
 
-// An item saved by the editor, removed or moved: its picture is made again from what was saved, and a removed item's
-// tooltips go with it.
-void Principal::OnItemChanged(int slot) {
+// Items saved by the editor, removed or moved: their pictures are made again from what was saved, a removed item's
+// tooltips go with it, and the slots are rebuilt once.
+void Principal::OnItemsChanged(const std::vector<int>& slots) {
     if (reloading_) {
         return;
     }
-    picturesMadeFrom_[static_cast<std::size_t>(slot)].reset();
-    if (model_.Item(slot).Free()) {
-        window_.SetSlotTooltips(slot, L"");
+    for (int slot : slots) {
+        picturesMadeFrom_[static_cast<std::size_t>(slot)].reset();
+        if (model_.Item(slot).Free()) {
+            window_.SetSlotTooltips(slot, L"");
+        }
     }
     Rebuild();
 }

@@ -57,7 +57,7 @@ FrmAide::~FrmAide() {
 }
 
 // An item saved, removed or moved, here or by the bar: the column shows it.
-void FrmAide::OnItemChanged(int) {
+void FrmAide::OnItemsChanged(const std::vector<int>&) {
     RemplirIcones();
 }
 

@@ -137,7 +137,7 @@ class FrmAide : private BarModelObserver {
     void Intervertir(int first, int second);
     void Register();
     void Unregister();
-    void OnItemChanged(int slot) override;
+    void OnItemsChanged(const std::vector<int>& slots) override;
     void OnOptionChanged(Option) override {}
 
     Platform& platform_;

@@ -181,10 +181,7 @@ void FrmAjouteEnleve::TakeApp(const ShellItem& app) {
 }
 
 void FrmAjouteEnleve::SuivreChemin() {
-    const std::wstring path = platform_.ExpandEnvironment(text2);
-    contenuPossible = IsShellName(path)
-                          ? path.compare(0, std::wstring(kAppsFolderPrefix).size(), kAppsFolderPrefix) != 0
-                          : !path.empty() && platform_.FolderExists(path);
+    contenuPossible = NamesAFolder(platform_.ExpandEnvironment(text2), platform_);
 }
 
 void FrmAjouteEnleve::SuggererInfoBulle() {

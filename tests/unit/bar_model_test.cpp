@@ -48,9 +48,26 @@ class WatchedStore : public MemoryStore {
 };
 
 struct Told : BarModelObserver {
-    void OnItemChanged(int slot) override { heard += "item " + std::to_string(slot) + ";"; }
+    void OnItemsChanged(const std::vector<int>& slots) override {
+        for (int slot : slots) {
+            heard += "item " + std::to_string(slot) + ";";
+        }
+    }
     void OnOptionChanged(Option option) override { heard += "option " + std::to_string(int(option)) + ";"; }
     std::string heard;
+};
+
+// A bar's model over a store that holds one option's text (nullptr: none), in a locale whose separator is a comma.
+struct OneOption {
+    OneOption(Option option, const wchar_t* stored) {
+        if (stored != nullptr) {
+            const StoredKey& key = KeyOf(option);
+            store.Write(key.scope == KeyScope::Shared ? kSharedApplication : L"Zudav", kSection, key.name, stored);
+        }
+        model.Reload();
+    }
+    MemoryStore store;
+    BarModel model{store, L"Zudav", ','};
 };
 
 // An option read by its key's type: "-" when it does not read.
@@ -101,14 +118,8 @@ TEST(BarModel, EachOptionReadsByItsKeysTypeAndItsValueWhenAbsent) {
         {Option::Icone, nullptr, ""},
     };
     for (const Case& c : cases) {
-        MemoryStore store;
-        if (c.stored != nullptr) {
-            store.Write(KeyOf(c.option).scope == KeyScope::Shared ? kSharedApplication : L"Zudav", kSection,
-                        KeyOf(c.option).name, c.stored);
-        }
-        BarModel model(store, L"Zudav", ',');
-        model.Reload();
-        EXPECT_EQ(Reading(model, c.option), c.reading)
+        const OneOption stored(c.option, c.stored);
+        EXPECT_EQ(Reading(stored.model, c.option), c.reading)
             << KeyOf(c.option).name << " " << (c.stored ? "stored" : "absent");
     }
 }
@@ -123,13 +134,9 @@ TEST(BarModel, ACheckBoxShowsAnOptionAsTheBarReadsIt) {
                  {Option::Bloquee, L"oui", {}}, {Option::AlwaysOnTop, nullptr, 1}, {Option::AlwaysOnTop, L"0.6", {}},
                  {Option::Masquer, L" 1 ", 1}};
     for (const auto& c : cases) {
-        MemoryStore store;
-        if (c.stored != nullptr) {
-            store.Write(L"Zudav", kSection, KeyOf(c.option).name, c.stored);
-        }
-        BarModel model(store, L"Zudav", '.');
-        model.Reload();
-        EXPECT_EQ(model.CheckBox(c.option), c.box) << KeyOf(c.option).name << " " << (c.stored ? c.stored : L"absent");
+        const OneOption stored(c.option, c.stored);
+        EXPECT_EQ(stored.model.CheckBox(c.option), c.box)
+            << KeyOf(c.option).name << " " << (c.stored ? c.stored : L"absent");
     }
 }
 

@@ -59,9 +59,12 @@ BarItem BarModel::ReadItem(int slot) const {
     return item;
 }
 
-void BarModel::TellItem(int slot) {
+void BarModel::TellItems(const std::vector<int>& slots) {
+    if (slots.empty()) {
+        return;
+    }
     for (BarModelObserver* observer : std::vector<BarModelObserver*>(observers_)) {
-        observer->OnItemChanged(slot);
+        observer->OnItemsChanged(slots);
     }
 }
 
@@ -95,9 +98,7 @@ void BarModel::Reload() {
             options.push_back(static_cast<Option>(i));
         }
     }
-    for (int slot : slots) {
-        TellItem(slot);
-    }
+    TellItems(slots);
     for (Option option : options) {
         TellOption(option);
     }
@@ -125,7 +126,7 @@ void BarModel::SetItem(int slot, const BarItem& item, bool withPicture) {
         }
     }
     items_[static_cast<std::size_t>(slot)] = ReadItem(slot);
-    TellItem(slot);
+    TellItems({slot});
 }
 
 void BarModel::RemoveItem(int slot) {
@@ -140,7 +141,7 @@ void BarModel::RemoveItem(int slot) {
         }
     }
     items_[static_cast<std::size_t>(slot)] = ReadItem(slot);
-    TellItem(slot);
+    TellItems({slot});
 }
 
 void BarModel::ExchangeItems(int from, int to) {
@@ -166,10 +167,7 @@ void BarModel::ExchangeItems(int from, int to) {
     for (int i = 0; i < kSlotCount; ++i) {
         items[static_cast<std::size_t>(i)] = ReadItem(i);
     }
-    TellItem(to);
-    if (from != to) {
-        TellItem(from);
-    }
+    TellItems(from != to ? std::vector<int>{to, from} : std::vector<int>{to});
 }
 
 std::wstring BarModel::Text(Option option) const {

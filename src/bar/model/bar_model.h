@@ -18,7 +18,8 @@ namespace zudav {
 
 class BarModelObserver {
   public:
-    virtual void OnItemChanged(int slot) = 0;
+    // The slots whose item changed, told at once: by one operation, or by one reading of the store.
+    virtual void OnItemsChanged(const std::vector<int>& slots) = 0;
     virtual void OnOptionChanged(Option option) = 0;
 
   protected:
@@ -88,7 +89,7 @@ class BarModel {
     void Delete(const StoredKey& key, int slot = -1);
     void WriteOrDelete(ItemField field, const std::optional<std::wstring>& value, int slot);
     BarItem ReadItem(int slot) const;
-    void TellItem(int slot);
+    void TellItems(const std::vector<int>& slots);
     void TellOption(Option option);
 
     SettingsStore& store_;
