@@ -95,7 +95,9 @@ class BarWindow {
         std::wstring path;  // the chosen entry's path, as the shell parses it
         bool asAdministrator = false;
     };
-    virtual std::optional<FolderChoice> ShowFolderMenu(int slot, const std::wstring& folder) = 0;
+    // A folder that is slow to read (`Reading::Away`: on a share, online only) opens its menu at once, "Lecture…" in
+    // it; another is given a moment to be read first.
+    virtual std::optional<FolderChoice> ShowFolderMenu(int slot, const std::wstring& folder, Reading reading) = 0;
 
     // Places the cells, the icon boxes and the "Arrêter" image (twips of the client area).
     virtual void ShowControls(const BarControls& controls) = 0;

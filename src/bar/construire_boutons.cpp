@@ -4,6 +4,7 @@
 
 #include "bar/lancer_item.h"
 #include "platform/item_picture.h"
+#include "platform/paths.h"
 #include "platform/shell_item.h"
 #include "platform/slow_files.h"
 
@@ -34,10 +35,24 @@ bool NamesAFolder(const std::wstring& expandedPath, const Platform& platform) {
     return !expandedPath.empty() && platform.FolderExists(expandedPath);
 }
 
-// Only an item with the option looks at its path: a rebuild asks this of every slot.
+// Only an item with the option looks at its path: a rebuild asks this of every slot. A folder on a share is not
+// touched here, where a share that does not answer would hold the bar: its menu says so when it cannot be read.
 bool OpensAsMenu(const BarItem& item, const std::wstring& expandedPath, const Platform& platform) {
-    return item.menu && (IsShellName(expandedPath) || ReadingOf(platform, expandedPath) == Reading::InPlace) &&
-           NamesAFolder(expandedPath, platform);
+    if (!item.menu) {
+        return false;
+    }
+    if (!IsShellName(expandedPath) && ReadingOf(platform, expandedPath) == Reading::Away) {
+        return true;
+    }
+    return NamesAFolder(expandedPath, platform);
+}
+
+// What a folder's slot is called when the user gave it no tooltip: the folder's name as Explorer shows it.
+std::wstring FolderTitle(const std::wstring& expandedPath, const Platform& platform) {
+    if (IsShellName(expandedPath)) {
+        return platform.ShellDisplayName(expandedPath).value_or(expandedPath.substr(std::wstring(L"shell:").size()));
+    }
+    return FileNameOf(expandedPath);
 }
 
 SlotKind KindOfItem(const BarItem& item, const std::wstring& expandedPath, const Platform& platform) {
@@ -70,6 +85,9 @@ std::bitset<kSlotCount> ConstruireBoutons(const BarModel& model,
             continue;
         }
         item = {KindOfItem(stored, path, platform), path, stored.tool};
+        if (item.kind == SlotKind::Menu && item.tooltip.empty()) {
+            item.tooltip = FolderTitle(path, platform);
+        }
         window.SetSlotTooltips(n, ShownTooltip(item.tooltip));
         const std::wstring icon = platform.ExpandEnvironment(stored.icone);
         const Reading pathReading = ReadingOf(platform, path);

@@ -45,8 +45,8 @@ SlotKind KindOfItem(const BarItem& item, const std::wstring& expandedPath, const
 // A path that names a folder, or one of the shell's folders (shell:Programs, shell:Downloads), not an app.
 bool NamesAFolder(const std::wstring& expandedPath, const Platform& platform);
 
-// An item whose folder opens as a menu: one with the option, whose path names a folder. A folder on a share or online
-// only opens in Explorer: its contents would be read on the bar's thread.
+// An item whose folder opens as a menu: one with the option, whose path names a folder, or is on a share or online
+// only (its menu is read away from the bar).
 bool OpensAsMenu(const BarItem& item, const std::wstring& expandedPath, const Platform& platform);
 
 // True when the item's icon is to be taken from its own file: no picture chosen, or one ending in "exe".

@@ -10,7 +10,8 @@ namespace zudav {
 // Ctrl+Shift), a document opens with its program, a shortcut with its target; "Ouvrir le dossier" opens the folder.
 void Principal::OpenFolderMenu(std::int16_t n, const std::wstring& folder, bool asAdministrator) {
     menuOpen_ = true;  // an auto-hide bar stays shown under its menu
-    const std::optional<BarWindow::FolderChoice> chosen = window_.ShowFolderMenu(n, folder);
+    const std::optional<BarWindow::FolderChoice> chosen =
+        window_.ShowFolderMenu(n, folder, ReadingOf(platform_, folder));
     menuOpen_ = false;
     HideLater();
     if (!chosen) {

@@ -84,6 +84,39 @@ MenuAnchor FolderMenuAnchor(const PixelRect& slot, const PixelRect& workArea, bo
     return anchor;
 }
 
+MenuSide FolderMenuSide(const PixelRect& slot, const PixelRect& workArea, bool horizontalBar) {
+    const MenuAnchor anchor = FolderMenuAnchor(slot, workArea, horizontalBar);
+    if (horizontalBar) {
+        return anchor.alignBottom ? MenuSide::Above : MenuSide::Below;
+    }
+    return anchor.alignRight ? MenuSide::Left : MenuSide::Right;
+}
+
+std::optional<std::array<PixelPoint, 3>> FolderMark(const PixelRect& cell, const PixelRect& icon, MenuSide side) {
+    const bool across = side == MenuSide::Left || side == MenuSide::Right;  // points left or right
+    const int gap = side == MenuSide::Left    ? icon.left - cell.left
+                    : side == MenuSide::Right ? cell.right - icon.right
+                    : side == MenuSide::Above ? icon.top - cell.top
+                                              : cell.bottom - icon.bottom;
+    const int length = across ? icon.bottom - icon.top : icon.right - icon.left;
+    // As deep as two thirds of the margin, twice as long, and no longer than a third of the icon.
+    const int depth = std::min(gap * 2 / 3, length / 6);
+    if (depth < 2) {
+        return std::nullopt;
+    }
+    const int middle = across ? (icon.top + icon.bottom) / 2 : (icon.left + icon.right) / 2;
+    // The base lies nearest the icon, the point towards the menu.
+    const int base = side == MenuSide::Left    ? icon.left - (gap - depth) / 2
+                     : side == MenuSide::Right ? icon.right + (gap - depth) / 2
+                     : side == MenuSide::Above ? icon.top - (gap - depth) / 2
+                                               : icon.bottom + (gap - depth) / 2;
+    const int tip = side == MenuSide::Left || side == MenuSide::Above ? base - depth : base + depth;
+    if (across) {
+        return std::array<PixelPoint, 3>{{{base, middle - depth}, {tip, middle}, {base, middle + depth}}};
+    }
+    return std::array<PixelPoint, 3>{{{middle - depth, base}, {middle, tip}, {middle + depth, base}}};
+}
+
 std::wstring ShortcutFileName(const std::wstring& name, const std::function<bool(const std::wstring&)>& taken) {
     std::wstring file = name + L".lnk";
     for (int n = 2; taken(file); ++n) {

@@ -3,6 +3,7 @@
 // slot become in the folder.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -62,6 +63,12 @@ struct MenuAnchor {
     bool alignBottom = false;  // its bottom at `at`, else its top
 };
 MenuAnchor FolderMenuAnchor(const PixelRect& slot, const PixelRect& workArea, bool horizontalBar);
+
+// The side of the slot its menu opens on, and the mark that says so on the slot: a small triangle pointing that way,
+// in the cell's margin beside its icon box; none where the margin is too thin to show one.
+enum class MenuSide { Left, Above, Right, Below };
+MenuSide FolderMenuSide(const PixelRect& slot, const PixelRect& workArea, bool horizontalBar);
+std::optional<std::array<PixelPoint, 3>> FolderMark(const PixelRect& cell, const PixelRect& icon, MenuSide side);
 
 // The file name of the shortcut that a file dropped on the slot becomes: its name and ".lnk", or "NOM (2).lnk" and on
 // where that is taken, so that no file of the folder is ever replaced.

@@ -2,6 +2,7 @@
 // first; Down, Down, Enter start its second entry, and the bar minimises as after a launch. From the keyboard the
 // slot's digit opens it with its first entry selected, and Right, Enter start what that sub-folder holds. A file
 // dragged onto the slot (a real OLE drag, zudav_drag.exe) becomes a shortcut in the folder, the file left where it is.
+// With 300 files more, the menu fits the work area and the keyboard reaches its last file.
 #include "driver.h"
 // After windows.h, which driver.h includes.
 #include <ole2.h>
@@ -67,6 +68,25 @@ TEST_F(Scenario, AFoldersSlotOpensItsContentsAsAMenuAndStartsWhatIsChosen) {
     EXPECT_TRUE(waitFor([&] { return std::filesystem::exists(folder / L"lettre.lnk"); }))
         << "no shortcut in the folder";
     EXPECT_TRUE(std::filesystem::exists(letter)) << "the dropped file moved";
+
+    // Three hundred more files: the menu stays inside the work area, and scrolls to its last file.
+    for (int n = 1; n < 300; ++n) {
+        std::ofstream(folder / (L"z" + std::to_wstring(n) + L".cmd")) << "@rem\r\n";
+    }
+    const std::filesystem::path last = scratch(L"z300.txt");
+    script(folder / L"z300.cmd", last);
+    clickOn(bar, 2, true);
+    ASSERT_TRUE(waitFor([&] { return (menu = shown(id, L"#32768")) != nullptr; })) << "no menu of 300 files";
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(bar, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT tall = rectOf(menu), work = monitor.rcWork;
+    EXPECT_TRUE(tall.top >= work.top && tall.bottom <= work.bottom && tall.left >= work.left &&
+                tall.right <= work.right)
+        << "the long menu leaves the work area";
+    EXPECT_GT(tall.bottom - tall.top, (work.bottom - work.top) / 2) << "the long menu is not as tall as the screen";
+    press(VK_UP), press(VK_UP), press(VK_RETURN);  // "Ouvrir le dossier", then the last file, z300.cmd
+    EXPECT_TRUE(written(last)) << "the last of 300 files did not start";
 }
 
 }  // namespace e2e

@@ -87,12 +87,13 @@ TEST(FolderMenu, ItOpensBesideItsSlotTowardsTheRoomOfTheWorkArea) {
         bool horizontal;
         PixelPoint at;
         bool right, bottom;
+        MenuSide side;
     } cases[] = {
-        {{0, 300, 58, 358}, false, {58, 300}, false, false},        // left edge: to the right
-        {{1862, 300, 1920, 358}, false, {1862, 300}, true, false},  // right edge: to the left
-        {{500, 0, 558, 58}, true, {500, 58}, false, false},         // top edge: below
-        {{500, 982, 558, 1040}, true, {500, 982}, false, true},     // bottom edge: above
-        {{900, 400, 958, 458}, false, {958, 400}, false, false},    // floating, more room right
+        {{0, 300, 58, 358}, false, {58, 300}, false, false, MenuSide::Right},       // left edge: to the right
+        {{1862, 300, 1920, 358}, false, {1862, 300}, true, false, MenuSide::Left},  // right edge: to the left
+        {{500, 0, 558, 58}, true, {500, 58}, false, false, MenuSide::Below},        // top edge: below
+        {{500, 982, 558, 1040}, true, {500, 982}, false, true, MenuSide::Above},    // bottom edge: above
+        {{900, 400, 958, 458}, false, {958, 400}, false, false, MenuSide::Right},   // floating, more room right
     };
     for (const auto& c : cases) {
         const MenuAnchor anchor = FolderMenuAnchor(c.slot, area, c.horizontal);
@@ -100,7 +101,26 @@ TEST(FolderMenu, ItOpensBesideItsSlotTowardsTheRoomOfTheWorkArea) {
         EXPECT_EQ(anchor.at.y, c.at.y);
         EXPECT_EQ(anchor.alignRight, c.right);
         EXPECT_EQ(anchor.alignBottom, c.bottom);
+        EXPECT_EQ(FolderMenuSide(c.slot, area, c.horizontal), c.side);
     }
+}
+
+// The slot's mark points to where its menu opens, in the cell's margin; a cell without a margin shows none.
+TEST(FolderMenu, TheSlotsMarkPointsToItsMenuInTheCellsMargin) {
+    const PixelRect cell{0, 0, 48, 48}, icon{8, 8, 40, 40};
+    using Mark = std::optional<std::array<PixelPoint, 3>>;
+    const auto text = [](const Mark& mark) {
+        std::string drawn;
+        for (const PixelPoint& point : mark.value_or(std::array<PixelPoint, 3>{})) {
+            drawn += std::to_string(point.x) + "," + std::to_string(point.y) + " ";
+        }
+        return mark ? drawn : "none";
+    };
+    EXPECT_EQ(text(FolderMark(cell, icon, MenuSide::Right)), "41,19 46,24 41,29 ");
+    EXPECT_EQ(text(FolderMark(cell, icon, MenuSide::Left)), "7,19 2,24 7,29 ");
+    EXPECT_EQ(text(FolderMark(cell, icon, MenuSide::Below)), "19,41 24,46 29,41 ");
+    EXPECT_EQ(text(FolderMark(cell, icon, MenuSide::Above)), "19,7 24,2 29,7 ");
+    EXPECT_EQ(text(FolderMark(cell, cell, MenuSide::Right)), "none");
 }
 
 TEST(FolderMenu, ADroppedFileNeverReplacesOneOfTheFolder) {
@@ -113,7 +133,8 @@ TEST(FolderMenu, ADroppedFileNeverReplacesOneOfTheFolder) {
 using FolderSlot = BarTest;
 
 // A slot that shows its folder's contents opens the menu instead of the folder, and starts what is chosen there as a
-// launch does; a folder on a share, an app or a slot without the option opens as before.
+// launch does; a folder on a share opens its menu at once, without being touched by the bar (it is read away from it);
+// an app or a slot without the option opens as before.
 TEST_F(FolderSlot, TheMenuOpensInsteadOfTheFolderAndWhatIsChosenStartsAsALaunch) {
     principal.Charger();
     platform.existingFolders = {L"C:\\Outils", L"R:\\Commun"};
@@ -135,7 +156,9 @@ TEST_F(FolderSlot, TheMenuOpensInsteadOfTheFolderAndWhatIsChosenStartsAsALaunch)
          L"runas|C:\\Outils\\c.exe|C:\\Outils", 1},
         {L"C:\\Outils", L"1", std::nullopt, false, StartResult::Started, L"3 C:\\Outils", L"", 0},  // closed
         {L"shell:Programs", L"1", std::nullopt, false, StartResult::Started, L"3 shell:Programs", L"", 0},
-        {L"R:\\Commun", L"1", std::nullopt, false, StartResult::Started, L"", L"open|R:\\Commun|", 0},
+        {L"R:\\Commun", L"1", std::nullopt, false, StartResult::Started, L"3 R:\\Commun away", L"", 0},
+        {L"\\\\serveur\\Commun", L"1", std::nullopt, false, StartResult::Started, L"3 \\\\serveur\\Commun away", L"",
+         0},
         {L"C:\\Outils", L"0", std::nullopt, false, StartResult::Started, L"", L"open|C:\\Outils|", 0},
         {L"shell:AppsFolder\\Calc!App", L"1", std::nullopt, false, StartResult::Started, L"", L"open|", 0},
     };
@@ -161,6 +184,7 @@ TEST_F(FolderSlot, TheMenuOpensInsteadOfTheFolderAndWhatIsChosenStartsAsALaunch)
         EXPECT_EQ(starts.substr(0, c.starts.size()), c.starts);
         EXPECT_EQ(platform.messages.size(), c.messages);
     }
+    EXPECT_TRUE(platform.waitingCalls.empty()) << "a folder on a share was read on the bar's thread";
 }
 
 // The editor offers the menu for a folder only, and stores the choice with the item; opened again, it shows it.
@@ -203,6 +227,7 @@ TEST_F(FolderSlot, FilesDroppedOnItBecomeShortcutsInItsFolderWithoutReplacingOne
     Item(ItemField::Contenu, 2, L"1");
     Item(ItemField::Chemin, 3, L"shell:Programs");
     Item(ItemField::Contenu, 3, L"1");
+    platform.shellNames = {{L"shell:Programs", L"Programmes"}};
     principal.Rafraichir();
     const auto middle = [](int slot) { return 300 + 720 * slot + 360.f; };
     EXPECT_EQ(principal.OnDragOver(10, middle(2), {}), DropEffect::Link);
@@ -218,6 +243,10 @@ TEST_F(FolderSlot, FilesDroppedOnItBecomeShortcutsInItsFolderWithoutReplacingOne
     const AccessibleElement described = DescribeElement(SlotElement(2), bar.items, true);
     EXPECT_EQ(described.role, ElementRole::MenuButton);
     EXPECT_EQ(described.defaultAction, L"Afficher le contenu");
+    // Without a tooltip of its own, a folder's slot is called by the folder's name.
+    EXPECT_EQ(bar.tooltips[2], L"Outils");
+    EXPECT_EQ(bar.tooltips[3], L"Programmes");
+    EXPECT_EQ(described.name, L"Outils");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "bar_test.h"
 #include "platform/item_picture.h"
+#include "platform/premultiplied.h"
 
 namespace zudav {
 namespace {
@@ -30,6 +31,27 @@ TEST(PictureRoad, EachKindOfItemHasItsOwnPicture) {
     for (const auto& c : cases) {
         EXPECT_EQ(PictureRoadOf(c.path, c.facts), c.road) << c.path;
     }
+}
+
+// A menu entry's picture keeps the icon's own edges: its transparency comes from the two drawings, not from its colour.
+TEST(PremultipliedPicture, TransparencyIsWhatTheBackgroundsGaveThrough) {
+    const struct {
+        std::uint32_t onBlack, onWhite, expected;
+    } cases[] = {
+        {0x00FF0000u, 0x00FF0000u, 0xFFFF0000u},  // opaque red
+        {0x00000000u, 0x00000000u, 0xFF000000u},  // opaque black stays drawn
+        {0x00000000u, 0x00FFFFFFu, 0x00000000u},  // background alone
+        {0x00800000u, 0x00FF7F7Fu, 0x80800000u},  // red at half strength, premultiplied
+        {0x00FF0000u, 0x00FFFFFFu, 0x00000000u},  // a colour above its alpha is clipped to it
+        {0x00102030u, 0x000F1F2Fu, 0xFF102030u},  // white drawn darker by rounding: still opaque
+    };
+    std::vector<std::uint32_t> black, white, expected;
+    for (const auto& c : cases) {
+        black.push_back(c.onBlack);
+        white.push_back(c.onWhite);
+        expected.push_back(c.expected);
+    }
+    EXPECT_EQ(PremultipliedFromBackgrounds(black, white), expected);
 }
 
 class SlotPictures : public BarTest {

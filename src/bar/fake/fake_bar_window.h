@@ -92,8 +92,8 @@ class FakeBarWindow : public BarWindow {
     void ShowConfiguration() override;
     void BringModalToFront() override { ++modalBroughtToFront; }
     void PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) override;
-    std::optional<FolderChoice> ShowFolderMenu(int slot, const std::wstring& folder) override {
-        folderMenus.push_back(std::to_wstring(slot) + L" " + folder);
+    std::optional<FolderChoice> ShowFolderMenu(int slot, const std::wstring& folder, Reading reading) override {
+        folderMenus.push_back(std::to_wstring(slot) + L" " + folder + (reading == Reading::Away ? L" away" : L""));
         return folderChoice;
     }
     DesktopToolbar& Toolbar() override { return toolbar; }

@@ -27,8 +27,8 @@ class AccessibleBarView {
     virtual void FocusElement(int element) = 0;
     // Does the element's default action once the screen reader's call has returned, as a click would.
     virtual void PostDefaultAction(int element) = 0;
-    // Whether the menu that "Action" opens is open now.
-    virtual bool MenuOpen() const = 0;
+    // Whether the menu that the element opens ("Action"'s, a folder's slot's) is open now.
+    virtual bool MenuOpen(int element) const = 0;
 
   protected:
     ~AccessibleBarView() = default;

@@ -228,7 +228,7 @@ HRESULT BarAutomationElement::Expand() {
         view->PostDefaultAction(element_);  // brings the modal window forward
         return static_cast<HRESULT>(UIA_E_ELEMENTNOTENABLED);
     }
-    if (!view->MenuOpen()) {
+    if (!view->MenuOpen(element_)) {
         view->PostDefaultAction(element_);
     }
     return S_OK;
@@ -240,7 +240,7 @@ HRESULT BarAutomationElement::Collapse() {
     if (view == nullptr) {
         return kGone;
     }
-    if (!view->MenuOpen()) {
+    if (!view->MenuOpen(element_)) {
         return static_cast<HRESULT>(UIA_E_INVALIDOPERATION);
     }
     EndMenu();
@@ -252,7 +252,7 @@ HRESULT BarAutomationElement::get_ExpandCollapseState(ExpandCollapseState* state
         return E_POINTER;
     }
     const AccessibleBarView* view = View();
-    *state = view != nullptr && view->MenuOpen() ? ExpandCollapseState_Expanded : ExpandCollapseState_Collapsed;
+    *state = view != nullptr && view->MenuOpen(element_) ? ExpandCollapseState_Expanded : ExpandCollapseState_Collapsed;
     return view != nullptr ? S_OK : kGone;
 }
 

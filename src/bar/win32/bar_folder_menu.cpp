@@ -1,79 +1,21 @@
 #include "bar/win32/bar_folder_menu.h"
 
-#include <shlobj.h>
 #include <shlwapi.h>
 
 namespace zudav::win32 {
 namespace {
 
-// A shell string, freed as the shell asks.
-std::wstring TakeString(PWSTR text) {
-    std::wstring taken = text != nullptr ? text : L"";
-    CoTaskMemFree(text);
-    return taken;
-}
+// How long a menu waits for its folder's entries before it opens with what is known: no longer than a user sees as at
+// once.
+constexpr std::chrono::milliseconds kPatience{200};
 
-// Hidden entries as Explorer shows them: all when the user shows hidden files, protected system files only when
-// they show those too.
-bool ExplorerHides(SFGAOF attributes) {
-    SHELLSTATEW state{};
-    SHGetSetSettings(&state, SSF_SHOWALLOBJECTS | SSF_SHOWSUPERHIDDEN, FALSE);
-    const bool hidden = (attributes & SFGAO_HIDDEN) != 0;
-    const bool system = (attributes & SFGAO_SYSTEM) != 0;
-    return hidden && (!state.fShowAllObjects || (system && !state.fShowSuperHidden));
-}
-
-// A name the shell gives, freed as it asks.
-std::wstring NameOf(IShellFolder* folder, PCUITEMID_CHILD child, SHGDNF kind) {
-    STRRET name{};
-    PWSTR text = nullptr;
-    if (FAILED(folder->GetDisplayNameOf(child, kind, &name)) || FAILED(StrRetToStrW(&name, child, &text))) {
-        return {};
-    }
-    return TakeString(text);
-}
-
-// The folder's entries, each with its name as Explorer shows it and its path; a folder that the shell cannot list is
-// unreadable.
-FolderReading ReadFolder(const std::wstring& path,
-                         std::vector<FolderEntry>& entries,
-                         std::vector<std::wstring>& paths) {
-    PIDLIST_ABSOLUTE location = nullptr;
-    if (FAILED(SHParseDisplayName(path.c_str(), nullptr, &location, 0, nullptr))) {
-        return FolderReading::Unreadable;
-    }
-    IShellFolder* opened = nullptr;
-    const HRESULT bound = SHBindToObject(nullptr, location, nullptr, IID_PPV_ARGS(&opened));
-    CoTaskMemFree(location);
-    if (FAILED(bound) || opened == nullptr) {
-        return FolderReading::Unreadable;
-    }
-    const UniqueCom<IShellFolder> folder(opened);
-    IEnumIDList* listing = nullptr;
-    const SHCONTF kinds = SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN;
-    if (folder.Get()->EnumObjects(nullptr, kinds, &listing) != S_OK || listing == nullptr) {
-        return FolderReading::Unreadable;  // S_FALSE: the folder could not be read
-    }
-    const UniqueCom<IEnumIDList> list(listing);
-    PITEMID_CHILD child = nullptr;
-    while (list.Get()->Next(1, &child, nullptr) == S_OK) {
-        SFGAOF attributes = SFGAO_FOLDER | SFGAO_STREAM | SFGAO_HIDDEN | SFGAO_SYSTEM;
-        PCUITEMID_CHILD one = child;
-        if (FAILED(folder.Get()->GetAttributesOf(1, &one, &attributes))) {
-            attributes = 0;
-        }
-        std::wstring name = NameOf(folder.Get(), child, SHGDN_NORMAL | SHGDN_INFOLDER);
-        std::wstring parsed = NameOf(folder.Get(), child, SHGDN_FORPARSING);
-        CoTaskMemFree(child);
-        if (name.empty() || parsed.empty()) {
-            continue;  // an entry the shell cannot name cannot be started either
-        }
-        // A zip file is a folder to the shell, and a file to the user.
-        const bool isFolder = (attributes & SFGAO_FOLDER) != 0 && (attributes & SFGAO_STREAM) == 0;
-        entries.push_back({std::move(name), isFolder, ExplorerHides(attributes)});
-        paths.push_back(std::move(parsed));
-    }
-    return FolderReading::Done;
+// A picture of nothing, 32 bits with no alpha, at `pixels` square.
+UniqueBitmap BlankPicture(int pixels) {
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof format.bmiHeader, pixels, -pixels, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    UniqueBitmap blank(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    return bits != nullptr ? std::move(blank) : UniqueBitmap();  // a new section's bits are zero
 }
 
 int ExplorerOrder(const std::wstring& a, const std::wstring& b) {
@@ -82,30 +24,110 @@ int ExplorerOrder(const std::wstring& a, const std::wstring& b) {
 
 }  // namespace
 
-FolderMenu::FolderMenu(const std::wstring& folder) : top_(CreatePopupMenu()) {
+FolderMenu::FolderMenu(const std::wstring& folder, int pixels, bool slow, HWND window, UINT message)
+    : pixels_(pixels),
+      patience_(slow ? std::chrono::milliseconds(0) : kPatience),
+      blank_(BlankPicture(pixels)),
+      window_(window),
+      message_(message),
+      top_(CreatePopupMenu()) {
     if (top_) {
-        Level& level = levels_[top_.Get()];
-        level.folder = folder;
-        FillLevel(top_.Get(), level);
+        levels_[top_.Get()].folder = folder;
+        Opening(top_.Get());  // read before it opens, to open at its size
+        open_.clear();
     }
 }
 
-bool FolderMenu::Fill(HMENU menu) {
+bool FolderMenu::Opening(HMENU menu) {
     const auto found = levels_.find(menu);
     if (found == levels_.end()) {
         return false;
     }
-    if (!found->second.filled) {
-        FillLevel(menu, found->second);
+    open_.insert(menu);
+    Level& level = found->second;
+    if (!level.read) {
+        level.token = ++lastToken_;
+        level.read = FolderRead::Start(level.folder, pixels_, window_, message_, level.token);
+        level.read->WaitListed(patience_);
+    } else if (level.complete) {
+        return true;
     }
+    level.known = level.read->Known();
+    level.complete = level.known.reading != FolderReading::Reading;
+    Show(menu, level);
     return true;
 }
 
-void FolderMenu::FillLevel(HMENU menu, Level& level) {
-    level.filled = true;
-    const FolderReading reading = ReadFolder(level.folder, level.entries, level.paths);
-    level.lines = FolderMenuLines(level.entries, reading, false, ExplorerOrder);
-    for (const FolderMenuLine& line : level.lines) {
+void FolderMenu::Closed(HMENU menu) {
+    open_.erase(menu);
+}
+
+bool FolderMenu::PicturesCame(WPARAM token) {
+    for (auto& [menu, level] : levels_) {
+        if (level.token != token || !level.complete) {
+            continue;
+        }
+        level.known.pictures = level.read->Known().pictures;
+        bool changed = false;
+        for (size_t position = 0; position < level.lines.size(); ++position) {
+            const FolderMenuLine& line = level.lines[position];
+            if (line.kind != FolderMenuLine::Kind::Entry) {
+                continue;
+            }
+            HBITMAP picture = level.known.pictures[static_cast<size_t>(line.entry)];
+            if (picture == nullptr || picture == level.shown[position]) {
+                continue;
+            }
+            MENUITEMINFOW item{};
+            item.cbSize = sizeof item;
+            item.fMask = MIIM_BITMAP;
+            item.hbmpItem = picture;  // the reading keeps it
+            SetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &item);
+            level.shown[position] = picture;
+            changed = true;
+        }
+        return changed && open_.count(menu) != 0;
+    }
+    return false;
+}
+
+std::optional<HMENU> FolderMenu::Listed(WPARAM token) {
+    for (auto& [menu, level] : levels_) {
+        if (level.token != token || level.complete) {
+            continue;
+        }
+        level.known = level.read->Known();
+        level.complete = true;
+        Show(menu, level);
+        if (open_.count(menu) != 0) {
+            return menu;
+        }
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// The sub-menus of the items about to go, and theirs: their handles die with the items and may come back for others.
+void FolderMenu::Forget(HMENU menu) {
+    for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+        if (HMENU sub = GetSubMenu(menu, position)) {
+            Forget(sub);
+            levels_.erase(sub);
+            open_.erase(sub);
+        }
+    }
+}
+
+void FolderMenu::Show(HMENU menu, Level& level) {
+    Forget(menu);
+    while (GetMenuItemCount(menu) > 0) {
+        DeleteMenu(menu, 0, MF_BYPOSITION);  // a sub-menu goes with its item
+    }
+    const FolderKnown& known = level.known;
+    level.lines = FolderMenuLines(known.entries, known.reading, false, ExplorerOrder);
+    level.shown.assign(level.lines.size(), nullptr);
+    for (size_t position = 0; position < level.lines.size(); ++position) {
+        const FolderMenuLine& line = level.lines[position];
         MENUITEMINFOW item{};
         item.cbSize = sizeof item;
         std::wstring text = line.text;
@@ -117,18 +139,24 @@ void FolderMenu::FillLevel(HMENU menu, Level& level) {
             item.dwTypeData = text.data();
             item.fState = line.greyed ? MFS_GRAYED : MFS_ENABLED;
         }
-        if (line.kind == FolderMenuLine::Kind::Entry || line.kind == FolderMenuLine::Kind::OpenFolder) {
-            const std::wstring& path =
-                line.kind == FolderMenuLine::Kind::Entry ? level.paths[static_cast<size_t>(line.entry)] : level.folder;
-            commands_.push_back(path);
+        const bool entry = line.kind == FolderMenuLine::Kind::Entry;
+        if (entry || line.kind == FolderMenuLine::Kind::OpenFolder) {
+            commands_.push_back(entry ? known.paths[static_cast<size_t>(line.entry)] : level.folder);
             item.wID = static_cast<UINT>(commands_.size());
+        }
+        if (entry) {
+            // Every entry has a picture from the start, a blank until its own comes, so that the menu keeps its size.
+            HBITMAP picture = known.pictures[static_cast<size_t>(line.entry)];
+            level.shown[position] = picture;
+            item.fMask |= MIIM_BITMAP;
+            item.hbmpItem = picture != nullptr ? picture : blank_.Get();  // the reading keeps its pictures
         }
         if (line.submenu) {
             HMENU sub = CreatePopupMenu();  // destroyed with its parent
             if (sub != nullptr) {
                 item.fMask |= MIIM_SUBMENU;
                 item.hSubMenu = sub;
-                levels_[sub].folder = level.paths[static_cast<size_t>(line.entry)];
+                levels_[sub].folder = known.paths[static_cast<size_t>(line.entry)];
             }
         }
         InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &item);
@@ -146,7 +174,8 @@ std::optional<LRESULT> FolderMenu::MenuChar(HMENU menu, wchar_t letter) const {
             current = position;
         }
     }
-    const std::optional<int> line = LineForLetter(found->second.lines, found->second.entries, letter, current);
+    const Level& level = found->second;
+    const std::optional<int> line = LineForLetter(level.lines, level.known.entries, letter, current);
     return line ? MAKELRESULT(*line, MNC_SELECT) : MAKELRESULT(0, MNC_IGNORE);
 }
 
@@ -155,6 +184,19 @@ std::optional<std::wstring> FolderMenu::PathOf(UINT command) const {
         return std::nullopt;
     }
     return commands_[command - 1];
+}
+
+std::optional<std::wstring> FolderMenu::PathAt(HMENU menu, int position) const {
+    if (levels_.count(menu) == 0) {
+        return std::nullopt;
+    }
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_ID;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &item)) {
+        return std::nullopt;
+    }
+    return PathOf(item.wID);
 }
 
 }  // namespace zudav::win32

@@ -1,12 +1,37 @@
 // The menu of a slot's folder, beside the slot: the system's own menu, so that screen readers read it and it takes
-// the light, dark and high-contrast looks; it scrolls when it is longer than the screen.
+// the light, dark and high-contrast looks; it scrolls when it is longer than the screen. A folder that takes long to
+// read opens with what is known and opens again, whole, once it is read.
 #include "bar/slot_geometry.h"
+#include "bar/win32/bar_ids.h"
 #include "bar/win32/bar_view.h"
+// After windows.h, which bar_view.h includes.
+#include <commctrl.h>
+
+#include "platform/win32/twips.h"
 
 namespace zudav::win32 {
+namespace {
 
-std::optional<BarWindow::FolderChoice> BarView::ShowFolderMenu(int slot, const std::wstring& folder) {
-    FolderMenu menu(folder);
+// The menus open now, drawn again with the pictures that came.
+void RedrawOpenMenus() {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+            wchar_t name[16]{};
+            if (GetClassNameW(window, name, 16) > 0 && std::wstring_view(name) == L"#32768") {
+                InvalidateRect(window, nullptr, FALSE);
+            }
+            return TRUE;
+        },
+        0);
+}
+
+}  // namespace
+
+std::optional<BarWindow::FolderChoice> BarView::ShowFolderMenu(int slot, const std::wstring& folder, Reading reading) {
+    // The pictures at the small icons' size for the bar's DPI.
+    FolderMenu menu(folder, SystemMetricAtDpi(SM_CXSMICON, WindowDpi(window_)), reading == Reading::Away, window_,
+                    kFolderReadMessage);
     if (menu.Handle() == nullptr) {
         return std::nullopt;
     }
@@ -19,7 +44,8 @@ std::optional<BarWindow::FolderChoice> BarView::ShowFolderMenu(int slot, const s
     const bool horizontal = principal_ != nullptr && principal_->Horizontal();
     const MenuAnchor anchor = FolderMenuAnchor({cell.left, cell.top, cell.right, cell.bottom},
                                                {work.left, work.top, work.right, work.bottom}, horizontal);
-    const UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | (anchor.alignRight ? TPM_RIGHTALIGN : TPM_LEFTALIGN) |
+    // Not TPM_RIGHTBUTTON: the right button shows an entry's own menu instead of choosing it.
+    const UINT flags = TPM_RETURNCMD | (anchor.alignRight ? TPM_RIGHTALIGN : TPM_LEFTALIGN) |
                        (anchor.alignBottom ? TPM_BOTTOMALIGN : TPM_TOPALIGN) |
                        (horizontal ? TPM_VERTICAL : TPM_HORIZONTAL);
     TPMPARAMS around{};
@@ -27,12 +53,19 @@ std::optional<BarWindow::FolderChoice> BarView::ShowFolderMenu(int slot, const s
     around.rcExclude = cell;  // the slot stays in sight
     // Without the foreground the menu would not close when the user clicks elsewhere.
     SetForegroundWindow(window_);
-    if (keyboardLaunch_) {
-        PostMessageW(window_, WM_KEYDOWN, VK_DOWN, 0);  // opened from the keyboard: its first entry selected
-    }
     folderMenu_ = &menu;
-    const UINT chosen =
-        static_cast<UINT>(TrackPopupMenuEx(menu.Handle(), flags, anchor.at.x, anchor.at.y, window_, &around));
+    openMenu_ = SlotElement(slot);
+    SendMessageW(tooltip_, TTM_ACTIVATE, FALSE, 0);  // the slot's tooltip would cover the menu's first entries
+    UINT chosen = 0;
+    do {
+        showFolderAgain_ = false;
+        if (keyboardLaunch_) {
+            PostMessageW(window_, WM_KEYDOWN, VK_DOWN, 0);  // opened from the keyboard: its first entry selected
+        }
+        chosen = static_cast<UINT>(TrackPopupMenuEx(menu.Handle(), flags, anchor.at.x, anchor.at.y, window_, &around));
+    } while (chosen == 0 && showFolderAgain_);
+    SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
+    openMenu_.reset();
     folderMenu_ = nullptr;
     PostMessageW(window_, WM_NULL, 0, 0);
     const std::optional<std::wstring> path = menu.PathOf(chosen);
@@ -43,10 +76,66 @@ std::optional<BarWindow::FolderChoice> BarView::ShowFolderMenu(int slot, const s
 }
 
 BarView::Answer BarView::OnInitMenuPopup(HMENU menu) {
-    if (folderMenu_ != nullptr && folderMenu_->Fill(menu)) {
+    if (folderMenu_ != nullptr && folderMenu_->Opening(menu)) {
         return 0;
     }
     return std::nullopt;
+}
+
+BarView::Answer BarView::OnUninitMenuPopup(HMENU menu) {
+    if (folderMenu_ == nullptr) {
+        return std::nullopt;
+    }
+    folderMenu_->Closed(menu);
+    return 0;
+}
+
+BarView::Answer BarView::OnFolderRead(WPARAM token, FolderNews news) {
+    if (folderMenu_ == nullptr) {
+        return 0;  // the menu closed before its folder was read
+    }
+    if (news == FolderNews::Pictures) {
+        if (folderMenu_->PicturesCame(token)) {
+            RedrawOpenMenus();
+        }
+        return 0;
+    }
+    const std::optional<HMENU> shown = folderMenu_->Listed(token);
+    if (!shown) {
+        return 0;
+    }
+    // An open menu keeps the size it opened at: it opens again to show all that came.
+    if (*shown == folderMenu_->Handle()) {
+        showFolderAgain_ = true;
+        EndMenu();
+    } else {
+        PostMessageW(window_, WM_KEYDOWN, VK_LEFT, 0);   // back to its entry in the menu above...
+        PostMessageW(window_, WM_KEYDOWN, VK_RIGHT, 0);  // ...which opens it again
+    }
+    return 0;
+}
+
+BarView::Answer BarView::OnMenuRightButtonUp(HMENU menu, int position) {
+    if (folderMenu_ == nullptr || shellMenu_ != nullptr) {
+        return std::nullopt;
+    }
+    const std::optional<std::wstring> path = folderMenu_->PathAt(menu, position);
+    if (!path) {
+        return std::nullopt;
+    }
+    ShellItemMenu entryMenu(*path);
+    if (entryMenu.Empty()) {
+        return 0;
+    }
+    POINT at{};
+    GetCursorPos(&at);
+    shellMenu_ = &entryMenu;
+    const bool chosen = entryMenu.Choose(window_, at, (GetKeyState(VK_SHIFT) & 0x8000) != 0);
+    shellMenu_ = nullptr;
+    if (chosen) {
+        EndMenu();  // what was chosen is done: the folder's menu closes, as the Start menu's does
+    }
+    return 0;
 }
 
 BarView::Answer BarView::OnMenuChar(HMENU menu, wchar_t letter) {

@@ -39,6 +39,10 @@ inline constexpr UINT kSlowIconMessage = WM_APP + 3;
 // reader asked for, done as a click on it once the reader's call has returned.
 inline constexpr UINT kDefaultActionMessage = WM_APP + 4;
 
+// Posted to the bar when a folder of a slot's menu has been read away from it (bar/win32/folder_reading): wParam is the
+// reading's token.
+inline constexpr UINT kFolderReadMessage = WM_APP + 6;
+
 // The shell's notices to the bar as a desktop toolbar (ABN_POSCHANGED, ABN_FULLSCREENAPP...): wParam is the notice.
 inline constexpr UINT kDesktopToolbarMessage = WM_APP + 5;
 

@@ -261,6 +261,11 @@ LRESULT BarView::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 BarView::Answer BarView::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (shellMenu_ != nullptr) {
+        if (const Answer taken = shellMenu_->Handle(message, wParam, lParam)) {
+            return taken;
+        }
+    }
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         return OnTaskbarCreated();
     }
@@ -351,6 +356,12 @@ BarView::Answer BarView::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnCommand(LOWORD(wParam), HIWORD(wParam));
         case WM_INITMENUPOPUP:
             return OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+        case WM_UNINITMENUPOPUP:
+            return OnUninitMenuPopup(reinterpret_cast<HMENU>(wParam));
+        case WM_MENURBUTTONUP:
+            return OnMenuRightButtonUp(reinterpret_cast<HMENU>(lParam), static_cast<int>(wParam));
+        case kFolderReadMessage:
+            return OnFolderRead(wParam, static_cast<FolderNews>(lParam));
         case WM_MENUCHAR:
             return OnMenuChar(reinterpret_cast<HMENU>(lParam), static_cast<wchar_t>(LOWORD(wParam)));
         case WM_CLOSE:

@@ -40,6 +40,17 @@ void PaintCells(HDC dc, const RECT& area, const BarScene& scene) {
         if (!Meets(area, cell)) {
             continue;
         }
+        if (const auto& mark = scene.marks[slot]) {
+            const POINT points[3] = {
+                {(*mark)[0].x, (*mark)[0].y}, {(*mark)[1].x, (*mark)[1].y}, {(*mark)[2].x, (*mark)[2].y}};
+            const UniqueBrush ink(CreateSolidBrush(ColourOf(scene.palette.faceText)));
+            const UniquePen edge(CreatePen(PS_SOLID, 1, ColourOf(scene.palette.faceText)));
+            const HGDIOBJ previousBrush = SelectObject(dc, ink.Get());
+            const HGDIOBJ previousPen = SelectObject(dc, edge.Get());
+            Polygon(dc, points, 3);
+            SelectObject(dc, previousPen);
+            SelectObject(dc, previousBrush);
+        }
         if (!scene.highContrast) {
             if (scene.borders[slot]) {
                 DrawOutline(dc, ToRect(cell), ColourOf(scene.palette.hoverFrame));

@@ -26,6 +26,8 @@ struct BarScene {
     Palette palette;
     bool highContrast;
     std::array<HICON, 2> builtIn;  // the placeholder and the free-slot picture
+    // The mark of a slot whose folder opens as a menu, in the text's colour: it shows in every look.
+    std::array<std::optional<std::array<PixelPoint, 3>>, kSlotCount> marks;
 };
 
 // Paints `area` (client pixels) of the window into `dc`.

@@ -203,9 +203,9 @@ void BarView::PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> plac
     }
     // Without the foreground the menu would not close when the user clicks elsewhere.
     SetForegroundWindow(window_);
-    menuOpen_ = true;
+    openMenu_ = kActionElement;
     TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
-    menuOpen_ = false;
+    openMenu_.reset();
     PostMessageW(window_, WM_NULL, 0, 0);
 }
 

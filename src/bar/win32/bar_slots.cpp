@@ -191,6 +191,9 @@ void BarView::ShowSlotItem(int slot, const SlotItem& item) {
         return;
     }
     const std::wstring before = Element(SlotElement(slot)).name;
+    if ((items_[slot].kind == SlotKind::Menu) != (item.kind == SlotKind::Menu)) {
+        InvalidatePart(parts_.cells[slot]);  // its mark comes or goes
+    }
     items_[slot] = item;
     if (Element(SlotElement(slot)).name != before) {
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, SlotElement(slot) + 1);
@@ -221,6 +224,31 @@ PictureLook BarView::Look() const {
     return {PicturePixels(), theme_};
 }
 
+// Towards the side each folder's menu would open on now.
+std::array<std::optional<std::array<PixelPoint, 3>>, kSlotCount> BarView::FolderMarks() const {
+    std::array<std::optional<std::array<PixelPoint, 3>>, kSlotCount> marks;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        return marks;
+    }
+    POINT origin{0, 0};
+    ClientToScreen(window_, &origin);
+    const RECT& work = monitor.rcWork;
+    const bool horizontal = principal_ != nullptr && principal_->Horizontal();
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (items_[slot].kind != SlotKind::Menu) {
+            continue;
+        }
+        const PixelRect& cell = parts_.cells[slot];
+        const PixelRect onScreen{cell.left + origin.x, cell.top + origin.y, cell.right + origin.x,
+                                 cell.bottom + origin.y};
+        const MenuSide side = FolderMenuSide(onScreen, {work.left, work.top, work.right, work.bottom}, horizontal);
+        marks[slot] = FolderMark(cell, parts_.icons[slot], side);
+    }
+    return marks;
+}
+
 void BarView::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window_, &paint);
@@ -233,7 +261,8 @@ void BarView::Paint() {
                          focus && focusShown_ ? std::optional<PixelRect>(ElementRect(parts_, *focus)) : std::nullopt,
                          ProgramPalette(),
                          ProgramLook() == zudav::Look::HighContrast,
-                         {icons_.placeholder.Get(), icons_.freeSlot.Get()}};
+                         {icons_.placeholder.Get(), icons_.freeSlot.Get()},
+                         FolderMarks()};
     PaintBar(dc, paint.rcPaint, scene);
     EndPaint(window_, &paint);
     toPaint_ = {};

@@ -22,6 +22,7 @@
 #include "bar/win32/bar_drop_target.h"
 #include "bar/win32/bar_folder_menu.h"
 #include "bar/win32/desktop_toolbar.h"
+#include "bar/win32/shell_item_menu.h"
 #include "platform/dpi_layout.h"
 #include "platform/slow_files.h"
 #include "platform/win32/child_control.h"
@@ -112,7 +113,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void ShowConfiguration() override;
     void BringModalToFront() override;
     void PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) override;
-    std::optional<FolderChoice> ShowFolderMenu(int slot, const std::wstring& folder) override;
+    std::optional<FolderChoice> ShowFolderMenu(int slot, const std::wstring& folder, Reading reading) override;
     DesktopToolbar& Toolbar() override { return toolbar_; }
     void StartDockingTimer() override;
     void SetHideTimer(bool running) override;
@@ -127,7 +128,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     std::optional<int> KeyboardFocus() const override;
     void FocusElement(int element) override;
     void PostDefaultAction(int element) override;
-    bool MenuOpen() const override { return menuOpen_; }
+    bool MenuOpen(int element) const override { return openMenu_ == element; }
     // The bar's UI Automation provider, made when first needed; nullptr without UI Automation.
     BarAutomation* Automation();
 
@@ -228,8 +229,12 @@ class BarView final : public BarWindow, public AccessibleBarView {
     Answer OnTrayIcon(WORD code, WORD icon, WPARAM anchor);
     Answer OnToolbarNotice(WPARAM notice, LPARAM lParam);
     Answer OnCommand(WORD id, WORD code);
+    std::array<std::optional<std::array<PixelPoint, 3>>, kSlotCount> FolderMarks() const;
     Answer OnInitMenuPopup(HMENU menu);
     Answer OnMenuChar(HMENU menu, wchar_t letter);
+    Answer OnUninitMenuPopup(HMENU menu);
+    Answer OnMenuRightButtonUp(HMENU menu, int position);
+    Answer OnFolderRead(WPARAM token, FolderNews news);
     // bar_full_screen.cpp
     Answer OnActivateApp(bool active);
     // bar_handlers.cpp: the size and place, the settings followed, the timers, the activation, the other processes'
@@ -280,14 +285,16 @@ class BarView final : public BarWindow, public AccessibleBarView {
     int theme_ = 0;   // counts the changes of the theme the pictures were made for
     RECT toPaint_{};  // what the window was asked to paint since it last painted (client pixels)
 
-    std::optional<BarHit> pressed_;     // the part that the left button went down on, until it comes up
-    int focus_ = SlotElement(0);        // the element the keyboard acts on
-    bool focusShown_ = false;           // shown once the keyboard has been used
-    bool menuAtFocus_ = false;          // the menu "Fichier" pops up under "Action", not at the pointer
-    bool menuOpen_ = false;             // the menu "Fichier" is open
-    bool keyboardLaunch_ = false;       // a slot is started from the keyboard
-    FolderMenu* folderMenu_ = nullptr;  // the menu of a slot's folder, while it is open
-    HWND previousWindow_ = nullptr;     // the window that was active before the bar, for Escape
+    std::optional<BarHit> pressed_;       // the part that the left button went down on, until it comes up
+    int focus_ = SlotElement(0);          // the element the keyboard acts on
+    bool focusShown_ = false;             // shown once the keyboard has been used
+    bool menuAtFocus_ = false;            // the menu "Fichier" pops up under "Action", not at the pointer
+    std::optional<int> openMenu_;         // the element whose menu is open ("Action", a folder's slot)
+    bool keyboardLaunch_ = false;         // a slot is started from the keyboard
+    FolderMenu* folderMenu_ = nullptr;    // the menu of a slot's folder, while it is open
+    bool showFolderAgain_ = false;        // its folder has been read while it was open: it opens again, whole
+    ShellItemMenu* shellMenu_ = nullptr;  // the shell's menu of one of its entries, while it is open
+    HWND previousWindow_ = nullptr;       // the window that was active before the bar, for Escape
     ShellDesktopToolbar toolbar_;
     DpiFollower dpiFollower_{96};   // the DPI the bar is laid out at
     bool followingClient_ = false;  // a WM_MOUSELEAVE is asked for

@@ -13,6 +13,7 @@
 
 #include "platform/item_picture.h"
 #include "platform/paths.h"
+#include "platform/premultiplied.h"
 #include "platform/win32/program_finder.h"
 #include "platform/win32/slow_icons.h"
 
@@ -199,6 +200,43 @@ UniqueIcon LoadResourceIcon(HINSTANCE instance, int id, int size, int dpi) {
     // Not shared (LR_SHARED): the shared copy is whichever size was loaded first, whatever size is asked for later.
     const int pixels = MulDiv(size, dpi, 96);
     return UniqueIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, pixels, pixels, 0)));
+}
+
+UniqueBitmap PremultipliedItemPicture(const std::wstring& item, int pixels) {
+    Picture picture;
+    if (pixels <= 0 || ShowItemPicture(picture, item, pixels) != IconLookup::Drawn) {
+        return {};
+    }
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof format.bmiHeader, pixels, -pixels, 1, 32, BI_RGB, 0, 0, 0, 0, 0};  // top-down
+    const size_t count = static_cast<size_t>(pixels) * static_cast<size_t>(pixels);
+    const UniqueDc dc(CreateCompatibleDC(nullptr));
+    // Drawn once on black and once on white: how the two differ is the picture's transparency, whatever kind of icon
+    // (with alpha or with a mask only) it is.
+    std::vector<std::uint32_t> drawings[2];
+    UniqueBitmap bitmap;
+    for (std::uint32_t background : {0x00000000u, 0x00FFFFFFu}) {
+        void* bits = nullptr;
+        bitmap = UniqueBitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+        if (!dc || !bitmap || bits == nullptr) {
+            return {};
+        }
+        auto* first = static_cast<std::uint32_t*>(bits);
+        std::fill(first, first + count, background);
+        const HGDIOBJ previous = SelectObject(dc.Get(), bitmap.Get());
+        picture.Draw(dc.Get(), {0, 0, pixels, pixels});
+        SelectObject(dc.Get(), previous);
+        GdiFlush();
+        drawings[background == 0 ? 0 : 1].assign(first, first + count);
+    }
+    // The last bitmap made takes the result.
+    DIBSECTION section{};
+    if (GetObjectW(bitmap.Get(), sizeof section, &section) != sizeof section || section.dsBm.bmBits == nullptr) {
+        return {};
+    }
+    const std::vector<std::uint32_t> premultiplied = PremultipliedFromBackgrounds(drawings[0], drawings[1]);
+    std::copy(premultiplied.begin(), premultiplied.end(), static_cast<std::uint32_t*>(section.dsBm.bmBits));
+    return bitmap;
 }
 
 }  // namespace zudav::win32

@@ -21,6 +21,10 @@ IconLookup ShowItemPicture(Picture& picture, const std::wstring& item, int pixel
 // an address or a shell name as it is; empty when there is none.
 std::wstring LocatedProgram(const std::wstring& path);
 
+// The item's picture (as ShowItemPicture makes it) as a 32-bit bitmap with its colours premultiplied by its alpha, as
+// a menu item takes it beside its text (hbmpItem); none when the item has no picture.
+UniqueBitmap PremultipliedItemPicture(const std::wstring& item, int pixels);
+
 // A bitmap or icon file, at its own size; false (picture unchanged) when it does not load.
 bool ShowPictureFile(Picture& picture, const std::wstring& path);
 
