@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <tuple>
 #include <vector>
 
 #include "bar/settings/ini_text.h"
@@ -19,93 +20,34 @@ class Configuration : public BarTest {
     void SetUp() override {
         principal.Charger();
         bar.onResize = [this] {
-            resizes.push_back({bar.bounds.width, bar.bounds.height, principal.LayoutRuns()});
+            resizes.emplace_back(bar.bounds.width, bar.bounds.height, principal.LayoutRuns());
             principal.OnResize();
         };
     }
     std::optional<std::wstring> Shared(const std::wstring& key) const { return store.Find(L"Reredo", L"Donnees", key); }
 
-    struct Resize {
-        float width, height;
-        bool laidOut;
-        bool operator==(const Resize& o) const {
-            return width == o.width && height == o.height && laidOut == o.laidOut;
-        }
-    };
-
+    using Resize = std::tuple<float, float, bool>;  // the bar's width and height, and whether it was laid out
     FakeConfigWindow view;
     FrmAide aide{platform, principal, bar, view};
     DesktopToolbarList shell;
     std::vector<Resize> resizes;
 };
 
-TEST_F(Configuration, FreshBarOpensAsItIsAndClosingAtOnceChangesNothingItDoes) {
+TEST_F(Configuration, TheWindowOpensAsTheBarIsAndClosingStoresTheOptionsTheTopmostBandFollowingAtOnce) {
     aide.Charger();
-    // On top and minimised after a launch, as the bar is; not locked; the miniature of a vertical bar.
+    // On top and minimised after a launch, as a fresh bar is; not locked; the miniature of a vertical bar.
     EXPECT_EQ((std::vector<int>{aide.check1[0], aide.check1[2], aide.check2, aide.frame3Visible, aide.frame4Visible}),
               (std::vector<int>{1, 1, 0, 1, 0}));
     EXPECT_EQ((std::vector{aide.text1, aide.text2, aide.text3, aide.text4, aide.label1, view.ico[0], view.image1}),
               (std::vector<std::wstring>{L"Zudav", L"0", L"200", L"100", std::wstring(kConsigneAjout) + L"\r\n\r\n",
                                          L"free", L"bar icon"}));
-    aide.Fermer();
+    aide.Fermer();  // at once: nothing changes
     EXPECT_EQ((std::vector{Stored(L"AlwaysOnTop"), Stored(L"RetourAuto"), Stored(L"Bloqu\u00e9e"), Stored(L"Caption"),
                            Stored(L"Coef"), Shared(L"MargeHt"), Shared(L"MargeDx"), Stored(L"GranX")}),
               (std::vector<std::optional<std::wstring>>{L"1", L"1", L"0", L"Zudav", L"0", L"200", L"100", {}}));
     EXPECT_TRUE(bar.topmost);
     EXPECT_EQ(view.closes, 1);
-}
 
-TEST_F(Configuration, TheLookFollowsTheSystemUntilTheBarChoosesOneAndEachChangeIsShownOnce) {
-    using Looks = std::vector<Look>;
-    struct Step {
-        const char* what;
-        std::function<void()> act;
-        Looks shown;  // every look shown since start-up
-    } const steps[] = {
-        {"start-up under light apps", [] {}, {Look::Light}},
-        {"dark apps, told three times",
-         [&] {
-             platform.appsDark = true;
-             for (int i = 0; i < 3; ++i) {
-                 principal.OnLookSettingChange();
-             }
-         },
-         {Look::Light, Look::Dark}},
-        {"\"Clair\" chosen",
-         [&] { aide.Charger(), aide.theme = 1, aide.OnThemeChange(); },
-         {Look::Light, Look::Dark, Look::Light}},
-        {"the system light again",
-         [&] { platform.appsDark = false, principal.OnLookSettingChange(); },
-         {Look::Light, Look::Dark, Look::Light}},
-        {"high contrast on",
-         [&] { platform.highContrast = true, principal.OnLookSettingChange(); },
-         {Look::Light, Look::Dark, Look::Light, Look::HighContrast}},
-        {"\"Sombre\" under high contrast",
-         [&] { aide.theme = 2, aide.OnThemeChange(); },
-         {Look::Light, Look::Dark, Look::Light, Look::HighContrast}},
-        {"high contrast off",
-         [&] { platform.highContrast = false, principal.OnLookSettingChange(); },
-         {Look::Light, Look::Dark, Look::Light, Look::HighContrast, Look::Dark}},
-    };
-    for (const Step& step : steps) {
-        step.act();
-        EXPECT_EQ(bar.looks, step.shown) << step.what;
-    }
-    EXPECT_EQ(Stored(Key(Option::Theme)), std::nullopt) << "stored on closing, as the other options";
-    aide.Fermer();
-    EXPECT_EQ(Stored(Key(Option::Theme)), L"2");
-
-    // The next start, under light apps, takes the stored choice; a value it does not know follows the system.
-    for (const auto& [stored, look] : {std::pair{L"2", Look::Dark}, std::pair{L"9", Look::Light}}) {
-        Put(Key(Option::Theme), stored);
-        FakeBarWindow next;
-        platform.runningCopies.clear();  // the first bar has ended
-        Principal(platform, store, next).Charger();
-        EXPECT_EQ(next.looks, Looks{look}) << stored;
-    }
-}
-
-TEST_F(Configuration, ClosingStoresTheOptionsAndTheTopmostBandFollowsAtOnce) {
     Put(L"AlwaysOnTop", L"0");
     Put(L"RetourAuto", L"0");
     Put(L"Bloqu\u00e9e", L"1");
@@ -120,34 +62,96 @@ TEST_F(Configuration, ClosingStoresTheOptionsAndTheTopmostBandFollowsAtOnce) {
     EXPECT_EQ(bar.caption, L"Outils");
     EXPECT_EQ(Stored(L"Caption"), L"Outils");
     EXPECT_EQ(Shared(L"MargeHt"), L"abc") << "margins are stored as typed";
-
-    FrmAide again{platform, principal, bar, view};
-    again.Charger();
-    again.check1[0] = 1;
-    again.Fermer();
+    aide.Charger();
+    aide.check1[0] = 1;
+    aide.Fermer();
     EXPECT_TRUE(bar.topmost) << "a ticked box takes the bar into the band at once";
 }
 
-TEST_F(Configuration, AHotKeyIsTakenAtOnceRefusedWhenHeldElsewhereStoredOnClosing) {
+TEST_F(Configuration, TheLookFollowsTheSystemUntilTheBarChoosesOneAndEachChangeIsShownOnce) {
+    using Looks = std::vector<Look>;
+    constexpr Look light = Look::Light, dark = Look::Dark, contrast = Look::HighContrast;
+    EXPECT_EQ(bar.looks, Looks{light}) << "started under light apps";
+    aide.Charger();
+    // Each step: the system's apps' look and high contrast, then the look chosen in the window (1 "Clair", 2 "Sombre"),
+    // or with 0 the system's change told three times; and every look shown since start-up.
+    const struct {
+        bool appsDark, highContrast;
+        int chosen;
+        Looks shown;
+    } steps[] = {
+        {true, false, 0, {light, dark}},
+        {true, false, 1, {light, dark, light}},
+        {false, false, 0, {light, dark, light}},  // the system light again
+        {false, true, 0, {light, dark, light, contrast}},
+        {false, true, 2, {light, dark, light, contrast}},
+        {false, false, 0, {light, dark, light, contrast, dark}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(testing::Message() << "dark apps " << step.appsDark << ", high contrast " << step.highContrast
+                                        << ", chosen " << step.chosen);
+        platform.appsDark = step.appsDark;
+        platform.highContrast = step.highContrast;
+        for (int told = 0; told < (step.chosen == 0 ? 3 : 0); ++told) {
+            principal.OnLookSettingChange();
+        }
+        if (step.chosen != 0) {
+            aide.theme = step.chosen;
+            aide.OnThemeChange();
+        }
+        EXPECT_EQ(bar.looks, step.shown);
+    }
+    EXPECT_EQ(Stored(Key(Option::Theme)), std::nullopt) << "stored on closing, as the other options";
+    aide.Fermer();
+    EXPECT_EQ(Stored(Key(Option::Theme)), L"2");
+
+    // The next start, under light apps, takes the stored choice; a value it does not know follows the system.
+    for (const auto& [stored, look] : {std::pair{L"2", dark}, std::pair{L"9", light}}) {
+        Put(Key(Option::Theme), stored);
+        FakeBarWindow next;
+        platform.runningCopies.clear();  // the first bar has ended
+        Principal(platform, store, next).Charger();
+        EXPECT_EQ(next.looks, Looks{look}) << stored;
+    }
+}
+
+// A key taken from the box is the bar's at once, unless another program holds it or, with Ctrl+Alt alone, it gives a
+// character with AltGr on a loaded layout.
+TEST_F(Configuration, AHotKeyIsTakenAtOnceRefusedWhenHeldElsewhereOrGivingACharacterStoredOnClosing) {
     bar.takenHotKeys = {0x0654};
+    const std::map<unsigned, std::wstring> us{{'E', L"\x05"}, {'F', L"\x06"}},
+        azerty{{'E', L"\u20ac"}, {'0', L"@"}, {'2', L"~"}};
+    platform.keyboardLayouts = {us, azerty};
+    const auto altGr = [](const wchar_t* key, const wchar_t* character) {
+        return L"Ctrl+Alt+" + std::wstring(key) + L" donne \u00ab " + character +
+               L" \u00bb sur votre clavier. Choisissez une autre combinaison.";
+    };
     aide.Charger();
     const struct {
         std::uint16_t typed;    // what the box holds after a key, or, when handedBack, what another bar handed back
         bool held, handedBack;  // held: a modifier down
         std::uint16_t shown, barKey;
-        const wchar_t* message;
+        std::wstring message;
     } steps[] = {
-        {0x0642, true, false, 0x0642, 0x0642, nullptr},         // Ctrl+Alt+B
-        {0x0200, true, false, 0x0200, 0x0642, nullptr},         // Ctrl held, while the user types
-        {0x0300, true, false, 0x0300, 0x0642, nullptr},         // and Shift: the key went to the bar that holds it...
-        {0, false, false, 0x0642, 0x0642, nullptr},             // ...and the modifiers let go: no choice made
-        {0, true, false, 0, 0x0642, nullptr},                   // Ctrl held, the box empty meanwhile (Wine's)
+        // HOTKEYF_ flags in the high byte: 1 Shift, 2 Ctrl, 4 Alt, 8 extended.
+        {0x0642, true, false, 0x0642, 0x0642, {}},              // Ctrl+Alt+B
+        {0x0200, true, false, 0x0200, 0x0642, {}},              // Ctrl held, while the user types
+        {0x0300, true, false, 0x0300, 0x0642, {}},              // and Shift: the key went to the bar that holds it...
+        {0, false, false, 0x0642, 0x0642, {}},                  // ...and the modifiers let go: no choice made
+        {0, true, false, 0, 0x0642, {}},                        // Ctrl held, the box empty meanwhile (Wine's)
         {0x0341, false, true, 0x0642, 0x0642, kRaccourciPris},  // the bar that holds Ctrl+Shift+A hands it back
-        {0x0642, false, true, 0x0642, 0x0642, nullptr},         // this bar's own, handed back by itself
+        {0x0642, false, true, 0x0642, 0x0642, {}},              // this bar's own, handed back by itself
         {0x0654, true, false, 0x0642, 0x0642, kRaccourciPris},  // Ctrl+Alt+T, held by another program
-        {0x0241, true, false, 0x0241, 0x0241, nullptr},         // Ctrl+A
-        {0, false, false, 0, 0, nullptr},                       // cleared: the bar has none
-        {0x0642, true, false, 0x0642, 0x0642, nullptr},
+        {0x0645, true, false, 0x0642, 0x0642, altGr(L"E", L"\u20ac")},  // on the second layout
+        {0x0E30, true, false, 0x0642, 0x0642, altGr(L"0", L"@")},
+        {0x0632, true, false, 0x0642, 0x0642, altGr(L"2", L"~")},
+        {0x0646, true, false, 0x0646, 0x0646, {}},  // a control character is nothing the user types
+        {0x0745, true, false, 0x0745, 0x0745, {}},  // with Shift, Ctrl alone or Alt alone, AltGr is not pressed
+        {0x0245, true, false, 0x0245, 0x0245, {}},
+        {0x0445, true, false, 0x0445, 0x0445, {}},
+        {0x0241, true, false, 0x0241, 0x0241, {}},  // Ctrl+A
+        {0, false, false, 0, 0, {}},                // cleared: the bar has none
+        {0x0642, true, false, 0x0642, 0x0642, {}},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.typed);
@@ -157,50 +161,14 @@ TEST_F(Configuration, AHotKeyIsTakenAtOnceRefusedWhenHeldElsewhereStoredOnClosin
         step.handedBack ? aide.OnRaccourciPris(step.typed) : aide.OnRaccourciChange();
         EXPECT_EQ(aide.raccourci, step.shown);
         EXPECT_EQ(bar.hotKey, step.barKey);
-        ASSERT_EQ(platform.messages.size(), step.message ? 1u : 0u);
-        if (step.message) {
+        ASSERT_EQ(platform.messages.size(), step.message.empty() ? 0u : 1u);
+        if (!step.message.empty()) {
             EXPECT_EQ(platform.messages[0].text, step.message);
             EXPECT_EQ(platform.messages[0].title, kTitreRaccourci);
         }
     }
     aide.Fermer();
     EXPECT_EQ(Stored(L"Raccourci"), L"1602");  // read back at start-up: the end-to-end scenario of the keyboard
-}
-
-TEST_F(Configuration, AHotKeyOfCtrlAltAloneIsRefusedWhenItsKeyGivesACharacterWithAltGrOnALoadedLayout) {
-    const std::map<unsigned, std::wstring> azerty{{'E', L"\u20ac"}, {'0', L"@"}, {'2', L"~"}}, us{{'E', L"\x05"}};
-    const struct {
-        std::vector<std::map<unsigned, std::wstring>> layouts;
-        std::uint16_t typed;  // HOTKEYF_ flags in the high byte: 1 Shift, 2 Ctrl, 4 Alt, 8 extended
-        const wchar_t* refusal;
-    } cases[] = {
-        {{azerty},
-         0x0645,
-         L"Ctrl+Alt+E donne \u00ab \u20ac \u00bb sur votre clavier. Choisissez une autre combinaison."},
-        {{us, azerty},
-         0x0E30,
-         L"Ctrl+Alt+0 donne \u00ab @ \u00bb sur votre clavier. Choisissez une autre combinaison."},
-        {{azerty}, 0x0632, L"Ctrl+Alt+2 donne \u00ab ~ \u00bb sur votre clavier. Choisissez une autre combinaison."},
-        {{us}, 0x0645, nullptr},      // a control character is nothing the user types
-        {{azerty}, 0x0745, nullptr},  // with Shift, Ctrl alone or Alt alone, AltGr is not pressed
-        {{azerty}, 0x0245, nullptr},
-        {{azerty}, 0x0445, nullptr},
-    };
-    aide.Charger();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        platform.keyboardLayouts = c.layouts;
-        platform.messages.clear();
-        ASSERT_TRUE(principal.ChangeHotKey(0x0342));  // the bar's key: Ctrl+Shift+B
-        aide.raccourci = c.typed;
-        aide.OnRaccourciChange();
-        EXPECT_EQ(aide.raccourci, c.refusal ? 0x0342 : c.typed);
-        EXPECT_EQ(bar.hotKey, aide.raccourci);
-        ASSERT_EQ(platform.messages.size(), c.refusal ? 1u : 0u);
-        if (c.refusal) {
-            EXPECT_EQ(platform.messages[0].text, c.refusal);
-        }
-    }
 }
 
 TEST_F(Configuration, CorrectionIsStoredAsTypedAndTakenAsANearbyWholeNumber) {
@@ -248,12 +216,9 @@ TEST_F(Configuration, OrientationSwapsTheSidesLaysOutOnlyTheLastChangeAndUnlocks
         aide.OnBarreHVPress(c.option);
         const bool swapped = !c.expected.empty();
         ASSERT_EQ(resizes.size() >= 2, swapped) << resizes.size() << " changes of size";
-        if (swapped) {
-            EXPECT_EQ(resizes[0], c.expected[0]);
-            EXPECT_EQ(resizes[1], c.expected[1]);
-        } else {
-            EXPECT_EQ(bar.bounds, c.before);
-        }
+        resizes.resize(c.expected.size());  // any later one only lays the bar out again
+        EXPECT_EQ(resizes, c.expected);
+        EXPECT_NE(bar.bounds == c.before, swapped);
         EXPECT_NE(principal.Locked(), swapped);
         EXPECT_EQ(aide.check2, swapped ? 0 : 1);
         EXPECT_EQ(principal.Horizontal(), c.option == 1);
@@ -331,43 +296,26 @@ TEST_F(Configuration, PresetsPlaceTheBarFromItsSizeItsMonitorAndTheMargins) {
 
 TEST_F(Configuration, EveryChangeLeavesTheWholeBarInItsWorkAreaThinnerWhenItsLengthCannotFit) {
     const std::vector<Geometry> one{{0, 0, 19200, 13800}}, left{{-19200, 0, 19200, 13800}}, low{{0, 0, 19200, 3000}};
-    const auto fit = [&] { principal.FitOnScreen(); };  // as after a resizing by the border, or a change of DPI
+    const std::function<void()> fit = [&] { principal.FitOnScreen(); },  // after a resizing by the border, a new DPI
+        right = [&] { aide.OnPresetClick(PresetGroup::Command2, 1); }, lie = [&] { aide.OnBarreHVPress(1); },
+                                stand = [&] { aide.OnBarreHVPress(0); }, unplug = [&] { principal.OnDisplayChange(); },
+                                reset = [&] { aide.OnCommand5Click(); };
     const struct {
         const char* what;
         Geometry bar;
-        float scale;  // the bar's monitor's DPI over the system's
         const std::vector<Geometry>* areas;
-        std::function<void()> change;
+        const std::function<void()>& change;
         Geometry fitted;
+        float scale = 1;  // the bar's monitor's DPI over the system's
     } cases[] = {
-        {"the right-hand preset",
-         {0, 200, 870, 10210},
-         1,
-         &one,
-         [&] { aide.OnPresetClick(PresetGroup::Command2, 1); },
-         {18230, 200, 870, 10210}},
-        {"then lying: moved in",
-         {18230, 200, 870, 10210},
-         1,
-         &one,
-         [&] { aide.OnBarreHVPress(1); },
-         {7340, 200, 11860, 870}},
-        {"then upright again",
-         {7340, 200, 11860, 870},
-         1,
-         &one,
-         [&] { aide.OnBarreHVPress(0); },
-         {7340, 200, 870, 10210}},
-        {"widened by its border: thinner", {100, 200, 1500, 18400}, 1, &one, fit, {100, 2, 1146, 13798}},
-        {"on a 150 % monitor", {100, 200, 870, 10210}, 1.5f, &one, fit, {100, 6, 792, 9196}},
-        {"its monitor unplugged",
-         {100, 200, 870, 10210},
-         1,
-         &left,
-         [&] { principal.OnDisplayChange(); },
-         {-870, 200, 870, 10210}},
-        {"a low screen: cells of 16 pixels", {100, 200, 870, 10210}, 1, &low, fit, {100, 0, 390, 3970}},
-        {"the reset", {5000, 9000, 870, 10210}, 1, &low, [&] { aide.OnCommand5Click(); }, {1, 0, 390, 3970}},
+        {"the right-hand preset", {0, 200, 870, 10210}, &one, right, {18230, 200, 870, 10210}},
+        {"then lying: moved in", {18230, 200, 870, 10210}, &one, lie, {7340, 200, 11860, 870}},
+        {"then upright again", {7340, 200, 11860, 870}, &one, stand, {7340, 200, 870, 10210}},
+        {"widened by its border: thinner", {100, 200, 1500, 18400}, &one, fit, {100, 2, 1146, 13798}},
+        {"on a 150 % monitor", {100, 200, 870, 10210}, &one, fit, {100, 6, 792, 9196}, 1.5f},
+        {"its monitor unplugged", {100, 200, 870, 10210}, &left, unplug, {-870, 200, 870, 10210}},
+        {"a low screen: cells of 16 pixels", {100, 200, 870, 10210}, &low, fit, {100, 0, 390, 3970}},
+        {"the reset", {5000, 9000, 870, 10210}, &low, reset, {1, 0, 390, 3970}},
     };
     aide.Charger();
     for (const auto& c : cases) {
@@ -381,7 +329,7 @@ TEST_F(Configuration, EveryChangeLeavesTheWholeBarInItsWorkAreaThinnerWhenItsLen
     }
 }
 
-TEST_F(Configuration, TheEdgeOptionsSayWhetherTheBarIsDockedAndARefusedAutoHideIsToldOnce) {
+TEST_F(Configuration, TheEdgeOptionsSayWhetherTheBarIsDockedARefusedAutoHideIsToldOnceAndTheBarRefreshesAfter) {
     bar.bounds = {3000, 200, 870, 10210};
     shell.AddTaskbar(ScreenEdge::Left, {0, 0, 19200, 14400}, 600, true);  // the taskbar hides at the left edge
     bar.toolbar.UseList(shell);
@@ -399,7 +347,12 @@ TEST_F(Configuration, TheEdgeOptionsSayWhetherTheBarIsDockedAndARefusedAutoHideI
     aide.masquer = 1;
     aide.Fermer();
     EXPECT_EQ(Stored(Key(Option::Masquer)), L"1");
-    principal.OnMenu(MenuCommand::Configuration);  // what the bar does once the window has closed
+    // What the bar does once the window it opened from its menu has closed: its slots drawn again, the options taken.
+    Put(L"Chemin3", L"C:\\a.exe");
+    bar.duringModal = [this] { bar.pictures[3] = L"stale"; };
+    principal.OnMenu(MenuCommand::Configuration);
+    EXPECT_EQ(bar.configurationShown, 1);
+    EXPECT_EQ(bar.pictures[3], L"placeholder");
     for (int opening = 0; opening < 2; ++opening) {
         aide.Charger();
     }
@@ -470,35 +423,26 @@ TEST_F(Configuration, NewBarAsksForAFreeNameThenCopiesAndStartsIt) {
     platform.startablePrograms = {L"C:\\Outils\\Jeux \u00e9t\u00e9.exe"};
     // Each refused name is asked again, told why: another bar's (in another case), then each kind of name that is no
     // plain file.
-    const std::pair<std::wstring, const wchar_t*> refused[] = {
-        {L"AUTRE", kFichierExistant},
-        {L"a\\b", kNomCaracteres},
-        {L"a/b", kNomCaracteres},
-        {L"a:b", kNomCaracteres},
-        {L"a*", kNomCaracteres},
-        {L"a?", kNomCaracteres},
-        {L"a\"b", kNomCaracteres},
-        {L"a<b", kNomCaracteres},
-        {L"a>b", kNomCaracteres},
-        {L"a|b", kNomCaracteres},
-        {L"a\tb", kNomCaracteres},
-        {L"CON", kNomPeripherique},
-        {L"nul.txt", kNomPeripherique},
-        {L"Com1", kNomPeripherique},
-        {L"LPT9", kNomPeripherique},
-        {L"fin.", kNomFin},
-        {L"fin ", kNomFin},
-        {L"a:b?.", kNomCaracteres},
+    const std::pair<const wchar_t*, std::vector<std::wstring>> refusals[] = {
+        {kFichierExistant, {L"AUTRE"}},
+        {kNomCaracteres, {L"a\\b", L"a/b", L"a:b", L"a*", L"a?", L"a\"b", L"a<b", L"a>b", L"a|b", L"a\tb"}},
+        {kNomPeripherique, {L"CON", L"nul.txt", L"Com1", L"LPT9"}},
+        {kNomFin, {L"fin.", L"fin "}},
+        {kNomCaracteres, {L"a:b?."}},
     };
-    for (const auto& [name, why] : refused) {
-        view.texts.push_back(name);
+    std::vector<std::pair<std::wstring, const wchar_t*>> refused;
+    for (const auto& [why, names] : refusals) {
+        for (const std::wstring& name : names) {
+            refused.emplace_back(name, why);
+            view.texts.push_back(name);
+        }
     }
     view.texts.push_back(L"Jeux \u00e9t\u00e9");
     aide.OnCommand3Click();
-    EXPECT_EQ(view.prompts.size(), std::size(refused) + 1);
+    EXPECT_EQ(view.prompts.size(), refused.size() + 1);
     EXPECT_EQ(view.prompts[0], (std::pair<std::wstring, std::wstring>{kInvite, kTitreCreation}));
-    ASSERT_EQ(platform.messages.size(), std::size(refused));
-    for (size_t i = 0; i < std::size(refused); ++i) {
+    ASSERT_EQ(platform.messages.size(), refused.size());
+    for (size_t i = 0; i < refused.size(); ++i) {
         EXPECT_TRUE(platform.messages[i].title == L"Zudav" && platform.messages[i].text == refused[i].second &&
                     platform.messages[i].icon == MessageIcon::None)
             << testing::PrintToString(refused[i].first);
@@ -697,14 +641,6 @@ TEST_F(Configuration, AnImportedFileIsTakenByTheBarAndTheWindowAndTheResetSaysWh
     ASSERT_EQ(platform.messages.size(), 3u);
     EXPECT_EQ(platform.messages[2].text, L"Vos r\u00e9glages ont \u00e9t\u00e9 sauvegard\u00e9s dans " +
                                              BackupFolder(platform) + L"\\Zudav-2026-12-07-101500-2.ini.");
-}
-
-TEST_F(Configuration, MenuOpensTheWindowThenTheBarRefreshes) {
-    Put(L"Chemin3", L"C:\\a.exe");
-    bar.duringModal = [this] { bar.pictures[3] = L"stale"; };
-    principal.OnMenu(MenuCommand::Configuration);
-    EXPECT_EQ(bar.configurationShown, 1);
-    EXPECT_EQ(bar.pictures[3], L"placeholder") << "refreshed after the window closed";
 }
 
 }  // namespace

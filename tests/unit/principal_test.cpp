@@ -16,55 +16,50 @@
 namespace zudav {
 namespace {
 
+using namespace std::string_literals;
+
 using Startup = BarTest;
 
 TEST_F(Startup, StoredValuesThatConvertSetTheWindowOthersLeaveItsDesignValues) {
+    // Where a bar with nothing stored stands; its window's design values are {75, 60, 1000, 7000}.
+    const Geometry fresh{1, 1, 870, 8490};
     struct Case {
         std::vector<std::pair<const wchar_t*, const wchar_t*>> stored;
-        wchar_t separator;
-        Geometry bounds;  // the window's design values are {75, 60, 1000, 7000}
-        bool horizontal, topmost;
-        const wchar_t* icon;  // "": cleared, as no icon is stored
+        Geometry bounds;
+        bool topmost = true;
+        const wchar_t* icon = L"";  // "": cleared, as no icon is stored
+        wchar_t separator = '.';
+        bool horizontal = false;
     } const cases[] = {
-        {{}, '.', {1, 1, 870, 8490}, false, true, L""},
+        {{}, fresh},
         // The correction is added to the stored top, unless the caption is empty or it does not fit 16 bits.
-        {{{L"Coef", L"120"}, {L"top", L"3000"}}, '.', {1, 3120, 870, 8490}, false, true, L""},
-        {{{L"Coef", L"-40"}, {L"top", L"3000"}, {L"width", L"1200"}}, '.', {1, 2960, 1200, 8490}, false, true, L""},
-        {{{L"Coef", L"120"}, {L"top", L"3000"}, {L"Caption", L""}}, '.', {1, 3000, 870, 8490}, false, true, L""},
-        {{{L"Coef", L"40000"}, {L"top", L"3000"}}, '.', {1, 3000, 870, 8490}, false, true, L""},
-        {{{L"left", L"x"}, {L"top", L""}, {L"height", L"12,5"}}, '.', {75, 60, 870, 7000}, false, true, L""},
-        {{{L"Horizont", L"True"}, {L"left", L"12,5"}, {L"width", L"1.5"}}, ',', {12.5, 1, 1000, 8490}, true, true, L""},
+        {{{L"Coef", L"120"}, {L"top", L"3000"}}, {1, 3120, 870, 8490}},
+        {{{L"Coef", L"-40"}, {L"top", L"3000"}, {L"width", L"1200"}}, {1, 2960, 1200, 8490}},
+        {{{L"Coef", L"120"}, {L"top", L"3000"}, {L"Caption", L""}}, {1, 3000, 870, 8490}},
+        {{{L"Coef", L"40000"}, {L"top", L"3000"}}, {1, 3000, 870, 8490}},
+        {{{L"left", L"x"}, {L"top", L""}, {L"height", L"12,5"}}, {75, 60, 870, 7000}},
+        {{{L"Horizont", L"True"}, {L"left", L"12,5"}, {L"width", L"1.5"}}, {12.5, 1, 1000, 8490}, true, L"", ',', true},
         // Always on top only when the value is 1.
-        {{{L"AlwaysOnTop", L"2"}}, '.', {1, 1, 870, 8490}, false, false, L""},
-        {{{L"AlwaysOnTop", L"oui"}, {L"Horizont", L"oui"}}, '.', {1, 1, 870, 8490}, false, false, L""},
-        {{{L"AlwaysOnTop", L""}}, '.', {1, 1, 870, 8490}, false, false, L""},
+        {{{L"AlwaysOnTop", L"2"}}, fresh, false},
+        {{{L"AlwaysOnTop", L"oui"}, {L"Horizont", L"oui"}}, fresh, false},
+        {{{L"AlwaysOnTop", L""}}, fresh, false},
         // A locked bar takes its held place at every repaint: what converts, else its own; a side under one cell is
         // the design size. An unlocked one reads none.
-        {{{L"Bloquée", L"1"}, {L"GranY", L"45"}, {L"Lar", L"9"}, {L"Hau", L"x"}},
-         '.',
-         {1, 45, 870, 8490},
-         false,
-         true,
-         L""},
-        {{{L"Bloquée", L"False"}, {L"GranX", L"450"}}, '.', {1, 1, 870, 8490}, false, true, L""},
-        {{{L"Bloquée", L"1"}}, '.', {1, 1, 870, 8490}, false, true, L""},
+        {{{L"Bloquée", L"1"}, {L"GranY", L"45"}, {L"Lar", L"9"}, {L"Hau", L"x"}}, {1, 45, 870, 8490}},
+        {{{L"Bloquée", L"False"}, {L"GranX", L"450"}}, fresh},
+        {{{L"Bloquée", L"1"}}, fresh},
         // Sizes under one cell take the design size; values beyond the screen's coordinates do not convert; a bar
         // on no monitor comes into the nearest work area (19200 x 13800 here).
-        {{{L"width", L"-5000"}, {L"height", L"300"}}, '.', {1, 1, 870, 8490}, false, true, L""},
-        {{{L"width", L"1e30"}, {L"left", L"90000"}, {L"top", L"-1E+30"}},
-         '.',
-         {18200, 60, 1000, 8490},
-         false,
-         true,
-         L""},
-        {{{L"left", L"-40000"}, {L"top", L"20000"}}, '.', {0, 5310, 870, 8490}, false, true, L""},
+        {{{L"width", L"-5000"}, {L"height", L"300"}}, fresh},
+        {{{L"width", L"1e30"}, {L"left", L"90000"}, {L"top", L"-1E+30"}}, {18200, 60, 1000, 8490}},
+        {{{L"left", L"-40000"}, {L"top", L"20000"}}, {0, 5310, 870, 8490}},
         // Sides longer than all the monitors together (19200 x 14400 here) take the design size too.
-        {{{L"width", L"491505"}, {L"height", L"14401"}}, '.', {1, 1, 870, 8490}, false, true, L""},
+        {{{L"width", L"491505"}, {L"height", L"14401"}}, fresh},
         // A locked bar keeps its size: one taller than the work area (13800) stands at its top.
-        {{{L"Bloqu\u00e9e", L"1"}, {L"Lar", L"19201"}, {L"Hau", L"14400"}}, '.', {1, 0, 870, 14400}, false, true, L""},
+        {{{L"Bloqu\u00e9e", L"1"}, {L"Lar", L"19201"}, {L"Hau", L"14400"}}, {1, 0, 870, 14400}},
         // A stored file that does not load as an icon leaves the built-in one.
-        {{{L"Icone", L"C:\\barre.ico"}}, '.', {1, 1, 870, 8490}, false, true, L"C:\\barre.ico"},
-        {{{L"icone", L"C:\\photo.jpg"}}, '.', {1, 1, 870, 8490}, false, true, L"built-in"},
+        {{{L"Icone", L"C:\\barre.ico"}}, fresh, true, L"C:\\barre.ico"},
+        {{{L"icone", L"C:\\photo.jpg"}}, fresh, true, L"built-in"},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(testing::Message() << "row " << i);
@@ -83,11 +78,9 @@ TEST_F(Startup, StoredValuesThatConvertSetTheWindowOthersLeaveItsDesignValues) {
         ASSERT_EQ(started.Charger(), Principal::LoadResult::Running);
         started.OnPaint();
         EXPECT_EQ(w.bounds, c.bounds);
-        EXPECT_EQ(started.Horizontal(), c.horizontal);
-        EXPECT_EQ(w.topmost, c.topmost);
-        EXPECT_EQ(w.icon, c.icon);
-        EXPECT_TRUE(started.LayoutRuns());
-        EXPECT_EQ(s.Changes(), writes);
+        EXPECT_EQ(std::tuple(started.Horizontal(), w.topmost, w.icon),
+                  std::tuple(c.horizontal, c.topmost, std::wstring(c.icon)));
+        EXPECT_TRUE(started.LayoutRuns() && s.Changes() == writes) << "laid out, and nothing written";
         started.Decharger();  // the top saved is the corrected one: the correction adds up at every start
         EXPECT_EQ(started.Model().Number(Option::Top), c.bounds.top);
     }
@@ -97,10 +90,8 @@ TEST_F(Startup, ASecondCopyEndsAtOnceACopyUnderAnotherNameShowsItsOwnSlotsAndTra
     platform.runningCopies.insert(L"zudav");
     Put(L"Chemin0", L"C:\\Prog\\agenda.exe");
     EXPECT_EQ(principal.Charger(), Principal::LoadResult::AlreadyRunning);
-    EXPECT_EQ(bar.caption, L" ");
-    EXPECT_FALSE(bar.shown);
-    EXPECT_EQ(bar.pictures[0], L"");
-    EXPECT_EQ(platform.helpFile, L"");
+    EXPECT_EQ(std::tuple(bar.caption, bar.shown, bar.pictures[0], platform.helpFile),
+              std::tuple(L" "s, false, L""s, L""s));
     EXPECT_EQ(store.Changes(), 1);  // only the test's own write
     EXPECT_EQ(bar.broughtBack, std::vector<std::wstring>{L"Zudav"}) << "the running bar is asked to come back";
 
@@ -109,10 +100,9 @@ TEST_F(Startup, ASecondCopyEndsAtOnceACopyUnderAnotherNameShowsItsOwnSlotsAndTra
     store.Write(L"Autre", L"Donnees", L"Chemin0", L"C:\\Prog\\bloc.exe");
     Principal autre{platform, store, bar};
     ASSERT_EQ(autre.Charger(), Principal::LoadResult::Running);
-    EXPECT_EQ(bar.caption, L"Autre");
-    EXPECT_EQ(bar.pictures[0], L"icon:C:\\Prog\\bloc.exe");
+    EXPECT_EQ(std::tuple(bar.caption, bar.pictures[0], bar.trayIcon),
+              std::tuple(L"Autre"s, L"icon:C:\\Prog\\bloc.exe"s, true));
     EXPECT_EQ(platform.helpFile, L"C:\\Outils\\Zudav.chm");  // one help file for every bar
-    EXPECT_TRUE(bar.trayIcon);
     autre.Decharger();
     EXPECT_FALSE(bar.trayIcon);
 }
@@ -127,11 +117,10 @@ TEST_F(Startup, ExitAndAnExportSaveThePlaceOrTheRestoredOneWhenMinimisedAsLeftTo
         bar.bounds = bar.minimized ? Geometry{-32000, -32000, 2400, 405} : Geometry{3000, 1500, 870, 10215};
         bar.restored = bar.minimized ? Geometry{3000, 1500, 870, 10215} : Geometry{7, 7, 7, 7};
         way == 0 ? principal.StorePlace() : principal.Decharger();
-        const wchar_t* const names[] = {L"left", L"top", L"Width", L"Height"};
-        const std::wstring saved[] = {L"3000", L"1500", L"870", L"10215"};
-        for (int k = 0; k < 4; ++k) {
-            EXPECT_EQ(Stored(names[k]), saved[k]) << names[k];
-            EXPECT_EQ(store.StoredName(L"Zudav", L"Donnees", names[k]), names[k]);  // spelt so, as first written
+        for (const auto& [name, saved] :
+             {std::pair{L"left", L"3000"}, {L"top", L"1500"}, {L"Width", L"870"}, {L"Height", L"10215"}}) {
+            EXPECT_EQ(Stored(name), std::wstring(saved)) << name;
+            EXPECT_EQ(store.StoredName(L"Zudav", L"Donnees", name), name);  // spelt so, as first written
         }
     }
 }
@@ -326,22 +315,17 @@ using Pointer = BarTest;
 
 TEST_F(Pointer, HoverMovesTheHighlightAndTheTimerClearsIt) {
     principal.Survol(0);  // the first hover of cell 0 is no move: the timer does not start
-    EXPECT_TRUE(bar.borders[0]);
-    EXPECT_FALSE(bar.timerEnabled);
+    EXPECT_TRUE(bar.borders[0] && !bar.timerEnabled);
     principal.Survol(5);
-    EXPECT_TRUE(bar.borders[5]);
-    EXPECT_TRUE(bar.timerEnabled);
+    EXPECT_TRUE(bar.borders[5] && bar.timerEnabled);
     principal.Survol(7);
-    EXPECT_FALSE(bar.borders[5]);
-    EXPECT_TRUE(bar.borders[7]);
+    EXPECT_TRUE(!bar.borders[5] && bar.borders[7]);
     EXPECT_EQ(bar.focusRequests, 2);
 
     principal.OnTimer();
-    EXPECT_FALSE(bar.borders[7]);
-    EXPECT_FALSE(bar.timerEnabled);
+    EXPECT_TRUE(!bar.borders[7] && !bar.timerEnabled);
     principal.Survol(7);  // the same cell again: highlighted, the timer stays off, so the border stays
-    EXPECT_TRUE(bar.borders[7]);
-    EXPECT_FALSE(bar.timerEnabled);
+    EXPECT_TRUE(bar.borders[7] && !bar.timerEnabled);
 }
 
 TEST_F(Pointer, PressesAndSmallControlsActEvenOnALockedBar) {
@@ -365,10 +349,7 @@ TEST_F(Pointer, TrayIconRestoresTheBarAndOnlyBringsAModalWindowOfTheBarToTheFron
     bar.minimized = true;
     bar.pictures[0] = L"stale";
     principal.OnTrayMessage(0x201);  // left press: refreshed, restored, shown and in front
-    EXPECT_FALSE(bar.minimized);
-    EXPECT_TRUE(bar.shown);
-    EXPECT_EQ(bar.frontRequests, 1);
-    EXPECT_EQ(bar.pictures[0], L"free");
+    EXPECT_TRUE(!bar.minimized && bar.shown && bar.frontRequests == 1 && bar.pictures[0] == L"free");
 
     // While a modal window of the bar is open, a click on the icon runs no command (a second configuration window
     // would overwrite the first one's settings; "&Quitter" would lose what it holds): it brings that window forward.
@@ -379,11 +360,7 @@ TEST_F(Pointer, TrayIconRestoresTheBarAndOnlyBringsAModalWindowOfTheBarToTheFron
         {"About box from the menu", [&] { principal.OnMenu(MenuCommand::Propos); }},
         {"configuration", [&] { principal.OnMenu(MenuCommand::Configuration); }},
         {"item editor", [&] { principal.OnRightPress(6); }},
-        {"item editor of a drop",
-         [&] {
-             principal.OnDrop(10, middle(7), {}, {L"C:\\a.exe"});
-             principal.AfterDrop();
-         }},
+        {"item editor of a drop", [&] { principal.OnDrop(10, middle(7), {}, {L"C:\\a.exe"}), principal.AfterDrop(); }},
         {"file error", [&] { principal.LancerItem(4); }},
     };
     for (const auto& [what, open] : opened) {
@@ -692,12 +669,9 @@ TEST_F(Launch, EachItemTakesTheRunBoxsRoadInItsFolderAndOnlyARealFailureShowsThe
             roads += L"D " + d.verb + L"|" + d.file + L"|" + d.folder + L";";
         }
         EXPECT_EQ(roads, c.roads);
-        EXPECT_EQ(platform.messages.size(), c.message ? 1u : 0u);
-        std::vector<std::wstring> told;
-        for (const auto& message : platform.messages) {
-            told.push_back(message.text);
-        }
-        EXPECT_EQ(bar.announcements, told) << "the screen reader hears the message as it shows";
+        ASSERT_EQ(platform.messages.size(), c.message ? 1u : 0u);
+        EXPECT_EQ(bar.announcements, c.message ? std::vector{platform.messages[0].text} : std::vector<std::wstring>{})
+            << "the screen reader hears the message as it shows";
         EXPECT_EQ(bar.minimized, c.minimised);
         EXPECT_EQ(platform.eventPasses, c.minimised ? 1 : 0);
         EXPECT_EQ(StoredItem(n)[0], c.chemin) << "the item keeps its text as typed";
@@ -752,14 +726,11 @@ TEST_F(Launch, WhatWindowsCannotTakeIsNeverHandedOver) {
     EXPECT_EQ(bar.tooLongHandedOver, 0);
 }
 
-TEST_F(Launch, FreeSlotBeepsAndChangesNothing) {
+TEST_F(Launch, AFreeSlotBeepsAndMinimisingFollowsRetourAutoAnUnreadableOneShowingTheFileErrorAfterTheStart) {
     const int writes = store.Changes();
     principal.LancerItem(4);
     EXPECT_EQ(platform.beeps, 1);
-    EXPECT_EQ(store.Changes(), writes);
-}
-
-TEST_F(Launch, MinimisingFollowsRetourAutoAndAnUnreadableOneShowsTheFileErrorAfterTheStart) {
+    EXPECT_EQ(store.Changes(), writes) << "a free slot changes nothing";
     Item(ItemField::Chemin, 0, L"C:\\P\\a.exe");
     struct Case {
         const wchar_t* value;
