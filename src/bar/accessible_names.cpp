@@ -34,10 +34,16 @@ AccessibleElement DescribeSlot(int slot, const SlotItem& item) {
 
 }  // namespace
 
-AccessibleElement DescribeElement(int element, const std::array<SlotItem, kSlotCount>& slots, bool enabled) {
+AccessibleElement DescribeElement(int element,
+                                  const std::array<SlotItem, kSlotCount>& slots,
+                                  bool enabled,
+                                  const std::bitset<kSlotCount>& running) {
     AccessibleElement described;
     if (const auto slot = SlotOf(element)) {
         described = DescribeSlot(*slot, slots[*slot]);
+        if (running[static_cast<size_t>(*slot)] && slots[*slot].kind != SlotKind::Free) {
+            described.status = L"ouvert";
+        }
     } else if (element == kActionElement) {
         described.name = L"Action";
         described.role = ElementRole::MenuButton;

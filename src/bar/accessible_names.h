@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <string>
 
 #include "bar/model/stored_keys.h"
@@ -36,6 +37,7 @@ struct AccessibleElement {
     ElementRole role = ElementRole::PushButton;
     std::wstring defaultAction;  // empty: none
     std::wstring help;           // a slot's item path; empty otherwise
+    std::wstring status;         // "ouvert": the slot's program runs
     int positionInSet = 0;       // 1-based among the slots; 0 for "Action" and "Arrêter", which are in no set
     int sizeOfSet = 0;
     bool enabled = true;  // false while one of the bar's modal windows is open
@@ -44,7 +46,11 @@ struct AccessibleElement {
 };
 
 // Element `element` of the bar (slot_geometry.h: "Action", the slots, "Arrêter"), in a bar that is enabled or not.
-AccessibleElement DescribeElement(int element, const std::array<SlotItem, kSlotCount>& slots, bool enabled);
+// A running slot's program is "ouvert".
+AccessibleElement DescribeElement(int element,
+                                  const std::array<SlotItem, kSlotCount>& slots,
+                                  bool enabled,
+                                  const std::bitset<kSlotCount>& running = {});
 
 // What UI Automation makes of the bar itself.
 inline constexpr ControlType kBarControlType = ControlType::ToolBar;

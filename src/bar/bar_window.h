@@ -2,13 +2,17 @@
 // The Win32 view implements it; the fake records what the logic asked for.
 #pragma once
 
+#include <bitset>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "bar/accessible_names.h"
 #include "bar/desktop_toolbar.h"
 #include "bar/layout.h"
+#include "platform/desktop_windows.h"
 #include "platform/geometry.h"
 #include "platform/icon_lookup.h"
 #include "platform/look.h"
@@ -95,6 +99,17 @@ class BarWindow {
         std::wstring path;  // the chosen entry's path, as the shell parses it
         bool asAdministrator = false;
     };
+    // The slots whose program has a window open on the desktop, marked as such; screen readers hear them "ouvert".
+    virtual void ShowRunning(const std::bitset<kSlotCount>& running) = 0;
+    // What tells the bar, from any thread, that a window of the desktop came or went: it then looks again.
+    virtual std::function<void()> DesktopNotice() const = 0;
+    // The window that was in front before the bar took the click or the key: the foreground window, or the one
+    // that had it before the bar when the bar has it now.
+    virtual std::uintptr_t WindowBeforeBar() const = 0;
+    // The menu beside a slot of its program's windows, by their titles with their pictures, the one in front first;
+    // the index of the one chosen, nothing when the menu was closed.
+    virtual std::optional<int> ChooseWindow(int slot, const std::vector<DesktopWindow>& windows) = 0;
+
     // A folder that is slow to read (`Reading::Away`: on a share, online only) opens its menu at once, "Lecture…" in
     // it; another is given a moment to be read first.
     virtual std::optional<FolderChoice> ShowFolderMenu(int slot, const std::wstring& folder, Reading reading) = 0;

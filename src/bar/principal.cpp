@@ -37,6 +37,7 @@ Principal::LoadResult Principal::Charger() {
 
     Reprendre();
     // A tool window has no taskbar button, so there is no task-list entry to switch off here.
+    platform_.WatchStartedPrograms(window_.DesktopNotice());  // the programs the bar starts, where no shell tells
     AddTrayIcon();
 
     UpgradeOlderCopies(platform_);

@@ -17,6 +17,7 @@
 #include "bar/full_screen.h"
 #include "bar/layout.h"
 #include "bar/model/bar_model.h"
+#include "bar/running.h"
 #include "platform/platform.h"
 
 namespace zudav {
@@ -67,6 +68,12 @@ class Principal : private BarModelObserver {
     // Starts the item of slot n as stored now: its program with arguments and window state (as administrator when
     // asked: the Ctrl+Shift click), or its document.
     void LancerItem(std::int16_t n, bool asAdministrator = false);
+    // A click on slot n (or Enter, Space, its digit): with "Un clic sur un programme ouvert affiche sa fenêtre"
+    // (key Basculer), a running program's window comes back, or is minimised when it is in front already, as on the
+    // taskbar; otherwise, or for another copy, the item starts.
+    void ClickSlot(std::int16_t n, ClickWay way);
+    // A window of the desktop came, went or changed (the shell's notices): the slots show which programs run.
+    void OnDesktopWindowsChanged();
 
     // Files or an app dragged over the bar, at a point of its client area (twips): the cell under the point is
     // highlighted, and the answer says what a drop there would do, among the effects that the drag's source allows.
@@ -266,6 +273,10 @@ class Principal : private BarModelObserver {
     void FollowOnTopOption();
     void MoveInBand(TopmostBand::Move move);
     void ShowLook();
+    // What each slot's item runs as, found again for the items that changed (true when one did), and the slots marked
+    // from the desktop's windows now.
+    bool FindRunningKeys();
+    void ShowRunning();
     // The slots made again from the items as they are now: those whose item changed get new pictures.
     std::bitset<kSlotCount> Rebuild();
     void OnItemsChanged(const std::vector<int>& slots) override;
@@ -315,6 +326,9 @@ class Principal : private BarModelObserver {
     ThemeChoice theme_ = ThemeChoice::System;
     std::optional<Geometry> placeInStore_;  // as the bar took it from the store, or last stored it
     std::optional<Look> look_;              // the look shown
+    std::array<std::optional<RunningKey>, kSlotCount> runningKeys_;
+    std::array<std::optional<std::wstring>, kSlotCount> runningKeysFrom_;  // the item each key was found for
+    SlotWindows running_;  // each slot's program's windows, the one in front first
 };
 
 }  // namespace zudav

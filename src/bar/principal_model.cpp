@@ -18,6 +18,9 @@ std::bitset<kSlotCount> Principal::Rebuild() {
     // again.
     const std::bitset<kSlotCount> missing = ConstruireBoutons(model_, picturesMadeFrom_, window_, platform_);
     picturesMade_ = true;
+    if (FindRunningKeys()) {
+        ShowRunning();
+    }
     return missing;
 }
 

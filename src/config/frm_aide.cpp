@@ -78,6 +78,7 @@ void FrmAide::Charger() {
     ReadCheckBox(model_, Option::Bloquee, check2);
     ReadCheckBox(model_, Option::Reserver, reserver);
     ReadCheckBox(model_, Option::Masquer, masquer);
+    ReadCheckBox(model_, Option::Basculer, basculer);
     theme = static_cast<int>(principal_.Theme());
     DireAncrage();
     label1 = std::wstring(kConsigneAjout) + kSautLigne + kSautLigne;
@@ -167,6 +168,7 @@ void FrmAide::Fermer() {
                            {Option::Bloquee, std::to_wstring(check2)},
                            {Option::Reserver, std::to_wstring(reserver)},
                            {Option::Masquer, std::to_wstring(masquer)},
+                           {Option::Basculer, std::to_wstring(basculer)},
                            {Option::Theme, std::to_wstring(theme)},
                            {Option::MargeHt, text3},
                            {Option::MargeDx, text4},

@@ -59,6 +59,24 @@ LookSupport LookSupportOf(unsigned major, unsigned build) {
     return support;
 }
 
+Rgb RunningMarkColour(Look look, const Palette& palette, Rgb accent, Rgb highlight) {
+    constexpr double kReadable = 3.0;
+    if (look == Look::HighContrast) {
+        return ContrastRatio(highlight, palette.face) >= kReadable ? highlight : palette.faceText;
+    }
+    // Towards black on a light face, towards white on a dark one, a tenth of the way at a time.
+    const bool darken = ContrastRatio(palette.face, Rgb{0, 0, 0}) > ContrastRatio(palette.face, Rgb{255, 255, 255});
+    const int end = darken ? 0 : 255;
+    Rgb colour = accent;
+    for (int step = 1; step <= 10 && ContrastRatio(colour, palette.face) < kReadable; ++step) {
+        const auto mix = [&](std::uint8_t channel) {
+            return static_cast<std::uint8_t>(channel + (end - channel) * step / 10);
+        };
+        colour = {mix(accent.red), mix(accent.green), mix(accent.blue)};
+    }
+    return colour;
+}
+
 // Windows' own colours for classic windows and buttons (the system gives them), and the deep blue of links.
 Palette LightPalette() {
     Palette palette;

@@ -65,6 +65,11 @@ struct LookSupport {
 };
 LookSupport LookSupportOf(unsigned major, unsigned build);
 
+// The colour of the mark that shows a slot's program runs: the look's accent (the theme's highlight under high
+// contrast), darkened or lightened as little as needs be to stand out at 3:1 on the bar's face; the face's text colour
+// where a high-contrast theme's highlight does not.
+Rgb RunningMarkColour(Look look, const Palette& palette, Rgb accent, Rgb highlight);
+
 Palette LightPalette();
 Palette DarkPalette();
 Palette HighContrastPalette(const SystemColours& system);

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/desktop_windows.h"
 #include "platform/geometry.h"
 #include "platform/program_file.h"
 
@@ -154,6 +155,16 @@ class Platform : public ProgramFinder {
     // Runs work on a thread of its own, with a platform of its own, so that a network's time-out holds that thread
     // and not the bar's; nothing waits for it, not even the bar's exit.
     virtual void RunAway(std::function<void(Platform&)> work) = 0;
+    // The visible top-level windows of the desktop, the one in front first.
+    virtual std::vector<DesktopWindow> DesktopWindows() const = 0;
+    // The window in front now (the foreground window); 0 when none.
+    virtual std::uintptr_t WindowInFront() const = 0;
+    // `notice` is called, from a thread of its own, once each program the bar starts from then on has shown its first
+    // window (it waits for input), and again once it has ended: the bar so learns of its own programs' windows where
+    // the shell tells nothing (a wait on the process, never a timer).
+    virtual void WatchStartedPrograms(std::function<void()> notice) = 0;
+    // Brings a window to the front, restored when it is minimised, or minimises it.
+    virtual void CommandWindow(std::uintptr_t window, WindowCommand command) = 0;
     // The name the shell shows for one of its names ("shell:AppsFolder\<application id>": the app's name).
     virtual std::optional<std::wstring> ShellDisplayName(const std::wstring& shellName) const = 0;
     // Explorer's order of two names, as it sorts a folder: below 0 when a comes first ("2" before "10", case and

@@ -86,11 +86,23 @@ TEST(Look, EveryTextAndFrameOfEveryPaletteCanBeRead) {
         {"dusk", {Hex(0x2D3236), Hex(0xFFFFFF), Hex(0x2D3236), Hex(0xB6F6F0), Hex(0x70EBDE), Hex(0xA1BFDE)}},
         {"night sky", {Hex(0x000000), Hex(0xFFFFFF), Hex(0x292929), Hex(0xFFEE32), Hex(0x8080FF), Hex(0xD6B4FD)}},
     };
-    std::vector<std::pair<std::string, Palette>> palettes = {{"light", LightPalette()}, {"dark", DarkPalette()}};
+    struct Shown {
+        std::string name;
+        Palette palette;
+        Look look;
+        Rgb highlight;
+    };
+    std::vector<Shown> palettes = {{"light", LightPalette(), Look::Light, {}}, {"dark", DarkPalette(), Look::Dark, {}}};
     for (const Theme& theme : themes) {
-        palettes.emplace_back("high contrast " + theme.name, HighContrastPalette(theme.colours));
+        palettes.push_back({"high contrast " + theme.name, HighContrastPalette(theme.colours), Look::HighContrast,
+                            theme.colours.highlight});
     }
-    for (const auto& [name, p] : palettes) {
+    for (const auto& [name, p, look, highlight] : palettes) {
+        // The running mark, whatever accent the user chose: Windows' blue, a yellow, a navy, white and black.
+        for (const unsigned accent : {0x0078D4u, 0xFFB900u, 0x00205Bu, 0xFFFFFFu, 0x000000u}) {
+            EXPECT_GE(ContrastRatio(RunningMarkColour(look, p, Hex(accent), highlight), p.face), 3.0)
+                << name << ": running mark of accent " << std::hex << accent;
+        }
         struct Pair {
             const char* what;
             Rgb front, back;

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -96,6 +97,18 @@ class FakeBarWindow : public BarWindow {
         folderMenus.push_back(std::to_wstring(slot) + L" " + folder + (reading == Reading::Away ? L" away" : L""));
         return folderChoice;
     }
+    void ShowRunning(const std::bitset<kSlotCount>& running) override {
+        this->running = running;
+        ++runningShown;
+    }
+    std::uintptr_t WindowBeforeBar() const override { return windowBeforeBar; }
+    std::function<void()> DesktopNotice() const override {
+        return [notices = desktopNotices] { ++*notices; };
+    }
+    std::optional<int> ChooseWindow(int slot, const std::vector<DesktopWindow>& windows) override {
+        windowMenus.push_back({slot, windows.size()});
+        return windowChoice;
+    }
     DesktopToolbar& Toolbar() override { return toolbar; }
     void StartDockingTimer() override { ++dockingTimerStarts; }
     void SetHideTimer(bool running) override { hideTimer = running; }
@@ -160,9 +173,15 @@ class FakeBarWindow : public BarWindow {
     int editorShown = 0;
     std::vector<std::wstring> folderMenus;     // "<slot> <folder>" of each folder's menu shown
     std::optional<FolderChoice> folderChoice;  // what the user chooses in it
-    std::vector<std::wstring> editorFiles;     // the file each editor opened on ("" when opened by a right press)
-    std::vector<ShellItem> editorApps;         // the app each editor opened on
-    std::vector<int> editorSlots;              // the slot each editor opened for
+    std::bitset<kSlotCount> running;           // the slots marked as running
+    int runningShown = 0;
+    std::uintptr_t windowBeforeBar = 0;
+    std::shared_ptr<int> desktopNotices = std::make_shared<int>(0);
+    std::vector<std::pair<int, size_t>> windowMenus;  // the slot and the number of windows of each menu shown
+    std::optional<int> windowChoice;
+    std::vector<std::wstring> editorFiles;  // the file each editor opened on ("" when opened by a right press)
+    std::vector<ShellItem> editorApps;      // the app each editor opened on
+    std::vector<int> editorSlots;           // the slot each editor opened for
     int configurationShown = 0;
     int modalBroughtToFront = 0;
     // Run after each change of the size (not when it stays the same), as the real window lays the bar out on

@@ -51,6 +51,7 @@ enum class Option {
     Theme,
     MargeHt,
     MargeDx,
+    Basculer,
     Count
 };
 inline constexpr std::size_t kOptionCount = static_cast<std::size_t>(Option::Count);

@@ -77,10 +77,14 @@ HRESULT BarAccessible::get_accValue(VARIANT child, BSTR* value) {
     return FAILED(known) ? known : Text(L"", value);
 }
 
+// A slot's state ("ouvert"), read after its name and its action.
 HRESULT BarAccessible::get_accDescription(VARIANT child, BSTR* description) {
     std::optional<int> element;
     const HRESULT known = Child(child, element);
-    return FAILED(known) ? known : Text(L"", description);
+    if (FAILED(known)) {
+        return known;
+    }
+    return Text(element ? view_->Element(*element).status : L"", description);
 }
 
 HRESULT BarAccessible::get_accRole(VARIANT child, VARIANT* role) {

@@ -7,7 +7,7 @@
 namespace zudav::win32 {
 
 AccessibleElement BarView::Element(int element) const {
-    return DescribeElement(element, items_, IsWindowEnabled(window_) != FALSE);
+    return DescribeElement(element, items_, IsWindowEnabled(window_) != FALSE, running_);
 }
 
 RECT BarView::ElementPlace(int element) const {

@@ -100,6 +100,8 @@ HRESULT BarAutomationElement::GetPropertyValue(PROPERTYID property, VARIANT* val
             return Number(value, ControlTypeId(described.controlType));
         case UIA_NamePropertyId:
             return Text(value, described.name);
+        case UIA_ItemStatusPropertyId:
+            return described.status.empty() ? S_OK : Text(value, described.status);
         case UIA_HelpTextPropertyId:
             return described.help.empty() ? S_OK : Text(value, described.help);
         case UIA_PositionInSetPropertyId:

@@ -35,34 +35,14 @@ std::optional<BarWindow::FolderChoice> BarView::ShowFolderMenu(int slot, const s
     if (menu.Handle() == nullptr) {
         return std::nullopt;
     }
-    RECT cell = ElementPlace(SlotElement(slot));
-    MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&cell), 2);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromRect(&cell, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
-    const bool horizontal = principal_ != nullptr && principal_->Horizontal();
-    const MenuAnchor anchor = FolderMenuAnchor({cell.left, cell.top, cell.right, cell.bottom},
-                                               {work.left, work.top, work.right, work.bottom}, horizontal);
-    // Not TPM_RIGHTBUTTON: the right button shows an entry's own menu instead of choosing it.
-    const UINT flags = TPM_RETURNCMD | (anchor.alignRight ? TPM_RIGHTALIGN : TPM_LEFTALIGN) |
-                       (anchor.alignBottom ? TPM_BOTTOMALIGN : TPM_TOPALIGN) |
-                       (horizontal ? TPM_VERTICAL : TPM_HORIZONTAL);
-    TPMPARAMS around{};
-    around.cbSize = sizeof around;
-    around.rcExclude = cell;  // the slot stays in sight
-    // Without the foreground the menu would not close when the user clicks elsewhere.
-    SetForegroundWindow(window_);
     folderMenu_ = &menu;
     openMenu_ = SlotElement(slot);
     SendMessageW(tooltip_, TTM_ACTIVATE, FALSE, 0);  // the slot's tooltip would cover the menu's first entries
     UINT chosen = 0;
     do {
         showFolderAgain_ = false;
-        if (keyboardLaunch_) {
-            PostMessageW(window_, WM_KEYDOWN, VK_DOWN, 0);  // opened from the keyboard: its first entry selected
-        }
-        chosen = static_cast<UINT>(TrackPopupMenuEx(menu.Handle(), flags, anchor.at.x, anchor.at.y, window_, &around));
+        // Not TPM_RIGHTBUTTON: the right button shows an entry's own menu instead of choosing it.
+        chosen = TrackBesideSlot(menu.Handle(), slot, 0);
     } while (chosen == 0 && showFolderAgain_);
     SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
     openMenu_.reset();
@@ -73,6 +53,29 @@ std::optional<BarWindow::FolderChoice> BarView::ShowFolderMenu(int slot, const s
         return std::nullopt;
     }
     return FolderChoice{*path, AdministratorKeysDown()};
+}
+
+UINT BarView::TrackBesideSlot(HMENU menu, int slot, UINT flags) {
+    RECT cell = ElementPlace(SlotElement(slot));
+    MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&cell), 2);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&cell, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const bool horizontal = principal_ != nullptr && principal_->Horizontal();
+    const MenuAnchor anchor = FolderMenuAnchor({cell.left, cell.top, cell.right, cell.bottom},
+                                               {work.left, work.top, work.right, work.bottom}, horizontal);
+    flags |= TPM_RETURNCMD | (anchor.alignRight ? TPM_RIGHTALIGN : TPM_LEFTALIGN) |
+             (anchor.alignBottom ? TPM_BOTTOMALIGN : TPM_TOPALIGN) | (horizontal ? TPM_VERTICAL : TPM_HORIZONTAL);
+    TPMPARAMS around{};
+    around.cbSize = sizeof around;
+    around.rcExclude = cell;  // the slot stays in sight
+    // Without the foreground the menu would not close when the user clicks elsewhere.
+    SetForegroundWindow(window_);
+    if (keyboardLaunch_) {
+        PostMessageW(window_, WM_KEYDOWN, VK_DOWN, 0);  // opened from the keyboard: its first entry selected
+    }
+    return static_cast<UINT>(TrackPopupMenuEx(menu, flags, anchor.at.x, anchor.at.y, window_, &around));
 }
 
 BarView::Answer BarView::OnInitMenuPopup(HMENU menu) {

@@ -1,5 +1,6 @@
 // The window in the foreground, followed through the window system's events as it changes, moves or changes its size
 // (never by polling): Principal decides whether a full-screen program there takes the bar out of the topmost band.
+#include "bar/win32/bar_ids.h"
 #include "bar/win32/bar_view.h"
 
 namespace zudav::win32 {
@@ -65,10 +66,13 @@ void BarView::FollowForeground() {
 }
 
 // The window events leave the bar's own program out: its windows' coming to the foreground is heard here.
+// The foreground leaves the bar for a program, or comes back from one: that program may have opened or closed a
+// window, which the shell may not tell (there is no shell, or no shell hook, as under Wine).
 BarView::Answer BarView::OnActivateApp(bool active) {
     if (active) {
         FollowForeground();
     }
+    PostMessageW(window_, kDesktopWindowsMessage, 0, 0);
     return std::nullopt;
 }
 

@@ -200,6 +200,7 @@ BarView::Answer BarView::OnEndSession(bool ending, bool closeApp) {
 
 BarView::Answer BarView::OnDestroy() {
     StopWatchingForeground();
+    StopListeningToDesktopWindows();
     if (accessible_) {
         accessible_.Get()->Detach();
         accessible_.Reset();

@@ -43,6 +43,9 @@ inline constexpr UINT kDefaultActionMessage = WM_APP + 4;
 // reading's token.
 inline constexpr UINT kFolderReadMessage = WM_APP + 6;
 
+// Posted to the bar when a window of the desktop came, went or changed (bar/win32/bar_running_view.cpp).
+inline constexpr UINT kDesktopWindowsMessage = WM_APP + 7;
+
 // The shell's notices to the bar as a desktop toolbar (ABN_POSCHANGED, ABN_FULLSCREENAPP...): wParam is the notice.
 inline constexpr UINT kDesktopToolbarMessage = WM_APP + 5;
 

@@ -21,8 +21,12 @@ bool BarView::AdministratorKeysDown() {
     return GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) < 0;
 }
 
+// Shift alone asks for another copy of a program that runs, as on the taskbar.
 void BarView::LaunchSlot(int slot, bool asAdministrator) {
-    principal_->LancerItem(static_cast<std::int16_t>(slot), asAdministrator);
+    const ClickWay way = asAdministrator             ? ClickWay::Administrator
+                         : GetKeyState(VK_SHIFT) < 0 ? ClickWay::NewCopy
+                                                     : ClickWay::Plain;
+    principal_->ClickSlot(static_cast<std::int16_t>(slot), way);
 }
 
 void BarView::OnPartPointer(const BarHit& hit, PointerEvent event) {
@@ -89,6 +93,8 @@ bool BarView::OnPointer(UINT message, LPARAM lParam) {
         case WM_MBUTTONDOWN:
             if (background) {
                 principal_->OnBackgroundPress();
+            } else if (hit.part == BarPart::Icon || hit.part == BarPart::Cell) {
+                principal_->ClickSlot(static_cast<std::int16_t>(hit.slot), ClickWay::NewCopy);  // another copy, always
             }
             return true;
         default:
@@ -269,6 +275,9 @@ BarView::Answer BarView::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         return OnTaskbarCreated();
     }
+    if (message == shellHook_ && shellHook_ != 0) {
+        return OnShellHook(wParam);
+    }
     if (message == startedAgain_ && startedAgain_ != 0) {
         return OnStartedAgain();
     }
@@ -360,6 +369,8 @@ BarView::Answer BarView::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnUninitMenuPopup(reinterpret_cast<HMENU>(wParam));
         case WM_MENURBUTTONUP:
             return OnMenuRightButtonUp(reinterpret_cast<HMENU>(lParam), static_cast<int>(wParam));
+        case kDesktopWindowsMessage:
+            return OnDesktopWindows();
         case kFolderReadMessage:
             return OnFolderRead(wParam, static_cast<FolderNews>(lParam));
         case WM_MENUCHAR:

@@ -40,6 +40,11 @@ void PaintCells(HDC dc, const RECT& area, const BarScene& scene) {
         if (!Meets(area, cell)) {
             continue;
         }
+        if (const auto& running = scene.running[slot]) {
+            SetDCBrushColor(dc, ColourOf(scene.runningColour));
+            const RECT bar = ToRect(*running);
+            FillRect(dc, &bar, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        }
         if (const auto& mark = scene.marks[slot]) {
             const POINT points[3] = {
                 {(*mark)[0].x, (*mark)[0].y}, {(*mark)[1].x, (*mark)[1].y}, {(*mark)[2].x, (*mark)[2].y}};

@@ -28,6 +28,9 @@ struct BarScene {
     std::array<HICON, 2> builtIn;  // the placeholder and the free-slot picture
     // The mark of a slot whose folder opens as a menu, in the text's colour: it shows in every look.
     std::array<std::optional<std::array<PixelPoint, 3>>, kSlotCount> marks;
+    // The marks of the slots whose program runs, in the look's accent made readable on the face.
+    std::array<std::optional<PixelRect>, kSlotCount> running;
+    Rgb runningColour;
 };
 
 // Paints `area` (client pixels) of the window into `dc`.

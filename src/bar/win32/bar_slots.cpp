@@ -262,7 +262,9 @@ void BarView::Paint() {
                          ProgramPalette(),
                          ProgramLook() == zudav::Look::HighContrast,
                          {icons_.placeholder.Get(), icons_.freeSlot.Get()},
-                         FolderMarks()};
+                         FolderMarks(),
+                         RunningMarks(),
+                         RunningMarkColour(ProgramLook(), ProgramPalette(), SystemAccent(), SystemHighlight())};
     PaintBar(dc, paint.rcPaint, scene);
     EndPaint(window_, &paint);
     toPaint_ = {};

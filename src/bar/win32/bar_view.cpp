@@ -92,6 +92,7 @@ void BarView::ShowLoaded() {
         MakeTopmost();
     }
     WatchForeground();  // a full-screen program may already be in front, where the bar could not take the foreground
+    ListenToDesktopWindows();
 }
 
 void BarView::Discard() {

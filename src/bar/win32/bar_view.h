@@ -114,6 +114,10 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void BringModalToFront() override;
     void PopupMenuAide(bool proposIsDefault, std::optional<PixelPoint> at) override;
     std::optional<FolderChoice> ShowFolderMenu(int slot, const std::wstring& folder, Reading reading) override;
+    void ShowRunning(const std::bitset<kSlotCount>& running) override;
+    std::uintptr_t WindowBeforeBar() const override;
+    std::function<void()> DesktopNotice() const override;
+    std::optional<int> ChooseWindow(int slot, const std::vector<DesktopWindow>& windows) override;
     DesktopToolbar& Toolbar() override { return toolbar_; }
     void StartDockingTimer() override;
     void SetHideTimer(bool running) override;
@@ -230,6 +234,13 @@ class BarView final : public BarWindow, public AccessibleBarView {
     Answer OnToolbarNotice(WPARAM notice, LPARAM lParam);
     Answer OnCommand(WORD id, WORD code);
     std::array<std::optional<std::array<PixelPoint, 3>>, kSlotCount> FolderMarks() const;
+    std::array<std::optional<PixelRect>, kSlotCount> RunningMarks() const;
+    // A menu beside a slot, on the side with room, the slot left in sight; TrackPopupMenuEx's answer.
+    UINT TrackBesideSlot(HMENU menu, int slot, UINT flags);
+    void ListenToDesktopWindows();
+    void StopListeningToDesktopWindows();
+    Answer OnShellHook(WPARAM code);
+    Answer OnDesktopWindows();
     Answer OnInitMenuPopup(HMENU menu);
     Answer OnMenuChar(HMENU menu, wchar_t letter);
     Answer OnUninitMenuPopup(HMENU menu);
@@ -312,11 +323,15 @@ class BarView final : public BarWindow, public AccessibleBarView {
     std::wstring awaitedIconFile_;  // an icon file read away from the window, until it comes
     UniqueIcon trayPicture_;
     UniqueMenu menu_;
-    UniqueCom<BarDropTarget> dropTarget_;  // registered with OLE while the window lives
-    UniqueCom<BarAccessible> accessible_;  // made when a screen reader first asks for it
-    UniqueCom<BarAutomation> automation_;  // made when a UI Automation client first asks for it, or hears events
-    UniqueWinEventHook foregroundHook_;    // another program's window came to the foreground
-    UniqueWinEventHook frontMovesHook_;    // a window moved or changed its size (the foreground one counts)
+    UniqueCom<BarDropTarget> dropTarget_;      // registered with OLE while the window lives
+    UniqueCom<BarAccessible> accessible_;      // made when a screen reader first asks for it
+    UniqueCom<BarAutomation> automation_;      // made when a UI Automation client first asks for it, or hears events
+    UniqueWinEventHook foregroundHook_;        // another program's window came to the foreground
+    UniqueWinEventHook windowEventsHook_;      // windows shown, hidden, destroyed, where the shell's hook is missing
+    UniqueWinEventHook foregroundEventsHook_;  // and the foreground's moves
+    UINT shellHook_ = 0;                       // the shell hook's message, once the bar has it
+    std::bitset<kSlotCount> running_;          // the slots whose program runs
+    UniqueWinEventHook frontMovesHook_;        // a window moved or changed its size (the foreground one counts)
 };
 
 }  // namespace zudav::win32

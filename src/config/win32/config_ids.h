@@ -31,6 +31,7 @@ inline constexpr int kConfigMasquer = 242;    // auto-hide at the screen's edge
 inline constexpr int kConfigTheme = 243;      // "Apparence :" the bar's look
 inline constexpr int kConfigExporter = 244;   // "Exporter..."
 inline constexpr int kConfigImporter = 245;   // "Importer..."
+inline constexpr int kConfigBasculer = 246;   // a click on a running program's slot shows its window
 
 // The input box: its prompt, its text box, and the buttons IDOK and IDCANCEL.
 inline constexpr wchar_t kInputBoxClass[] = L"ZudavSaisie";

@@ -50,6 +50,12 @@ class FakePlatform : public Platform {
         const auto found = shellNames.find(shellName);
         return found == shellNames.end() ? std::nullopt : std::optional<std::wstring>(found->second);
     }
+    std::vector<DesktopWindow> DesktopWindows() const override { return desktopWindows; }
+    std::uintptr_t WindowInFront() const override { return windowInFront; }
+    void WatchStartedPrograms(std::function<void()> notice) override { startedNotice = std::move(notice); }
+    void CommandWindow(std::uintptr_t window, WindowCommand command) override {
+        windowCommands.push_back({window, command});
+    }
     // As StrCmpLogicalW sorts French names: case and accents aside, runs of digits by their value.
     int CompareAsExplorer(const std::wstring& a, const std::wstring& b) const override;
     std::optional<FileStamp> StampOf(const std::wstring& path) const override;
@@ -163,6 +169,10 @@ class FakePlatform : public Platform {
     std::set<wchar_t> remoteDrives;
     std::set<std::wstring> onlineOnlyFiles;
     std::vector<std::function<void(Platform&)>> awayWork;  // asked, not run yet
+    std::vector<DesktopWindow> desktopWindows;             // front first
+    std::uintptr_t windowInFront = 0;
+    std::function<void()> startedNotice;
+    std::vector<std::pair<std::uintptr_t, WindowCommand>> windowCommands;
     bool onBarThread = true;
     mutable std::vector<std::wstring> waitingCalls;  // file-system calls that would have held the bar
 };

@@ -207,6 +207,19 @@ UniqueBitmap PremultipliedItemPicture(const std::wstring& item, int pixels) {
     if (pixels <= 0 || ShowItemPicture(picture, item, pixels) != IconLookup::Drawn) {
         return {};
     }
+    return PremultipliedPicture(picture, pixels);
+}
+
+UniqueBitmap PremultipliedIconPicture(HICON icon, int pixels) {
+    if (icon == nullptr || pixels <= 0) {
+        return {};
+    }
+    Picture picture;
+    picture.ShowSharedIcon(icon);
+    return PremultipliedPicture(picture, pixels);
+}
+
+UniqueBitmap PremultipliedPicture(const Picture& picture, int pixels) {
     BITMAPINFO format{};
     format.bmiHeader = {sizeof format.bmiHeader, pixels, -pixels, 1, 32, BI_RGB, 0, 0, 0, 0, 0};  // top-down
     const size_t count = static_cast<size_t>(pixels) * static_cast<size_t>(pixels);

@@ -24,6 +24,9 @@ std::wstring LocatedProgram(const std::wstring& path);
 // The item's picture (as ShowItemPicture makes it) as a 32-bit bitmap with its colours premultiplied by its alpha, as
 // a menu item takes it beside its text (hbmpItem); none when the item has no picture.
 UniqueBitmap PremultipliedItemPicture(const std::wstring& item, int pixels);
+// The same of an icon that belongs to someone else (a window's), and of what a picture box shows, at `pixels` square.
+UniqueBitmap PremultipliedIconPicture(HICON icon, int pixels);
+UniqueBitmap PremultipliedPicture(const Picture& picture, int pixels);
 
 // A bitmap or icon file, at its own size; false (picture unchanged) when it does not load.
 bool ShowPictureFile(Picture& picture, const std::wstring& path);

@@ -52,6 +52,10 @@ class Win32Platform : public Platform {
     void RunAway(std::function<void(Platform&)> work) override;
     std::optional<std::wstring> ShellDisplayName(const std::wstring& shellName) const override;
     int CompareAsExplorer(const std::wstring& a, const std::wstring& b) const override;
+    std::vector<DesktopWindow> DesktopWindows() const override;
+    std::uintptr_t WindowInFront() const override;
+    void CommandWindow(std::uintptr_t window, WindowCommand command) override;
+    void WatchStartedPrograms(std::function<void()> notice) override { startedNotice_ = std::move(notice); }
     bool WriteRunAtLogon(RunScope scope, const std::wstring& name, const std::wstring& commandLine) override;
     bool RemoveRunAtLogon(RunScope scope, const std::wstring& name) override;
     std::optional<Environment> FreshEnvironment() const override;
@@ -79,11 +83,14 @@ class Win32Platform : public Platform {
     // The window a message box or the help viewer belongs to: the program's active window (a modal window
     // over the bar), else the bar.
     HWND DialogOwner() const;
+    // Takes the process handle of a program just started, and tells startedNotice_ of it.
+    void Watch(HANDLE process);
 
     HWND owner_ = nullptr;
     std::wstring helpFile_;
     UniqueHandle singleCopyLock_;
     UniqueModule htmlHelp_;
+    std::function<void()> startedNotice_;
     struct KnownDrive {
         bool remote;
         ULONGLONG at;

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cwctype>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -164,8 +165,49 @@ StartResult Win32Platform::StartProcess(const std::wstring& commandLine, int sho
     }
     // The started program runs on its own; the bar never waits for it.
     CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    Watch(process.hProcess);
     return StartResult::Started;
+}
+
+namespace {
+
+struct Watched {
+    HANDLE process;
+    std::function<void()> notice;
+};
+
+DWORD WINAPI WatchProgram(void* data) {
+    const std::unique_ptr<Watched> watched(static_cast<Watched*>(data));
+    constexpr DWORD kFirstWindowMs = 30000;  // a program that never waits for input (a console) is told of at once
+    WaitForInputIdle(watched->process, kFirstWindowMs);
+    watched->notice();
+    WaitForSingleObject(watched->process, INFINITE);
+    watched->notice();
+    CloseHandle(watched->process);
+    return 0;
+}
+
+}  // namespace
+
+// A thread of a small stack for each program, which only waits: the shell's notices, where there are some, say more.
+void Win32Platform::Watch(HANDLE process) {
+    if (process == nullptr) {
+        return;
+    }
+    if (!startedNotice_) {
+        CloseHandle(process);
+        return;
+    }
+    auto watched = std::make_unique<Watched>(Watched{process, startedNotice_});
+    constexpr SIZE_T kStack = 64 * 1024;
+    HANDLE thread =
+        CreateThread(nullptr, kStack, WatchProgram, watched.get(), STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+    if (thread == nullptr) {
+        CloseHandle(process);
+        return;
+    }
+    watched.release();  // the thread's now
+    CloseHandle(thread);
 }
 
 // Synchronous (the answer is known when it returns, after the administrator prompt if there is one) and without the
@@ -173,14 +215,18 @@ StartResult Win32Platform::StartProcess(const std::wstring& commandLine, int sho
 StartResult Win32Platform::StartWithShell(const ShellStart& start) {
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC | SEE_MASK_NOCLOSEPROCESS;
     info.hwnd = DialogOwner();
     info.lpVerb = start.verb.empty() ? nullptr : start.verb.c_str();
     info.lpFile = start.file.c_str();
     info.lpParameters = start.arguments.empty() ? nullptr : start.arguments.c_str();
     info.lpDirectory = start.folder.empty() ? nullptr : start.folder.c_str();
     info.nShow = start.showCommand;
-    return ShellExecuteExW(&info) ? StartResult::Started : StartFailure(GetLastError());
+    if (!ShellExecuteExW(&info)) {
+        return StartFailure(GetLastError());
+    }
+    Watch(info.hProcess);  // none when a running program took the file (a DDE answer, a browser's open window)
+    return StartResult::Started;
 }
 
 void Win32Platform::ShellOpen(const std::wstring& verb, const std::wstring& file, const std::wstring& folder) {

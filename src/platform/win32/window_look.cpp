@@ -266,6 +266,23 @@ Palette ProgramPalette() {
     return palette;
 }
 
+Rgb SystemAccent() {
+    using Colorization = HRESULT WINAPI(DWORD*, BOOL*);
+    static auto* const get = SystemFunction<Colorization>(L"dwmapi.dll", "DwmGetColorizationColor");
+    DWORD colour = 0;
+    BOOL opaque = FALSE;
+    if (get != nullptr && SUCCEEDED(get(&colour, &opaque))) {
+        return {static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
+                static_cast<std::uint8_t>(colour)};  // 0xAARRGGBB
+    }
+    return {0x00, 0x78, 0xD4};
+}
+
+Rgb SystemHighlight() {
+    const COLORREF colour = GetSysColor(COLOR_HIGHLIGHT);
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
 COLORREF ColourOf(Rgb colour) {
     return RGB(colour.red, colour.green, colour.blue);
 }

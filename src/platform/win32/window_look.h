@@ -15,6 +15,9 @@ void SetProgramLook(Look look);
 Look ProgramLook();
 // Its colours; those of the high-contrast look are the system's own pairs, as they are now.
 Palette ProgramPalette();
+// The user's accent colour (the windows' colourisation), Windows' blue where there is none; the selection's colour.
+Rgb SystemAccent();
+Rgb SystemHighlight();
 COLORREF ColourOf(Rgb colour);
 
 // Gives a window its caption in the program's look, and each of its controls the theme of that look.
