@@ -5,9 +5,12 @@
 #include <utility>
 
 #include "bar/construire_boutons.h"
+#include "bar/dropped_file.h"
 #include "bar/lancer_item.h"
 #include "bar/principal.h"
 #include "platform/item_picture.h"
+#include "platform/paths.h"
+#include "platform/slow_files.h"
 
 namespace zudav {
 
@@ -48,6 +51,16 @@ std::wstring QuotedArguments(const std::vector<std::wstring>& files) {
         arguments += (arguments.empty() ? L"" : L" ") + QuotedArgument(file);
     }
     return arguments;
+}
+
+std::wstring SansEmplacementTexte(const std::vector<std::wstring>& names) {
+    std::wstring text = std::to_wstring(names.size()) +
+                        (names.size() == 1 ? L" fichier n'a pas" : L" fichiers n'ont pas") +
+                        L" trouv\u00e9 d'emplacement libre : ";
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        text += (i == 0 ? L"" : L", ") + names[i];
+    }
+    return text;
 }
 
 // A path that expands to nothing is a free slot, as for a launch.
@@ -141,13 +154,13 @@ void Principal::AfterDrop() {
     pendingDrop_.reset();
     switch (KindOf(drop.slot)) {
         case SlotKind::Free:
-            Modal([&] {
-                if (drop.app) {
-                    window_.ShowItemEditorForApp(drop.slot, *drop.app);
-                } else {
-                    window_.ShowItemEditorForFile(drop.slot, drop.files.front());
-                }
-            });
+            if (drop.app) {
+                Modal([&] { window_.ShowItemEditorForApp(drop.slot, *drop.app); });
+            } else if (drop.files.size() == 1) {
+                Modal([&] { window_.ShowItemEditorForFile(drop.slot, drop.files.front()); });
+            } else {
+                FillFreeSlots(drop.slot, drop.files);
+            }
             break;
         case SlotKind::Program:
             if (!drop.app) {  // else the free slot took a program since the drop was answered
@@ -161,6 +174,41 @@ void Principal::AfterDrop() {
             break;
         case SlotKind::Document:
             break;  // the item changed since the drop was answered
+    }
+}
+
+// Each file takes the next free slot from the one it was dropped on, filled as the item editor fills it for a dropped
+// file and saved without asking; all are stored together. What finds no slot is named, and nothing of it is stored.
+void Principal::FillFreeSlots(std::int16_t n, const std::vector<std::wstring>& files) {
+    std::vector<BarModel::ItemChange> changes;
+    std::vector<std::wstring> left;
+    int slot = n;
+    for (const std::wstring& file : files) {
+        while (slot < kSlotCount && KindOf(slot) != SlotKind::Free) {
+            ++slot;
+        }
+        if (slot == kSlotCount) {
+            left.push_back(FileNameOf(file));
+            continue;
+        }
+        // The slot's own box shows the shortcut's picture as the rebuild will.
+        const DroppedFile dropped = TakeDroppedFile(file, platform_, [&](const std::wstring& picture) {
+            return PathFitsWindows(picture) && window_.LoadPicture(slot, picture, ReadingOf(platform_, picture));
+        });
+        BarItem item;
+        item.chemin = dropped.path;
+        item.ligne = dropped.arguments;
+        item.tool = SuggestedTooltip(dropped.path, platform_).value_or(L"");
+        item.focus = L"1";  // "Normalle, Activée", the editor's own choice for a new item
+        item.ficALancer = dropped.document ? L"1" : L"0";
+        item.icone = dropped.picture.value_or(L"");
+        changes.push_back({slot++, item, dropped.picture.has_value()});
+    }
+    model_.SetItems(changes);
+    if (!left.empty()) {
+        const std::wstring text = SansEmplacementTexte(left);
+        window_.Announce(text);
+        Modal([&] { platform_.ShowMessage(kErreurFichierTitre, text, MessageIcon::Exclamation); });
     }
 }
 

@@ -13,7 +13,7 @@ namespace zudav {
 // What a drop does, as the pointer shows it over the bar.
 enum class DropEffect {
     None,  // refused
-    Copy,  // a free slot: the item editor opens on the file
+    Copy,  // a free slot: the item editor opens on the file, several files fill it and the free slots after it
     Link,  // a program's slot: the program opens the files
 };
 
@@ -33,5 +33,8 @@ std::optional<int> SlotAt(const BarControls& controls, float x, float y);
 // The dropped files as a program's arguments, separated by blanks: each path in double quotes, written so that the C
 // runtime's reading of a command line gives it back whole ("D:\" is "D:\\", whose last backslash is no escape).
 std::wstring QuotedArguments(const std::vector<std::wstring>& files);
+
+// What the bar says of the files of a drop that found no free slot, given their names.
+std::wstring SansEmplacementTexte(const std::vector<std::wstring>& names);
 
 }  // namespace zudav

@@ -217,6 +217,8 @@ class Principal : private BarModelObserver {
     // A folder's slot that opens its contents as a menu, and the entry chosen there started.
     void OpenFolderMenu(std::int16_t n, const std::wstring& folder, bool asAdministrator);
     void AddShortcuts(std::int16_t n, const std::vector<std::wstring>& files);
+    // Several files dropped on the free slot n, each put in the next free slot from there.
+    void FillFreeSlots(std::int16_t n, const std::vector<std::wstring>& files);
     // Shows one of the bar's modal windows (item editor, configuration, About box, a message box); while it is
     // open the bar runs none of its own commands: the notification icon brings that window to the front instead.
     template <typename ShowWindow>

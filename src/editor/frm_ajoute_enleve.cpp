@@ -1,43 +1,17 @@
 #include "editor/frm_ajoute_enleve.h"
 
-#include <cwctype>
-
 #include "bar/construire_boutons.h"
+#include "bar/dropped_file.h"
 #include "bar/lancer_item.h"
 #include "platform/help.h"
-#include "platform/item_picture.h"
 
 namespace zudav {
-namespace {
-
-// The file's extension in lower case, without its dot; nothing when the name has none.
-std::wstring LowerExtension(const std::wstring& path) {
-    const size_t dot = path.rfind(L'.');
-    const size_t separator = path.find_last_of(L"\\/");
-    if (dot == std::wstring::npos || (separator != std::wstring::npos && dot < separator)) {
-        return {};
-    }
-    std::wstring extension = path.substr(dot + 1);
-    for (auto& c : extension) {
-        c = static_cast<wchar_t>(std::towlower(c));
-    }
-    return extension;
-}
-
-}  // namespace
 
 const std::array<const wchar_t*, 7> kOption1Captions = {
     L"Masqu\u00e9e Activ\u00e9e",    L"Normalle, Activ\u00e9e",   L"R\u00e9duite, Activ\u00e9",
     L"Agrandie, activ\u00e9e",       L"Normalle, Inactiv\u00e9e", L"",
     L"R\u00e9duite, Inactiv\u00e9e",
 };
-
-std::optional<std::wstring> SuggestedTooltip(const std::wstring& path, const Platform& platform) {
-    const std::wstring expanded = platform.ExpandEnvironment(path);
-    const bool shellName = IsShellName(expanded);
-    return DisplayNameOf(expanded, !shellName && !IsAddress(expanded) && platform.FolderExists(expanded),
-                         shellName ? platform.ShellDisplayName(expanded) : std::nullopt);
-}
 
 FrmAjouteEnleve::FrmAjouteEnleve(Platform& platform, BarModel& model, int indexCourant, EditorWindow& window)
     : platform_(platform), model_(model), window_(window), indexCourant_(indexCourant) {}
@@ -133,29 +107,18 @@ void FrmAjouteEnleve::OnIconeClick() {
 }
 
 void FrmAjouteEnleve::OnFileDropped(const std::wstring& file) {
-    Shortcut item{file, L"", L""};
-    if (LowerExtension(file) == L"lnk") {
-        // A shortcut whose target is gone stands for itself.
-        if (auto shortcut = platform_.ReadShortcut(file);
-            shortcut && (platform_.FileExists(shortcut->target) || platform_.FolderExists(shortcut->target))) {
-            item = *shortcut;
-        }
-    }
-    dialogFileName_ = item.target;
-    text2 = item.target;
-    text3 = item.arguments;
-    const std::wstring extension = LowerExtension(item.target);
-    const bool program = (extension == L"exe" || extension == L"com" || extension == L"bat" || extension == L"cmd") &&
-                         !platform_.FolderExists(item.target);
-    check1 = program ? 0 : 1;
-
-    chosenIcon_.reset();
     window_.ClearPicture();
-    if (!item.iconFile.empty() && window_.LoadPicture(item.iconFile)) {
-        chosenIcon_ = item.iconFile;
-        icone1Tag = item.iconFile;
-    } else if (window_.DrawFirstIcon(item.target) == IconLookup::Drawn) {
-        icone1Tag = item.target;
+    const DroppedFile dropped =
+        TakeDroppedFile(file, platform_, [&](const std::wstring& picture) { return window_.LoadPicture(picture); });
+    dialogFileName_ = dropped.path;
+    text2 = dropped.path;
+    text3 = dropped.arguments;
+    check1 = dropped.document ? 1 : 0;
+    chosenIcon_ = dropped.picture;
+    if (dropped.picture) {
+        icone1Tag = *dropped.picture;
+    } else if (window_.DrawFirstIcon(dropped.path) == IconLookup::Drawn) {
+        icone1Tag = dropped.path;
     } else {
         window_.ShowPlaceholder();
     }

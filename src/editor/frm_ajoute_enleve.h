@@ -29,10 +29,6 @@ inline constexpr const wchar_t* kLigneTropLongue =
 inline constexpr const wchar_t* kImageTropLongue =
     L"Le chemin de cette image a plus de 259 caract\u00e8res : Windows ne peut pas la charger.";
 
-// The tooltip suggested for a path, as typed: the display name of what it names once expanded (a file's name without
-// its extension, a folder's name, an address's host, an app's name); nothing when that leaves no name.
-std::optional<std::wstring> SuggestedTooltip(const std::wstring& path, const Platform& platform);
-
 class FrmAjouteEnleve {
   public:
     FrmAjouteEnleve(Platform& platform, BarModel& model, int indexCourant, EditorWindow& window);

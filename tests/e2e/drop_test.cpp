@@ -1,8 +1,9 @@
 // Files dragged onto the bar from another program, by a real OLE drag and drop (zudav_drag.exe): a program dropped on
 // a free slot of a bar that holds items opens the item editor on it and saving adds the item there, leaving the others
 // as they were, as does a program handed over in a shell id list alone (as the Start menu hands its apps) and a
-// shortcut, which gives its target; a file dropped on the added item starts the program with the file, after which the
-// bar is minimised; drive roots dropped on a program reach it each as one argument.
+// shortcut, which gives its target; three files dropped together on a free slot fill it and the next free ones, as the
+// editor would and without it; a file dropped on the added item starts the program with the file, after which the bar
+// is minimised; drive roots dropped on a program reach it each as one argument.
 #include "driver.h"
 // After windows.h, which driver.h includes.
 #include <ole2.h>
@@ -82,6 +83,15 @@ TEST_F(Scenario, FilesDroppedOnTheBarAddAnItemThenOpenWithIt) {
     post(GetDlgItem(editor, ids::kCommand2 + 1), BM_CLICK);
     ASSERT_TRUE(gone(editor));
     ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == bar; }));
+
+    // Dropped together on the free slot 3, they take it and the free slots 5 and 6 past the item of slot 4, unasked.
+    const std::wstring three = L"\"" + letter.wstring() + L"\" \"" + marker.wstring() + L"\" \"" + shortcut + L"\"";
+    ASSERT_EQ(drag(3, three, L"drop", true), DWORD(DROPEFFECT_COPY));
+    EXPECT_TRUE(waitFor([&] {
+        Settings now = readSettings(L"Zudav");
+        return std::vector{now[L"Chemin3"], now[L"Chemin5"], now[L"Chemin6"], now[L"FicALancer3"], now[L"Tool5"]} ==
+               std::vector<std::wstring>{letter, marker, notepad, L"1", L"marqueur"};
+    })) << "the three files did not fill the slots 3, 5 and 6 as the editor would";
 
     ASSERT_EQ(drag(4, letter), DWORD(DROPEFFECT_LINK));
     EXPECT_TRUE(waitFor([&] {

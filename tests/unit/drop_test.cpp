@@ -50,7 +50,7 @@ TEST_F(Drop, EachSlotAnswersAndActsOnlyOnceTheDragIsOverWithoutMovingALockedBar)
         const wchar_t* retourAuto;
         const wchar_t* action;  // "editor <slot> <file>", "start <window state> <command line>[ minimised]", or ""
     } const cases[] = {
-        {"free slot", 10, middle(7), {}, two, copy, 7, L"1", L"editor 7 C:\\\u00e9 1"},
+        {"free slot", 10, middle(7), {}, one, copy, 7, L"1", L"editor 7 C:\\a.txt"},
         {"linking source", 710, middle(12), {false, true}, one, link, 12, L"1", L"editor 12 C:\\a.txt"},
         {"program", 360, middle(2), {}, one, link, 2, L"1", L"start 3 \"C:\\p.exe\" \"C:\\a.txt\" minimised"},
         {"RetourAuto 0", 9, middle(2), {}, two, link, 2, L"0", L"start 3 \"C:\\p.exe\" \"C:\\\u00e9 1\" \"D:\\%C%\""},
@@ -104,6 +104,54 @@ TEST_F(Drop, EachSlotAnswersAndActsOnlyOnceTheDragIsOverWithoutMovingALockedBar)
     principal.AfterDrop();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].title, L"Erreur de fichier");
+}
+
+// Several files dropped on a free slot take it and the free slots after it, each filled as the item editor fills it
+// for a dropped file, all stored together; those that find none are named in one message.
+TEST_F(Drop, SeveralFilesTakeTheFreeSlotsFromTheOneDroppedOnAndThoseLeftAreNamed) {
+    struct Told : BarModelObserver {
+        std::vector<std::vector<int>> items;
+        void OnItemsChanged(const std::vector<int>& slots) override { items.push_back(slots); }
+        void OnOptionChanged(Option) override {}
+    } told;
+    for (const int n : {4, 6, 11}) {
+        Item(ItemField::Chemin, n, L"C:\\tenu.exe");
+    }
+    principal.Charger();
+    principal.OnResize();
+    principal.Model().AddObserver(told);
+    platform.existingFiles = {L"C:\\P\\ou.exe"};
+    platform.shortcuts = {{L"C:\\B\\Ou.lnk", {L"C:\\P\\ou.exe", L"/f", L"C:\\o.ico"}},
+                          {L"C:\\B\\Np.LNK", {L"C:\\P\\ou.exe", L"", L"C:\\W\\np.dll"}}};  // a picture no box shows
+    bar.pictureFiles = {L"C:\\o.ico"};
+    const std::wstring ou = L"C:\\P\\ou.exe", lettre = L"D:\\lettre.txt";
+    const struct {
+        int slot;
+        std::vector<std::wstring> files;
+    } drops[] = {{3, {ou, lettre, L"C:\\B\\Ou.lnk"}},
+                 {10, {lettre, L"C:\\B\\Np.LNK", L"C:\\a b.txt", L"E:\\"}},
+                 {9, {ou, lettre}}};
+    for (const auto& drop : drops) {
+        EXPECT_EQ(principal.OnDrop(10, 300 + 720 * drop.slot + 360.f, {}, drop.files), DropEffect::Copy);
+        principal.AfterDrop();
+    }
+    const ItemValues program{ou, L"ou", {}, {}, L"1", L"0"}, document{lettre, L"lettre", {}, {}, L"1", L"1"};
+    const std::pair<int, ItemValues> stored[] = {
+        {3, program},   {5, document}, {7, {ou, L"ou", L"C:\\o.ico", L"/f", L"1", L"0"}}, {8, {}}, {9, program},
+        {10, document}, {12, program}};
+    for (const auto& [n, values] : stored) {
+        EXPECT_EQ(StoredItem(n), values) << n;
+    }
+    EXPECT_EQ(told.items, (std::vector<std::vector<int>>{{3, 5, 7}, {10, 12}, {9}}));
+    const std::vector<std::wstring> left = {L"2 fichiers n'ont pas trouv\u00e9 d'emplacement libre : a b.txt, E:",
+                                            L"1 fichier n'a pas trouv\u00e9 d'emplacement libre : lettre.txt"};
+    EXPECT_EQ(bar.announcements, left);
+    std::vector<std::wstring> shown;
+    for (const auto& box : platform.messages) {
+        shown.push_back(box.title + L"|" + box.text);
+    }
+    EXPECT_EQ(shown, (std::vector<std::wstring>{L"Erreur de fichier|" + left[0], L"Erreur de fichier|" + left[1]}));
+    principal.Model().RemoveObserver(told);
 }
 
 // What the Start menu or the Applications folder hand over: a shell item, without a list of files.

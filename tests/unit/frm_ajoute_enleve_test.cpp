@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "bar/dropped_file.h"
 #include "bar/lancer_item.h"
 #include "bar_test.h"
 #include "editor/fake/fake_editor_window.h"

@@ -112,21 +112,27 @@ void BarModel::WriteOrDelete(ItemField field, const std::optional<std::wstring>&
     }
 }
 
-void BarModel::SetItem(int slot, const BarItem& item, bool withPicture) {
+void BarModel::SetItems(const std::vector<ItemChange>& changes) {
     {
-        const SettingsStore::Batch batch(store_);  // the item's keys, stored at once
-        Write(KeyOf(ItemField::Chemin), item.chemin, slot);
-        WriteOrDelete(ItemField::Ligne, item.ligne.empty() ? std::nullopt : std::optional(item.ligne), slot);
-        WriteOrDelete(ItemField::Focus, item.focus, slot);
-        Write(KeyOf(ItemField::Tool), item.tool, slot);
-        WriteOrDelete(ItemField::FicALancer, item.ficALancer, slot);
-        WriteOrDelete(ItemField::Contenu, item.contenu, slot);
-        if (withPicture) {
-            Write(KeyOf(ItemField::Icone), item.icone, slot);
+        const SettingsStore::Batch batch(store_);
+        for (const auto& [slot, item, withPicture] : changes) {
+            Write(KeyOf(ItemField::Chemin), item.chemin, slot);
+            WriteOrDelete(ItemField::Ligne, item.ligne.empty() ? std::nullopt : std::optional(item.ligne), slot);
+            WriteOrDelete(ItemField::Focus, item.focus, slot);
+            Write(KeyOf(ItemField::Tool), item.tool, slot);
+            WriteOrDelete(ItemField::FicALancer, item.ficALancer, slot);
+            WriteOrDelete(ItemField::Contenu, item.contenu, slot);
+            if (withPicture) {
+                Write(KeyOf(ItemField::Icone), item.icone, slot);
+            }
         }
     }
-    items_[static_cast<std::size_t>(slot)] = ReadItem(slot);
-    TellItems({slot});
+    std::vector<int> slots;
+    for (const ItemChange& change : changes) {
+        items_[static_cast<std::size_t>(change.slot)] = ReadItem(change.slot);
+        slots.push_back(change.slot);
+    }
+    TellItems(slots);
 }
 
 void BarModel::RemoveItem(int slot) {

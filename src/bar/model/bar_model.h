@@ -48,9 +48,15 @@ class BarModel {
     void Reload();
 
     const BarItem& Item(int slot) const { return items_[static_cast<std::size_t>(slot)]; }
-    // The item's keys, stored at once: the command line deleted when it is empty; the window state and the flag
-    // deleted when absent; the picture file left as stored when not given.
-    void SetItem(int slot, const BarItem& item, bool withPicture);
+    // Items' keys, stored in one batch and told at once: the command line deleted when it is empty; the window state
+    // and the flag deleted when absent; the picture file left as stored when not given.
+    struct ItemChange {
+        int slot;
+        BarItem item;
+        bool withPicture;
+    };
+    void SetItems(const std::vector<ItemChange>& changes);
+    void SetItem(int slot, const BarItem& item, bool withPicture) { SetItems({{slot, item, withPicture}}); }
     // Every key of the item emptied.
     void RemoveItem(int slot);
     // The item of `from` goes to `to` and the one there to `from` (a free slot: a move). The whole column is stored at
