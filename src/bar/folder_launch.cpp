@@ -22,8 +22,8 @@ void Principal::OpenFolderMenu(std::int16_t n, const std::wstring& folder, bool 
     }
     constexpr int kNormal = 1;
     const bool administrator = asAdministrator || chosen->asAdministrator;
-    const StartResult result =
-        platform_.StartWithShell({administrator ? L"runas" : L"", chosen->path, L"", FolderOf(chosen->path), kNormal});
+    const StartResult result = platform_.StartWithShell(
+        {administrator ? L"runas" : L"", chosen->path, L"", FolderOf(chosen->path), kNormal, true});
     AfterStart(result, chosen->path);
 }
 

@@ -51,6 +51,9 @@ struct ShellStart {
     std::wstring arguments;
     std::wstring folder;
     int showCommand = 1;
+    // The file is a shell item as a folder lists it: started by its id list, as Explorer starts what it shows (an item
+    // of a shell folder has no path of its own).
+    bool asShellItem = false;
 };
 
 // How a copy of a file ended.

@@ -149,11 +149,11 @@ TEST_F(FolderSlot, TheMenuOpensInsteadOfTheFolderAndWhatIsChosenStartsAsALaunch)
         size_t messages;
     } cases[] = {
         {L"C:\\Outils", L"1", Choice{{L"C:\\Outils\\a.exe", false}}, false, StartResult::Started, L"3 C:\\Outils",
-         L"|C:\\Outils\\a.exe|C:\\Outils", 0},
+         L"item |C:\\Outils\\a.exe|C:\\Outils", 0},
         {L"C:\\Outils", L"1", Choice{{L"C:\\Outils\\Jeux\\b.lnk", false}}, true, StartResult::Cancelled,
-         L"3 C:\\Outils", L"runas|C:\\Outils\\Jeux\\b.lnk|C:\\Outils\\Jeux", 0},
+         L"3 C:\\Outils", L"item runas|C:\\Outils\\Jeux\\b.lnk|C:\\Outils\\Jeux", 0},
         {L"C:\\Outils", L"1", Choice{{L"C:\\Outils\\c.exe", true}}, false, StartResult::NotFound, L"3 C:\\Outils",
-         L"runas|C:\\Outils\\c.exe|C:\\Outils", 1},
+         L"item runas|C:\\Outils\\c.exe|C:\\Outils", 1},
         {L"C:\\Outils", L"1", std::nullopt, false, StartResult::Started, L"3 C:\\Outils", L"", 0},  // closed
         {L"shell:Programs", L"1", std::nullopt, false, StartResult::Started, L"3 shell:Programs", L"", 0},
         {L"R:\\Commun", L"1", std::nullopt, false, StartResult::Started, L"3 R:\\Commun away", L"", 0},
@@ -178,7 +178,7 @@ TEST_F(FolderSlot, TheMenuOpensInsteadOfTheFolderAndWhatIsChosenStartsAsALaunch)
             menus += menu;
         }
         for (const ShellStart& start : platform.shellStarts) {
-            starts += start.verb + L"|" + start.file + L"|" + start.folder;
+            starts += (start.asShellItem ? L"item " : L"") + start.verb + L"|" + start.file + L"|" + start.folder;
         }
         EXPECT_EQ(menus, c.menus);
         EXPECT_EQ(starts.substr(0, c.starts.size()), c.starts);

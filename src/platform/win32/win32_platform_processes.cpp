@@ -222,8 +222,17 @@ StartResult Win32Platform::StartWithShell(const ShellStart& start) {
     info.lpParameters = start.arguments.empty() ? nullptr : start.arguments.c_str();
     info.lpDirectory = start.folder.empty() ? nullptr : start.folder.c_str();
     info.nShow = start.showCommand;
-    if (!ShellExecuteExW(&info)) {
-        return StartFailure(GetLastError());
+    PIDLIST_ABSOLUTE item = nullptr;
+    if (start.asShellItem && SUCCEEDED(SHParseDisplayName(start.file.c_str(), nullptr, &item, 0, nullptr))) {
+        info.fMask |= SEE_MASK_INVOKEIDLIST;
+        info.lpIDList = item;
+        info.lpFile = nullptr;
+    }
+    const bool started = ShellExecuteExW(&info) != FALSE;
+    const DWORD error = GetLastError();
+    CoTaskMemFree(item);
+    if (!started) {
+        return StartFailure(error);
     }
     Watch(info.hProcess);  // none when a running program took the file (a DDE answer, a browser's open window)
     return StartResult::Started;
