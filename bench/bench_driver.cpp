@@ -1,8 +1,9 @@
 // Measures the bar under the running Windows (or Wine): the time from process start to the bar shown with thirteen
 // items drawn, against a bare window program; one refresh of the thirteen slots, against an empty message round trip;
-// the private memory of both, and of ten bars at once against ten floors; and what days of use leave behind (each 1,000
-// refreshes and 100 openings of the item editor and of the About box): the bar's private memory, and the handles of
-// each kind that its wrappers hold, as the bar reports them (GetGuiResources reads 0 under Wine).
+// the private memory of both, and of ten bars at once against ten floors; a click on a folder's slot until its menu of
+// 300 files shows the pictures of its visible entries, against a menu of their names alone; and what days of use leave
+// behind (each 1,000 refreshes and 100 openings of the item editor and of the About box): the bar's private memory, and
+// the handles of each kind that its wrappers hold, as the bar reports them (GetGuiResources reads 0 under Wine).
 #include <windows.h>
 
 #include <psapi.h>
@@ -16,6 +17,7 @@
 #include "bar/win32/bar_ids.h"
 #include "bar_places.h"
 #include "editor/win32/editor_ids.h"
+#include "menu_timing.h"
 #include "platform/win32/handles.h"
 #include "resources/resource_ids.h"
 
@@ -24,16 +26,7 @@ namespace {
 constexpr wchar_t kBenchBar[] = L"ZudavBanc";  // the copy's name: its settings do not touch a real bar's
 constexpr DWORD kTimeoutMs = 20000;
 
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+using zudav_bench::Now;
 
 struct Search {
     DWORD process;
@@ -244,26 +237,33 @@ double Median(std::vector<double> values) {
 
 const std::wstring kStore = L"Software\\VB and VBA Program Settings\\";
 
+// The items' section of the bar of that name, emptied.
+HKEY EmptyItems(const std::wstring& bar) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, (kStore + bar).c_str());
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, (kStore + bar + L"\\Donnees").c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                    &key, nullptr);
+    return key;
+}
+
+void SetText(HKEY key, const std::wstring& name, const std::wstring& text) {
+    RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
 // Thirteen of Wine's programs for the bar of that name; the fourth shows a picture file of its own (Icone3), the
 // program's free-slot picture.
 void StoreThirteenItems(const std::wstring& bar, const std::wstring& picture) {
-    const std::wstring section = kStore + bar + L"\\Donnees";
-    RegDeleteTreeW(HKEY_CURRENT_USER, (kStore + bar).c_str());
-    HKEY key = nullptr;
-    RegCreateKeyExW(HKEY_CURRENT_USER, section.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    HKEY key = EmptyItems(bar);
     wchar_t system[MAX_PATH];
     GetSystemDirectoryW(system, MAX_PATH);
     const wchar_t* programs[] = {L"notepad.exe",     L"winecfg.exe", L"regedit.exe", L"cmd.exe",     L"explorer.exe",
                                  L"taskmgr.exe",     L"write.exe",   L"winver.exe",  L"msiexec.exe", L"control.exe",
                                  L"uninstaller.exe", L"wordpad.exe", L"clock.exe"};
     for (int n = 0; n < 13; ++n) {
-        const std::wstring path = std::wstring(system) + L"\\" + programs[n];
-        const std::wstring name = L"Chemin" + std::to_wstring(n);
-        RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-                       static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
+        SetText(key, L"Chemin" + std::to_wstring(n), std::wstring(system) + L"\\" + programs[n]);
     }
-    RegSetValueExW(key, L"Icone3", 0, REG_SZ, reinterpret_cast<const BYTE*>(picture.c_str()),
-                   static_cast<DWORD>((picture.size() + 1) * sizeof(wchar_t)));
+    SetText(key, L"Icone3", picture);
     RegCloseKey(key);
 }
 
@@ -305,14 +305,56 @@ bool TenAtOnce(const std::wstring& bar,
     return shown;
 }
 
+// A folder of 300 files on the first and only slot of a bar copied under a name of its own, shown as a menu of its
+// contents when clicked, and the same folder in the floor's menu of text alone: `runs` openings of each in turn, timed,
+// after one opening of each that loads what the first one loads for good. False when one did not show or close.
+constexpr int kFolderFiles = 300;
+struct MenuFigures {
+    std::vector<double> shown, pictures, floor;  // the bar's menu shown, with its pictures; the floor's shown
+};
+bool FolderMenus(const std::wstring& bar, const std::wstring& floor, int runs, MenuFigures& figures) {
+    const std::wstring files = zudav_bench::MakeFiles(kFolderFiles), name = kBenchBar + std::wstring(L"Dossier");
+    const std::wstring copy = bar.substr(0, bar.find_last_of(L"\\/") + 1) + name + L".exe";
+    HKEY key = EmptyItems(name);
+    SetText(key, L"Chemin0", files);
+    SetText(key, L"FicALancer0", L"1");
+    SetText(key, L"Contenu0", L"1");
+    RegCloseKey(key);
+    Run zudav, plain;
+    bool timed = !files.empty() && CopyFileW(bar.c_str(), copy.c_str(), FALSE) && Start(copy, zudav) &&
+                 Start(floor, plain, L"\"" + files + L"\"");
+    const POINT slot = timed ? zudav_tools::OnCell(zudav_tools::BarPlaces(zudav.window), 0) : POINT{};
+    for (int k = 0; timed && k <= runs; ++k) {
+        zudav_bench::MenuTimes ours, floors;
+        timed = zudav_bench::TimeMenu(zudav.window, slot, true, ours) &&
+                zudav_bench::TimeMenu(plain.window, {4, 4}, false, floors);
+        if (timed && k > 0) {
+            figures.shown.push_back(ours.shownMs);
+            figures.pictures.push_back(ours.picturesMs);
+            figures.floor.push_back(floors.shownMs);
+        }
+    }
+    for (Run* run : {&zudav, &plain}) {
+        if (run->process.hProcess != nullptr) {
+            Stop(*run);
+        }
+    }
+    DeleteFileW(copy.c_str());
+    RegDeleteTreeW(HKEY_CURRENT_USER, (kStore + name).c_str());
+    if (!files.empty()) {
+        zudav_bench::RemoveFiles(files, kFolderFiles);
+    }
+    return timed;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 4) {
-        std::fwprintf(stderr, L"usage: %ls Zudav.exe bare_window.exe floor_bar.exe [runs]\n", argv[0]);
+    if (argc < 5) {
+        std::fwprintf(stderr, L"usage: %ls Zudav.exe bare_window.exe floor_bar.exe floor_menu.exe [runs]\n", argv[0]);
         return 2;
     }
-    const int runs = argc > 4 ? std::max(1, _wtoi(argv[4])) : 7;
+    const int runs = argc > 5 ? std::max(1, _wtoi(argv[5])) : 7;
     // A copy under a name of its own, beside the original.
     std::wstring bar = argv[1];
     const std::wstring folder = bar.substr(0, bar.find_last_of(L"\\/") + 1);
@@ -387,6 +429,11 @@ int wmain(int argc, wchar_t** argv) {
     }
     DeleteFileW(copy.c_str());
     RegDeleteTreeW(HKEY_CURRENT_USER, (kStore + kBenchBar).c_str());
+    MenuFigures menu;
+    if (!FolderMenus(bar, argv[4], runs, menu)) {
+        std::fwprintf(stderr, L"a folder's menu did not show, draw its pictures or close\n");
+        return 1;
+    }
     WIN32_FILE_ATTRIBUTE_DATA file{};
     GetFileAttributesExW(bar.c_str(), GetFileExInfoStandard, &file);
 
@@ -416,6 +463,11 @@ int wmain(int argc, wchar_t** argv) {
                  Median(refreshCommand), L"", L"");
     std::wprintf(L"%-40ls %12ls %9.3f ms                      (an empty message round trip)\n", L"", L"",
                  Median(roundTrip));
+    std::wprintf(L"%-40ls %9.1f ms %9.1f ms %8.2fx  <= 1.5x   (floor: the same menu, text only)\n",
+                 L"folder menu of 300 files shown", Median(menu.pictures), Median(menu.floor),
+                 Median(menu.pictures) / Median(menu.floor));
+    std::wprintf(L"%-40ls %9.1f ms %9.1f ms %8.2fx            (the menu shown, before its pictures)\n", L"",
+                 Median(menu.shown), Median(menu.floor), Median(menu.shown) / Median(menu.floor));
     std::wprintf(L"%-40ls %9.1f ms %12ls %9ls  0\n", L"CPU time over 60 idle seconds", idleCpuMs, L"", L"");
     std::wprintf(L"%-40ls %9.0f KB %12ls %9ls  <= 450 KB\n", L"size of Zudav.exe", kb(file.nFileSizeLow), L"", L"");
     std::wprintf(L"\nA day of use: %d refreshes, then %d openings of the item editor and of the About box; %d days\n",
