@@ -18,10 +18,6 @@ UniqueBitmap BlankPicture(int pixels) {
     return bits != nullptr ? std::move(blank) : UniqueBitmap();  // a new section's bits are zero
 }
 
-int ExplorerOrder(const std::wstring& a, const std::wstring& b) {
-    return StrCmpLogicalW(a.c_str(), b.c_str());
-}
-
 }  // namespace
 
 FolderMenu::FolderMenu(const std::wstring& folder, int pixels, bool slow, HWND window, UINT message)

@@ -12,18 +12,17 @@
 namespace zudav::win32 {
 namespace {
 
-// The menus open now, drawn again with the pictures that came.
+// A menu open now, drawn again with the pictures that came.
+BOOL CALLBACK RedrawIfMenu(HWND window, LPARAM) {
+    wchar_t name[16]{};
+    if (GetClassNameW(window, name, 16) > 0 && std::wstring_view(name) == L"#32768") {
+        InvalidateRect(window, nullptr, FALSE);
+    }
+    return TRUE;
+}
+
 void RedrawOpenMenus() {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
-            wchar_t name[16]{};
-            if (GetClassNameW(window, name, 16) > 0 && std::wstring_view(name) == L"#32768") {
-                InvalidateRect(window, nullptr, FALSE);
-            }
-            return TRUE;
-        },
-        0);
+    EnumThreadWindows(GetCurrentThreadId(), RedrawIfMenu, 0);
 }
 
 }  // namespace

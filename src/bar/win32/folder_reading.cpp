@@ -1,9 +1,13 @@
 #include "bar/win32/folder_reading.h"
 
 #include <objbase.h>
+#include <shellapi.h>
 #include <shlobj.h>
 #include <shlwapi.h>
+// After windows.h and objbase.h, which it needs.
+#include <commoncontrols.h>
 
+#include <map>
 #include <thread>
 
 #include "platform/win32/pictures.h"
@@ -56,7 +60,58 @@ bool Hides(const ExplorerShows& shows, SFGAOF attributes) {
     return hidden && (!shows.hidden || (system && !shows.system));
 }
 
+// IID_IImageList, named here: the import libraries do not carry it.
+constexpr IID kImageListId = {0x46EB5926, 0x582E, 0x4017, {0x9F, 0xDF, 0xE8, 0x99, 0x8D, 0xAA, 0x09, 0x50}};
+
+// An id list, freed as the shell asks.
+struct ItemListFree {
+    void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }
+};
+using UniqueItemList = std::unique_ptr<ITEMIDLIST, ItemListFree>;
+
 }  // namespace
+
+// The shell's own pictures of its items, from its image list of their kinds: the picture of each kind is made once,
+// so that a folder of three hundred documents of one kind costs one picture and three hundred questions.
+class FolderRead::SystemPictures {
+  public:
+    explicit SystemPictures(int pixels) : pixels_(pixels) {
+        const int size = pixels <= 16 ? SHIL_SMALL : pixels <= 32 ? SHIL_LARGE : SHIL_EXTRALARGE;
+        SHGetImageList(size, kImageListId, reinterpret_cast<void**>(static_cast<IImageList**>(list_.Put())));
+    }
+
+    // Owned by these pictures; none when the shell has no picture for the item.
+    HBITMAP Of(PCIDLIST_ABSOLUTE item) {
+        SHFILEINFOW info{};
+        if (!list_ || SHGetFileInfoW(reinterpret_cast<const wchar_t*>(item), 0, &info, sizeof info,
+                                     SHGFI_PIDL | SHGFI_SYSICONINDEX) == 0) {
+            return nullptr;
+        }
+        auto made = made_.find(info.iIcon);
+        if (made == made_.end()) {
+            HICON icon = nullptr;
+            UniqueBitmap picture;
+            if (SUCCEEDED(list_.Get()->GetIcon(info.iIcon, ILD_TRANSPARENT, &icon)) && icon != nullptr) {
+                const UniqueIcon held(icon);
+                picture = PremultipliedIconPicture(icon, pixels_);
+            }
+            made = made_.emplace(info.iIcon, std::move(picture)).first;
+        }
+        return made->second.Get();
+    }
+
+    // The pictures live as long as the reading, whose menu shows them.
+    std::map<int, UniqueBitmap> Take() { return std::move(made_); }
+
+  private:
+    int pixels_;
+    UniqueCom<IImageList> list_;
+    std::map<int, UniqueBitmap> made_;
+};
+
+int ExplorerOrder(const std::wstring& a, const std::wstring& b) {
+    return StrCmpLogicalW(a.c_str(), b.c_str());
+}
 
 std::shared_ptr<FolderRead> FolderRead::Start(const std::wstring& folder,
                                               int pixels,
@@ -88,10 +143,9 @@ void FolderRead::Add(FolderEntry entry, std::wstring path) {
     known_.pictures.push_back(nullptr);
 }
 
-void FolderRead::SetPicture(size_t entry, UniqueBitmap picture) {
+void FolderRead::SetPicture(size_t entry, HBITMAP picture) {
     const std::lock_guard<std::mutex> hold(lock_);
-    known_.pictures[entry] = picture.Get();
-    pictures_.push_back(std::move(picture));
+    known_.pictures[entry] = picture;
 }
 
 void FolderRead::End(FolderReading reading) {
@@ -109,13 +163,13 @@ void FolderRead::Read(const std::wstring& folder, int pixels, const Notice& noti
         End(FolderReading::Unreadable);
         notice.Post(FolderNews::Listed);
     };
-    PIDLIST_ABSOLUTE location = nullptr;
-    if (FAILED(SHParseDisplayName(folder.c_str(), nullptr, &location, 0, nullptr))) {
+    PIDLIST_ABSOLUTE parsed = nullptr;
+    if (FAILED(SHParseDisplayName(folder.c_str(), nullptr, &parsed, 0, nullptr))) {
         return unreadable();
     }
+    const UniqueItemList location(parsed);
     IShellFolder* opened = nullptr;
-    const HRESULT bound = SHBindToObject(nullptr, location, nullptr, IID_PPV_ARGS(&opened));
-    CoTaskMemFree(location);
+    const HRESULT bound = SHBindToObject(nullptr, parsed, nullptr, IID_PPV_ARGS(&opened));
     if (FAILED(bound) || opened == nullptr) {
         return unreadable();
     }
@@ -127,7 +181,7 @@ void FolderRead::Read(const std::wstring& folder, int pixels, const Notice& noti
     }
     const UniqueCom<IEnumIDList> list(listing);
     const ExplorerShows shows = ExplorerSettings();
-    std::vector<std::wstring> paths;
+    std::vector<UniqueItemList> items;  // each entry's, for its picture; none for what the menu leaves out
     PITEMID_CHILD child = nullptr;
     while (list.Get()->Next(1, &child, nullptr) == S_OK) {
         SFGAOF attributes = SFGAO_FOLDER | SFGAO_STREAM | SFGAO_HIDDEN | SFGAO_SYSTEM;
@@ -137,32 +191,40 @@ void FolderRead::Read(const std::wstring& folder, int pixels, const Notice& noti
         }
         std::wstring name = NameOf(shell.Get(), child, SHGDN_NORMAL | SHGDN_INFOLDER);
         std::wstring parsed = NameOf(shell.Get(), child, SHGDN_FORPARSING);
-        CoTaskMemFree(child);
+        const UniqueItemList own(child);
         if (name.empty() || parsed.empty()) {
             continue;  // an entry the shell cannot name cannot be started either
         }
         // A zip file is a folder to the shell, and a file to the user.
         const bool isFolder = (attributes & SFGAO_FOLDER) != 0 && (attributes & SFGAO_STREAM) == 0;
         const bool hidden = Hides(shows, attributes);
-        paths.push_back(hidden ? std::wstring() : parsed);  // no picture for what the menu leaves out
+        items.emplace_back(hidden ? nullptr : ILCombine(location.get(), child));
         Add({std::move(name), isFolder, hidden}, std::move(parsed));
     }
     End(FolderReading::Done);
     notice.Post(FolderNews::Listed);
-    // The pictures come to the menu by batches, so that a long menu fills in as it is looked at.
-    constexpr size_t kBatch = 32;
-    size_t unsent = 0;
-    for (size_t entry = 0; entry < paths.size(); ++entry) {
-        if (paths[entry].empty()) {
+    // The pictures come in the menu's order, by batches (the first about a screenful), so that a long menu fills in
+    // from its top as it is looked at.
+    constexpr size_t kFirstBatch = 48, kBatch = 96;
+    size_t unsent = 0, batch = kFirstBatch;
+    SystemPictures pictures(pixels);
+    for (const FolderMenuLine& line : FolderMenuLines(Known().entries, FolderReading::Done, false, ExplorerOrder)) {
+        const size_t entry = static_cast<size_t>(line.entry);
+        if (line.kind != FolderMenuLine::Kind::Entry || !items[entry]) {
             continue;
         }
-        if (UniqueBitmap picture = PremultipliedItemPicture(paths[entry], pixels)) {
-            SetPicture(entry, std::move(picture));
-            if (++unsent == kBatch) {
+        if (HBITMAP picture = pictures.Of(items[entry].get())) {
+            SetPicture(entry, picture);
+            if (++unsent == batch) {
                 notice.Post(FolderNews::Pictures);
                 unsent = 0;
+                batch = kBatch;
             }
         }
+    }
+    {
+        const std::lock_guard<std::mutex> hold(lock_);
+        pictures_ = pictures.Take();
     }
     if (unsent != 0) {
         notice.Post(FolderNews::Pictures);

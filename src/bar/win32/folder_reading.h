@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -25,6 +26,9 @@ struct FolderKnown {
     std::vector<std::wstring> paths;
     std::vector<HBITMAP> pictures;
 };
+
+// Explorer's order of two names (StrCmpLogicalW).
+int ExplorerOrder(const std::wstring& a, const std::wstring& b);
 
 // What a reading's message says (its LPARAM).
 enum class FolderNews : LPARAM { Listed, Pictures };
@@ -53,13 +57,14 @@ class FolderRead {
     };
     void Read(const std::wstring& folder, int pixels, const Notice& notice);
     void Add(FolderEntry entry, std::wstring path);
-    void SetPicture(size_t entry, UniqueBitmap picture);
+    class SystemPictures;
+    void SetPicture(size_t entry, HBITMAP picture);
     void End(FolderReading reading);
 
     mutable std::mutex lock_;
     mutable std::condition_variable over_;
     FolderKnown known_;
-    std::vector<UniqueBitmap> pictures_;
+    std::map<int, UniqueBitmap> pictures_;  // by the shell's picture index: one of each kind
 };
 
 }  // namespace zudav::win32

@@ -214,12 +214,15 @@ UniqueBitmap PremultipliedIconPicture(HICON icon, int pixels) {
     if (icon == nullptr || pixels <= 0) {
         return {};
     }
-    Picture picture;
-    picture.ShowSharedIcon(icon);
-    return PremultipliedPicture(picture, pixels);
+    return PremultipliedDrawing(pixels,
+                                [&](HDC dc) { DrawIconEx(dc, 0, 0, icon, pixels, pixels, 0, nullptr, DI_NORMAL); });
 }
 
 UniqueBitmap PremultipliedPicture(const Picture& picture, int pixels) {
+    return PremultipliedDrawing(pixels, [&](HDC dc) { picture.Draw(dc, {0, 0, pixels, pixels}); });
+}
+
+UniqueBitmap PremultipliedDrawing(int pixels, const std::function<void(HDC)>& draw) {
     BITMAPINFO format{};
     format.bmiHeader = {sizeof format.bmiHeader, pixels, -pixels, 1, 32, BI_RGB, 0, 0, 0, 0, 0};  // top-down
     const size_t count = static_cast<size_t>(pixels) * static_cast<size_t>(pixels);
@@ -237,7 +240,7 @@ UniqueBitmap PremultipliedPicture(const Picture& picture, int pixels) {
         auto* first = static_cast<std::uint32_t*>(bits);
         std::fill(first, first + count, background);
         const HGDIOBJ previous = SelectObject(dc.Get(), bitmap.Get());
-        picture.Draw(dc.Get(), {0, 0, pixels, pixels});
+        draw(dc.Get());
         SelectObject(dc.Get(), previous);
         GdiFlush();
         drawings[background == 0 ? 0 : 1].assign(first, first + count);

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/icon_lookup.h"
@@ -24,9 +25,11 @@ std::wstring LocatedProgram(const std::wstring& path);
 // The item's picture (as ShowItemPicture makes it) as a 32-bit bitmap with its colours premultiplied by its alpha, as
 // a menu item takes it beside its text (hbmpItem); none when the item has no picture.
 UniqueBitmap PremultipliedItemPicture(const std::wstring& item, int pixels);
-// The same of an icon that belongs to someone else (a window's), and of what a picture box shows, at `pixels` square.
+// The same of an icon that belongs to someone else (a window's) drawn at `pixels` square, of what a picture box shows,
+// and of any drawing in a square of `pixels`.
 UniqueBitmap PremultipliedIconPicture(HICON icon, int pixels);
 UniqueBitmap PremultipliedPicture(const Picture& picture, int pixels);
+UniqueBitmap PremultipliedDrawing(int pixels, const std::function<void(HDC)>& draw);
 
 // A bitmap or icon file, at its own size; false (picture unchanged) when it does not load.
 bool ShowPictureFile(Picture& picture, const std::wstring& path);
