@@ -57,4 +57,10 @@ AccessibleElement DescribeElement(int element,
     return described;
 }
 
+std::wstring ExchangeAnnouncement(int from, int to, bool toWasFree) {
+    const std::wstring a = std::to_wstring(from + 1), b = std::to_wstring(to + 1);
+    return toWasFree ? L"\u00c9l\u00e9ment " + a + L" d\u00e9plac\u00e9 \u00e0 la position " + b + L"."
+                     : L"\u00c9l\u00e9ments " + a + L" et " + b + L" \u00e9chang\u00e9s.";
+}
+
 }  // namespace zudav

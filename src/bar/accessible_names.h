@@ -1,7 +1,7 @@
 // What screen readers are told of each element of the bar, through MSAA and UI Automation alike: its name, its role
 // and default action, its help text, its place among the slots, whether it can be used, and what UI Automation makes
 // of it. A slot is named by its tooltip, by its file's name when it has none, and a free slot by its number; a
-// document opens, a program starts.
+// document opens, a program starts. And what they hear when an item changes places.
 #pragma once
 
 #include <array>
@@ -51,6 +51,10 @@ AccessibleElement DescribeElement(int element,
                                   const std::array<SlotItem, kSlotCount>& slots,
                                   bool enabled,
                                   const std::bitset<kSlotCount>& running = {});
+
+// What the screen reader hears when the item of slot `from` goes to slot `to` (numbered from 1, as the user counts
+// them), exchanged with the item there or moved to a free slot: in the configuration window's column and on the bar.
+std::wstring ExchangeAnnouncement(int from, int to, bool toWasFree);
 
 // What UI Automation makes of the bar itself.
 inline constexpr ControlType kBarControlType = ControlType::ToolBar;

@@ -4,10 +4,27 @@
 
 namespace zudav {
 
-KeyAction KeyToAction(unsigned key, KeyModifiers modifiers, int focused) {
+namespace {
+
+KeyAction MoveItemAlong(unsigned key, int focused, bool horizontal) {
+    const unsigned back = horizontal ? vk::kLeft : vk::kUp, forward = horizontal ? vk::kRight : vk::kDown;
+    const std::optional<int> slot = SlotOf(focused);
+    if (!slot || (key != back && key != forward)) {
+        return {};
+    }
+    const int to = *slot + (key == forward ? 1 : -1);
+    return to >= 0 && to < kSlotCount ? KeyAction{KeyIntent::MoveItem, SlotElement(to)} : KeyAction{};
+}
+
+}  // namespace
+
+KeyAction KeyToAction(unsigned key, KeyModifiers modifiers, int focused, bool horizontal) {
     const auto around = [focused](int step) {
         return KeyAction{KeyIntent::Focus, (focused + step + kElementCount) % kElementCount};
     };
+    if (modifiers.alt && modifiers.shift && !modifiers.control && key >= vk::kLeft && key <= vk::kDown) {
+        return MoveItemAlong(key, focused, horizontal);
+    }
     if (key >= vk::kDigit0 && key <= vk::kDigit9 && !modifiers.control && !modifiers.alt) {
         const unsigned digit = key - vk::kDigit0;
         return {KeyIntent::Activate, SlotElement(digit == 0 ? 9 : static_cast<int>(digit) - 1)};

@@ -28,6 +28,7 @@ enum class KeyIntent {
     Edit,             // the context key: the item editor for a slot, as a right press (Action and "Arrêter" act)
     Menu,             // the menu "Fichier" under "Action"
     GiveBack,         // the keyboard goes back to the window that had it
+    MoveItem,         // the focused slot's item goes to the element's slot, and the focus with it
 };
 
 struct KeyAction {
@@ -39,8 +40,9 @@ struct KeyAction {
 
 // A key pressed (WM_KEYDOWN, or WM_SYSKEYDOWN for F10) with the focus on an element. Tab and both pairs of arrows go
 // round the elements; Home and End go to the first and last slot; the digits 1 to 9 and 0 start the first to the
-// tenth slot.
-KeyAction KeyToAction(unsigned key, KeyModifiers modifiers, int focused);
+// tenth slot. Alt+Shift with an arrow along the bar (Up and Down in a column, Left and Right in a row) moves the
+// focused slot's item one place, none beyond the first and the last slot.
+KeyAction KeyToAction(unsigned key, KeyModifiers modifiers, int focused, bool horizontal);
 
 // The hot-key control's value (virtual key in the low byte, HOTKEYF_ flags in the high byte) as RegisterHotKey's
 // modifiers (MOD_ flags) and key.

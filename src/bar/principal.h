@@ -18,6 +18,7 @@
 #include "bar/layout.h"
 #include "bar/model/bar_model.h"
 #include "bar/running.h"
+#include "bar/slot_drag.h"
 #include "platform/platform.h"
 
 namespace zudav {
@@ -88,6 +89,21 @@ class Principal : private BarModelObserver {
     DropEffect OnShellItemDrop(float x, float y, AllowedEffects allowed, const ShellItem& item);
     void AfterDrop();
 
+    // The items moved on the bar itself, as on the taskbar, also on a locked bar. A left press on a slot (`at` in the
+    // client area's pixels), the pointer moved with the button down over a slot or none, and the release: a press that
+    // does not go past the drag distance is a click, and the release over its slot answers that slot, whose item the
+    // view starts. Past the distance, the item is dragged (the view shows its picture under the pointer while the
+    // answer is true), the slot under the pointer highlighted; released over another slot it goes there, exchanged
+    // with the item there as in the configuration window. Escape and a capture lost cancel the press.
+    void OnSlotPress(int slot, PixelPoint at);
+    bool OnSlotPointerMove(PixelPoint at, DragDistance distance, std::optional<int> under);
+    std::optional<int> OnSlotRelease(std::optional<int> under);
+    void CancelSlotPress();
+    bool SlotPressed() const { return slotDrag_.Pressed(); }
+    // The item of slot `from` goes to slot `to`, exchanged with the item there or moved to it when it is free, stored
+    // at once and told to screen readers; false when there is nothing to move (a free slot, the same slot).
+    bool MoveItem(int from, int to);
+
     // Pointer over cell or icon i.
     void Survol(int i);
     void OnTimer();
@@ -152,10 +168,10 @@ class Principal : private BarModelObserver {
     // A bar with "Masquer automatiquement la barre" (key Masquer) docked at an edge hides there, a strip of 2 pixels
     // left on it, half a second after the pointer has left it (the view's hide timer), and comes back whole when the
     // pointer touches that strip, by its hot key, its notification icon or a second start. It never hides while the
-    // user works with it: a menu, one of its windows, a drag of the bar or of files over it, the keyboard that the user
-    // gave it. It stays in the topmost band, as the taskbar does, but under the taskbar while hidden over it, and
-    // reserves no room (auto-hide wins over Reserver). After a launch it hides at once where another bar would minimise
-    // itself. At an edge that another monitor shares it does not hide.
+    // user works with it: a menu, one of its windows, a drag of the bar, of files over it or of its items, the keyboard
+    // that the user gave it. It stays in the topmost band, as the taskbar does, but under the taskbar while hidden over
+    // it, and reserves no room (auto-hide wins over Reserver). After a launch it hides at once where another bar would
+    // minimise itself. At an edge that another monitor shares it does not hide.
     void OnPointerOver();
     void OnPointerLeft();
     void OnHideTimer();
@@ -299,7 +315,8 @@ class Principal : private BarModelObserver {
     BarControls controls_;
     std::optional<int> dernierSurvol_;  // DernierSurvol: the cell hovered last; empty counts as 0
     bool trayDispatching_ = false;      // icon events that arrive during a dispatch are not dispatched
-    std::optional<int> dragSlot_;       // the cell highlighted under a drag of files
+    std::optional<int> dragSlot_;       // the cell highlighted under a drag of files or of an item
+    SlotDrag slotDrag_;                 // the left press on a slot, until the button comes up
     std::optional<PendingDrop> pendingDrop_;
     int openModals_ = 0;
     // Without its icon a minimised bar could not be brought back: a launch then leaves it as it is.

@@ -125,7 +125,8 @@ void Principal::OnDockingTimer() {
 // The keyboard holds the bar shown only when the user gave it (its hot key, its notification icon, a key pressed on
 // it): the window system also hands it over by itself, as a program starts or one of the bar's windows closes.
 bool Principal::UserWorksWithIt() const {
-    return openModals_ > 0 || menuOpen_ || moving_ || filesOver_ || (keyboardGiven_ && window_.HasKeyboard());
+    return openModals_ > 0 || menuOpen_ || moving_ || filesOver_ || slotDrag_.Pressed() ||
+           (keyboardGiven_ && window_.HasKeyboard());
 }
 
 void Principal::OnKeyboardUsed() {

@@ -2,6 +2,7 @@
 // another position or exchange two items, stored at once.
 #include <utility>
 
+#include "bar/accessible_names.h"
 #include "bar/construire_boutons.h"
 #include "config/frm_aide.h"
 
@@ -43,23 +44,11 @@ void FrmAide::OnIcoClick(int position) {
     window_.ClearSelection();
 }
 
-namespace {
-
-// What the screen reader hears when the item at `from` goes to position `to` (numbered from 1, as the user counts
-// them), exchanged with the item there or moved to a free position.
-std::wstring EchangeAnnonce(int from, int to, bool toWasFree) {
-    const std::wstring a = std::to_wstring(from + 1), b = std::to_wstring(to + 1);
-    return toWasFree ? L"\u00c9l\u00e9ment " + a + L" d\u00e9plac\u00e9 \u00e0 la position " + b + L"."
-                     : L"\u00c9l\u00e9ments " + a + L" et " + b + L" \u00e9chang\u00e9s.";
-}
-
-}  // namespace
-
 // The window state and the document flag move with their items: a document must not be run as a program at its new
 // place. The column shows the exchange when the bar's items tell it.
 void FrmAide::Intervertir(int first, int second) {
     if (first != second) {
-        bar_.Announce(EchangeAnnonce(first, second, items[static_cast<std::size_t>(second)].Free()));
+        bar_.Announce(ExchangeAnnouncement(first, second, items[static_cast<std::size_t>(second)].Free()));
     }
     model_.ExchangeItems(first, second);
 }

@@ -285,6 +285,13 @@ class Scenario : public testing::Test {
     }
     template <typename Place>
     static void clickAt(HWND bar, Place place, DWORD press = MOUSEEVENTF_LEFTDOWN) {
+        pointAt(bar, place);
+        mouse_event(press, 0, 0, 0, 0);
+        mouse_event(press << 1, 0, 0, 0, 0);  // the release: each button's flag follows its press's
+    }
+    // The pointer on that point, the buttons as they are.
+    template <typename Place>
+    static void pointAt(HWND bar, Place place) {
         POINT at{}, now{};
         need(waitFor([&] {
                  at = place();
@@ -294,8 +301,6 @@ class Scenario : public testing::Test {
              }),
              "the point is not on the bar");
         mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);  // the control sees the pointer come before the press
-        mouse_event(press, 0, 0, 0, 0);
-        mouse_event(press << 1, 0, 0, 0, 0);  // the release: each button's flag follows its press's
     }
     // Real key presses, as from a keyboard: each character by its key and Shift as the keyboard layout has it, or one
     // key with a modifier held (VK_MENU for an access key).

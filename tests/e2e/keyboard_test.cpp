@@ -1,9 +1,9 @@
 // The bar from the keyboard alone, with real key presses: its hot key (stored before it starts) brings it back from
 // minimised with the focus on its first slot; Down, Down, Enter starts the third slot's item, 4 the fourth's, and each
-// launch minimises the bar, which the hot key brings back to the keyboard every time; Shift+F10 opens the item editor
-// of the focused slot; Escape, and the hot key pressed again, give the keyboard back. F10 then C open the
-// configuration, where Tab and Space exchange the items of its first and fifth positions, and the hot-key box refuses
-// the combination that another bar holds.
+// launch minimises the bar, which the hot key brings back to the keyboard every time; Alt+Shift+Down and Up move the
+// focused slot's item down and back; Shift+F10 opens the item editor of the focused slot; Escape, and the hot key
+// pressed again, give the keyboard back. F10 then C open the configuration, where Tab and Space exchange the items of
+// its first and fifth positions, and the hot-key box refuses the combination that another bar holds.
 #include "config/frm_aide.h"
 #include "config/win32/config_ids.h"
 #include "driver.h"
@@ -62,6 +62,16 @@ TEST_F(Scenario, TheKeyboardAloneBringsTheBarStartsAndEditsItsItemsAndGivesTheKe
     ASSERT_TRUE(waitFor([&] { return IsIconic(bar); }));
     press(VK_F11, VK_CONTROL);
     ASSERT_TRUE(has(bar));
+    // Alt+Shift+Down takes the first item to the free second slot; Up, from where the focus followed it, brings it
+    // back.
+    for (const auto& [arrow, slot] : {std::pair{VK_DOWN, L"1"}, {VK_UP, L"0"}}) {
+        keybd_event(VK_MENU, 0, 0, 0), keybd_event(VK_SHIFT, 0, 0, 0), press(arrow);
+        keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0), keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
+        EXPECT_TRUE(waitFor([&, stored = Settings()]() mutable {
+            return stored = readSettings(L"Zudav"), stored[L"Chemin" + std::wstring(slot)] == L"notepad.exe";
+        })) << "Alt+Shift+arrow did not move the item to slot "
+            << slot;
+    }
     press(VK_F10, VK_SHIFT);  // on the first slot, where the hot key left the focus
     HWND editor = waitModal(bar, ids::kEditorWindowClass);
     EXPECT_EQ(textOf(GetDlgItem(editor, ids::kText2)), L"notepad.exe");

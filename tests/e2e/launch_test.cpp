@@ -2,7 +2,8 @@
 // a marker of its working folder, Ctrl+Shift+click), then the bar minimised unless RetourAuto is 0; a document opened,
 // also when stored as a program, and the bar started again comes back active; the "Erreur de fichier" message, also for
 // a name alone that only the bar's folder holds and for a path with blanks whose program is gone, while ".\" starts
-// the bar's own file; a free slot that starts, shows and writes nothing.
+// the bar's own file; a free slot that starts, shows and writes nothing; an item dragged onto another slot, which
+// exchanges the two and starts neither.
 #include "driver.h"
 
 namespace e2e {
@@ -211,6 +212,37 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
     const std::set<DWORD> now = processes();
     EXPECT_TRUE(std::includes(running.begin(), running.end(), now.begin(), now.end())) << "it started something";
     EXPECT_EQ(readSettings(L"Zudav"), stored);
+
+    // Slot 1's item taken by its icon onto slot 4's, in steps: its picture follows the pointer, the two items exchange
+    // places whole, and neither starts (slot 1's program is gone, as a message box would say; cmd.exe started would
+    // minimise the bar).
+    const std::vector<Picture> before = slotPictures(bar);
+    const POINT from = iconBox(bar, 1), to = iconBox(bar, 4);
+    pointAt(bar, [&] { return from; });
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    for (const int quarters : {1, 2, 4}) {
+        POINT at{from.x + (to.x - from.x) * quarters / 4, from.y + (to.y - from.y) * quarters / 4};
+        ClientToScreen(bar, &at);
+        SetCursorPos(at.x, at.y), mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
+    }
+    HWND picture = nullptr;
+    EXPECT_TRUE(waitFor([&] {
+        POINT pointer{};
+        const RECT r = (picture = shown(zudavId, ids::kDragPictureClass)) ? rectOf(picture) : RECT{};
+        return GetCursorPos(&pointer) && PtInRect(&r, pointer);
+    })) << "no picture under the pointer";
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    EXPECT_TRUE(waitFor([&] {
+        Settings items = readSettings(L"Zudav");
+        return items[L"Chemin1"] == cmd && items[L"Chemin4"] == scratch(L"absent.exe") && items[L"Ligne4"] == L"/x" &&
+               items[L"Focus1"] == L"0";
+    })) << "slots 1 and 4 were not exchanged";
+    EXPECT_TRUE(gone(picture)) << "the picture stayed";
+    expectBarStayed();
+    EXPECT_TRUE(waitFor([&] {
+        const std::vector<Picture> after = slotPictures(bar);
+        return after[1] == before[4] && after[4] == before[1] && after[1] != after[4];
+    })) << "the bar does not show slots 1 and 4 exchanged";
 }
 
 }  // namespace e2e

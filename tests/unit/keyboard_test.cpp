@@ -8,8 +8,9 @@
 namespace zudav {
 namespace {
 
-TEST(Keyboard, KeysMoveTheFocusStartOrEditASlotOpenTheMenuOrGiveTheKeyboardBackAndSoDoesTheTrayIcon) {
+TEST(Keyboard, KeysMoveTheFocusOrAnItemStartOrEditASlotOpenTheMenuOrGiveTheKeyboardBackAndSoDoesTheTrayIcon) {
     const KeyModifiers none, shift{true, false, false}, ctrlShift{true, true, false}, alt{false, false, true};
+    const KeyModifiers altShift{true, false, true};
     const int first = SlotElement(0), third = SlotElement(2), last = SlotElement(12);
     using I = KeyIntent;
     const struct {
@@ -17,6 +18,7 @@ TEST(Keyboard, KeysMoveTheFocusStartOrEditASlotOpenTheMenuOrGiveTheKeyboardBackA
         KeyModifiers modifiers;
         int focused;
         KeyAction expected;
+        bool horizontal = false;
     } cases[] = {
         {vk::kDown, none, first, {I::Focus, SlotElement(1)}},
         {vk::kRight, none, first, {I::Focus, SlotElement(1)}},
@@ -36,10 +38,19 @@ TEST(Keyboard, KeysMoveTheFocusStartOrEditASlotOpenTheMenuOrGiveTheKeyboardBackA
         {vk::kApps, none, third, {I::Edit, third}},
         {vk::kF10, none, third, {I::Menu, kActionElement}},
         {vk::kEscape, none, third, {I::GiveBack, third}},
+        // Alt+Shift with an arrow along the bar moves the focused item, not beyond the ends.
+        {vk::kDown, altShift, first, {I::MoveItem, SlotElement(1)}},
+        {vk::kRight, altShift, third, {}},
+        {vk::kRight, altShift, third, {I::MoveItem, SlotElement(3)}, true},
+        {vk::kLeft, altShift, third, {I::MoveItem, SlotElement(1)}, true},
+        {vk::kUp, altShift, first, {}},
+        {vk::kRight, altShift, last, {}, true},
+        {vk::kDown, altShift, kActionElement, {}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "key " << c.key << " on element " << c.focused);
-        const KeyAction action = KeyToAction(c.key, c.modifiers, c.focused);
+        SCOPED_TRACE(testing::Message() << "key " << c.key << " on element " << c.focused
+                                        << (c.horizontal ? " across" : ""));
+        const KeyAction action = KeyToAction(c.key, c.modifiers, c.focused, c.horizontal);
         EXPECT_EQ(action.intent, c.expected.intent);
         EXPECT_TRUE(c.expected.intent == I::None || action.element == c.expected.element) << action.element;
     }

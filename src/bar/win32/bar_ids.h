@@ -7,6 +7,8 @@
 namespace zudav::win32 {
 
 inline constexpr wchar_t kBarWindowClass[] = L"ZudavPrincipal";
+// The picture of an item dragged from one slot to another, which follows the pointer.
+inline constexpr wchar_t kDragPictureClass[] = L"ZudavElementGlisse";
 // The notification icon's callback (version 4): lParam's low word is the code (WM_LBUTTONDBLCLK..., NIN_KEYSELECT,
 // WM_CONTEXTMENU), its high word the icon's id; wParam is where the icon is.
 inline constexpr UINT kTrayMessage = WM_APP + 1;

@@ -14,7 +14,7 @@
 
 namespace zudav::win32 {
 
-// A left click on a slot's cell, or a left press on its icon box, starts its item.
+// A left click on a slot's cell or its icon box starts its item.
 // Ctrl+Shift with a click starts the program as administrator, as on the taskbar: the keys as they were when the
 // input's message was sent.
 bool BarView::AdministratorKeysDown() {
@@ -29,13 +29,21 @@ void BarView::LaunchSlot(int slot, bool asAdministrator) {
     principal_->ClickSlot(static_cast<std::int16_t>(slot), way);
 }
 
+namespace {
+
+bool OnSlot(const BarHit& hit) {
+    return hit.part == BarPart::Icon || hit.part == BarPart::Cell;
+}
+
+}  // namespace
+
 void BarView::OnPartPointer(const BarHit& hit, PointerEvent event) {
-    if (hit.part == BarPart::Icon || hit.part == BarPart::Cell) {
-        // The icon box launches on the press, the cell on a click; both hover and open the editor alike.
-        const PointerEvent launch = hit.part == BarPart::Icon ? PointerEvent::LeftDown : PointerEvent::Click;
+    if (OnSlot(hit)) {
+        // The cell and the icon box act alike: the click, the release over the slot as a button acts, starts the item,
+        // so that a press that drags the item away starts nothing.
         if (event == PointerEvent::Move) {
             principal_->Survol(hit.slot);
-        } else if (event == launch) {
+        } else if (event == PointerEvent::Click) {
             LaunchSlot(hit.slot, AdministratorKeysDown());
         } else if (event == PointerEvent::RightDown) {
             principal_->OnRightPress(hit.slot);
@@ -49,7 +57,8 @@ void BarView::OnPartPointer(const BarHit& hit, PointerEvent event) {
 
 // Each press reaches the part under the pointer, a press on the background drags the bar; while the left button is
 // down, the part it went down on has the pointer (as a control that captured it), and a release over that part is
-// its click.
+// its click. A press on a slot may take its item along instead (Principal::OnSlotPress): the release over another
+// slot then moves it there.
 bool BarView::OnPointer(UINT message, LPARAM lParam) {
     if (principal_ == nullptr) {
         return false;
@@ -60,6 +69,11 @@ bool BarView::OnPointer(UINT message, LPARAM lParam) {
     const bool background = hit.part == BarPart::Background;
     switch (message) {
         case WM_MOUSEMOVE:
+            if (pressed_ && OnSlot(*pressed_) &&
+                principal_->OnSlotPointerMove({x, y}, DragDistanceNow(), SlotUnder(x, y))) {
+                ShowDraggedItem(pressed_->slot, {x, y});
+                return true;
+            }
             OnPartPointer(pressed_.value_or(hit), PointerEvent::Move);
             return true;
         case WM_LBUTTONDOWN:
@@ -70,14 +84,20 @@ bool BarView::OnPointer(UINT message, LPARAM lParam) {
             }
             pressed_ = hit;
             SetCapture(window_);
-            OnPartPointer(hit, PointerEvent::LeftDown);
+            if (OnSlot(hit)) {
+                PressSlot(hit.slot, {x, y});
+            }
             return true;
         case WM_LBUTTONUP: {
+            // Decided before the capture goes, whose loss would cancel the press.
             const std::optional<BarHit> pressed = std::exchange(pressed_, std::nullopt);
+            const bool click = pressed && (OnSlot(*pressed) ? principal_->OnSlotRelease(SlotUnder(x, y)).has_value()
+                                                            : Contains(PartRect(parts_, *pressed), x, y));
+            EndSlotPress();
             if (GetCapture() == window_) {
                 ReleaseCapture();
             }
-            if (pressed && Contains(PartRect(parts_, *pressed), x, y)) {
+            if (click) {
                 OnPartPointer(*pressed, PointerEvent::Click);
             }
             return true;
@@ -102,14 +122,26 @@ bool BarView::OnPointer(UINT message, LPARAM lParam) {
     }
 }
 
+KeyAction BarView::KeyActionOf(WPARAM key) const {
+    const KeyModifiers modifiers{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0};
+    return KeyToAction(static_cast<unsigned>(key), modifiers, focus_,
+                       principal_ != nullptr && principal_->Horizontal());
+}
+
 // The keys act through the elements (bar/keyboard.h). The context key is left to the window system, which answers it
 // with WM_CONTEXTMENU; Alt alone opens the menu by the window system's SC_KEYMENU.
 bool BarView::OnKey(WPARAM key, bool repeated) {
     if (principal_ != nullptr) {
         principal_->OnKeyboardUsed();
     }
-    const KeyModifiers modifiers{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0};
-    const KeyAction action = KeyToAction(static_cast<unsigned>(key), modifiers, focus_);
+    if (key == VK_ESCAPE && principal_ != nullptr && principal_->SlotPressed()) {
+        CancelSlotPress();  // the item dragged stays where it was, a click is given up
+        if (GetCapture() == window_) {
+            ReleaseCapture();
+        }
+        return true;
+    }
+    const KeyAction action = KeyActionOf(key);
     switch (action.intent) {
         case KeyIntent::Focus:
             MoveFocus(action.element);
@@ -132,6 +164,11 @@ bool BarView::OnKey(WPARAM key, bool repeated) {
             return true;
         case KeyIntent::GiveBack:
             GiveKeyboardBack();
+            return true;
+        case KeyIntent::MoveItem:
+            if (principal_ != nullptr && principal_->MoveItem(*SlotOf(focus_), *SlotOf(action.element))) {
+                MoveFocus(action.element);  // with the item
+            }
             return true;
         default:
             return false;
@@ -412,8 +449,9 @@ BarView::Answer BarView::OnMouseLeave(bool frame) {
     return std::nullopt;
 }
 
+// Another window took the pointer (a menu, a window that opened over the bar disabled it), or the press ended.
 BarView::Answer BarView::OnCaptureChanged() {
-    pressed_.reset();
+    CancelSlotPress();
     return 0;
 }
 
@@ -425,6 +463,12 @@ BarView::Answer BarView::OnKeyDown(WPARAM key, bool repeated) {
 BarView::Answer BarView::OnSysKeyDown(WPARAM key, bool repeated, bool altDown) {
     if (key == VK_F10 && OnKey(key, repeated)) {
         return 0;
+    }
+    // Alt+Shift with an arrow moves the focused item; the window system still sees the key, so that the release of Alt
+    // does not open the menu as after Alt alone.
+    if (altDown && KeyActionOf(key).intent == KeyIntent::MoveItem) {
+        OnKey(key, repeated);
+        return std::nullopt;
     }
     // Without Alt, a system key means that no window has the focus: the active bar then gets every key this way (as
     // after coming back from minimised, activated while still a button on the taskbar). It takes the focus, and the

@@ -14,6 +14,7 @@
 
 #include "bar/accessible_names.h"
 #include "bar/bar_window.h"
+#include "bar/keyboard.h"
 #include "bar/model/stored_keys.h"
 #include "bar/principal.h"
 #include "bar/slot_geometry.h"
@@ -22,6 +23,7 @@
 #include "bar/win32/bar_drop_target.h"
 #include "bar/win32/bar_folder_menu.h"
 #include "bar/win32/desktop_toolbar.h"
+#include "bar/win32/drag_picture.h"
 #include "bar/win32/shell_item_menu.h"
 #include "platform/dpi_layout.h"
 #include "platform/slow_files.h"
@@ -182,6 +184,18 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void OnPartPointer(const BarHit& hit, PointerEvent event);
     static bool AdministratorKeysDown();
     void LaunchSlot(int slot, bool asAdministrator);
+    // bar_item_drag.cpp: a slot's item dragged onto another. The slot under a point of the client area where the bar
+    // is what the pointer is on (not under another window); how far the pointer goes before a press is a drag; the
+    // left button down on a slot, the item's picture under the pointer, the end of the press, and the press given up
+    // (Escape, the capture lost).
+    std::optional<int> SlotUnder(int x, int y) const;
+    DragDistance DragDistanceNow() const;
+    void PressSlot(int slot, POINT at);
+    void ShowDraggedItem(int slot, POINT at);
+    void EndSlotPress();
+    void CancelSlotPress();
+    // What a key asks for now, with the modifiers held and the element that has the focus.
+    KeyAction KeyActionOf(WPARAM key) const;
     bool OnKey(WPARAM key, bool repeated);
     void EditFocused();  // the context key's action: the focused slot's editor, or the focused button
     void RememberForeground();
@@ -295,6 +309,9 @@ class BarView final : public BarWindow, public AccessibleBarView {
     PendingReads slowPictureFiles_;
     int theme_ = 0;   // counts the changes of the theme the pictures were made for
     RECT toPaint_{};  // what the window was asked to paint since it last painted (client pixels)
+
+    std::optional<DragPicture> dragPicture_;  // the item dragged from the pressed slot
+    bool tipsOff_ = false;                    // the tooltips are off while the left button is down on a slot
 
     std::optional<BarHit> pressed_;       // the part that the left button went down on, until it comes up
     int focus_ = SlotElement(0);          // the element the keyboard acts on
