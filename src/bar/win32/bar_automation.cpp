@@ -20,6 +20,8 @@ struct Core {
     decltype(::UiaRaiseAutomationEvent)* raiseEvent;
     decltype(::UiaRaiseStructureChangedEvent)* raiseStructureChanged;
     decltype(::UiaRaiseNotificationEvent)* raiseNotification;
+    // As documented; the headers here do not declare it.
+    HRESULT(WINAPI* raisePropertyChanged)(IRawElementProviderSimple*, PROPERTYID, VARIANT, VARIANT);
     decltype(::UiaDisconnectProvider)* disconnect;
 };
 
@@ -31,6 +33,8 @@ const Core& Uia() {
         SystemFunction<decltype(::UiaRaiseAutomationEvent)>(kCore, "UiaRaiseAutomationEvent"),
         SystemFunction<decltype(::UiaRaiseStructureChangedEvent)>(kCore, "UiaRaiseStructureChangedEvent"),
         SystemFunction<decltype(::UiaRaiseNotificationEvent)>(kCore, "UiaRaiseNotificationEvent"),
+        SystemFunction<HRESULT WINAPI(IRawElementProviderSimple*, PROPERTYID, VARIANT, VARIANT)>(
+            kCore, "UiaRaiseAutomationPropertyChangedEvent"),
         SystemFunction<decltype(::UiaDisconnectProvider)>(kCore, "UiaDisconnectProvider")};
     return core;
 }
@@ -96,6 +100,21 @@ void BarAutomation::RaiseFocusChanged(int element) {
     if (view_ != nullptr && Uia().raiseEvent != nullptr && Listening()) {
         Uia().raiseEvent(elements_[static_cast<size_t>(element)].Get(), UIA_AutomationFocusChangedEventId);
     }
+}
+
+void BarAutomation::RaiseStatusChanged(int element, const std::wstring& before, const std::wstring& now) {
+    if (view_ == nullptr || Uia().raisePropertyChanged == nullptr || !Listening()) {
+        return;
+    }
+    const Bstr oldText(before), newText(now);
+    VARIANT oldValue, newValue;
+    VariantInit(&oldValue);
+    VariantInit(&newValue);
+    oldValue.vt = newValue.vt = VT_BSTR;
+    oldValue.bstrVal = oldText.Get();
+    newValue.bstrVal = newText.Get();
+    Uia().raisePropertyChanged(elements_[static_cast<size_t>(element)].Get(), UIA_ItemStatusPropertyId, oldValue,
+                               newValue);
 }
 
 void BarAutomation::RaiseChildrenInvalidated() {

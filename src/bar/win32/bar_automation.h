@@ -86,6 +86,8 @@ class BarAutomation final : public IRawElementProviderSimple,
     // sentence to say (nothing before Windows 10 1709, which has no notifications).
     void RaiseFocusChanged(int element);
     void RaiseChildrenInvalidated();
+    // A slot's program started running, or stopped ("ouvert", or nothing).
+    void RaiseStatusChanged(int element, const std::wstring& before, const std::wstring& now);
     void Announce(const std::wstring& text);
 
     AccessibleBarView* View() const { return view_; }

@@ -77,6 +77,7 @@ BarView::Answer BarView::OnSize(WPARAM state) {
 
 BarView::Answer BarView::OnWindowPosChanged() {
     toolbar_.OnMoved();
+    FollowMarksSide();
     return std::nullopt;  // the window system's own answer sends WM_SIZE and WM_MOVE
 }
 

@@ -1,6 +1,9 @@
 // Which of the bar's programs run: the shell's notices of windows that come and go (its shell hook, or the window
 // system's events where the shell gives none, as under another shell), never a poll; the marks on the slots, the
 // state screen readers hear, and the menu of a program's windows.
+#include <algorithm>
+#include <utility>
+
 #include "bar/win32/bar_ids.h"
 #include "bar/win32/bar_view.h"
 #include "platform/premultiplied.h"
@@ -82,6 +85,10 @@ void BarView::ShowRunning(const std::bitset<kSlotCount>& running) {
             running_[slot] = running[slot];
             InvalidatePart(parts_.cells[slot]);
             NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window_, OBJID_CLIENT, SlotElement(slot) + 1);
+            if (automation_) {
+                const std::wstring now = Element(SlotElement(slot)).status;
+                automation_.Get()->RaiseStatusChanged(SlotElement(slot), now.empty() ? L"ouvert" : L"", now);
+            }
         }
     }
 }
@@ -96,6 +103,26 @@ std::uintptr_t BarView::WindowBeforeBar() const {
         front = previousWindow_;
     }
     return reinterpret_cast<std::uintptr_t>(front);
+}
+
+// A bar moved across the middle of its screen turns its marks to the side that has the room now.
+void BarView::FollowMarksSide() {
+    RECT bar{};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetWindowRect(window_, &bar) ||
+        !GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        return;
+    }
+    const RECT& work = monitor.rcWork;
+    const MenuSide side =
+        FolderMenuSide({bar.left, bar.top, bar.right, bar.bottom}, {work.left, work.top, work.right, work.bottom},
+                       principal_ != nullptr && principal_->Horizontal());
+    const bool marked = running_.any() || std::any_of(items_.begin(), items_.end(),
+                                                      [](const SlotItem& item) { return item.kind == SlotKind::Menu; });
+    if (std::exchange(marksSide_, side) != side && marked) {
+        InvalidateRect(window_, nullptr, FALSE);
+    }
 }
 
 // The marks, towards the side of the bar with room, as a folder's menu opens.

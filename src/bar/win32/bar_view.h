@@ -251,6 +251,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     std::array<std::optional<PixelRect>, kSlotCount> RunningMarks() const;
     // A menu beside a slot, on the side with room, the slot left in sight; TrackPopupMenuEx's answer.
     UINT TrackBesideSlot(HMENU menu, int slot, UINT flags);
+    void FollowMarksSide();
     void ListenToDesktopWindows();
     void StopListeningToDesktopWindows();
     Answer OnShellHook(WPARAM code);
@@ -348,6 +349,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     UniqueWinEventHook foregroundEventsHook_;  // and the foreground's moves
     UINT shellHook_ = 0;                       // the shell hook's message, once the bar has it
     std::bitset<kSlotCount> running_;          // the slots whose program runs
+    std::optional<MenuSide> marksSide_;        // the side the slots' marks were drawn on
     UniqueWinEventHook frontMovesHook_;        // a window moved or changed its size (the foreground one counts)
 };
 
