@@ -1,4 +1,6 @@
 // The slots whose program runs, marked from the desktop's windows, and a click that brings such a program back.
+#include <algorithm>
+
 #include "bar/principal.h"
 #include "platform/paths.h"
 
@@ -22,8 +24,12 @@ bool Principal::FindRunningKeys() {
     return changed;
 }
 
+// A bar of documents and folders lists no window; one without apps reads no application id.
 void Principal::ShowRunning() {
-    running_ = WindowsOfSlots(runningKeys_, platform_.DesktopWindows());
+    const auto has = [&](auto what) { return std::any_of(runningKeys_.begin(), runningKeys_.end(), what); };
+    const bool programs = has([](const std::optional<RunningKey>& key) { return key.has_value(); });
+    const bool apps = has([](const std::optional<RunningKey>& key) { return key && !key->appId.empty(); });
+    running_ = programs ? WindowsOfSlots(runningKeys_, platform_.DesktopWindows(apps)) : SlotWindows{};
     std::bitset<kSlotCount> marked;
     for (int n = 0; n < kSlotCount; ++n) {
         marked[static_cast<size_t>(n)] = !running_[static_cast<size_t>(n)].empty();

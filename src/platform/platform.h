@@ -158,8 +158,9 @@ class Platform : public ProgramFinder {
     // Runs work on a thread of its own, with a platform of its own, so that a network's time-out holds that thread
     // and not the bar's; nothing waits for it, not even the bar's exit.
     virtual void RunAway(std::function<void(Platform&)> work) = 0;
-    // The visible top-level windows of the desktop, the one in front first.
-    virtual std::vector<DesktopWindow> DesktopWindows() const = 0;
+    // The visible top-level windows of the desktop, the one in front first; their application ids only when asked
+    // (reading them loads the shell's property system).
+    virtual std::vector<DesktopWindow> DesktopWindows(bool withAppIds) const = 0;
     // The window in front now (the foreground window); 0 when none.
     virtual std::uintptr_t WindowInFront() const = 0;
     // `notice` is called, from a thread of its own, once each program the bar starts from then on has shown its first

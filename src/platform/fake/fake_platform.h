@@ -50,7 +50,13 @@ class FakePlatform : public Platform {
         const auto found = shellNames.find(shellName);
         return found == shellNames.end() ? std::nullopt : std::optional<std::wstring>(found->second);
     }
-    std::vector<DesktopWindow> DesktopWindows() const override { return desktopWindows; }
+    std::vector<DesktopWindow> DesktopWindows(bool withAppIds) const override {
+        std::vector<DesktopWindow> windows = desktopWindows;
+        for (DesktopWindow& window : windows) {
+            window.appId = withAppIds ? window.appId : L"";
+        }
+        return windows;
+    }
     std::uintptr_t WindowInFront() const override { return windowInFront; }
     void WatchStartedPrograms(std::function<void()> notice) override { startedNotice = std::move(notice); }
     void CommandWindow(std::uintptr_t window, WindowCommand command) override {

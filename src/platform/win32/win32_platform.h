@@ -52,7 +52,7 @@ class Win32Platform : public Platform {
     void RunAway(std::function<void(Platform&)> work) override;
     std::optional<std::wstring> ShellDisplayName(const std::wstring& shellName) const override;
     int CompareAsExplorer(const std::wstring& a, const std::wstring& b) const override;
-    std::vector<DesktopWindow> DesktopWindows() const override;
+    std::vector<DesktopWindow> DesktopWindows(bool withAppIds) const override;
     std::uintptr_t WindowInFront() const override;
     void CommandWindow(std::uintptr_t window, WindowCommand command) override;
     void WatchStartedPrograms(std::function<void()> notice) override { startedNotice_ = std::move(notice); }

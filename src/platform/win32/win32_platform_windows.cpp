@@ -48,7 +48,7 @@ struct ProcessFacts {
     std::wstring program;
     std::wstring appId;
 };
-ProcessFacts FactsOfProcess(DWORD id) {
+ProcessFacts FactsOfProcess(DWORD id, bool withAppId) {
     ProcessFacts facts;
     const UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
     if (!process) {
@@ -63,13 +63,14 @@ ProcessFacts FactsOfProcess(DWORD id) {
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetApplicationUserModelId")));
     wchar_t name[256];
     UINT32 size = static_cast<UINT32>(std::size(name));
-    if (appId != nullptr && appId(process.Get(), &size, name) == ERROR_SUCCESS) {
+    if (withAppId && appId != nullptr && appId(process.Get(), &size, name) == ERROR_SUCCESS) {
         facts.appId = name;
     }
     return facts;
 }
 
 struct Listing {
+    bool withAppIds = false;
     std::vector<DesktopWindow> windows;
     std::map<DWORD, ProcessFacts> processes;  // each process asked once
 };
@@ -94,12 +95,14 @@ BOOL CALLBACK AddWindow(HWND window, LPARAM data) {
     GetWindowThreadProcessId(window, &process);
     auto known = listing.processes.find(process);
     if (known == listing.processes.end()) {
-        known = listing.processes.emplace(process, FactsOfProcess(process)).first;
+        known = listing.processes.emplace(process, FactsOfProcess(process, listing.withAppIds)).first;
     }
     shown.program = known->second.program;
-    shown.appId = WindowAppId(window);
-    if (shown.appId.empty()) {
-        shown.appId = known->second.appId;
+    if (listing.withAppIds) {
+        shown.appId = WindowAppId(window);
+        if (shown.appId.empty()) {
+            shown.appId = known->second.appId;
+        }
     }
     wchar_t title[256];
     const int length = GetWindowTextW(window, title, static_cast<int>(std::size(title)));
@@ -111,8 +114,9 @@ BOOL CALLBACK AddWindow(HWND window, LPARAM data) {
 }  // namespace
 
 // EnumWindows lists the top-level windows in their order on the screen, the one in front first.
-std::vector<DesktopWindow> Win32Platform::DesktopWindows() const {
+std::vector<DesktopWindow> Win32Platform::DesktopWindows(bool withAppIds) const {
     Listing listing;
+    listing.withAppIds = withAppIds;
     EnumWindows(AddWindow, reinterpret_cast<LPARAM>(&listing));
     return std::move(listing.windows);
 }
