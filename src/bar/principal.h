@@ -99,6 +99,8 @@ class Principal : private BarModelObserver {
     bool OnSlotPointerMove(PixelPoint at, DragDistance distance, std::optional<int> under);
     std::optional<int> OnSlotRelease(std::optional<int> under);
     void CancelSlotPress();
+    // An item is dragged now (past the drag distance).
+    bool DraggingItem() const { return slotDrag_.Dragging(); }
     bool SlotPressed() const { return slotDrag_.Pressed(); }
     // The item of slot `from` goes to slot `to`, exchanged with the item there or moved to it when it is free, stored
     // at once and told to screen readers; false when there is nothing to move (a free slot, the same slot).

@@ -11,12 +11,16 @@
 
 namespace zudav::win32 {
 
-// With the capture, the bar hears the pointer over every window: a slot counts only where nothing covers the bar (the
-// dragged picture, which lets the pointer through, and the bar's tooltip do not).
+// With the capture, the bar hears the pointer over every window: a dragged item's slot counts only where nothing
+// covers the bar (the dragged picture, which lets the pointer through, and the bar's tooltip do not). A click is the
+// bar's own, as a button's release over itself.
 std::optional<int> BarView::SlotUnder(int x, int y) const {
     const BarHit hit = HitTest(parts_, x, y);
     if (hit.part != BarPart::Cell && hit.part != BarPart::Icon) {
         return std::nullopt;
+    }
+    if (principal_ == nullptr || !principal_->DraggingItem()) {
+        return hit.slot;
     }
     POINT at{x, y};
     ClientToScreen(window_, &at);

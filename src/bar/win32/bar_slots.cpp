@@ -253,18 +253,19 @@ void BarView::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window_, &paint);
     const std::optional<int> focus = KeyboardFocus();
-    const BarScene scene{parts_,
-                         pictures_,
-                         borders_,
-                         icons_.stop.Get(),
-                         labelFont_ ? labelFont_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
-                         focus && focusShown_ ? std::optional<PixelRect>(ElementRect(parts_, *focus)) : std::nullopt,
-                         ProgramPalette(),
-                         ProgramLook() == zudav::Look::HighContrast,
-                         {icons_.placeholder.Get(), icons_.freeSlot.Get()},
-                         FolderMarks(),
-                         RunningMarks(),
-                         RunningMarkColour(ProgramLook(), ProgramPalette(), SystemAccent(), SystemHighlight())};
+    const BarScene scene{
+        parts_,
+        pictures_,
+        borders_,
+        icons_.stop.Get(),
+        labelFont_ ? labelFont_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
+        focus && focusShown_ ? std::optional<PixelRect>(ElementRect(parts_, *focus)) : std::nullopt,
+        ProgramPalette(),
+        ProgramLook() == zudav::Look::HighContrast,
+        {icons_.placeholder.Get(), icons_.freeSlot.Get()},
+        FolderMarks(),
+        RunningMarks(),
+        running_.any() ? RunningMarkColour(ProgramLook(), ProgramPalette(), SystemAccent(), SystemHighlight()) : Rgb{}};
     PaintBar(dc, paint.rcPaint, scene);
     EndPaint(window_, &paint);
     toPaint_ = {};
