@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <exception>
+#include <new>
 #include <string>
 #include <utility>
 
@@ -23,13 +24,69 @@
 #include "platform/win32/win32_platform.h"
 
 #if defined(__GLIBCXX__)
-// A program without a console has nowhere to print an uncaught exception: the library's handler, which would print its
-// name and brings the C++ name demangler (some 45 KB) into Zudav.exe, is replaced by one that only ends the program.
+// The program catches no exception: one the library would throw (a string too long for memory, a thread that cannot
+// start) ends it, as std::terminate did. The library's throwing helpers are replaced by ones that end it at once, so
+// that the exception classes, their copy-on-write strings and what they bring along (some 40 KB) stay out of
+// Zudav.exe. Likewise the handler that would print an uncaught exception's name, which brings the C++ name demangler
+// (some 45 KB): a program without a console has nowhere to print it.
 namespace __gnu_cxx {
 void __verbose_terminate_handler() {
     std::abort();
 }
 }  // namespace __gnu_cxx
+namespace std {
+void __throw_bad_exception() {
+    std::abort();
+}
+void __throw_bad_alloc() {
+    std::abort();
+}
+void __throw_bad_array_new_length() {
+    std::abort();
+}
+void __throw_bad_cast() {
+    std::abort();
+}
+void __throw_bad_typeid() {
+    std::abort();
+}
+void __throw_bad_function_call() {
+    std::abort();
+}
+void __throw_logic_error(const char*) {
+    std::abort();
+}
+void __throw_domain_error(const char*) {
+    std::abort();
+}
+void __throw_invalid_argument(const char*) {
+    std::abort();
+}
+void __throw_length_error(const char*) {
+    std::abort();
+}
+void __throw_out_of_range(const char*) {
+    std::abort();
+}
+void __throw_out_of_range_fmt(const char*, ...) {
+    std::abort();
+}
+void __throw_runtime_error(const char*) {
+    std::abort();
+}
+void __throw_range_error(const char*) {
+    std::abort();
+}
+void __throw_overflow_error(const char*) {
+    std::abort();
+}
+void __throw_underflow_error(const char*) {
+    std::abort();
+}
+void __throw_system_error(int) {
+    std::abort();
+}
+}  // namespace std
 #endif
 
 namespace {
@@ -54,6 +111,9 @@ class OleSession {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // Memory that runs out ends the program at once, as an exception nothing catches would: no exception ever runs
+    // through the program's code, which is built without exceptions nor their unwind tables.
+    std::set_new_handler([] { std::abort(); });
     // A bar is a copy of Zudav.exe in any folder, beside which anything may lie.
     zudav::win32::LimitDllSearchToSystem();
     const OleSession ole;
