@@ -1,9 +1,8 @@
 #include "bar/settings/conversions.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
+#include <cwchar>
 #include <limits>
 #include <string>
 
@@ -37,7 +36,7 @@ bool EqualsIgnoringAsciiCase(const std::wstring& a, const wchar_t* b) {
 }
 
 // Reads a decimal number from text[pos...] and returns how many characters it spans (0: none), with the
-// number rewritten in plain ASCII with a point, ready for the C library.
+// number rewritten in plain ASCII with a point, ready for ParseAscii.
 size_t ScanNumber(const std::wstring& text, size_t pos, wchar_t decimalSeparator, std::string& ascii) {
     size_t i = pos;
     ascii.clear();
@@ -88,17 +87,58 @@ size_t ScanNumber(const std::wstring& text, size_t pos, wchar_t decimalSeparator
     return i - pos;
 }
 
-// The C library's conversions rather than std::from_chars and std::to_chars: the program never changes the C
-// locale, whose separator is the point, and the C library comes with the system, while the floating-point
-// to_chars and from_chars would add 150 KB of tables to the executable.
+// The number ScanNumber wrote (an optional minus, digits around an optional point, an optional exponent) as a double:
+// its first 19 significant digits as a whole number, scaled by its power of ten in steps that are exact doubles (up to
+// 10^22), each rounded once. That is the nearest double for at most 15 significant digits and a power within 10^22,
+// as the settings hold them, and within a few units in the last place beyond. Neither std::from_chars, whose tables
+// would add 150 KB to the executable, nor the C library's strtod: MinGW-w64 links a copy of its own (18 KB), not the
+// system's.
 std::optional<double> ParseAscii(const std::string& ascii) {
-    char* end = nullptr;
-    errno = 0;
-    const double value = std::strtod(ascii.c_str(), &end);
-    if (errno == ERANGE || end != ascii.c_str() + ascii.size() || !std::isfinite(value)) {
+    constexpr double kExactTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr int kLargestExactTen = 22;
+    const bool negative = !ascii.empty() && ascii[0] == '-';
+    size_t i = negative ? 1 : 0;
+    std::uint64_t digits = 0;
+    int significant = 0;
+    long exponent = 0;  // of ten, by which the digits are scaled
+    bool fraction = false;
+    for (; i < ascii.size() && ascii[i] != 'e'; ++i) {
+        if (ascii[i] == '.') {
+            fraction = true;
+        } else if (significant < 19) {
+            digits = digits * 10 + static_cast<std::uint64_t>(ascii[i] - '0');
+            significant += digits != 0 ? 1 : 0;
+            exponent -= fraction ? 1 : 0;
+        } else {
+            exponent += fraction ? 0 : 1;  // a digit past the 19th only scales the number
+        }
+    }
+    if (i < ascii.size()) {
+        const bool negativePower = i + 1 < ascii.size() && ascii[i + 1] == '-';
+        long power = 0;
+        for (++i; i < ascii.size(); ++i) {
+            if (ascii[i] != '+' && ascii[i] != '-' && power < 100000) {
+                power = power * 10 + (ascii[i] - '0');  // far beyond a double already at 100000
+            }
+        }
+        exponent += negativePower ? -power : power;
+    }
+    double value = static_cast<double>(digits);
+    while (exponent > 0 && value != 0 && std::isfinite(value)) {
+        const int step = exponent < kLargestExactTen ? static_cast<int>(exponent) : kLargestExactTen;
+        value *= kExactTens[step];
+        exponent -= step;
+    }
+    while (exponent < 0 && value != 0) {
+        const int step = -exponent < kLargestExactTen ? static_cast<int>(-exponent) : kLargestExactTen;
+        value /= kExactTens[step];
+        exponent += step;
+    }
+    if (!std::isfinite(value) || (digits != 0 && value < std::numeric_limits<double>::min())) {
         return std::nullopt;  // beyond a double, or too small to keep its digits
     }
-    return value;
+    return negative ? -value : value;
 }
 
 }  // namespace
@@ -186,15 +226,15 @@ double TypedNumber(const std::wstring& text) {
 }
 
 std::wstring NumberToText(double value, wchar_t decimalSeparator) {
-    char buffer[64];
+    wchar_t buffer[64];
     if (value == std::trunc(value) && std::fabs(value) < 1e15) {
-        std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(value));
+        std::swprintf(buffer, 64, L"%lld", static_cast<long long>(value));
     } else {
-        std::snprintf(buffer, sizeof buffer, "%.7g", value);
+        std::swprintf(buffer, 64, L"%.7g", value);
     }
     std::wstring text;
-    for (const char* p = buffer; *p != '\0'; ++p) {
-        text += *p == '.' ? decimalSeparator : static_cast<wchar_t>(*p);
+    for (const wchar_t* p = buffer; *p != L'\0'; ++p) {
+        text += *p == L'.' ? decimalSeparator : *p;
     }
     return text;
 }
