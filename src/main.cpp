@@ -166,3 +166,26 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     return static_cast<int>(message.wParam);
 }
+
+#if defined(ZUDAV_NARROW_STARTUP)
+// A C runtime without the wide start-up (Zig's MinGW-w64 runtime: its driver ignores -municode) starts the program
+// here, the wide arguments not split. msvcrt's __wgetmainargs splits them into __wargv, which the switches read, as the
+// wide start-up does (no wildcard expansion, the default new mode); wWinMain is given what follows the program's name.
+extern "C" int __cdecl __wgetmainargs(int*, wchar_t***, wchar_t***, int, int*);
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+    int count = 0;
+    wchar_t** arguments = nullptr;
+    wchar_t** environment = nullptr;
+    int newMode = 0;
+    __wgetmainargs(&count, &arguments, &environment, 0, &newMode);
+    PWSTR tail = GetCommandLineW();
+    for (bool quoted = false; *tail > L' ' || (*tail != L'\0' && quoted); ++tail) {
+        quoted = *tail == L'"' ? !quoted : quoted;
+    }
+    while (*tail != L'\0' && *tail <= L' ') {
+        ++tail;
+    }
+    return wWinMain(instance, nullptr, tail, show);
+}
+#endif
