@@ -1,5 +1,6 @@
 #include "bar/accessible_names.h"
 
+#include "bar/settings/conversions.h"
 #include "bar/slot_geometry.h"
 #include "platform/paths.h"
 
@@ -15,7 +16,7 @@ AccessibleElement DescribeSlot(int slot, const SlotItem& item) {
         case SlotKind::Free:
             // A left click on a free slot only beeps: its action is the item editor, on the context key. Invoked, it
             // beeps as the click does.
-            described.name = L"Emplacement libre " + std::to_wstring(slot + 1);
+            described.name = L"Emplacement libre " + IntegerToText(slot + 1);
             return described;
         case SlotKind::Menu:
             described.role = ElementRole::MenuButton;
@@ -58,7 +59,7 @@ AccessibleElement DescribeElement(int element,
 }
 
 std::wstring ExchangeAnnouncement(int from, int to, bool toWasFree) {
-    const std::wstring a = std::to_wstring(from + 1), b = std::to_wstring(to + 1);
+    const std::wstring a = IntegerToText(from + 1), b = IntegerToText(to + 1);
     return toWasFree ? L"\u00c9l\u00e9ment " + a + L" d\u00e9plac\u00e9 \u00e0 la position " + b + L"."
                      : L"\u00c9l\u00e9ments " + a + L" et " + b + L" \u00e9chang\u00e9s.";
 }

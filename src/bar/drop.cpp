@@ -8,6 +8,7 @@
 #include "bar/dropped_file.h"
 #include "bar/lancer_item.h"
 #include "bar/principal.h"
+#include "bar/settings/conversions.h"
 #include "platform/item_picture.h"
 #include "platform/paths.h"
 #include "platform/slow_files.h"
@@ -54,7 +55,7 @@ std::wstring QuotedArguments(const std::vector<std::wstring>& files) {
 }
 
 std::wstring SansEmplacementTexte(const std::vector<std::wstring>& names) {
-    std::wstring text = std::to_wstring(names.size()) +
+    std::wstring text = IntegerToText(names.size()) +
                         (names.size() == 1 ? L" fichier n'a pas" : L" fichiers n'ont pas") +
                         L" trouv\u00e9 d'emplacement libre : ";
     for (std::size_t i = 0; i < names.size(); ++i) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "bar/settings/conversions.h"
+
 namespace zudav {
 namespace {
 
@@ -120,7 +122,7 @@ std::optional<std::array<PixelPoint, 3>> FolderMark(const PixelRect& cell, const
 std::wstring ShortcutFileName(const std::wstring& name, const std::function<bool(const std::wstring&)>& taken) {
     std::wstring file = name + L".lnk";
     for (int n = 2; taken(file); ++n) {
-        file = name + L" (" + std::to_wstring(n) + L").lnk";
+        file = name + L" (" + IntegerToText(n) + L").lnk";
     }
     return file;
 }

@@ -65,7 +65,7 @@ void FrmAide::OnItemsChanged(const std::vector<int>&) {
 // launch) are read with the bar's own default, so that the boxes show what the bar does.
 void FrmAide::Charger() {
     model_.Reload();  // what another program stored meanwhile
-    text2 = std::to_wstring(principal_.Correction());
+    text2 = IntegerToText(principal_.Correction());
     barreHV = principal_.Horizontal() ? 1 : 0;
     frame4Visible = principal_.Horizontal();
     frame3Visible = !principal_.Horizontal();
@@ -163,16 +163,16 @@ void FrmAide::Fermer() {
         const SettingsStore::Batch batch = model_.Batch();  // the options, stored at once
         model_.SetOptions({{Option::Caption, text1},
                            {Option::Coef, text2},
-                           {Option::AlwaysOnTop, std::to_wstring(check1[0])},
-                           {Option::RetourAuto, std::to_wstring(check1[2])},
-                           {Option::Bloquee, std::to_wstring(check2)},
-                           {Option::Reserver, std::to_wstring(reserver)},
-                           {Option::Masquer, std::to_wstring(masquer)},
-                           {Option::Basculer, std::to_wstring(basculer)},
-                           {Option::Theme, std::to_wstring(theme)},
+                           {Option::AlwaysOnTop, IntegerToText(check1[0])},
+                           {Option::RetourAuto, IntegerToText(check1[2])},
+                           {Option::Bloquee, IntegerToText(check2)},
+                           {Option::Reserver, IntegerToText(reserver)},
+                           {Option::Masquer, IntegerToText(masquer)},
+                           {Option::Basculer, IntegerToText(basculer)},
+                           {Option::Theme, IntegerToText(theme)},
                            {Option::MargeHt, text3},
                            {Option::MargeDx, text4},
-                           {Option::Raccourci, std::to_wstring(principal_.HotKey())}});
+                           {Option::Raccourci, IntegerToText(principal_.HotKey())}});
         if (check2 == 1) {
             principal_.StoreLock();
         }

@@ -3,6 +3,7 @@
 #include "bar/construire_boutons.h"
 #include "bar/dropped_file.h"
 #include "bar/lancer_item.h"
+#include "bar/settings/conversions.h"
 #include "platform/help.h"
 
 namespace zudav {
@@ -176,9 +177,9 @@ void FrmAjouteEnleve::Enregistrer() {
     BarItem item;
     item.chemin = text2;
     item.ligne = text3;  // none stored when empty
-    item.focus = option1 ? std::to_wstring(*option1) : L"7";
+    item.focus = option1 ? IntegerToText(*option1) : L"7";
     item.tool = text1;
-    item.ficALancer = std::to_wstring(check1);
+    item.ficALancer = IntegerToText(check1);
     item.icone = chosenIcon_.value_or(L"");
     // The folder's menu is stored once chosen; an item that never had it keeps the keys it always had.
     const bool menu = contenuPossible && contenu == 1;

@@ -21,7 +21,7 @@ void BarModel::RemoveObserver(BarModelObserver& observer) {
 namespace {
 
 std::wstring NameOf(const StoredKey& key, int slot) {
-    return slot < 0 ? std::wstring(key.name) : key.name + std::to_wstring(slot);
+    return slot < 0 ? std::wstring(key.name) : key.name + IntegerToText(slot);
 }
 
 }  // namespace

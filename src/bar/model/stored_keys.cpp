@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "bar/settings/conversions.h"
 #include "bar/settings/memory_store.h"
 
 namespace zudav {
@@ -59,7 +60,7 @@ const StoredKey& KeyOf(ItemField field) {
 }
 
 std::wstring ItemKeyName(ItemField field, int slot) {
-    return KeyOf(field).name + std::to_wstring(slot);
+    return KeyOf(field).name + IntegerToText(slot);
 }
 
 bool IsSharedKey(const std::wstring& key) {

@@ -1,8 +1,8 @@
 #include "bar/settings/conversions.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cwchar>
 #include <limits>
 #include <string>
 
@@ -87,16 +87,31 @@ size_t ScanNumber(const std::wstring& text, size_t pos, wchar_t decimalSeparator
     return i - pos;
 }
 
+// The powers of ten that are exact doubles.
+constexpr double kExactTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr long kLargestExactTen = 22;
+
+// The value multiplied by 10^power, in steps by exact powers of ten, each rounded once.
+double ScaledByTen(double value, long power) {
+    while (power > 0 && value != 0 && std::isfinite(value)) {
+        const long step = power < kLargestExactTen ? power : kLargestExactTen;
+        value *= kExactTens[step];
+        power -= step;
+    }
+    while (power < 0 && value != 0) {
+        const long step = -power < kLargestExactTen ? -power : kLargestExactTen;
+        value /= kExactTens[step];
+        power += step;
+    }
+    return value;
+}
+
 // The number ScanNumber wrote (an optional minus, digits around an optional point, an optional exponent) as a double:
-// its first 19 significant digits as a whole number, scaled by its power of ten in steps that are exact doubles (up to
-// 10^22), each rounded once. That is the nearest double for at most 15 significant digits and a power within 10^22,
-// as the settings hold them, and within a few units in the last place beyond. Neither std::from_chars, whose tables
-// would add 150 KB to the executable, nor the C library's strtod: MinGW-w64 links a copy of its own (18 KB), not the
-// system's.
+// its first 19 significant digits as a whole number, scaled by its power of ten. That is the nearest double for at
+// most 15 significant digits and a power within 10^22, as the settings hold them, and within a few units in the last
+// place beyond.
 std::optional<double> ParseAscii(const std::string& ascii) {
-    constexpr double kExactTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    constexpr int kLargestExactTen = 22;
     const bool negative = !ascii.empty() && ascii[0] == '-';
     size_t i = negative ? 1 : 0;
     std::uint64_t digits = 0;
@@ -124,21 +139,64 @@ std::optional<double> ParseAscii(const std::string& ascii) {
         }
         exponent += negativePower ? -power : power;
     }
-    double value = static_cast<double>(digits);
-    while (exponent > 0 && value != 0 && std::isfinite(value)) {
-        const int step = exponent < kLargestExactTen ? static_cast<int>(exponent) : kLargestExactTen;
-        value *= kExactTens[step];
-        exponent -= step;
-    }
-    while (exponent < 0 && value != 0) {
-        const int step = -exponent < kLargestExactTen ? static_cast<int>(-exponent) : kLargestExactTen;
-        value /= kExactTens[step];
-        exponent += step;
-    }
+    const double value = ScaledByTen(static_cast<double>(digits), exponent);
     if (!std::isfinite(value) || (digits != 0 && value < std::numeric_limits<double>::min())) {
         return std::nullopt;  // beyond a double, or too small to keep its digits
     }
     return negative ? -value : value;
+}
+
+// The positive value multiplied by 10^power and rounded to a whole number, half to even. Exactly for a power within
+// 10^22: the product or quotient is rounded once, and fma gives the sign of what that rounding dropped, which decides
+// a product that fell on a half. Beyond, within a unit.
+double RoundedScaledByTen(double value, long power) {
+    if (power > kLargestExactTen || power < -kLargestExactTen) {
+        return std::nearbyint(ScaledByTen(value, power));
+    }
+    const double ten = kExactTens[power < 0 ? -power : power];
+    const double scaled = power < 0 ? value / ten : value * ten;
+    const double dropped = power < 0 ? std::fma(-scaled, ten, value) : std::fma(value, ten, -scaled);
+    if (dropped != 0 && std::fabs(scaled - std::trunc(scaled)) == 0.5) {
+        return dropped > 0 ? std::ceil(scaled) : std::floor(scaled);
+    }
+    return std::nearbyint(scaled);
+}
+
+// A finite value with seven significant digits, as printf's %.7g writes it: the digits rounded half to even, trailing
+// zeros dropped, plain from 10^-4 to below 10^7 and with an exponent of two digits at least beyond.
+std::wstring SevenDigits(double value, wchar_t decimalSeparator) {
+    const double magnitude = std::fabs(value);
+    int exponent = static_cast<int>(std::floor(std::log10(magnitude)));  // of the first digit, perhaps one off
+    double scaled = RoundedScaledByTen(magnitude, 6 - exponent);
+    if (scaled >= 1e7 || scaled < 1e6) {
+        exponent += scaled >= 1e7 ? 1 : -1;
+        scaled = RoundedScaledByTen(magnitude, 6 - exponent);
+    }
+    if (scaled >= 1e7) {  // rounded up to the next power of ten
+        scaled = 1e6;
+        ++exponent;
+    }
+    std::wstring digits = IntegerToText(static_cast<long long>(scaled));
+    while (digits.size() > 1 && digits.back() == L'0') {
+        digits.pop_back();
+    }
+    std::wstring text = std::signbit(value) ? L"-" : L"";
+    if (exponent < -4 || exponent >= 7) {
+        text += digits.substr(0, 1);
+        if (digits.size() > 1) {
+            text += decimalSeparator + digits.substr(1);
+        }
+        const std::wstring power = IntegerToText(exponent < 0 ? -exponent : exponent);
+        return text + (exponent < 0 ? L"e-" : L"e+") + (power.size() < 2 ? L"0" : L"") + power;
+    }
+    if (exponent < 0) {
+        return text + L"0" + decimalSeparator + std::wstring(static_cast<size_t>(-exponent - 1), L'0') + digits;
+    }
+    const size_t whole = static_cast<size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+        return text + digits + std::wstring(whole - digits.size(), L'0');
+    }
+    return text + digits.substr(0, whole) + decimalSeparator + digits.substr(whole);
 }
 
 }  // namespace
@@ -225,18 +283,20 @@ double TypedNumber(const std::wstring& text) {
     return LeadingNumber(packed);
 }
 
+std::wstring IntegerToText(long long value) {
+    char digits[24];
+    const auto written = std::to_chars(digits, digits + sizeof digits, value);
+    return std::wstring(digits, written.ptr);
+}
+
 std::wstring NumberToText(double value, wchar_t decimalSeparator) {
-    wchar_t buffer[64];
     if (value == std::trunc(value) && std::fabs(value) < 1e15) {
-        std::swprintf(buffer, 64, L"%lld", static_cast<long long>(value));
-    } else {
-        std::swprintf(buffer, 64, L"%.7g", value);
+        return IntegerToText(static_cast<long long>(value));
     }
-    std::wstring text;
-    for (const wchar_t* p = buffer; *p != L'\0'; ++p) {
-        text += *p == L'.' ? decimalSeparator : *p;
+    if (!std::isfinite(value)) {
+        return std::isnan(value) ? L"nan" : value < 0 ? L"-inf" : L"inf";
     }
-    return text;
+    return SevenDigits(value, decimalSeparator);
 }
 
 std::wstring BooleanToText(bool value) {

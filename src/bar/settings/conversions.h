@@ -28,6 +28,11 @@ double TypedNumber(const std::wstring& text);
 // A whole number without fractional part; other values with up to 7 significant digits (single precision).
 std::wstring NumberToText(double value, wchar_t decimalSeparator);
 
+// A whole number in decimal digits, as std::to_wstring writes it. The program writes its numbers with this and
+// NumberToText, not with std::to_wstring or swprintf: MinGW-w64's libstdc++ writes those with a printf of its own
+// that it links into Zudav.exe (some 23 KB).
+std::wstring IntegerToText(long long value);
+
 std::wstring BooleanToText(bool value);
 
 // The text without the spaces and tabs at either end.

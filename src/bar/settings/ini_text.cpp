@@ -194,7 +194,7 @@ IniReading ReadIniText(std::string_view bytes) {
             line.pop_back();
         }
         const std::wstring trimmed = Trim(line);
-        const std::wstring where = L" (ligne " + std::to_wstring(number) + L")";
+        const std::wstring where = L" (ligne " + IntegerToText(number) + L")";
         if (trimmed.empty() || trimmed.front() == L';') {
             continue;
         }

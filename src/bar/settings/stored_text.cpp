@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "bar/settings/conversions.h"
+
 namespace zudav {
 namespace {
 
@@ -34,12 +36,12 @@ std::optional<std::wstring> StoredText(unsigned long type, const std::vector<uns
             if (bytes.size() != 4) {
                 return std::nullopt;
             }
-            return std::to_wstring(static_cast<std::int32_t>(LittleEndian(bytes, 0, 4)));
+            return IntegerToText(static_cast<std::int32_t>(LittleEndian(bytes, 0, 4)));
         case StoredType::Number64:
             if (bytes.size() != 8) {
                 return std::nullopt;
             }
-            return std::to_wstring(static_cast<std::int64_t>(LittleEndian(bytes, 0, 8)));
+            return IntegerToText(static_cast<std::int64_t>(LittleEndian(bytes, 0, 8)));
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "bar/model/stored_keys.h"
+#include "bar/settings/conversions.h"
 #include "bar/settings/ini_text.h"
 #include "bar/settings/memory_store.h"
 #include "platform/paths.h"
@@ -80,7 +81,7 @@ TransferResult BackUpSettings(const SettingsStore& store, const std::wstring& ap
         if (copy > kMostAlike) {
             return failed;
         }
-        path = stem + L"-" + std::to_wstring(copy) + L".ini";
+        path = stem + L"-" + IntegerToText(copy) + L".ini";
     }
     if (!platform.WriteFileWhole(path, WriteIniText(store.List(application, kSection)))) {
         return failed;

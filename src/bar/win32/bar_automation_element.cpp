@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "bar/settings/conversions.h"
 #include "bar/win32/bar_automation_values.h"
 
 namespace zudav::win32 {
@@ -12,7 +13,7 @@ namespace {
 // slots numbered as their settings are), "Stop".
 std::wstring AutomationId(int element) {
     if (const auto slot = SlotOf(element)) {
-        return L"Slot" + std::to_wstring(*slot);
+        return L"Slot" + IntegerToText(*slot);
     }
     return element == kActionElement ? L"Action" : L"Stop";
 }

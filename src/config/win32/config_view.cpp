@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "bar/settings/conversions.h"
 #include "config/frm_aide.h"
 #include "config/win32/config_ids.h"
 #include "config/win32/input_box.h"
@@ -276,11 +277,11 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         frame3_.push_back(texts_[2]);
         frame3_.push_back(texts_[3]);
         for (int k = 1; k <= 4; ++k) {
-            frame3_.push_back(PresetButton(frame, std::to_wstring(k), kConfigCommandGx + k,
+            frame3_.push_back(PresetButton(frame, IntegerToText(k), kConfigCommandGx + k,
                                            {225.0f + 330.0f * static_cast<float>(k - 1), 435, 345, 2190}));
         }
         for (int k = 1; k <= 6; ++k) {  // Command2(6) leftmost, captioned "1"
-            frame3_.push_back(PresetButton(frame, std::to_wstring(7 - k), kConfigCommand2 + k,
+            frame3_.push_back(PresetButton(frame, IntegerToText(7 - k), kConfigCommand2 + k,
                                            {2085.0f + 330.0f * static_cast<float>(6 - k), 435, 345, 2190}));
         }
         // In the gap between the two groups of buttons, a word on each line. A control's left and width are rounded to
@@ -296,7 +297,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         for (int k = 0; k < 6; ++k) {
             const float left = k < 3 ? 660 : 2340;
             const float row = static_cast<float>(k % 3);
-            const std::wstring caption = std::to_wstring(k % 3 + 1);
+            const std::wstring caption = IntegerToText(k % 3 + 1);
             frame4_.push_back(PresetButton(frame, caption, kConfigCommandHt + k, {left, 225 + 270 * row, 1620, 285}));
             frame4_.push_back(PresetButton(frame, caption, kConfigCommandB + k, {left, 2175 - 270 * row, 1620, 285}));
         }
@@ -383,7 +384,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
             SetTextIfChanged(ttt_[i], logic_.items[i].tool);
             // Its name for screen readers: the item's tooltip, or the position.
             const std::wstring& tool = logic_.items[i].tool;
-            ico_[i].SetName(tool.empty() ? L"Emplacement " + std::to_wstring(i + 1) : tool);
+            ico_[i].SetName(tool.empty() ? L"Emplacement " + IntegerToText(i + 1) : tool);
         }
     }
 

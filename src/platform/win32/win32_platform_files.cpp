@@ -4,7 +4,6 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "platform/file_replacement.h"
 #include "platform/paths.h"
@@ -175,9 +174,24 @@ bool Win32Platform::MakeFolders(const std::wstring& path) {
 std::wstring Win32Platform::TimeStamp() const {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    wchar_t text[32] = {};
-    swprintf(text, 32, L"%04u-%02u-%02u-%02u%02u%02u", now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute,
-             now.wSecond);
+    // Written digit by digit rather than with swprintf, which MinGW-w64 links a copy of into Zudav.exe.
+    std::wstring text;
+    const auto add = [&text](unsigned value, size_t digits) {
+        std::wstring written(digits, L'0');
+        for (size_t i = digits; i > 0; --i, value /= 10) {
+            written[i - 1] = static_cast<wchar_t>(L'0' + value % 10);
+        }
+        text += written;
+    };
+    add(now.wYear, 4);
+    text += L'-';
+    add(now.wMonth, 2);
+    text += L'-';
+    add(now.wDay, 2);
+    text += L'-';
+    add(now.wHour, 2);
+    add(now.wMinute, 2);
+    add(now.wSecond, 2);
     return text;
 }
 

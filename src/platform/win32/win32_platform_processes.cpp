@@ -5,7 +5,6 @@
 #include <shlobj.h>
 #include <tlhelp32.h>
 
-#include <cstdio>
 #include <cwctype>
 #include <memory>
 #include <thread>
@@ -96,11 +95,17 @@ std::wstring VersionEntry(const std::vector<BYTE>& block, const std::wstring& en
         length < sizeof(Translation)) {
         return {};
     }
-    wchar_t query[128];
-    std::swprintf(query, 128, L"\\StringFileInfo\\%04x%04x\\%ls", translation->language, translation->codePage,
-                  entry.c_str());
+    // The language and code page in four hexadecimal digits each, written without swprintf, which MinGW-w64 links a
+    // copy of into Zudav.exe.
+    std::wstring query = L"\\StringFileInfo\\";
+    for (const WORD part : {translation->language, translation->codePage}) {
+        for (int shift = 12; shift >= 0; shift -= 4) {
+            query += L"0123456789abcdef"[(part >> shift) & 0xF];
+        }
+    }
+    query += L"\\" + entry;
     wchar_t* text = nullptr;
-    if (!queryValue(block.data(), query, reinterpret_cast<void**>(&text), &length) || text == nullptr) {
+    if (!queryValue(block.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) || text == nullptr) {
         return {};
     }
     return std::wstring(text, wcsnlen(text, length));
