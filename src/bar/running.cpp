@@ -1,26 +1,18 @@
 #include "bar/running.h"
 
 #include <algorithm>
-#include <cwctype>
 
 #include "platform/item_picture.h"
+#include "platform/paths.h"
 #include "platform/shell_item.h"
 #include "platform/slow_files.h"
 
 namespace zudav {
 namespace {
 
-// Paths compare as the file system names them, without regard to case.
-std::wstring Folded(std::wstring text) {
-    for (wchar_t& c : text) {
-        c = static_cast<wchar_t>(std::towlower(c));
-    }
-    return text;
-}
-
 bool EndsWith(const std::wstring& text, const wchar_t* end) {
     const std::wstring tail = end;
-    return text.size() >= tail.size() && Folded(text.substr(text.size() - tail.size())) == tail;
+    return text.size() >= tail.size() && SameNameNoCase(text.substr(text.size() - tail.size()), tail);
 }
 
 bool IsProgramFile(const std::wstring& path) {
@@ -39,8 +31,8 @@ std::optional<RunningKey> RunningKeyOf(const BarItem& item, const std::wstring& 
     }
     std::wstring path = platform.ExpandEnvironment(item.chemin);
     const std::wstring apps = kAppsFolderPrefix;
-    if (Folded(path.substr(0, apps.size())) == Folded(apps) && path.size() > apps.size()) {
-        return RunningKey{L"", Folded(path.substr(apps.size()))};
+    if (path.size() > apps.size() && SameNameNoCase(path.substr(0, apps.size()), apps)) {
+        return RunningKey{L"", path.substr(apps.size())};
     }
     if (IsAddress(path) || IsShellName(path)) {
         return std::nullopt;
@@ -62,13 +54,13 @@ std::optional<RunningKey> RunningKeyOf(const BarItem& item, const std::wstring& 
     }
     // A program on a share is known by its path as it stands: finding it would read the share.
     if (ReadingOf(platform, path) == Reading::Away) {
-        return RunningKey{Folded(path), L""};
+        return RunningKey{path, L""};
     }
     const std::optional<StartTarget> target = ProgramToStart(path, barFolder, platform);
     if (!target || !IsProgramFile(target->file)) {
         return std::nullopt;
     }
-    return RunningKey{Folded(target->file), L""};
+    return RunningKey{target->file, L""};
 }
 
 SlotWindows WindowsOfSlots(const std::array<std::optional<RunningKey>, kSlotCount>& keys,
@@ -78,11 +70,12 @@ SlotWindows WindowsOfSlots(const std::array<std::optional<RunningKey>, kSlotCoun
         if (!ShownOnTaskbar(window)) {
             continue;
         }
-        const std::wstring program = Folded(window.program), appId = Folded(window.appId);
         for (int slot = 0; slot < kSlotCount; ++slot) {
             const std::optional<RunningKey>& key = keys[static_cast<size_t>(slot)];
-            const bool runs = key && (key->appId.empty() ? !program.empty() && program == key->program
-                                                         : !appId.empty() && appId == key->appId);
+            // Paths and ids compare as Windows compares them, without regard to case.
+            const bool runs =
+                key && (key->appId.empty() ? !window.program.empty() && SameNameNoCase(window.program, key->program)
+                                           : !window.appId.empty() && SameNameNoCase(window.appId, key->appId));
             if (runs) {
                 slots[static_cast<size_t>(slot)].push_back(window);
             }

@@ -105,19 +105,26 @@ std::uintptr_t BarView::WindowBeforeBar() const {
     return reinterpret_cast<std::uintptr_t>(front);
 }
 
-// A bar moved across the middle of its screen turns its marks to the side that has the room now.
-void BarView::FollowMarksSide() {
-    RECT bar{};
+// The side the slots' menus open on, and their marks stand: the cells of a column (of a row) share it, as they share
+// their left and right (top and bottom) edges.
+std::optional<MenuSide> BarView::MarksSide() const {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    if (!GetWindowRect(window_, &bar) ||
-        !GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        return;
+    if (!GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        return std::nullopt;
     }
+    POINT origin{0, 0};
+    ClientToScreen(window_, &origin);
+    const PixelRect& cell = parts_.cells[0];
     const RECT& work = monitor.rcWork;
-    const MenuSide side =
-        FolderMenuSide({bar.left, bar.top, bar.right, bar.bottom}, {work.left, work.top, work.right, work.bottom},
-                       principal_ != nullptr && principal_->Horizontal());
+    return FolderMenuSide({cell.left + origin.x, cell.top + origin.y, cell.right + origin.x, cell.bottom + origin.y},
+                          {work.left, work.top, work.right, work.bottom},
+                          principal_ != nullptr && principal_->Horizontal());
+}
+
+// A bar moved across the middle of its screen turns its marks to the side that has the room now.
+void BarView::FollowMarksSide() {
+    const std::optional<MenuSide> side = MarksSide();
     const bool marked = running_.any() || std::any_of(items_.begin(), items_.end(),
                                                       [](const SlotItem& item) { return item.kind == SlotKind::Menu; });
     if (std::exchange(marksSide_, side) != side && marked) {
@@ -125,27 +132,13 @@ void BarView::FollowMarksSide() {
     }
 }
 
-// The marks, towards the side of the bar with room, as a folder's menu opens.
 std::array<std::optional<PixelRect>, kSlotCount> BarView::RunningMarks() const {
     std::array<std::optional<PixelRect>, kSlotCount> marks;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (running_.none() || !GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        return marks;
-    }
-    POINT origin{0, 0};
-    ClientToScreen(window_, &origin);
-    const RECT& work = monitor.rcWork;
-    const bool horizontal = principal_ != nullptr && principal_->Horizontal();
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        if (!running_[slot]) {
-            continue;
+    const std::optional<MenuSide> side = running_.any() ? MarksSide() : std::nullopt;
+    for (int slot = 0; side && slot < kSlotCount; ++slot) {
+        if (running_[slot]) {
+            marks[slot] = RunningMark(parts_.cells[slot], *side);
         }
-        const PixelRect& cell = parts_.cells[slot];
-        const PixelRect onScreen{cell.left + origin.x, cell.top + origin.y, cell.right + origin.x,
-                                 cell.bottom + origin.y};
-        const MenuSide side = FolderMenuSide(onScreen, {work.left, work.top, work.right, work.bottom}, horizontal);
-        marks[slot] = RunningMark(cell, side);
     }
     return marks;
 }

@@ -224,27 +224,13 @@ PictureLook BarView::Look() const {
     return {PicturePixels(), theme_};
 }
 
-// Towards the side each folder's menu would open on now.
 std::array<std::optional<std::array<PixelPoint, 3>>, kSlotCount> BarView::FolderMarks() const {
     std::array<std::optional<std::array<PixelPoint, 3>>, kSlotCount> marks;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        return marks;
-    }
-    POINT origin{0, 0};
-    ClientToScreen(window_, &origin);
-    const RECT& work = monitor.rcWork;
-    const bool horizontal = principal_ != nullptr && principal_->Horizontal();
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        if (items_[slot].kind != SlotKind::Menu) {
-            continue;
+    const std::optional<MenuSide> side = MarksSide();
+    for (int slot = 0; side && slot < kSlotCount; ++slot) {
+        if (items_[slot].kind == SlotKind::Menu) {
+            marks[slot] = FolderMark(parts_.cells[slot], parts_.icons[slot], *side);
         }
-        const PixelRect& cell = parts_.cells[slot];
-        const PixelRect onScreen{cell.left + origin.x, cell.top + origin.y, cell.right + origin.x,
-                                 cell.bottom + origin.y};
-        const MenuSide side = FolderMenuSide(onScreen, {work.left, work.top, work.right, work.bottom}, horizontal);
-        marks[slot] = FolderMark(cell, parts_.icons[slot], side);
     }
     return marks;
 }

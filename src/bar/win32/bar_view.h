@@ -251,6 +251,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     std::array<std::optional<PixelRect>, kSlotCount> RunningMarks() const;
     // A menu beside a slot, on the side with room, the slot left in sight; TrackPopupMenuEx's answer.
     UINT TrackBesideSlot(HMENU menu, int slot, UINT flags);
+    std::optional<MenuSide> MarksSide() const;
     void FollowMarksSide();
     void ListenToDesktopWindows();
     void StopListeningToDesktopWindows();
