@@ -15,8 +15,14 @@ namespace zudav {
 Principal::Principal(Platform& platform, SettingsStore& store, BarWindow& window)
     : platform_(platform),
       window_(window),
-      model_(store, BaseName(platform.ExecutablePath()), platform.DecimalSeparator()),
+      ownedModel_(std::in_place, store, BaseName(platform.ExecutablePath()), platform.DecimalSeparator()),
+      model_(*ownedModel_),
       edgeRoom_(window.Toolbar()) {
+    model_.AddObserver(*this);
+}
+
+Principal::Principal(Platform& platform, BarModel& shared, BarWindow& window)
+    : platform_(platform), window_(window), model_(shared), edgeRoom_(window.Toolbar()) {
     model_.AddObserver(*this);
 }
 

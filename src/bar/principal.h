@@ -28,6 +28,8 @@ enum class MenuCommand { Configuration, Rafraichir, Propos, Quitter };
 class Principal : private BarModelObserver {
   public:
     Principal(Platform& platform, SettingsStore& store, BarWindow& window);
+    // A window of the same bar on another screen: it shows and changes the one model of the bar's own window.
+    Principal(Platform& platform, BarModel& shared, BarWindow& window);
     Principal(const Principal&) = delete;
     Principal& operator=(const Principal&) = delete;
     ~Principal();
@@ -304,7 +306,8 @@ class Principal : private BarModelObserver {
 
     Platform& platform_;
     BarWindow& window_;
-    BarModel model_;
+    std::optional<BarModel> ownedModel_;  // the bar's own window's; another screen's window shares it
+    BarModel& model_;
     PicturesMadeFrom picturesMadeFrom_;
     bool reloading_ = false;  // the items are taken from the store again: the rebuild that follows shows them
     std::int16_t correction_ = 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "bar/every_screen.h"
+#include "bar_test.h"
 
 namespace zudav {
 namespace {
@@ -70,6 +71,20 @@ TEST(EveryScreen, ScreensThatComeAndGoOpenAndCloseWindows) {
     EXPECT_EQ(WindowToBringBack(screens, {2000, 500}), 1);
     EXPECT_EQ(WindowToBringBack(screens, {-5, 10}), 2);
     EXPECT_EQ(WindowToBringBack(screens, {5000, 10}), 0);
+}
+
+// A second window of the bar shows the one model: an item saved from either window shows on both.
+TEST_F(BarTest, TwoWindowsOfTheBarShowItsOneModel) {
+    platform.existingFiles = {L"C:\\Prog\\agenda.exe"};
+    principal.Charger();
+    FakeBarWindow other;
+    Principal second(platform, principal.Model(), other);
+    BarItem item;
+    item.chemin = L"C:\\Prog\\agenda.exe";
+    second.Model().SetItem(4, item, false);
+    EXPECT_EQ(bar.items[4].path, L"C:\\Prog\\agenda.exe");
+    EXPECT_EQ(other.items[4].path, L"C:\\Prog\\agenda.exe");
+    EXPECT_EQ(Stored(L"Chemin4"), L"C:\\Prog\\agenda.exe");
 }
 
 }  // namespace
