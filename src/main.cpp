@@ -7,11 +7,13 @@
 
 #include <cstdlib>
 #include <exception>
+#include <memory>
 #include <new>
 #include <string>
 #include <utility>
 
 #include "about/win32/about_view.h"
+#include "bar/bar_screens.h"
 #include "bar/principal.h"
 #include "bar/settings/ini_file_store.h"
 #include "bar/settings/win32/registry_store.h"
@@ -108,6 +110,38 @@ class OleSession {
     bool initialized_;
 };
 
+// The windows a window of the bar opens, beside it: the About box, the item editor, and the configuration window, which
+// works on the bar's own window.
+zudav::win32::BarDialogs BarDialogsFor(zudav::win32::BarView& view,
+                                       zudav::Platform& platform,
+                                       zudav::Principal& principal,
+                                       zudav::Principal& own,
+                                       zudav::win32::BarView& ownView) {
+    zudav::win32::BarDialogs dialogs;
+    dialogs.about = [&view, &platform] { zudav::win32::ShowAboutBox(view.Handle(), platform, zudav::kSautLigne); };
+    dialogs.editor = [&view, &platform, &principal](int slot, const zudav::ShellItem& dropped) {
+        zudav::win32::ShowEditor(view.Handle(), platform, principal.Model(), slot, view.PlaceholderPicture(), dropped);
+    };
+    dialogs.configuration = [&view, &platform, &own, &ownView] {
+        zudav::win32::ShowConfigWindow(view.Handle(), platform, own, ownView, view.FreeSlotPicture());
+    };
+    return dialogs;
+}
+
+// A window of the bar on another monitor: its view and its logic over the bar's model.
+struct OtherScreenWindow final : zudav::ScreenWindow {
+    OtherScreenWindow(HINSTANCE instance, zudav::Platform& platform, zudav::BarModel& model)
+        : view(instance), principal(platform, model, view) {}
+    ~OtherScreenWindow() override {
+        view.Discard();  // while its logic still answers the window's last messages
+    }
+    zudav::Principal& Logic() override { return principal; }
+    void Show() override { view.ShowOnOtherScreen(); }
+
+    zudav::win32::BarView view;
+    zudav::Principal principal;
+};
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -139,21 +173,25 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         portableStore.TellProblem();  // over the bar's window, before the bar reads its settings
     }
     zudav::Principal principal(platform, store, view);
-    zudav::win32::BarDialogs dialogs;
-    dialogs.about = [&] { zudav::win32::ShowAboutBox(view.Handle(), platform, zudav::kSautLigne); };
-    dialogs.editor = [&](int slot, const zudav::ShellItem& dropped) {
-        zudav::win32::ShowEditor(view.Handle(), platform, principal.Model(), slot, view.PlaceholderPicture(), dropped);
-    };
-    dialogs.configuration = [&] {
-        zudav::win32::ShowConfigWindow(view.Handle(), platform, principal, view, view.FreeSlotPicture());
-    };
-    view.Attach(principal, std::move(dialogs));
+    view.Attach(principal, BarDialogsFor(view, platform, principal, principal, view));
+    // The same bar on every other monitor, its windows made as the monitors and the option ask.
+    zudav::BarScreens screens(platform, principal, [&]() -> std::unique_ptr<zudav::ScreenWindow> {
+        auto window = std::make_unique<OtherScreenWindow>(instance, platform, principal.Model());
+        if (!window->view.Create()) {
+            return nullptr;
+        }
+        window->view.Attach(window->principal,
+                            BarDialogsFor(window->view, platform, window->principal, principal, view));
+        window->principal.StartOnOtherScreen();
+        return window;
+    });
 
     if (principal.Charger() == zudav::Principal::LoadResult::AlreadyRunning) {
         view.Discard();  // another copy of this bar runs: end silently
         return 0;
     }
     view.ShowLoaded();
+    screens.Start();
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -154,6 +154,8 @@ class BarWindow {
     // Moves the window with the pointer as if its caption were dragged, until the button is released.
     virtual void BeginDrag() = 0;
 
+    // A disabled window takes no input (a modal window of the bar is open over another of its windows).
+    virtual void SetEnabled(bool enabled) = 0;
     virtual void Minimize() = 0;
     virtual void Restore() = 0;
     virtual void Show() = 0;

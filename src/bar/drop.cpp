@@ -73,7 +73,7 @@ SlotKind Principal::KindOf(int slot) const {
 // A free slot takes the file or the app as a new item, a program opens the files; each shows its own effect when the
 // drag's source allows it, else the other one.
 DropEffect Principal::DropEffectAt(std::optional<int> slot, AllowedEffects allowed, DragContent content) const {
-    if (openModals_ > 0) {
+    if (ModalOpen()) {
         return DropEffect::None;  // a second item editor, or a launch, over a modal window of the bar
     }
     if (!slot || KindOf(*slot) == SlotKind::Document) {

@@ -57,10 +57,10 @@ void Principal::OnTrayMessage(std::uint32_t code, PixelPoint anchor) {
     trayDispatching_ = true;
     switch (action) {
         case TrayAction::RefreshAndRestore:
-            RestoreFromTray();
+            AtPointer().RestoreFromTray();
             break;
         case TrayAction::Show:
-            window_.Show();
+            AtPointer().window_.Show();
             break;
         case TrayAction::About:
             OnMenu(MenuCommand::Propos);
@@ -73,10 +73,12 @@ void Principal::OnTrayMessage(std::uint32_t code, PixelPoint anchor) {
                 PopupMenu(true, std::nullopt);
             }
             break;
-        case TrayAction::Keyboard:
-            RestoreFromTray();
-            ComeToTheKeyboard();
+        case TrayAction::Keyboard: {
+            Principal& back = AtPointer();
+            back.RestoreFromTray();
+            back.ComeToTheKeyboard();
             break;
+        }
         case TrayAction::None:
             break;
     }
@@ -86,6 +88,11 @@ void Principal::OnTrayMessage(std::uint32_t code, PixelPoint anchor) {
 // Every road back (the icon, a second start) ends with the bar in front and active, so that the user's first click on
 // it acts: restoring alone activates it only when the window system lets it take the foreground.
 void Principal::RestoreFromTray() {
+    for (Principal* window : Windows()) {
+        if (window != this) {
+            window->ShowAgain();
+        }
+    }
     Reveal();
     OnMenu(MenuCommand::Rafraichir);
     window_.Restore();
@@ -94,19 +101,22 @@ void Principal::RestoreFromTray() {
     window_.BringToFront();
 }
 
+// The modal window may have been opened from another window of the bar.
 bool Principal::BringModalForward() {
-    if (openModals_ == 0) {
-        return false;
+    for (Principal* window : Windows()) {
+        if (window->openModals_ > 0) {
+            window->window_.BringModalToFront();
+            return true;
+        }
     }
-    window_.BringModalToFront();
-    return true;
+    return false;
 }
 
 void Principal::OnStartedAgain() {
     if (BringModalForward()) {
         return;
     }
-    RestoreFromTray();
+    AtPointer().RestoreFromTray();
 }
 
 // A combination that is not complete yet (modifiers without their key, as the hot-key control shows it while the user
@@ -130,6 +140,10 @@ void Principal::OnHotKey() {
     if (BringModalForward()) {
         return;
     }
+    (screens_ != nullptr ? screens_->ForHotKey() : *this).ComeOrGiveKeyboardBack();
+}
+
+void Principal::ComeOrGiveKeyboardBack() {
     if (window_.HasKeyboard()) {
         window_.GiveKeyboardBack();
     } else {
@@ -165,7 +179,9 @@ void Principal::OnTrayRetry() {
 }
 
 void Principal::OnShellRestarted() {
-    AddTrayIcon();
+    if (!otherScreen_) {  // the bar has one icon, its own window's
+        AddTrayIcon();
+    }
     OnDockingNotice(DockingNotice::ShellRestarted);
 }
 

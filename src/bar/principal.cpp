@@ -185,12 +185,19 @@ void Principal::MoveInto(const Geometry& area) {
 void Principal::FitOnScreen() {
     Fit();
     Dock();
+    if (screens_ != nullptr && !otherScreen_) {
+        screens_->Arrange(this);  // the other windows stand as this one now does
+    }
 }
 
 void Principal::OnDisplayChange() {
     Fit();
     Rafraichir();  // the pictures at the size for the bar's DPI
     OnDockingNotice(DockingNotice::DisplayChanged);
+    if (screens_ != nullptr && !otherScreen_) {
+        screensPending_ = true;  // a monitor may have come or gone: once the burst of notices is over
+        window_.StartDockingTimer();
+    }
 }
 
 void Principal::Fit() {
@@ -252,17 +259,24 @@ void Principal::OnActivated(bool fromThisProgram) {
 }
 
 void Principal::OnMenu(MenuCommand command) {
-    if (openModals_ > 0) {
+    if (ModalOpen()) {
         return;  // a second configuration window would overwrite the first one's settings when closed
     }
     switch (command) {
-        case MenuCommand::Configuration:
+        case MenuCommand::Configuration: {
             Modal([this] { window_.ShowConfiguration(); });
-            Rafraichir();
-            ReadEdgeOptions();
-            Dock();
-            FollowOnTopOption();
+            // The configuration window works on the bar's own window, wherever it was opened from; the others then
+            // take what it changed from it.
+            Principal& own = screens_ != nullptr ? screens_->Own() : *this;
+            own.Rafraichir();
+            own.ReadEdgeOptions();
+            own.Dock();
+            own.FollowOnTopOption();
+            if (screens_ != nullptr) {
+                screens_->Arrange();
+            }
             break;
+        }
         case MenuCommand::Rafraichir:
             Rafraichir();
             break;
@@ -318,6 +332,16 @@ void Principal::StorePlace() {
 }
 
 void Principal::Decharger() {
+    if (otherScreen_) {  // closing any window of the bar ends it, and its own window saves its place
+        edgeRoom_.GiveBack();
+        if (screens_ != nullptr) {
+            screens_->Own().window_.Close();
+        }
+        return;
+    }
+    if (screens_ != nullptr) {
+        screens_->CloseOthers();
+    }
     Reveal();  // its place is where the user sees it
     WritePlace(PlaceToStore());
     window_.RemoveTrayIcon();
@@ -341,6 +365,10 @@ void Principal::OnEnvironmentChanged() {
 // A plain end of the session saves and leaves the rest to the window system, which ends the process.
 void Principal::OnEndSession(bool ending, bool closeApp) {
     if (!ending) {
+        return;
+    }
+    if (otherScreen_) {  // the bar's own window is told too, and saves for the bar
+        edgeRoom_.GiveBack();
         return;
     }
     Decharger();

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "bar/bar_screens.h"
 #include "bar/bar_window.h"
 #include "bar/border_sizing.h"
 #include "bar/construire_boutons.h"
@@ -60,6 +61,23 @@ class Principal : private BarModelObserver {
     // store keeps them from its last exit). Nothing is written for a place the bar has not left since it took it from
     // the store or last stored it, so that a portable bar's file stays as it is.
     void StorePlace();
+
+    // A bar on every monitor (key ChaqueEcran, bar/bar_screens.h): the windows this one shows the bar with.
+    void JoinScreens(BarScreens* screens) { screens_ = screens; }
+    bool OnEveryScreen() const { return model_.On(Option::ChaqueEcran); }
+    // Start-up of a window of the bar on another monitor: the bar's caption, icon, look, items and options, without
+    // the steps its own window takes for the bar (the single copy, the icon, the hot key, the stored place, the lock).
+    void StartOnOtherScreen();
+    // What the user sees of the window when it is shown, in pixels of the screen.
+    PixelRect SeenPixels() const;
+    // The window stands at `seen` (pixels), sized, turned, locked and drawn as `like`, then fitted and docked on its
+    // monitor. A minimised window is left as it is.
+    void StandAs(const PixelRect& seen, const Principal& like);
+    // The bar closes this window of another monitor: it gives back the room it held there.
+    void LeaveScreen() { edgeRoom_.GiveBack(); }
+    // The user moved or sized the window with the pointer and let go: it is docked (fitted first after a sizing by a
+    // border), and the bar's other windows follow it.
+    void OnMovedByUser(bool sizedByBorder);
 
     // Every change of the window's size lays the bar out (while ResizeOK and not Block); the slots' pictures are made
     // again when their size changes with the cells'.
@@ -217,7 +235,7 @@ class Principal : private BarModelObserver {
     bool LayoutRuns() const { return layoutOn_; }
     const Geometry& HeldPlace() const { return held_; }
     void Lock();
-    void Unlock() { locked_ = false; }
+    void Unlock();
     void StoreLock();
 
   private:
@@ -245,10 +263,21 @@ class Principal : private BarModelObserver {
     void Modal(ShowWindow show) {
         Reveal();  // the window opens beside the bar, which the user may move meanwhile
         ++openModals_;
+        EnableOtherWindows(false);  // as its owner is, for the modal window's time
         show();
+        EnableOtherWindows(true);
         --openModals_;
         HideLater();
     }
+    bool ModalOpen() const;
+    void EnableOtherWindows(bool enabled);
+    // Each window of the bar, the bar's own first (this one alone when it shows no other), and the one the icon, a
+    // second start or the hot key bring back.
+    std::vector<Principal*> Windows();
+    Principal& AtPointer();
+    // A window the bar brings back along with the one at the pointer: restored, shown and fitted.
+    void ShowAgain();
+    void ComeOrGiveKeyboardBack();
     // While one of the bar's modal windows is open, the bar's own commands (from its icon, its hot key, a second start,
     // or a screen reader that reaches the disabled bar) only bring that window to the front, as a click on the bar
     // would: true when it is open.
@@ -306,6 +335,9 @@ class Principal : private BarModelObserver {
 
     Platform& platform_;
     BarWindow& window_;
+    BarScreens* screens_ = nullptr;
+    bool otherScreen_ = false;            // a window of the bar on another monitor
+    bool screensPending_ = false;         // the monitors changed: the windows follow once the burst of notices is over
     std::optional<BarModel> ownedModel_;  // the bar's own window's; another screen's window shares it
     BarModel& model_;
     PicturesMadeFrom picturesMadeFrom_;

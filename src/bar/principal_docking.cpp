@@ -120,6 +120,9 @@ void Principal::OnDockingTimer() {
     if (std::exchange(dockingPending_, false)) {
         Dock();
     }
+    if (std::exchange(screensPending_, false) && screens_ != nullptr) {
+        screens_->Arrange();
+    }
 }
 
 // The keyboard holds the bar shown only when the user gave it (its hot key, its notification icon, a key pressed on

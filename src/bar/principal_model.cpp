@@ -86,9 +86,18 @@ void Principal::Orient(bool horizontal) {
     }
 }
 
+// Every window of the bar is locked or unlocked with its own, each holding where it stands.
 void Principal::Lock() {
-    locked_ = true;
-    held_ = window_.Bounds();
+    for (Principal* window : Windows()) {
+        window->locked_ = true;
+        window->held_ = window->window_.Bounds();
+    }
+}
+
+void Principal::Unlock() {
+    for (Principal* window : Windows()) {
+        window->locked_ = false;
+    }
 }
 
 void Principal::StoreLock() {

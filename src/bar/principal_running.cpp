@@ -37,8 +37,11 @@ void Principal::ShowRunning() {
     window_.ShowRunning(marked);
 }
 
+// The bar's own window hears of the desktop's windows for every window of the bar.
 void Principal::OnDesktopWindowsChanged() {
-    ShowRunning();
+    for (Principal* window : Windows()) {
+        window->ShowRunning();
+    }
 }
 
 void Principal::ClickSlot(std::int16_t n, ClickWay way) {

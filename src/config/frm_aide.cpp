@@ -79,6 +79,7 @@ void FrmAide::Charger() {
     ReadCheckBox(model_, Option::Reserver, reserver);
     ReadCheckBox(model_, Option::Masquer, masquer);
     ReadCheckBox(model_, Option::Basculer, basculer);
+    ReadCheckBox(model_, Option::ChaqueEcran, chaqueEcran);
     theme = static_cast<int>(principal_.Theme());
     DireAncrage();
     label1 = std::wstring(kConsigneAjout) + kSautLigne + kSautLigne;
@@ -169,6 +170,7 @@ void FrmAide::Fermer() {
                            {Option::Reserver, IntegerToText(reserver)},
                            {Option::Masquer, IntegerToText(masquer)},
                            {Option::Basculer, IntegerToText(basculer)},
+                           {Option::ChaqueEcran, IntegerToText(chaqueEcran)},
                            {Option::Theme, IntegerToText(theme)},
                            {Option::MargeHt, text3},
                            {Option::MargeDx, text4},

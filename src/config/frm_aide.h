@@ -114,6 +114,7 @@ class FrmAide : private BarModelObserver {
     int reserver = 0;             // "Réserver sa place au bord de l'écran"
     int masquer = 0;              // "Masquer automatiquement la barre"
     int basculer = 0;             // "Un clic sur un programme ouvert affiche sa fenêtre"
+    int chaqueEcran = 0;          // "Afficher la barre sur chaque écran"
     int theme = 0;                // "Apparence :" 0 "Système", 1 "Clair", 2 "Sombre"
     std::wstring ancrage;         // their tooltip: the edge the bar is docked at, or that it is at none
     std::wstring ancrageMasquer;  // the same on "Masquer", unless another monitor touches the bar at its edge

@@ -28,6 +28,15 @@ struct FileStamp {
     bool operator==(const FileStamp& other) const { return size == other.size && written == other.written; }
 };
 
+// A monitor as the window system lays the desktop out: its rectangle and its work area (the screen less the taskbar),
+// in pixels of the virtual screen, and its DPI.
+struct MonitorArea {
+    PixelRect monitor;
+    PixelRect work;
+    int dpi = 96;
+    bool primary = false;
+};
+
 // Where a program to run at logon is registered: for every user of the machine, or for the current one.
 enum class RunScope { Machine, User };
 
@@ -139,6 +148,11 @@ class Platform : public ProgramFinder {
     virtual std::vector<Geometry> WorkAreas() const = 0;
     // The full rectangle of every monitor, in the same twips.
     virtual std::vector<Geometry> Monitors() const = 0;
+    // Every monitor, in pixels, the primary one marked.
+    virtual std::vector<MonitorArea> MonitorAreas() const = 0;
+    // Where the pointer is; and the rectangle of the window in front (none when no window is).
+    virtual PixelPoint PointerPosition() const = 0;
+    virtual std::optional<PixelRect> WindowInFrontPlace() const = 0;
     // One pixel of the virtual screen, in its twips (15 at the system's 96 dpi).
     virtual float ScreenPixel() const = 0;
     // The user's choice of dark apps (a light one when the system has no such choice), and whether a high-contrast

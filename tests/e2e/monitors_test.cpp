@@ -1,10 +1,10 @@
-// Two monitors side by side, 1280x1024 at 0,0 and 1024x768 at 1280,0 (scripts/lib/two-monitors.sh), each bar with
-// "Masquer automatiquement la barre": one docked at the edge the monitors share stays whole on its own monitor, one at
-// the outer edge of the second hides there.
+// Two monitors side by side, 1280x1024 at 0,0 and 1024x768 at 1280,0 (scripts/lib/two-monitors.sh).
 #include "driver.h"
 
 namespace e2e {
 
+// Two bars with "Masquer automatiquement la barre": one docked at the edge the monitors share stays whole on its own
+// monitor, one at the outer edge of the second hides there.
 TEST_F(Scenario, ABarAtTheEdgeTwoMonitorsShareDoesNotHideOntoTheOther) {
     need(GetSystemMetrics(SM_CMONITORS) == 2, "this scenario needs the two monitors");
     constexpr long kSharedEdge = 1280, kOuterEdge = 2304;
@@ -25,6 +25,69 @@ TEST_F(Scenario, ABarAtTheEdgeTwoMonitorsShareDoesNotHideOntoTheOther) {
     const RECT stays = rectOf(shared);  // where it was put, "Masquer" having no effect there
     EXPECT_TRUE(stays.left == kSharedEdge - 64 && stays.right <= kSharedEdge)
         << "the bar at the shared edge is at " << testing::PrintToString(twipsOf(shared));
+}
+
+// With "Afficher la barre sur chaque \u00e9cran", one bar shows a window at the left edge of each monitor, whole on it;
+// a click on the second one's slot starts its item, and closing that window ends the bar, which saves its own window's
+// place. Without the option, one window.
+TEST_F(Scenario, OneBarShowsAWindowOnEachMonitor) {
+    need(GetSystemMetrics(SM_CMONITORS) == 2, "this scenario needs the two monitors");
+    const std::wstring output = scratch(L"second.txt");
+    const std::wstring top = std::to_wstring(100 * twipsPerPixel());
+    writeSettings(L"Zudav", {{L"left", L"0"},
+                             {L"top", top},
+                             {L"ChaqueEcran", L"1"},
+                             {L"RetourAuto", L"0"},
+                             {L"Chemin2", L"C:\\windows\\system32\\cmd.exe"},
+                             {L"Ligne2", L"/c echo ok> \"" + output + L"\""},
+                             {L"Focus2", L"0"}});
+    HANDLE process = start(zudav());
+    HWND own = waitBar(process);
+    const auto barWindows = [&] {
+        std::vector<HWND> shownBars;
+        for (HWND window : windowsOf(GetProcessId(process))) {
+            wchar_t name[64] = L"";
+            GetClassNameW(window, name, 64);
+            if (IsWindowVisible(window) && std::wstring(name) == ids::kBarWindowClass) {
+                shownBars.push_back(window);
+            }
+        }
+        return shownBars;
+    };
+    HWND second = nullptr;
+    EXPECT_TRUE(waitFor([&] {
+        for (HWND window : barWindows()) {
+            second = window != own ? window : second;
+        }
+        return barWindows().size() == 2 && second != nullptr && rectOf(second).left == 1280;
+    })) << "the second monitor shows no window of the bar";
+    ASSERT_NE(second, nullptr);
+    const RECT first = rectOf(own), other = rectOf(second);
+    EXPECT_TRUE(first.left == 0 && first.top == 100 && first.right <= 1280 && first.bottom <= 1024)
+        << "the bar's own window is at " << testing::PrintToString(twipsOf(own));
+    // As high as the bar's own, moved in on the shorter monitor.
+    EXPECT_TRUE(other.top == std::min(100L, 768 - (other.bottom - other.top)) && other.right <= 2304 &&
+                other.bottom <= 768)
+        << "the second window is at " << testing::PrintToString(twipsOf(second));
+    EXPECT_EQ(other.right - other.left, first.right - first.left) << "both monitors are at the same DPI";
+
+    clickOn(second, 2, true);
+    EXPECT_TRUE(waitFor([&, path = std::filesystem::path(output)] {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {}) == "ok\r\n";
+    })) << "the second window's slot did not start its item";
+
+    const Twips place = twipsOf(own);
+    post(second, WM_CLOSE);
+    EXPECT_TRUE(waitFor([&] { return !isRunning(process); })) << "closing the second window did not end the bar";
+    EXPECT_TRUE(savedPlace(readSettings(L"Zudav"), place)) << "the bar's own place was not saved";
+
+    writeSettings(L"Zudav", {{L"ChaqueEcran", L"0"}});
+    process = start(zudav());
+    own = waitBar(process);
+    EXPECT_EQ(barWindows().size(), 1u) << "without the option, a window on each monitor";
+    post(own, WM_CLOSE);
+    EXPECT_TRUE(waitFor([&] { return !isRunning(process); }));
 }
 
 }  // namespace e2e

@@ -19,7 +19,7 @@ class FakeBarWindow : public BarWindow {
     Geometry Bounds() const override { return bounds; }
     Geometry RestoredBounds() const override { return restored; }
     FrameMargins InvisibleFrame() const override { return invisibleFrame; }
-    float SizeScale() const override { return sizeScale; }
+    float SizeScale() const override { return scaleAt ? scaleAt(bounds) : sizeScale; }
     bool IsMinimized() const override { return minimized; }
     bool SetLeft(float twips) override;
     bool SetTop(float twips) override;
@@ -73,6 +73,7 @@ class FakeBarWindow : public BarWindow {
     void TakeKeyboard() override { keyboard = true; }
     void GiveKeyboardBack() override { keyboard = false; }
     void BeginDrag() override { ++drags; }
+    void SetEnabled(bool on) override { enabled = on; }
     void Minimize() override { minimized = true; }
     void Restore() override { minimized = false; }
     void Show() override { shown = true; }
@@ -130,6 +131,8 @@ class FakeBarWindow : public BarWindow {
     Geometry restored{0, 0, 870, 8490};
     FrameMargins invisibleFrame;
     float sizeScale = 1;
+    std::function<float(const Geometry&)> scaleAt;  // when set: the scale of the monitor the window stands on
+    bool enabled = true;
     bool minimized = false;
     std::wstring caption = L" ";
     std::wstring icon = L"built-in";

@@ -36,7 +36,8 @@ constexpr std::array<StoredKey, kOptionCount> kOptions = {{
     {L"Theme", Bar, Number, L"0"},         // 0 the system's apps, 1 light, 2 dark
     {L"MargeHt", Shared, Text, L"200"},    // the presets' margins, as typed
     {L"MargeDx", Shared, Text, L"100"},
-    {L"Basculer", Bar, Number, L"0"},  // a click on a running program's slot shows its window
+    {L"Basculer", Bar, Number, L"0"},     // a click on a running program's slot shows its window
+    {L"ChaqueEcran", Bar, Number, L"0"},  // 1: a window of the bar on every monitor
 }};
 
 constexpr std::array<StoredKey, kItemFieldCount> kItemFields = {{

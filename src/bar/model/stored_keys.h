@@ -52,6 +52,7 @@ enum class Option {
     MargeHt,
     MargeDx,
     Basculer,
+    ChaqueEcran,
     Count
 };
 inline constexpr std::size_t kOptionCount = static_cast<std::size_t>(Option::Count);

@@ -1,39 +1,49 @@
 // The window in the foreground, followed through the window system's events as it changes, moves or changes its size
 // (never by polling): Principal decides whether a full-screen program there takes the bar out of the topmost band.
+#include <algorithm>
+#include <vector>
+
 #include "bar/win32/bar_ids.h"
 #include "bar/win32/bar_view.h"
 
 namespace zudav::win32 {
 namespace {
 
-// The bar that follows the foreground, one per process: an event callback carries no pointer of its own.
-BarView* following = nullptr;
+// The bar's windows that follow the foreground (one on each monitor): an event callback carries no pointer of its own.
+// The first one's hooks tell them all.
+std::vector<BarView*> following;
 
 }  // namespace
 
 // Out of context, the events come as messages to the bar's thread; its own program's are left out (WM_ACTIVATEAPP
 // tells those).
 void BarView::WatchForeground() {
-    following = this;
-    constexpr DWORD kFlags = WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS;
-    foregroundHook_.Reset(
-        SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, OnWinEvent, 0, 0, kFlags));
-    frontMovesHook_.Reset(
-        SetWinEventHook(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE, nullptr, OnWinEvent, 0, 0, kFlags));
+    if (following.empty()) {
+        constexpr DWORD kFlags = WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS;
+        foregroundHook_.Reset(
+            SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, OnWinEvent, 0, 0, kFlags));
+        frontMovesHook_.Reset(SetWinEventHook(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE, nullptr,
+                                              OnWinEvent, 0, 0, kFlags));
+    }
+    if (std::find(following.begin(), following.end(), this) == following.end()) {
+        following.push_back(this);
+    }
     FollowForeground();
 }
 
 void BarView::StopWatchingForeground() {
     foregroundHook_.Reset();
     frontMovesHook_.Reset();
-    following = nullptr;
+    following.erase(std::remove(following.begin(), following.end(), this), following.end());
 }
 
 void CALLBACK BarView::OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
     // Every window, caret and pointer that moves is reported: only the foreground window's own rectangle counts.
     const bool frontMoved = object == OBJID_WINDOW && child == CHILDID_SELF && window == GetForegroundWindow();
-    if (following != nullptr && (event == EVENT_SYSTEM_FOREGROUND || frontMoved)) {
-        following->FollowForeground();
+    if (event == EVENT_SYSTEM_FOREGROUND || frontMoved) {
+        for (BarView* view : std::vector<BarView*>(following)) {  // a window may go meanwhile
+            view->FollowForeground();
+        }
     }
 }
 

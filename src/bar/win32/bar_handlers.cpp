@@ -49,8 +49,7 @@ BarView::Answer BarView::OnEnterSizeMove() {
 BarView::Answer BarView::OnExitSizeMove() {
     FollowDpi();  // moved onto a monitor of another scale
     if (principal_ != nullptr) {
-        principal_->OnMoveSizeLoop(false);
-        std::exchange(sizedByBorder_, false) ? principal_->FitOnScreen() : principal_->Dock();
+        principal_->OnMovedByUser(std::exchange(sizedByBorder_, false));
     }
     return 0;
 }
@@ -184,6 +183,9 @@ BarView::Answer BarView::OnClose() {
     if (!closed_ && principal_ != nullptr) {
         principal_->Decharger();
     }
+    if (!endsProgram_) {
+        return 0;  // the bar closes it as it ends
+    }
     closed_ = true;
     DestroyWindow(window_);
     return 0;
@@ -215,7 +217,10 @@ BarView::Answer BarView::OnDestroy() {
         dropTarget_.Get()->Detach();
         dropTarget_.Reset();
     }
-    PostQuitMessage(0);
+    RemovePropW(window_, kOtherScreenProperty);
+    if (endsProgram_) {
+        PostQuitMessage(0);
+    }
     return 0;
 }
 

@@ -7,6 +7,9 @@
 namespace zudav::win32 {
 
 inline constexpr wchar_t kBarWindowClass[] = L"ZudavPrincipal";
+// The property that marks a window of a bar on another monitor than its own window's: a second start, an import and an
+// export speak to the bar's own window.
+inline constexpr wchar_t kOtherScreenProperty[] = L"ZudavAutreEcran";
 // The picture of an item dragged from one slot to another, which follows the pointer.
 inline constexpr wchar_t kDragPictureClass[] = L"ZudavElementGlisse";
 // The notification icon's callback (version 4): lParam's low word is the code (WM_LBUTTONDBLCLK..., NIN_KEYSELECT,

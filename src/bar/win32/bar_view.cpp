@@ -95,6 +95,16 @@ void BarView::ShowLoaded() {
     ListenToDesktopWindows();
 }
 
+void BarView::ShowOnOtherScreen() {
+    endsProgram_ = false;
+    SetPropW(window_, kOtherScreenProperty, reinterpret_cast<HANDLE>(1));
+    ShowWindow(window_, SW_SHOWNA);
+    if (topmost_) {
+        MakeTopmost();
+    }
+    WatchForeground();  // a full-screen program on its own monitor
+}
+
 void BarView::Discard() {
     closed_ = true;
     DestroyWindow(window_);
@@ -289,6 +299,10 @@ void BarView::BeginDrag() {
     GetCursorPos(&at);
     ReleaseCapture();
     SendMessageW(window_, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
+}
+
+void BarView::SetEnabled(bool enabled) {
+    EnableWindow(window_, enabled ? TRUE : FALSE);
 }
 
 void BarView::Minimize() {

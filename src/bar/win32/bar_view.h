@@ -56,7 +56,10 @@ class BarView final : public BarWindow, public AccessibleBarView {
     HWND Handle() const { return window_; }
     // Shows and activates the window once start-up has run.
     void ShowLoaded();
-    // Destroys the window without exit processing (a second copy that ends at once).
+    // A window of the bar on another monitor than its own window's: shown without taking the keyboard; closing it asks
+    // the bar's own window to close, and it ends nothing itself.
+    void ShowOnOtherScreen();
+    // Destroys the window without exit processing (a second copy that ends at once, a monitor gone).
     void Discard();
     // The built-in pictures of a placeholder and of a free slot, at the window's DPI, for the windows that show them.
     HICON PlaceholderPicture() const { return icons_.placeholder.Get(); }
@@ -99,6 +102,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     void TakeKeyboard() override;
     void GiveKeyboardBack() override;
     void BeginDrag() override;
+    void SetEnabled(bool enabled) override;
     void Minimize() override;
     void Restore() override;
     void Show() override;
@@ -291,6 +295,7 @@ class BarView final : public BarWindow, public AccessibleBarView {
     Principal* principal_ = nullptr;
     BarDialogs dialogs_;
     bool closed_ = false;
+    bool endsProgram_ = true;     // the bar's own window, whose end ends the program
     bool sizedByBorder_ = false;  // the move-size loop that runs sized the bar
     bool timerRunning_ = false;
     bool trayIconShown_ = false;

@@ -33,6 +33,7 @@ BOOL CALLBACK FindInSearch(HWND window, LPARAM data) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     if (lstrcmpW(className, kBarWindowClass) != 0 || processId == GetCurrentProcessId() ||
+        GetPropW(window, kOtherScreenProperty) != nullptr ||
         CompareStringOrdinal(BaseName(ExecutableOf(processId)).c_str(), -1, search->application.c_str(), -1, TRUE) !=
             CSTR_EQUAL) {
         return TRUE;

@@ -57,7 +57,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
         RegisterWindowClass<ConfigView>(instance_, kConfigWindowClass,
                                         LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV)));
-        const SIZE size = WindowSizeForClient(owner_, 6975, 10770, kStyle, kExStyle);
+        const SIZE size = WindowSizeForClient(owner_, 6975, 11070, kStyle, kExStyle);
         // Beside the bar, whose docking it changes, so that the bar stays in sight.
         const POINT at = PlaceBesideOwner(owner_, size);
         window_ = CreateWindowExW(kExStyle, kConfigWindowClass, logic_.caption.c_str(), kStyle, at.x, at.y, size.cx,
@@ -266,6 +266,9 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         // Under the look, across the window: what a click on a running program's slot does.
         basculer_ = client.Add(L"BUTTON", L"Un clic sur un programme ouvert affiche sa fen\u00eatre",
                                tab | BS_AUTOCHECKBOX, kConfigBasculer, {150, 10440, 6675, 240});
+        // The same bar at the same edge of every monitor.
+        chaqueEcran_ = client.Add(L"BUTTON", L"Afficher la barre sur chaque \u00e9cran", tab | BS_AUTOCHECKBOX,
+                                  kConfigChaqueEcran, {150, 10740, 6675, 240});
     }
 
     // Frame3: tall buttons for vertical bars along the top edge of a miniature screen.
@@ -339,6 +342,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         logic_.reserver = CheckOf(edgeBoxes_[0]);
         logic_.masquer = CheckOf(edgeBoxes_[1]);
         logic_.basculer = CheckOf(basculer_);
+        logic_.chaqueEcran = CheckOf(chaqueEcran_);
         logic_.theme = std::max(0, static_cast<int>(SendMessageW(theme_, CB_GETCURSEL, 0, 0)));
         logic_.barreHV = CheckOf(barreHV_[1]);
         logic_.raccourci = LOWORD(SendMessageW(hotKey_, HKM_GETHOTKEY, 0, 0));
@@ -363,6 +367,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         SetCheck(edgeBoxes_[0], logic_.reserver);
         SetCheck(edgeBoxes_[1], logic_.masquer);
         SetCheck(basculer_, logic_.basculer);
+        SetCheck(chaqueEcran_, logic_.chaqueEcran);
         if (SendMessageW(theme_, CB_GETCURSEL, 0, 0) != logic_.theme) {
             SendMessageW(theme_, CB_SETCURSEL, static_cast<WPARAM>(logic_.theme), 0);
         }
@@ -475,6 +480,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
     HWND tooltip_ = nullptr;
     std::array<HWND, 2> edgeBoxes_{};  // Reserver, Masquer
     HWND basculer_ = nullptr;
+    HWND chaqueEcran_ = nullptr;
     HWND theme_ = nullptr;                       // "Apparence :"
     std::array<std::wstring, 2> shownAncrages_;  // the edge boxes' tooltips as shown
     HWND label1_ = nullptr;

@@ -148,6 +148,23 @@ bool FakePlatform::WriteRunAtLogon(RunScope scope, const std::wstring& name, con
     return true;
 }
 
+void FakePlatform::SetMonitors(std::vector<MonitorArea> areas) {
+    const auto twips = [](const PixelRect& r) {
+        return Geometry{r.left * 15.0f, r.top * 15.0f, (r.right - r.left) * 15.0f, (r.bottom - r.top) * 15.0f};
+    };
+    monitors.clear();
+    workAreas.clear();
+    PixelRect all = areas.empty() ? PixelRect{} : areas.front().monitor;
+    for (const MonitorArea& area : areas) {
+        monitors.push_back(twips(area.monitor));
+        workAreas.push_back(twips(area.work));
+        all = {std::min(all.left, area.monitor.left), std::min(all.top, area.monitor.top),
+               std::max(all.right, area.monitor.right), std::max(all.bottom, area.monitor.bottom)};
+    }
+    virtualScreen = {(all.right - all.left) * 15.0f, (all.bottom - all.top) * 15.0f};
+    monitorAreas = std::move(areas);
+}
+
 Geometry FakePlatform::MonitorAt(const Geometry& rect) const {
     for (const Geometry& monitor : monitors) {
         if (rect.left >= monitor.left && rect.left < monitor.left + monitor.width && rect.top >= monitor.top &&

@@ -43,6 +43,11 @@ class FakePlatform : public Platform {
     ScreenSize VirtualScreen() const override { return virtualScreen; }
     std::vector<Geometry> WorkAreas() const override { return workAreas; }
     std::vector<Geometry> Monitors() const override { return monitors; }
+    std::vector<MonitorArea> MonitorAreas() const override { return monitorAreas; }
+    PixelPoint PointerPosition() const override { return pointer; }
+    std::optional<PixelRect> WindowInFrontPlace() const override { return windowInFrontPlace; }
+    // Monitors in pixels, at 15 twips a pixel: their rectangles and work areas in twips follow.
+    void SetMonitors(std::vector<MonitorArea> areas);
     float ScreenPixel() const override { return 15; }
     bool AppsUseDarkTheme() const override { return appsDark; }
     bool HighContrastOn() const override { return highContrast; }
@@ -151,6 +156,9 @@ class FakePlatform : public Platform {
     std::vector<Geometry> monitors{{0, 0, 19200, 14400}};       // the first one stands in for any rectangle on none
     ScreenSize virtualScreen{19200, 14400};
     std::vector<Geometry> workAreas{{0, 0, 19200, 13800}};
+    std::vector<MonitorArea> monitorAreas{{{0, 0, 1280, 960}, {0, 0, 1280, 920}, 96, true}};
+    PixelPoint pointer;
+    std::optional<PixelRect> windowInFrontPlace;
     std::map<std::pair<RunScope, std::wstring>, std::wstring> runAtLogon;
     std::set<RunScope> refusedRunScopes;  // lists that cannot be opened for writing
     std::vector<std::wstring> foldersForEveryUser{L"C:\\Program Files", L"C:\\Program Files (x86)", L"C:\\Windows"};

@@ -43,6 +43,9 @@ class Win32Platform : public Platform {
     ScreenSize VirtualScreen() const override;
     std::vector<Geometry> WorkAreas() const override;
     std::vector<Geometry> Monitors() const override;
+    std::vector<MonitorArea> MonitorAreas() const override;
+    PixelPoint PointerPosition() const override;
+    std::optional<PixelRect> WindowInFrontPlace() const override;
     float ScreenPixel() const override;
     bool AppsUseDarkTheme() const override;
     bool HighContrastOn() const override;

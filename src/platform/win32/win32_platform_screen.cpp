@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/win32/drawing.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/window_look.h"
 
@@ -28,6 +29,34 @@ BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM monitors) {
     const int dpi = WindowDpi(nullptr);
     reinterpret_cast<std::vector<Geometry>*>(monitors)->push_back(
         WindowTwips({rect->left, rect->top, rect->right, rect->bottom}, dpi, dpi));
+    return TRUE;
+}
+
+// The effective DPI of a monitor (shcore's GetDpiForMonitor, Windows 8.1 on); the system's where it cannot be had, as
+// every monitor then has.
+int DpiOfMonitor(HMONITOR monitor) {
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+    static const auto getDpiForMonitor =
+        SystemFunction<HRESULT WINAPI(HMONITOR, int, UINT*, UINT*)>(L"shcore.dll", "GetDpiForMonitor");
+    UINT x = 0, y = 0;
+    if (getDpiForMonitor == nullptr || FAILED(getDpiForMonitor(monitor, kEffectiveDpi, &x, &y)) || x == 0) {
+        return SystemDpi();
+    }
+    return static_cast<int>(x);
+}
+
+PixelRect PixelsOf(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+BOOL CALLBACK AddMonitorArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        reinterpret_cast<std::vector<MonitorArea>*>(areas)->push_back({PixelsOf(info.rcMonitor), PixelsOf(info.rcWork),
+                                                                       DpiOfMonitor(monitor),
+                                                                       (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+    }
     return TRUE;
 }
 
@@ -92,6 +121,27 @@ std::vector<Geometry> Win32Platform::Monitors() const {
     std::vector<Geometry> monitors;
     EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
     return monitors;
+}
+
+std::vector<MonitorArea> Win32Platform::MonitorAreas() const {
+    std::vector<MonitorArea> areas;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitorArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+
+PixelPoint Win32Platform::PointerPosition() const {
+    POINT at{};
+    GetCursorPos(&at);
+    return {at.x, at.y};
+}
+
+std::optional<PixelRect> Win32Platform::WindowInFrontPlace() const {
+    RECT rect{};
+    HWND front = GetForegroundWindow();
+    if (front == nullptr || !GetWindowRect(front, &rect)) {
+        return std::nullopt;
+    }
+    return PixelsOf(rect);
 }
 
 float Win32Platform::ScreenPixel() const {
