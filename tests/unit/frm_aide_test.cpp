@@ -43,17 +43,20 @@ TEST_F(Configuration, TheWindowOpensAsTheBarIsAndClosingStoresTheOptionsTheTopmo
                                          L"free", L"bar icon"}));
     aide.Fermer();  // at once: nothing changes
     EXPECT_EQ((std::vector{Stored(L"AlwaysOnTop"), Stored(L"RetourAuto"), Stored(L"Bloqu\u00e9e"), Stored(L"Caption"),
-                           Stored(L"Coef"), Shared(L"MargeHt"), Shared(L"MargeDx"), Stored(L"GranX")}),
-              (std::vector<std::optional<std::wstring>>{L"1", L"1", L"0", L"Zudav", L"0", L"200", L"100", {}}));
+                           Stored(L"Coef"), Shared(L"MargeHt"), Shared(L"MargeDx"), Stored(L"GranX"),
+                           Stored(L"ChaqueEcran")}),
+              (std::vector<std::optional<std::wstring>>{L"1", L"1", L"0", L"Zudav", L"0", L"200", L"100", {}, L"0"}));
     EXPECT_TRUE(bar.topmost);
     EXPECT_EQ(view.closes, 1);
 
     Put(L"AlwaysOnTop", L"0");
     Put(L"RetourAuto", L"0");
     Put(L"Bloqu\u00e9e", L"1");
+    Put(L"ChaqueEcran", L"1");
     aide.Charger();
     EXPECT_EQ(aide.check1, (std::array<int, 3>{0, 0, 0}));
     EXPECT_EQ(aide.check2, 1);
+    EXPECT_EQ(aide.chaqueEcran, 1);
     bar.topmost = true;
     aide.text1 = L"Outils";
     aide.text3 = L"abc";
