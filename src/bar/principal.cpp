@@ -68,22 +68,23 @@ void Principal::Reprendre() {
     }
 
     ReadGeometry();
-    ReadWindowIcon();
-    theme_ = ThemeChoiceOf(model_.Number(Option::Theme));
-    ShowLook();  // before the pictures are made for it
-
-    if (model_.On(Option::AlwaysOnTop)) {
-        window_.MakeTopmost();
-    }
-
-    Rebuild();
-
+    ShowIconLookAndItems();
     ReadLock();
     ReadEdgeOptions();
     FitOnScreen();
     // One that another program holds is left out; none stored, the bar has none.
     const auto hotKey = model_.Integer16(Option::Raccourci);
     ChangeHotKey(hotKey && *hotKey > 0 ? static_cast<std::uint16_t>(*hotKey) : 0);
+}
+
+void Principal::ShowIconLookAndItems() {
+    ReadWindowIcon();
+    theme_ = ThemeChoiceOf(model_.Number(Option::Theme));
+    ShowLook();  // before the pictures are made for it
+    if (model_.On(Option::AlwaysOnTop)) {
+        window_.MakeTopmost();
+    }
+    Rebuild();
 }
 
 void Principal::TakeSettingsAgain() {

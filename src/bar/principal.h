@@ -301,6 +301,8 @@ class Principal : private BarModelObserver {
     void HighlightDragSlot(std::optional<int> slot);
     static float UsableSide(float side, float designSide, float screenSide);
     void ReadGeometry();
+    // The window's icon, the bar's look and on-top option, and the slots made from the items, as stored.
+    void ShowIconLookAndItems();
     // The place stored for the bar: the normal placement of a minimised bar, where an auto-hide bar stands once shown.
     Geometry PlaceToStore() const;
     void WritePlace(const Geometry& place);

@@ -12,13 +12,7 @@ void Principal::StartOnOtherScreen() {
     layoutOn_ = true;
     horizontal_ = model_.Boolean(Option::Horizont).value_or(false);
     window_.SetCaption(model_.Text(Option::Caption));
-    ReadWindowIcon();
-    theme_ = ThemeChoiceOf(model_.Number(Option::Theme));
-    ShowLook();  // before the pictures are made for it
-    if (model_.On(Option::AlwaysOnTop)) {
-        window_.MakeTopmost();
-    }
-    Rebuild();
+    ShowIconLookAndItems();
     ReadEdgeOptions();
 }
 
