@@ -204,13 +204,23 @@ TEST_F(EveryScreenTest, ADragOnAnotherWindowMovesTheBarAndIsStoredAsItsPlace) {
     left.window.SetTop(120 * 15);  // dragged up, still at the left edge
     left.principal.OnMovedByUser(false);
     EXPECT_EQ(Places(), (std::vector<std::string>{"0,80 58x681", "-1920,120 87x1021", "0,-600 52x599"}));
+    // A preset chosen in the configuration window opened from that window places the bar's own window, which the
+    // configuration window works on, and the others follow.
+    left.window.duringModal = [&] {
+        EXPECT_FALSE(bar.enabled) << "the configuration window holds every window of the bar";
+        bar.SetLeft((1920 - 58) * 15);
+        principal.FitOnScreen();
+    };
+    left.principal.OnMenu(MenuCommand::Configuration);
+    EXPECT_EQ(left.window.configurationShown, 1);
+    EXPECT_EQ(Places(), (std::vector<std::string>{"1862,80 58x681", "-87,120 87x1021", "748,-600 52x599"}));
     // Closing that window ends the bar: its own window closes, and stores its own place.
     left.principal.Decharger();
     EXPECT_EQ(bar.closeRequests, 1);
     principal.Decharger();
     EXPECT_TRUE(made.empty() || screens.Count() == 1);
     EXPECT_EQ(Stored(Key(Option::Top)), L"1200");
-    EXPECT_EQ(Stored(Key(Option::Left)), L"0");
+    EXPECT_EQ(Stored(Key(Option::Left)), L"27930");
 }
 
 // Monitors come and go: after the burst of notices, a new one gets a window, a window whose monitor went closes, and
