@@ -57,7 +57,7 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
         RegisterWindowClass<ConfigView>(instance_, kConfigWindowClass,
                                         LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ZUDAV)));
-        const SIZE size = WindowSizeForClient(owner_, 6975, 11070, kStyle, kExStyle);
+        const SIZE size = WindowSizeForClient(owner_, 6975, 10770, kStyle, kExStyle);
         // Beside the bar, whose docking it changes, so that the bar stays in sight.
         const POINT at = PlaceBesideOwner(owner_, size);
         window_ = CreateWindowExW(kExStyle, kConfigWindowClass, logic_.caption.c_str(), kStyle, at.x, at.y, size.cx,
@@ -260,15 +260,15 @@ class ConfigView final : public ConfigWindow, public ControlOwner, public ModalV
         for (const wchar_t* choice : {L"Syst\u00e8me", L"Clair", L"Sombre"}) {
             SendMessageW(theme_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice));
         }
+        // Beside the look, which every window of the bar shows: the same bar at the same edge of every monitor.
+        chaqueEcran_ = client.Add(L"BUTTON", L"Afficher la barre sur chaque \u00e9cran", tab | BS_AUTOCHECKBOX,
+                                  kConfigChaqueEcran, {3705, 10050, 3165, 240});
         // Under the item column, beside the options above: the bar's settings to a file and back.
         client.Add(L"BUTTON", L"Exporter...", tab | BS_PUSHBUTTON, kConfigExporter, {5115, 8880, 1755, 390});
         client.Add(L"BUTTON", L"Importer...", tab | BS_PUSHBUTTON, kConfigImporter, {5115, 9345, 1755, 390});
         // Under the look, across the window: what a click on a running program's slot does.
         basculer_ = client.Add(L"BUTTON", L"Un clic sur un programme ouvert affiche sa fen\u00eatre",
                                tab | BS_AUTOCHECKBOX, kConfigBasculer, {150, 10440, 6675, 240});
-        // The same bar at the same edge of every monitor.
-        chaqueEcran_ = client.Add(L"BUTTON", L"Afficher la barre sur chaque \u00e9cran", tab | BS_AUTOCHECKBOX,
-                                  kConfigChaqueEcran, {150, 10740, 6675, 240});
     }
 
     // Frame3: tall buttons for vertical bars along the top edge of a miniature screen.
