@@ -1,5 +1,7 @@
 // Two monitors side by side, 1280x1024 at 0,0 and 1024x768 at 1280,0 (scripts/lib/two-monitors.sh).
+#include "config/win32/config_ids.h"
 #include "driver.h"
+#include "resources/resource_ids.h"
 
 namespace e2e {
 
@@ -27,16 +29,14 @@ TEST_F(Scenario, ABarAtTheEdgeTwoMonitorsShareDoesNotHideOntoTheOther) {
         << "the bar at the shared edge is at " << testing::PrintToString(twipsOf(shared));
 }
 
-// With "Afficher la barre sur chaque \u00e9cran", one bar shows a window at the left edge of each monitor, whole on it;
-// a click on the second one's slot starts its item, and closing that window ends the bar, which saves its own window's
-// place. Without the option, one window.
+// A bar on one monitor, as before: "Afficher la barre sur chaque \u00e9cran" ticked in its configuration window shows a
+// window of the same bar at the left edge of each monitor, whole on it; a click on the second one's slot starts its
+// item, and closing that window ends the bar, which saves its own window's place.
 TEST_F(Scenario, OneBarShowsAWindowOnEachMonitor) {
     need(GetSystemMetrics(SM_CMONITORS) == 2, "this scenario needs the two monitors");
     const std::wstring output = scratch(L"second.txt");
-    const std::wstring top = std::to_wstring(100 * twipsPerPixel());
     writeSettings(L"Zudav", {{L"left", L"0"},
-                             {L"top", top},
-                             {L"ChaqueEcran", L"1"},
+                             {L"top", std::to_wstring(100 * twipsPerPixel())},
                              {L"RetourAuto", L"0"},
                              {L"Chemin2", L"C:\\windows\\system32\\cmd.exe"},
                              {L"Ligne2", L"/c echo ok> \"" + output + L"\""},
@@ -54,6 +54,14 @@ TEST_F(Scenario, OneBarShowsAWindowOnEachMonitor) {
         }
         return shownBars;
     };
+    EXPECT_EQ(barWindows().size(), 1u) << "without the option, a window on each monitor";
+
+    post(own, WM_COMMAND, IDM_CONFIGURATION);
+    HWND config = waitModal(own, ids::kConfigWindowClass);
+    postPress(GetDlgItem(config, ids::kConfigChaqueEcran));
+    post(GetDlgItem(config, ids::kConfigCommand1), BM_CLICK);
+    ASSERT_TRUE(gone(config));
+    EXPECT_EQ(readSettings(L"Zudav")[L"ChaqueEcran"], L"1");
     HWND second = nullptr;
     EXPECT_TRUE(waitFor([&] {
         for (HWND window : barWindows()) {
@@ -81,13 +89,6 @@ TEST_F(Scenario, OneBarShowsAWindowOnEachMonitor) {
     post(second, WM_CLOSE);
     EXPECT_TRUE(waitFor([&] { return !isRunning(process); })) << "closing the second window did not end the bar";
     EXPECT_TRUE(savedPlace(readSettings(L"Zudav"), place)) << "the bar's own place was not saved";
-
-    writeSettings(L"Zudav", {{L"ChaqueEcran", L"0"}});
-    process = start(zudav());
-    own = waitBar(process);
-    EXPECT_EQ(barWindows().size(), 1u) << "without the option, a window on each monitor";
-    post(own, WM_CLOSE);
-    EXPECT_TRUE(waitFor([&] { return !isRunning(process); }));
 }
 
 }  // namespace e2e
