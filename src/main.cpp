@@ -137,6 +137,7 @@ struct OtherScreenWindow final : zudav::ScreenWindow {
     }
     zudav::Principal& Logic() override { return principal; }
     void Show() override { view.ShowOnOtherScreen(); }
+    void Hide() override { ShowWindow(view.Handle(), SW_HIDE); }
 
     zudav::win32::BarView view;
     zudav::Principal principal;

@@ -51,6 +51,16 @@ void BarScreens::CloseOthers() {
         other.window->Logic().LeaveScreen();
     }
     others_.clear();
+    retired_.clear();
+}
+
+void BarScreens::Retire(std::size_t other) {
+    Principal& window = others_[other].window->Logic();
+    window.LeaveScreen();
+    window.JoinScreens(nullptr);
+    others_[other].window->Hide();
+    retired_.push_back(std::move(others_[other].window));
+    others_.erase(others_.begin() + static_cast<std::ptrdiff_t>(other));
 }
 
 std::vector<Principal*> BarScreens::Windows() {
@@ -65,9 +75,12 @@ void BarScreens::Arrange(const Principal* moved) {
     if (!started_ || arranging_) {
         return;  // the windows placed here tell of their own moves
     }
+    retired_.clear();
     const std::vector<MonitorArea> screens = platform_.MonitorAreas();
     if (!own_.OnEveryScreen() || screens.empty()) {
-        CloseOthers();
+        while (!others_.empty()) {
+            Retire(others_.size() - 1);
+        }
         return;
     }
     arranging_ = true;
@@ -93,14 +106,18 @@ void BarScreens::Arrange(const Principal* moved) {
         primary = screens[i].primary ? static_cast<int>(i) : primary;
     }
     const ScreenChanges changes = ChangesForScreens(shown, 0, monitors, primary);
+    for (auto window = changes.close.rbegin(); window != changes.close.rend(); ++window) {
+        Retire(static_cast<std::size_t>(*window - 1));  // the bar's own window is the first shown, and never closes
+    }
+    // A minimised bar has no place to show the others at: they open and follow once it is restored.
+    if (own_.Minimised()) {
+        arranging_ = false;
+        return;
+    }
     if (changes.ownMovesTo) {
         const MonitorArea& to = screens[static_cast<std::size_t>(*changes.ownMovesTo)];
         own_.StandAs(PlaceOnScreen(own_.SeenPixels(), AreaOf(ownOn_), own_.DockedAt(), AreaOf(to)), own_);
         ownOn_ = to;
-    }
-    for (auto window = changes.close.rbegin(); window != changes.close.rend(); ++window) {
-        others_[static_cast<std::size_t>(*window - 1)].window->Logic().LeaveScreen();
-        others_.erase(others_.begin() + (*window - 1));  // the bar's own window is the first shown, and never closes
     }
     for (int screen : changes.open) {
         if (std::unique_ptr<ScreenWindow> window = make_()) {

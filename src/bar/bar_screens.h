@@ -19,8 +19,9 @@ class ScreenWindow {
   public:
     virtual ~ScreenWindow() = default;
     virtual Principal& Logic() = 0;
-    // Shown without taking the keyboard, once it stands at its place.
+    // Shown without taking the keyboard, once it stands at its place; hidden once the bar has no more use for it.
     virtual void Show() = 0;
+    virtual void Hide() = 0;
 };
 
 class BarScreens {
@@ -58,12 +59,16 @@ class BarScreens {
         bool shown = false;
     };
     Principal& WindowAt(PixelPoint point);
+    // A window the bar no longer shows: hidden and out of the bar at once, destroyed at the next arrangement, as the
+    // call that retires it may come from that very window.
+    void Retire(std::size_t other);
     void PlaceOthers(const std::vector<MonitorArea>& screens);
 
     Platform& platform_;
     Principal& own_;
     WindowMaker make_;
     std::vector<Other> others_;
+    std::vector<std::unique_ptr<ScreenWindow>> retired_;
     MonitorArea ownOn_;  // the monitor the bar's own window stood on when last seen on one
     bool started_ = false;
     bool arranging_ = false;  // the windows moved here do not move the others again

@@ -99,6 +99,9 @@ void Principal::RestoreFromTray() {
     window_.Show();
     FitOnScreen();
     window_.BringToFront();
+    if (screens_ != nullptr && otherScreen_) {
+        screens_->Arrange();  // what the bar's own window, minimised, could not place
+    }
 }
 
 // The modal window may have been opened from another window of the bar.

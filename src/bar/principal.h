@@ -73,8 +73,9 @@ class Principal : private BarModelObserver {
     // The window stands at `seen` (pixels), sized, turned, locked and drawn as `like`, then fitted and docked on its
     // monitor. A minimised window is left as it is.
     void StandAs(const PixelRect& seen, const Principal& like);
-    // The bar closes this window of another monitor: it gives back the room it held there.
-    void LeaveScreen() { edgeRoom_.GiveBack(); }
+    // The bar closes this window of another monitor: it gives back the room it held there, and docks no more.
+    void LeaveScreen();
+    bool Minimised() const { return window_.IsMinimized(); }
     // The user moved or sized the window with the pointer and let go: it is docked (fitted first after a sizing by a
     // border), and the bar's other windows follow it.
     void OnMovedByUser(bool sizedByBorder);

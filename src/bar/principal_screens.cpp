@@ -65,6 +65,11 @@ void Principal::StandAs(const PixelRect& seen, const Principal& like) {
     }
 }
 
+void Principal::LeaveScreen() {
+    reserver_ = masquer_ = false;
+    edgeRoom_.GiveBack();
+}
+
 void Principal::OnMovedByUser(bool sizedByBorder) {
     OnMoveSizeLoop(false);
     if (sizedByBorder) {

@@ -113,6 +113,7 @@ struct FakeScreenWindow : ScreenWindow {
     }
     Principal& Logic() override { return principal; }
     void Show() override { window.shown = true; }
+    void Hide() override { window.shown = false; }
     FakeBarWindow window;
     Principal principal;
 };
@@ -246,10 +247,19 @@ TEST_F(EveryScreenTest, MonitorsThatComeAndGoOpenAndCloseWindows) {
     EXPECT_TRUE(own.left == 0 && own.top >= 0 && own.bottom <= 1040) << Text(own);
     displayChanges({kPrimary, kAbove});
     EXPECT_EQ(Places().at(1), "0,-600 52x599");
-    // The option switched off in the configuration window: one window again.
-    store.Write(L"Zudav", L"Donnees", Key(Option::ChaqueEcran), L"0");
-    principal.OnMenu(MenuCommand::Configuration);
+    // A minimised bar has nowhere to show a new monitor's window: it comes once the bar is restored.
+    bar.minimized = true;
+    displayChanges({kPrimary, kAbove, kLeft});
+    EXPECT_EQ(screens.Count(), 2u);
+    principal.OnTrayMessage(0x201);
+    EXPECT_EQ(Places().at(2).rfind("-1920,", 0), 0u) << "at the left edge of its monitor";
+    // The option switched off in the configuration window opened from another window: that window is hidden at once,
+    // and the bar shows one window again.
+    FakeScreenWindow& above = Other(made.size() - 2);
+    above.window.duringModal = [&] { store.Write(L"Zudav", L"Donnees", Key(Option::ChaqueEcran), L"0"); };
+    above.principal.OnMenu(MenuCommand::Configuration);
     EXPECT_EQ(screens.Count(), 1u);
+    EXPECT_FALSE(above.window.shown);
 }
 
 // The icon and a second start bring back the window of the pointer's monitor, the hot key the one of the window in
