@@ -76,8 +76,10 @@ void BarScreens::Arrange(const Principal* moved) {
         return;  // the windows placed here tell of their own moves
     }
     retired_.clear();
-    const std::vector<MonitorArea> screens = platform_.MonitorAreas();
-    if (!own_.OnEveryScreen() || screens.empty()) {
+    // Without the option, the monitors are not even asked (which loads the DLL of their DPIs).
+    const std::vector<MonitorArea> screens =
+        own_.OnEveryScreen() ? platform_.MonitorAreas() : std::vector<MonitorArea>{};
+    if (screens.empty()) {
         while (!others_.empty()) {
             Retire(others_.size() - 1);
         }
