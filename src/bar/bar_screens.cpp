@@ -1,6 +1,7 @@
 #include "bar/bar_screens.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <optional>
 #include <utility>
 
