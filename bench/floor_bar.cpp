@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "floor_window.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -86,17 +87,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     OleInitialize(nullptr);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProcedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = L"ZudavBancPlancher";
-    RegisterClassExW(&windowClass);
-    HWND window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, windowClass.lpszClassName, L"Plancher",
-                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 0, 0, 58, 681, nullptr,
-                                  nullptr, instance, nullptr);
+    HWND window = zudav_bench::CreateFloorWindow(instance, WindowProcedure, L"ZudavBancPlancher", L"Plancher");
     CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
     NOTIFYICONDATAW icon{};
@@ -111,13 +102,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     for (const std::wstring& item : g_items) {
         g_icons.push_back(ExtractIconW(instance, item.c_str(), 0));
     }
-    ShowWindow(window, SW_SHOW);
-    SetForegroundWindow(window);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    zudav_bench::ShowAndRun(window);
     OleUninitialize();
     return 0;
 }

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "floor_window.h"
+
 namespace {
 
 std::wstring g_folder;
@@ -82,24 +84,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     if (g_folder.size() >= 2 && g_folder.front() == L'"' && g_folder.back() == L'"') {
         g_folder = g_folder.substr(1, g_folder.size() - 2);
     }
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProcedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = L"ZudavBancPlancherMenu";
-    RegisterClassExW(&windowClass);
-    HWND window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, windowClass.lpszClassName, L"Plancher",
-                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 0, 0, 58, 681, nullptr,
-                                  nullptr, instance, nullptr);
-    ShowWindow(window, SW_SHOW);
-    SetForegroundWindow(window);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    HWND window = zudav_bench::CreateFloorWindow(instance, WindowProcedure, L"ZudavBancPlancherMenu", L"Plancher");
+    zudav_bench::ShowAndRun(window);
     CoUninitialize();
     return 0;
 }

@@ -42,8 +42,7 @@ void Principal::StandAs(const PixelRect& seen, const Principal& like) {
             theme_ = like.theme_;
             ShowLook();
         }
-        reserver_ = like.reserver_;
-        masquer_ = like.masquer_;
+        ReadEdgeOptions();
         const Geometry size = like.window_.Bounds();
         layoutOn_ = false;  // the layout runs once, with both sides set
         window_.SetWidth(size.width);
