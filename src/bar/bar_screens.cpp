@@ -145,6 +145,7 @@ void BarScreens::PlaceOthers(const std::vector<MonitorArea>& screens) {
         if (!other.shown) {
             other.window->Show();  // placed before it is seen, and again once shown at its real size
             other.shown = true;
+            window.ShownOnOtherScreen();
             window.StandAs(PlaceOnScreen(seen, AreaOf(ownOn_), docked, AreaOf(other.on)), own_);
         }
     }

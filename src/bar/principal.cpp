@@ -81,7 +81,8 @@ void Principal::ShowIconLookAndItems() {
     ReadWindowIcon();
     theme_ = ThemeChoiceOf(model_.Number(Option::Theme));
     ShowLook();  // before the pictures are made for it
-    if (model_.On(Option::AlwaysOnTop)) {
+    // Made topmost, the window is shown: one on another monitor is not placed yet, and takes the band once it is.
+    if (model_.On(Option::AlwaysOnTop) && !otherScreen_) {
         window_.MakeTopmost();
     }
     Rebuild();

@@ -73,6 +73,8 @@ class Principal : private BarModelObserver {
     // The window stands at `seen` (pixels), sized, turned, locked and drawn as `like`, then fitted and docked on its
     // monitor. A minimised window is left as it is.
     void StandAs(const PixelRect& seen, const Principal& like);
+    // Shown once placed, a window of another monitor takes the topmost band as the bar's own did at start-up.
+    void ShownOnOtherScreen();
     // The bar closes this window of another monitor: it gives back the room it held there, and docks no more.
     void LeaveScreen();
     bool Minimised() const { return window_.IsMinimized(); }

@@ -64,6 +64,12 @@ void Principal::StandAs(const PixelRect& seen, const Principal& like) {
     }
 }
 
+void Principal::ShownOnOtherScreen() {
+    if (model_.On(Option::AlwaysOnTop) && !topmostBand_.SteppedAside()) {
+        window_.MakeTopmost();
+    }
+}
+
 void Principal::LeaveScreen() {
     reserver_ = masquer_ = false;
     edgeRoom_.GiveBack();

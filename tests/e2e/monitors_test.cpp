@@ -62,22 +62,28 @@ TEST_F(Scenario, OneBarShowsAWindowOnEachMonitor) {
     post(GetDlgItem(config, ids::kConfigCommand1), BM_CLICK);
     ASSERT_TRUE(gone(config));
     EXPECT_EQ(readSettings(L"Zudav")[L"ChaqueEcran"], L"1");
+    // The window is placed once before it is shown and again once shown, while the window system may still move it:
+    // the test waits for where it settles.
     HWND second = nullptr;
+    const auto placedLikeTheOwn = [&](const RECT& other) {
+        const RECT first = rectOf(own);
+        // As high and as wide as the bar's own (both monitors are at the same DPI), moved in on the shorter monitor.
+        return other.left == 1280 && other.right - other.left == first.right - first.left &&
+               other.bottom - other.top == first.bottom - first.top &&
+               other.top == std::min(100L, 768 - (other.bottom - other.top)) && other.bottom <= 768;
+    };
     EXPECT_TRUE(waitFor([&] {
         for (HWND window : barWindows()) {
             second = window != own ? window : second;
         }
-        return barWindows().size() == 2 && second != nullptr && rectOf(second).left == 1280;
-    })) << "the second monitor shows no window of the bar";
+        return barWindows().size() == 2 && second != nullptr && placedLikeTheOwn(rectOf(second));
+    })) << "the second monitor shows no window of the bar like its own; the bar's own window is at "
+        << testing::PrintToString(twipsOf(own)) << ", the second at "
+        << (second != nullptr ? testing::PrintToString(twipsOf(second)) : std::string("none"));
     ASSERT_NE(second, nullptr);
-    const RECT first = rectOf(own), other = rectOf(second);
+    const RECT first = rectOf(own);
     EXPECT_TRUE(first.left == 0 && first.top == 100 && first.right <= 1280 && first.bottom <= 1024)
         << "the bar's own window is at " << testing::PrintToString(twipsOf(own));
-    // As high as the bar's own, moved in on the shorter monitor.
-    EXPECT_TRUE(other.top == std::min(100L, 768 - (other.bottom - other.top)) && other.right <= 2304 &&
-                other.bottom <= 768)
-        << "the second window is at " << testing::PrintToString(twipsOf(second));
-    EXPECT_EQ(other.right - other.left, first.right - first.left) << "both monitors are at the same DPI";
 
     clickOn(second, 2, true);
     EXPECT_TRUE(waitFor([&, path = std::filesystem::path(output)] {

@@ -112,7 +112,7 @@ struct FakeScreenWindow : ScreenWindow {
         window.toolbar = FakeDesktopToolbar(window.toolbars, id);
     }
     Principal& Logic() override { return principal; }
-    void Show() override { window.shown = true; }
+    void Show() override { window.Appear(); }
     void Hide() override { window.shown = false; }
     FakeBarWindow window;
     Principal principal;
@@ -162,6 +162,9 @@ TEST_F(EveryScreenTest, EachMonitorGetsTheBarAtTheSamePlace) {
     Start(0, 100);
     ASSERT_EQ(made.size(), 2u);
     EXPECT_TRUE(Other(0).window.shown && Other(1).window.shown);
+    // First seen where it stands, not where it was made (over the bar's own window).
+    EXPECT_EQ(Other(0).window.firstShownAt, Other(0).window.bounds);
+    EXPECT_EQ(Other(1).window.firstShownAt, Other(1).window.bounds);
     // At 144 dpi, 1.5 times as large; on the small monitor above, made thinner until it fits, moved in.
     EXPECT_EQ(Places(), (std::vector<std::string>{"0,100 58x681", "-1920,150 87x1021", "0,-600 52x599"}));
     // The same two windows stand at the right edge once the bar is moved there by a preset.

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,18 +31,20 @@ class FakeBarWindow : public BarWindow {
     bool LoadIconFile(const std::wstring& path, Reading reading) override;
     void ClearIcon() override { icon.clear(); }
     void MakeTopmost() override {
-        topmost = shown = true;
+        topmost = true;
         belowTaskbar = false;
+        Appear();
     }
     void MakeNotTopmost() override {
         topmost = false;
-        shown = true;
+        Appear();
     }
     void StepAsideForFront() override { topmost = belowTaskbar = false; }
     void StandBelowTaskbar() override { topmost = belowTaskbar = true; }
     void ShowOverDesktop() override {
-        topmost = shown = true;
+        topmost = true;
         belowTaskbar = false;
+        Appear();
     }
     void ShowControls(const BarControls& shown) override { controls = shown; }
     // As the view: the icon boxes' side, in pixels at the bar's DPI.
@@ -76,7 +79,11 @@ class FakeBarWindow : public BarWindow {
     void SetEnabled(bool on) override { enabled = on; }
     void Minimize() override { minimized = true; }
     void Restore() override { minimized = false; }
-    void Show() override { shown = true; }
+    void Show() override { Appear(); }
+    void Appear() {
+        firstShownAt = firstShownAt.value_or(bounds);
+        shown = true;
+    }
     bool AddTrayIcon() override {
         ++trayAdds;
         trayIcon = trayAccepted;
@@ -140,6 +147,7 @@ class FakeBarWindow : public BarWindow {
     bool topmost = false;
     bool belowTaskbar = false;  // in the topmost band, under the taskbar
     bool shown = false;
+    std::optional<Geometry> firstShownAt;  // where the window was when it was first seen
     int closeRequests = 0;
 
     // Files whose first icon can be drawn, files of a kind without icons, loadable picture files.

@@ -99,9 +99,6 @@ void BarView::ShowOnOtherScreen() {
     endsProgram_ = false;
     SetPropW(window_, kOtherScreenProperty, reinterpret_cast<HANDLE>(1));
     ShowWindow(window_, SW_SHOWNA);
-    if (topmost_) {
-        MakeTopmost();
-    }
     WatchForeground();  // a full-screen program on its own monitor
 }
 
