@@ -62,6 +62,7 @@ void BarScreens::Retire(std::size_t other) {
     others_[other].window->Hide();
     retired_.push_back(std::move(others_[other].window));
     others_.erase(others_.begin() + static_cast<std::ptrdiff_t>(other));
+    own_.ArrangeScreensSoon();  // which destroys it, out of any handler of its own
 }
 
 std::vector<Principal*> BarScreens::Windows() {

@@ -59,8 +59,8 @@ class BarScreens {
         bool shown = false;
     };
     Principal& WindowAt(PixelPoint point);
-    // A window the bar no longer shows: hidden and out of the bar at once, destroyed at the next arrangement, as the
-    // call that retires it may come from that very window.
+    // A window the bar no longer shows: hidden and out of the bar at once, destroyed at the next arrangement, which
+    // the bar's own window runs shortly, as the call that retires it may come from that very window.
     void Retire(std::size_t other);
     void PlaceOthers(const std::vector<MonitorArea>& screens);
 

@@ -75,8 +75,11 @@ class Principal : private BarModelObserver {
     void StandAs(const PixelRect& seen, const Principal& like);
     // Shown once placed, a window of another monitor takes the topmost band as the bar's own did at start-up.
     void ShownOnOtherScreen();
-    // The bar closes this window of another monitor: it gives back the room it held there, and docks no more.
+    // The bar closes this window of another monitor: it gives back the room it held there, docks no more and no longer
+    // follows the model.
     void LeaveScreen();
+    // The bar's own window arranges its windows again shortly, from its own message (a closed window goes then).
+    void ArrangeScreensSoon();
     bool Minimised() const { return window_.IsMinimized(); }
     // The user moved or sized the window with the pointer and let go: it is docked (fitted first after a sizing by a
     // border), and the bar's other windows follow it.

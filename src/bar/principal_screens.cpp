@@ -73,6 +73,12 @@ void Principal::ShownOnOtherScreen() {
 void Principal::LeaveScreen() {
     reserver_ = masquer_ = false;
     edgeRoom_.GiveBack();
+    model_.RemoveObserver(*this);  // a hidden window that followed "on top" would be shown again
+}
+
+void Principal::ArrangeScreensSoon() {
+    screensPending_ = true;
+    window_.StartDockingTimer();
 }
 
 void Principal::OnMovedByUser(bool sizedByBorder) {

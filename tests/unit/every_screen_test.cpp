@@ -98,7 +98,8 @@ const MonitorArea kAbove{{0, -600, 800, 0}, {0, -600, 800, 0}, 96, false};
 
 // A window of the bar on another monitor, over the fake window, at the DPI of the monitor it stands on.
 struct FakeScreenWindow : ScreenWindow {
-    FakeScreenWindow(FakePlatform& platform, BarModel& model, int id) : principal(platform, model, window) {
+    FakeScreenWindow(FakePlatform& platform, BarModel& model, int id, std::size_t& closedCount)
+        : principal(platform, model, window), closed(&closedCount) {
         window.onResize = [this] { principal.OnResize(); };
         window.scaleAt = [&platform](const Geometry& at) {
             for (const MonitorArea& m : platform.monitorAreas) {
@@ -111,11 +112,13 @@ struct FakeScreenWindow : ScreenWindow {
         };
         window.toolbar = FakeDesktopToolbar(window.toolbars, id);
     }
+    ~FakeScreenWindow() override { ++*closed; }
     Principal& Logic() override { return principal; }
     void Show() override { window.Appear(); }
     void Hide() override { window.shown = false; }
     FakeBarWindow window;
     Principal principal;
+    std::size_t* closed;
 };
 
 class EveryScreenTest : public BarTest {
@@ -146,9 +149,11 @@ class EveryScreenTest : public BarTest {
     FakeScreenWindow& Other(std::size_t i) { return *made.at(i); }
 
     std::vector<FakeScreenWindow*> made;  // in the order they were opened
+    std::size_t closed = 0;               // of those, destroyed
     int nextId = 2;
     BarScreens screens{platform, principal, [this] {
-                           auto window = std::make_unique<FakeScreenWindow>(platform, principal.Model(), nextId++);
+                           auto window =
+                               std::make_unique<FakeScreenWindow>(platform, principal.Model(), nextId++, closed);
                            window->window.toolbar.UseList(bar.toolbars);  // one shell for the bar's windows
                            window->principal.StartOnOtherScreen();
                            made.push_back(window.get());
@@ -260,9 +265,17 @@ TEST_F(EveryScreenTest, MonitorsThatComeAndGoOpenAndCloseWindows) {
     // and the bar shows one window again.
     FakeScreenWindow& above = Other(made.size() - 2);
     above.window.duringModal = [&] { store.Write(L"Zudav", L"Donnees", Key(Option::ChaqueEcran), L"0"); };
+    const int timerStarts = bar.dockingTimerStarts;
     above.principal.OnMenu(MenuCommand::Configuration);
     EXPECT_EQ(screens.Count(), 1u);
     EXPECT_FALSE(above.window.shown);
+    // Until it is destroyed, shortly, it follows the bar no more: "on top" taken off does not show it again.
+    store.Write(L"Zudav", L"Donnees", Key(Option::AlwaysOnTop), L"0");
+    principal.Rafraichir();
+    EXPECT_FALSE(above.window.shown);
+    EXPECT_GT(bar.dockingTimerStarts, timerStarts) << "the bar's own window destroys it from its own message";
+    principal.OnDockingTimer();
+    EXPECT_EQ(closed, made.size()) << "every window but the bar's own is destroyed";
 }
 
 // The icon and a second start bring back the window of the pointer's monitor, the hot key the one of the window in
