@@ -285,13 +285,13 @@ class Scenario : public testing::Test {
     }
     template <typename Place>
     static void clickAt(HWND bar, Place place, DWORD press = MOUSEEVENTF_LEFTDOWN) {
-        pointAt(bar, place);
-        mouse_event(press, 0, 0, 0, 0);
-        mouse_event(press << 1, 0, 0, 0, 0);  // the release: each button's flag follows its press's
+        const POINT at = pointAt(bar, place);
+        mouseAt(at, press);
+        mouseAt(at, press << 1);  // the release: each button's flag follows its press's
     }
-    // The pointer on that point, the buttons as they are.
+    // The pointer on that point, the buttons as they are; the point on the screen.
     template <typename Place>
-    static void pointAt(HWND bar, Place place) {
+    static POINT pointAt(HWND bar, Place place) {
         POINT at{}, now{};
         need(waitFor([&] {
                  at = place();
@@ -300,7 +300,22 @@ class Scenario : public testing::Test {
                         now.y == at.y && WindowFromPoint(at) == bar;
              }),
              "the point is not on the bar");
-        mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);  // the control sees the pointer come before the press
+        mouseAt(at);  // the control sees the pointer come before the press
+        need(waitFor([&] { return GetCursorPos(&now) && now.x == at.x && now.y == at.y; }), "the mouse missed");
+        return at;
+    }
+    // A move of the mouse, and a button's press or release, at a point of the screen. Each carries its point: Wine's
+    // X driver may put the pointer back late where the X server last saw it (once a window closed above the bar),
+    // and an input at the pointer would then land on another slot.
+    static void mouseAt(POINT at, DWORD button = 0) {
+        const LONGLONG left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN),
+                       width = GetSystemMetrics(SM_CXVIRTUALSCREEN), height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+        INPUT input{INPUT_MOUSE, {}};
+        // 0 to 65535 over the whole desktop, each pixel's first step: pixel = step * size / 65536.
+        input.mi.dx = LONG(((at.x - left) * 65536 + width - 1) / width);
+        input.mi.dy = LONG(((at.y - top) * 65536 + height - 1) / height);
+        input.mi.dwFlags = button | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+        need(SendInput(1, &input, sizeof input) == 1, "the mouse did not move");
     }
     // Real key presses, as from a keyboard: each character by its key and Shift as the keyboard layout has it, or one
     // key with a modifier held (VK_MENU for an access key).

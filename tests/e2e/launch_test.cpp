@@ -218,12 +218,12 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
     // minimise the bar).
     const std::vector<Picture> before = slotPictures(bar);
     const POINT from = iconBox(bar, 1), to = iconBox(bar, 4);
-    pointAt(bar, [&] { return from; });
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouseAt(pointAt(bar, [&] { return from; }), MOUSEEVENTF_LEFTDOWN);
+    POINT at{};
     for (const int quarters : {1, 2, 4}) {
-        POINT at{from.x + (to.x - from.x) * quarters / 4, from.y + (to.y - from.y) * quarters / 4};
+        at = {from.x + (to.x - from.x) * quarters / 4, from.y + (to.y - from.y) * quarters / 4};
         ClientToScreen(bar, &at);
-        SetCursorPos(at.x, at.y), mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
+        mouseAt(at);
     }
     HWND picture = nullptr;
     EXPECT_TRUE(waitFor([&] {
@@ -231,7 +231,7 @@ TEST_F(Scenario, LaunchesProgramsAndDocumentsFromTheSlots) {
         const RECT r = (picture = shown(zudavId, ids::kDragPictureClass)) ? rectOf(picture) : RECT{};
         return GetCursorPos(&pointer) && PtInRect(&r, pointer);
     })) << "no picture under the pointer";
-    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    mouseAt(at, MOUSEEVENTF_LEFTUP);
     EXPECT_TRUE(waitFor([&] {
         Settings items = readSettings(L"Zudav");
         return items[L"Chemin1"] == cmd && items[L"Chemin4"] == scratch(L"absent.exe") && items[L"Ligne4"] == L"/x" &&
