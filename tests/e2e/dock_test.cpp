@@ -57,12 +57,8 @@ TEST_F(Scenario, AnAutoHideBarHidesAtItsEdgeAndComesBackToThePointerAndItsHotKey
                              {L"top", L"300"},
                              {L"Masquer", L"1"},
                              {L"Raccourci", std::to_wstring(0x0200 | VK_F11)}});  // Ctrl+F11
-    const auto pointTo = [](int x, int y) {
-        SetCursorPos(x, y);
-        mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);  // as a hand on the mouse: the window under it hears of it
-    };
     // Started at logon with the pointer elsewhere: it shows itself without taking the keyboard, then hides.
-    pointTo(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
+    mouseAt({GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2});
     HWND bar = waitBar(start(zudav()), false), other = nullptr;
     EXPECT_NE(GetForegroundWindow(), bar) << "the bar took the keyboard at start-up";
     const auto hidden = [&] { return waitFor([&] { return rectOf(bar).right > 0 && rectOf(bar).right <= 2; }); };
@@ -74,12 +70,12 @@ TEST_F(Scenario, AnAutoHideBarHidesAtItsEdgeAndComesBackToThePointerAndItsHotKey
 
     EXPECT_TRUE(hidden()) << "at " << testing::PrintToString(twipsOf(bar));
     const RECT strip = rectOf(bar);
-    pointTo(0, (strip.top + strip.bottom) / 2);
+    mouseAt({0, (strip.top + strip.bottom) / 2});
     EXPECT_TRUE(whole()) << "the pointer on the edge did not bring it back";
     // Under Wine the bar just come out under the pointer may put it back where the X server last saw it: the hand
     // moves away again until the bar hides.
     EXPECT_TRUE(waitFor([&] {
-        pointTo(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
+        mouseAt({GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2});
         return rectOf(bar).right > 0 && rectOf(bar).right <= 2;
     })) << "the pointer left, the bar stays";
     press(VK_F11, VK_CONTROL);

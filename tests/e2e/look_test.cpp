@@ -80,9 +80,9 @@ TEST_F(Look, TheBarFollowsTheAppsModeUntilItsOwnChoiceSaysOtherwise) {
     HWND theme = GetDlgItem(config, ids::kConfigTheme);
     EXPECT_EQ(sendTo(theme, CB_GETCURSEL), 0) << "\"Syst\u00e8me\" is not chosen";
     const RECT box = rectOf(theme);
-    need(SetCursorPos((box.left + box.right) / 2, (box.top + box.bottom) / 2), "the cursor did not move");
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    const POINT middle{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    mouseAt(middle, MOUSEEVENTF_LEFTDOWN);
+    mouseAt(middle, MOUSEEVENTF_LEFTUP);
     need(waitFor([&] { return sendTo(theme, CB_GETDROPPEDSTATE) != 0; }), "the list did not open");
     press(VK_DOWN);
     press(VK_RETURN);

@@ -81,14 +81,13 @@ TEST_F(Scenario, SlotsShowTheirItemsInAColumnOrARow) {
     for (const int dx : {-26, 40}) {
         const RECT before = rectOf(bar);
         const int x = before.right - 2;  // on its right border
-        POINT now{};
-        need(SetCursorPos(x, before.top + 300) && waitFor([&] { return GetCursorPos(&now) && now.x == x; }),
-             "no cursor");
-        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-        need(waitFor(sizing) && SetCursorPos(x + dx, now.y) &&
-                 waitFor([&] { return rectOf(bar).right != before.right; }),
-             "the border did not follow");
-        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+        const LONG y = before.top + 300;
+        mouseAt({x, y});
+        mouseAt({x, y}, MOUSEEVENTF_LEFTDOWN);
+        need(waitFor(sizing), "no sizing");
+        mouseAt({x + dx, y});
+        need(waitFor([&] { return rectOf(bar).right != before.right; }), "the border did not follow");
+        mouseAt({x + dx, y}, MOUSEEVENTF_LEFTUP);
         need(waitFor([&] { return !sizing(); }) && sendTo(bar, WM_NULL) == 0, "the sizing did not end");
         const RECT after = rectOf(bar);
         EXPECT_TRUE(after.left == column.left && after.top == column.top && after.bottom <= work.bottom)
