@@ -197,8 +197,7 @@ void Principal::OnDisplayChange() {
     Rafraichir();  // the pictures at the size for the bar's DPI
     OnDockingNotice(DockingNotice::DisplayChanged);
     if (screens_ != nullptr && !otherScreen_) {
-        screensPending_ = true;  // a monitor may have come or gone: once the burst of notices is over
-        window_.StartDockingTimer();
+        ArrangeScreensSoon();  // a monitor may have come or gone: once the burst of notices is over
     }
 }
 
